@@ -1,0 +1,27 @@
+// Reading address lists and writing result files, without any dialog: the desktop tool's
+// Import and Export and the batch command use the same two functions.
+#ifndef QUORVANE_BATCH_ADDRESS_LIST_H_
+#define QUORVANE_BATCH_ADDRESS_LIST_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "batch/address_table.h"
+
+namespace quorvane {
+
+// Every line of the file at path, as Import reads it (encoding from the first 128 bytes,
+// byte-order mark skipped, CR / LF / CR LF rules, nothing trimmed). The file is opened read-only
+// and never created. Returns false, leaving lines untouched, when it cannot be opened.
+bool ReadAddressList(std::u16string_view path, std::vector<std::u16string>& lines);
+
+// Writes every row as "address,country,province,city,provider" + CR LF in UTF-8 without a mark,
+// replacing whatever the file held. Returns true only when the file could be opened, every byte
+// was written and it was closed without error.
+// REQUIRES: !table.IsRunActive().
+bool WriteResultFile(const CAddressTable& table, std::u16string_view path);
+
+}  // namespace quorvane
+
+#endif  // QUORVANE_BATCH_ADDRESS_LIST_H_

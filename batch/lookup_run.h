@@ -1,0 +1,27 @@
+// The worker loop of a lookup run, shared by the desktop tool and the batch command.
+#ifndef QUORVANE_BATCH_LOOKUP_RUN_H_
+#define QUORVANE_BATCH_LOOKUP_RUN_H_
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "batch/address_table.h"
+
+namespace quorvane {
+
+// GetAppDirectory() + "ip2region.db".
+std::u16string DefaultDatabasePath();
+
+// True when path names something that exists and is not a directory.
+bool DatabaseFileExists(std::u16string_view path);
+
+// The callable each worker thread runs: one CLookupSession over its own copy of dbPath, then
+// rows from table.TakeNextRowIndex() until none is left or the stop flag is set (an index taken
+// at the moment of a stop is not resolved). Results are published with PublishResults.
+// REQUIRES: table outlives every thread running the callable.
+std::function<void()> MakeLookupWork(CAddressTable& table, std::u16string dbPath);
+
+}  // namespace quorvane
+
+#endif  // QUORVANE_BATCH_LOOKUP_RUN_H_

@@ -1,0 +1,37 @@
+// Conversions between wide text (UTF-16), UTF-8 and the narrow "ANSI" character set.
+//
+// Every function reads its input up to the first NUL (a null pointer or empty input gives an
+// empty result) and never reports an error: malformed input becomes U+FFFD (or '?' in a narrow
+// character set that lacks a character). All are safe to call from several threads at once.
+#ifndef QUORVANE_FILES_CONVERSIONS_H_
+#define QUORVANE_FILES_CONVERSIONS_H_
+
+#include <string>
+#include <string_view>
+
+namespace quorvane {
+
+std::u16string Utf8ToWide(const char* text);
+std::u16string Utf8ToWide(std::string_view text);
+std::string WideToUtf8(const char16_t* text);
+std::string WideToUtf8(std::u16string_view text);
+
+// The narrow character set is the process locale's (after setlocale(LC_ALL, "")); a plain ASCII
+// ("C"/"POSIX") locale counts as UTF-8. UTF-8 takes a fast path; any other set goes through
+// iconv descriptors kept per thread.
+std::u16string AnsiToWide(const char* text);
+std::u16string AnsiToWide(std::string_view text);
+std::string WideToAnsi(const char16_t* text);
+std::string WideToAnsi(std::u16string_view text);
+
+// The iconv name of the narrow character set in use ("UTF-8", "GB18030", ...).
+std::string GetAnsiCharset();
+
+// Replaces the narrow character set for the whole process; an empty name goes back to the
+// locale's. For tests and start-up only.
+// REQUIRES: no other thread is converting at the time.
+void SetAnsiCharset(const std::string& charset);
+
+}  // namespace quorvane
+
+#endif  // QUORVANE_FILES_CONVERSIONS_H_

@@ -1,0 +1,18 @@
+// Identifiers shared by the frame logic and every frontend.
+#ifndef QUORVANE_UI_RESOURCES_RESOURCE_IDS_H_
+#define QUORVANE_UI_RESOURCES_RESOURCE_IDS_H_
+
+#define ID_CMD_IMPORT 32774
+#define ID_CMD_EXPORT 32782
+#define ID_CMD_EXIT 105
+#define ID_CMD_START 32777
+#define ID_CMD_STOP 32778
+#define ID_CMD_HELP 32783
+#define ID_CMD_ABOUT 104
+#define IDC_RESULT_LIST 1025
+#define IDT_REFRESH 1025
+#define IDR_MAIN_MENU 128
+#define IDI_APP_ICON 107
+#define IDD_ABOUT_DIALOG 103
+
+#endif  // QUORVANE_UI_RESOURCES_RESOURCE_IDS_H_
