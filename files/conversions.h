@@ -27,6 +27,10 @@ std::string WideToAnsi(std::u16string_view text);
 // The iconv name of the narrow character set in use ("UTF-8", "GB18030", ...).
 std::string GetAnsiCharset();
 
+// Whether the narrow character set in use is UTF-8 (then AnsiToWide is Utf8ToWide and WideToAnsi
+// is WideToUtf8). Cheap enough to ask per line.
+bool IsAnsiCharsetUtf8();
+
 // Replaces the narrow character set for the whole process; an empty name goes back to the
 // locale's. For tests and start-up only.
 // REQUIRES: no other thread is converting at the time.

@@ -21,7 +21,7 @@ enum class TextEncoding : int {
 
 // A pure function of its settings and the bytes; holds no other state and is safe on any thread.
 class CEncodingDetector {
-public:
+  public:
     bool zeroMeansNotText = true;
     int utf16HighZeroPercent = 70;
     int utf16LowZeroPercent = 10;

@@ -3,6 +3,8 @@
 #ifndef QUORVANE_FILES_TEXT_FILE_H_
 #define QUORVANE_FILES_TEXT_FILE_H_
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +14,7 @@
 namespace quorvane {
 
 class CTextFile {
-public:
+  public:
     enum class Mode {
         kRead,   // opened read-only; a missing file is not created
         kWrite,  // opened for writing, created when missing, truncated by Truncate()
@@ -36,6 +38,10 @@ public:
     // buffered. Returns false when there is no further line (or the file is not open).
     bool ReadLine(std::u16string& line);
 
+    // True when a read failed before the end of the file; ReadLine then ended early as if the
+    // file ended there, and callers may tell the user so.
+    bool HadReadError() const { return m_readFailed; }
+
     // kWrite only: discards the file's content; writing starts at offset 0.
     void Truncate();
 
@@ -46,12 +52,31 @@ public:
     // close succeeded; false otherwise. A second call returns the first call's answer.
     bool Close();
 
-private:
-    // Private members are the implementation's to choose.
+  private:
+    bool FillReadBuffer();
+    bool NextByte(std::uint8_t& byte);
+    bool ReadByteLine(std::u16string& line);
+    bool ReadUnitLine(std::u16string& line);
+    void Flush();
+
     int m_fd = -1;
     Mode m_mode;
     TextEncoding m_encoding = TextEncoding::Ascii;
+    bool m_closed = false;  // Close() has run; m_closeResult holds its answer
+    bool m_closeResult = false;
+    bool m_writeFailed = false;  // a write, truncation or flush went wrong
+    bool m_readFailed = false;   // a read failed before the end of the file
+    bool m_endOfFile = false;
+    std::vector<std::uint8_t> m_readBuffer;
+    std::size_t m_readPos = 0;
+    std::size_t m_readEnd = 0;
+    std::string m_lineBytes;     // reused between ReadLine calls
+    std::u16string m_lineUnits;  // reused between ReadLine calls (UTF-16 kinds)
+    std::string m_writeBuffer;
 };
+
+// The part of path up to and including its last '/'; the empty string when it has none.
+std::u16string DirectoryPart(std::u16string_view path);
 
 // The directory of the running executable with its trailing separator ("/opt/quorvane/"), taken
 // from /proc/self/exe; the empty string when it cannot be found.

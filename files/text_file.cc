@@ -1,0 +1,360 @@
+#include "files/text_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "files/conversions.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr std::size_t kReadChunk = 64 * 1024;
+constexpr std::size_t kWriteChunk = 64 * 1024;
+constexpr std::uint32_t kSampleSize = 128;
+constexpr char16_t kReplacement = 0xFFFD;
+
+bool IsUtf8Kind(TextEncoding kind) {
+    return kind == TextEncoding::Utf8WithBom || kind == TextEncoding::Utf8;
+}
+
+bool IsUtf16Kind(TextEncoding kind) {
+    return kind == TextEncoding::Utf16LeWithBom || kind == TextEncoding::Utf16Le ||
+           kind == TextEncoding::Utf16BeWithBom || kind == TextEncoding::Utf16Be;
+}
+
+bool IsBigEndianKind(TextEncoding kind) {
+    return kind == TextEncoding::Utf16BeWithBom || kind == TextEncoding::Utf16Be;
+}
+
+off_t MarkLength(TextEncoding kind) {
+    switch (kind) {
+        case TextEncoding::Utf8WithBom:
+            return 3;
+        case TextEncoding::Utf16LeWithBom:
+        case TextEncoding::Utf16BeWithBom:
+            return 2;
+        default:
+            return 0;
+    }
+}
+
+int OpenPath(const std::string& native, CTextFile::Mode mode) {
+    int fd;
+    if (mode == CTextFile::Mode::kRead) {
+        do {
+            fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+        } while (fd < 0 && errno == EINTR);
+        struct stat st;
+        if (fd >= 0 && (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode))) {
+            // A directory opens but reads nothing; it is no text file.
+            ::close(fd);
+            fd = -1;
+        }
+        return fd;
+    }
+    do {
+        fd = ::open(native.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0 && errno == EACCES) {
+        // Writable but not readable: still usable for writing, classified as empty.
+        do {
+            fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+        } while (fd < 0 && errno == EINTR);
+    }
+    return fd;
+}
+
+// The first at most 128 bytes of a regular file; bytes that cannot be read stay zero, and a file
+// whose size is unknown (a pipe, a device) gives an empty sample.
+TextEncoding DetectEncoding(int fd) {
+    std::uint8_t sample[kSampleSize + 1] = {};
+    std::uint32_t length = 0;
+    struct stat st;
+    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+        length = st.st_size >= static_cast<off_t>(kSampleSize)
+                     ? kSampleSize
+                     : static_cast<std::uint32_t>(st.st_size);
+        std::uint32_t got = 0;
+        while (got < length) {
+            const ssize_t n = ::pread(fd, sample + got, length - got, got);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                break;
+            }
+            got += static_cast<std::uint32_t>(n);
+        }
+    }
+    return CEncodingDetector{}.Classify(sample, length);
+}
+
+// Removes the break a line took in while it was still empty; it can only stand first.
+template <typename String>
+void DropLeadingBreak(String& text) {
+    if (!text.empty() && (text[0] == '\r' || text[0] == '\n')) {
+        text.erase(0, 1);
+    }
+}
+
+}  // namespace
+
+CTextFile::CTextFile(std::u16string_view path, Mode mode) : m_mode(mode) {
+    // A NUL inside the name would silently open a different, shorter path.
+    if (!path.empty() && path.find(u'\0') == std::u16string_view::npos) {
+        m_fd = OpenPath(WideToUtf8(path), mode);
+    }
+    m_encoding = DetectEncoding(m_fd);
+    const off_t skip = MarkLength(m_encoding);
+    if (m_fd >= 0 && skip != 0 && ::lseek(m_fd, skip, SEEK_SET) != skip) {
+        m_readFailed = true;
+        m_endOfFile = true;
+    }
+}
+
+CTextFile::~CTextFile() {
+    Close();
+}
+
+bool CTextFile::IsOpen() const {
+    return m_fd >= 0;
+}
+
+TextEncoding CTextFile::GetEncoding() const {
+    return m_encoding;
+}
+
+bool CTextFile::FillReadBuffer() {
+    if (m_endOfFile || m_fd < 0) {
+        return false;
+    }
+    if (m_readBuffer.empty()) {
+        m_readBuffer.resize(kReadChunk);
+    }
+    for (;;) {
+        const ssize_t n = ::read(m_fd, m_readBuffer.data(), m_readBuffer.size());
+        if (n > 0) {
+            m_readPos = 0;
+            m_readEnd = static_cast<std::size_t>(n);
+            return true;
+        }
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        // A failed read ends the file as the end of the data would.
+        m_readFailed = n < 0;
+        m_endOfFile = true;
+        m_readPos = m_readEnd = 0;
+        return false;
+    }
+}
+
+bool CTextFile::NextByte(std::uint8_t& byte) {
+    if (m_readPos == m_readEnd && !FillReadBuffer()) {
+        return false;
+    }
+    byte = m_readBuffer[m_readPos++];
+    return true;
+}
+
+bool CTextFile::ReadLine(std::u16string& line) {
+    if (m_fd < 0) {
+        line.clear();
+        return false;
+    }
+    return IsUtf16Kind(m_encoding) ? ReadUnitLine(line) : ReadByteLine(line);
+}
+
+bool CTextFile::ReadByteLine(std::u16string& line) {
+    std::string& bytes = m_lineBytes;
+    bytes.clear();
+    bool atBreak = false;
+    for (;;) {
+        if (m_readPos == m_readEnd && !FillReadBuffer()) {
+            break;
+        }
+        const std::uint8_t* data = m_readBuffer.data();
+        if (bytes.empty()) {
+            // The first byte of a line is taken whatever it is, a CR or LF included.
+            bytes.push_back(static_cast<char>(data[m_readPos++]));
+            continue;
+        }
+        std::size_t i = m_readPos;
+        while (i < m_readEnd && data[i] != '\r' && data[i] != '\n') {
+            ++i;
+        }
+        bytes.append(reinterpret_cast<const char*>(data + m_readPos), i - m_readPos);
+        if (i < m_readEnd) {
+            m_readPos = i + 1;  // the break is consumed, not kept
+            atBreak = true;
+            break;
+        }
+        m_readPos = i;
+    }
+    DropLeadingBreak(bytes);
+
+    bool hasText;
+    if (IsUtf8Kind(m_encoding)) {
+        // UTF-8 text passes through the narrow character set, as every other line does.
+        if (IsAnsiCharsetUtf8()) {
+            line = Utf8ToWide(bytes);
+            hasText = !line.empty();
+        } else {
+            const std::string narrow = WideToAnsi(Utf8ToWide(bytes));
+            line = AnsiToWide(narrow);
+            hasText = !narrow.empty();
+        }
+    } else {
+        line = AnsiToWide(bytes);
+        hasText = !bytes.empty();
+    }
+    return atBreak || hasText;
+}
+
+bool CTextFile::ReadUnitLine(std::u16string& line) {
+    std::u16string& units = m_lineUnits;
+    units.clear();
+    const bool bigEndian = IsBigEndianKind(m_encoding);
+    bool atBreak = false;
+    for (;;) {
+        std::uint8_t first;
+        std::uint8_t second;
+        if (!NextByte(first)) {
+            break;
+        }
+        if (!NextByte(second)) {
+            units.push_back(kReplacement);  // half a code unit at the end of the file
+            break;
+        }
+        const char16_t unit = bigEndian ? static_cast<char16_t>((first << 8) | second)
+                                        : static_cast<char16_t>((second << 8) | first);
+        if ((unit == u'\r' || unit == u'\n') && !units.empty()) {
+            atBreak = true;
+            break;
+        }
+        units.push_back(unit);
+    }
+    DropLeadingBreak(units);
+    const bool hasText = !units.empty();
+
+    // Like the 8-bit path, the text ends at its first zero; unpaired surrogates are replaced so
+    // that every line is well-formed UTF-16.
+    std::size_t n = units.find(u'\0');
+    if (n == std::u16string::npos) {
+        n = units.size();
+    }
+    line.assign(units, 0, n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const char16_t c = line[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < n && line[i + 1] >= 0xDC00 &&
+            line[i + 1] <= 0xDFFF) {
+            ++i;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            line[i] = kReplacement;
+        }
+    }
+    return atBreak || hasText;
+}
+
+void CTextFile::Truncate() {
+    if (m_fd < 0 || m_closed) {
+        return;
+    }
+    if (m_mode != Mode::kWrite) {
+        m_writeFailed = true;
+        return;
+    }
+    m_writeBuffer.clear();
+    m_readPos = m_readEnd = 0;
+    m_endOfFile = false;
+    struct stat st;
+    const bool regular = ::fstat(m_fd, &st) == 0 && S_ISREG(st.st_mode);
+    // Devices and pipes cannot be truncated and need not be.
+    if (regular && (::ftruncate(m_fd, 0) != 0 || ::lseek(m_fd, 0, SEEK_SET) != 0)) {
+        m_writeFailed = true;
+    }
+}
+
+void CTextFile::WriteLine(std::u16string_view text) {
+    if (m_fd < 0 || m_closed) {
+        return;
+    }
+    if (m_mode != Mode::kWrite) {
+        m_writeFailed = true;
+        return;
+    }
+    m_writeBuffer += WideToUtf8(text);
+    m_writeBuffer += "\r\n";
+    if (m_writeBuffer.size() >= kWriteChunk) {
+        Flush();
+    }
+}
+
+void CTextFile::Flush() {
+    const char* data = m_writeBuffer.data();
+    std::size_t left = m_writeBuffer.size();
+    while (left > 0 && !m_writeFailed) {
+        const ssize_t n = ::write(m_fd, data, left);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            m_writeFailed = true;
+            break;
+        }
+        data += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    m_writeBuffer.clear();
+}
+
+bool CTextFile::Close() {
+    if (m_closed) {
+        return m_closeResult;
+    }
+    m_closed = true;
+    if (m_fd < 0) {
+        m_closeResult = false;
+        return m_closeResult;
+    }
+    if (!m_writeBuffer.empty()) {
+        Flush();
+    }
+    // close() is not retried on EINTR: on Linux the descriptor is gone either way.
+    const bool closed = ::close(m_fd) == 0;
+    m_fd = -1;
+    m_closeResult = closed && !m_writeFailed && !m_readFailed;
+    return m_closeResult;
+}
+
+std::u16string DirectoryPart(std::u16string_view path) {
+    const std::size_t slash = path.rfind(u'/');
+    return slash == std::u16string_view::npos ? std::u16string()
+                                              : std::u16string(path.substr(0, slash + 1));
+}
+
+std::u16string GetAppDirectory() {
+    std::string target(256, '\0');
+    for (;;) {
+        const ssize_t n = ::readlink("/proc/self/exe", target.data(), target.size());
+        if (n < 0) {
+            return {};
+        }
+        if (static_cast<std::size_t>(n) < target.size()) {
+            target.resize(static_cast<std::size_t>(n));
+            break;
+        }
+        if (target.size() >= (1U << 20)) {
+            return {};
+        }
+        target.resize(target.size() * 2);
+    }
+    return DirectoryPart(Utf8ToWide(target));
+}
+
+}  // namespace quorvane
