@@ -1,0 +1,47 @@
+// The message boxes, file choosers, translations and icon of the Qt frontend, built apart from
+// the window so that tests can look at them before they run.
+#ifndef QUORVANE_UI_QT_QT_DIALOGS_H_
+#define QUORVANE_UI_QT_QT_DIALOGS_H_
+
+#include <QFileDialog>
+#include <QIcon>
+#include <QMessageBox>
+#include <memory>
+#include <string_view>
+
+#include "ui/window_port.h"
+
+class QCoreApplication;
+
+namespace quorvane {
+
+// The caption of every message box the tool shows.
+inline constexpr char16_t kMessageCaption[] = u"提示信息";
+// The one filter of the Open and Save choosers.
+inline constexpr char16_t kTextFileFilter[] = u"文本文档(*.txt)";
+
+// A message box owned by parent: caption "提示信息", no icon, text as given (plain text), OK or
+// Yes/No with Yes the default. Button texts are set in Chinese even when no translation loaded.
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, std::u16string_view text,
+                                            MessageButtons buttons);
+
+// Runs box modally and names the button chosen. Closing a Yes/No box without a choice counts as
+// No, closing an OK box as OK.
+MessageAnswer RunMessageBox(QMessageBox& box);
+
+// The Open (save false) or Save (save true) chooser with the one filter. Save appends "txt" to a
+// bare name and asks before replacing a file. native false forces Qt's own dialog, which tests
+// can reach; a native one may run outside the process.
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, bool save, bool native);
+
+// Loads Qt's own Chinese translations (standard buttons, file dialogs) into app, from Qt's
+// translations folder. Returns false when none could be loaded; the tool then still sets its
+// button texts itself.
+bool InstallChineseTranslations(QCoreApplication& app);
+
+// The application icon, from the resources compiled into the program.
+QIcon AppIcon();
+
+}  // namespace quorvane
+
+#endif  // QUORVANE_UI_QT_QT_DIALOGS_H_

@@ -1,0 +1,300 @@
+#include "ui/qt/qt_main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QTableView>
+#include <QTimer>
+#include <QTimerEvent>
+#include <QUrl>
+#include <utility>
+
+#include "ui/main_frame.h"
+#include "ui/qt/about_dialog.h"
+#include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_text.h"
+#include "ui/qt/qt_window_geometry.h"
+#include "ui/qt/result_list_model.h"
+#include "ui/resources/resource_ids.h"
+
+namespace quorvane {
+
+CQtMainWindow::CQtMainWindow(QString helpPage, QWidget* parent)
+    : QMainWindow(parent), m_helpPage(std::move(helpPage)) {
+    setWindowTitle(QString::fromUtf16(u"Quorvane \u00B7 Velbrin"));
+    setWindowIcon(AppIcon());
+    BuildMenu();
+    BuildList();
+}
+
+CQtMainWindow::~CQtMainWindow() {
+    for (const auto& [id, qtId] : m_timers) {
+        QObject::killTimer(qtId);
+    }
+}
+
+void CQtMainWindow::BuildMenu() {
+    struct Item {
+        const char16_t* label;  // nullptr: a separator
+        int commandId;
+    };
+    struct Popup {
+        const char16_t* label;
+        std::initializer_list<Item> items;
+    };
+    const Popup popups[] = {
+        {u"文件(&F)",
+         {{u"导入(&I)", ID_CMD_IMPORT},
+          {u"导出(&E)", ID_CMD_EXPORT},
+          {nullptr, 0},
+          {u"退出 Atl+F4", ID_CMD_EXIT}}},
+        {u"操作(&O)", {{u"开始(&B)", ID_CMD_START}, {u"结束(&E)", ID_CMD_STOP}}},
+        {u"帮助(&H)", {{u"帮助(&H)", ID_CMD_HELP}, {u"关于(&A)", ID_CMD_ABOUT}}},
+    };
+    QMenu* aboutMenu = nullptr;
+    for (const Popup& popup : popups) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf16(popup.label));
+        for (const Item& item : popup.items) {
+            if (!item.label) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(QString::fromUtf16(item.label));
+            action->setData(item.commandId);
+            const int id = item.commandId;
+            connect(action, &QAction::triggered, this, [this, id] {
+                if (m_frame) {
+                    m_frame->OnCommand(id);
+                }
+            });
+            m_actions[id] = action;
+            if (id == ID_CMD_ABOUT) {
+                aboutMenu = menu;
+            }
+        }
+    }
+    // About is disabled as the menu was designed, but not grayed: its menu paints disabled
+    // items in the active text colours.
+    QAction* about = m_actions.at(ID_CMD_ABOUT);
+    about->setEnabled(false);
+    if (aboutMenu) {
+        QPalette palette = aboutMenu->palette();
+        for (QPalette::ColorRole role :
+             {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
+            palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+        }
+        palette.setColor(QPalette::Disabled, QPalette::Light, Qt::transparent);
+        aboutMenu->setPalette(palette);
+    }
+}
+
+void CQtMainWindow::BuildList() {
+    m_model = MakeChild<CResultListModel>(this);
+    m_model->SetCellSource([this](std::size_t row, int column) {
+        return m_frame ? m_frame->OnGetDispInfo(row, column) : std::u16string();
+    });
+    m_list = MakeChild<QTableView>(this);
+    m_list->setModel(m_model);
+    m_list->setShowGrid(true);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setSortingEnabled(false);
+    m_list->setWordWrap(false);
+    m_list->setCornerButtonEnabled(false);
+    m_list->setTabKeyNavigation(false);
+    m_list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    // Like a report list: no row numbers, one fixed row height, so the view never measures rows
+    // and its cost stays the visible cells whatever the row count.
+    QHeaderView* rows = m_list->verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(fontMetrics().height() + 6);
+    rows->setMinimumSectionSize(1);
+
+    QHeaderView* columns = m_list->horizontalHeader();
+    columns->setStretchLastSection(false);
+    columns->setSectionsClickable(true);
+    columns->setSortIndicatorShown(false);
+    columns->setHighlightSections(false);
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (int column = 0; column < CResultListModel::kColumnCount; ++column) {
+        columns->resizeSection(column, CResultListModel::ColumnWidth(column));
+    }
+    // A new item count resets the model; the column widths (the user's too) stay as they were.
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        QHeaderView* header = m_list->horizontalHeader();
+        auto widths = std::make_shared<std::vector<int>>();
+        for (int column = 0; column < CResultListModel::kColumnCount; ++column) {
+            widths->push_back(header->sectionSize(column));
+        }
+        connect(
+            m_model, &QAbstractItemModel::modelReset, this,
+            [this, widths] {
+                for (int column = 0; column < CResultListModel::kColumnCount; ++column) {
+                    m_list->horizontalHeader()->resizeSection(column, (*widths)[column]);
+                }
+            },
+            Qt::SingleShotConnection);
+    });
+    setCentralWidget(m_list);
+}
+
+void CQtMainWindow::AttachFrame(CMainFrame* frame) {
+    m_frame = frame;
+    if (!frame) {
+        m_model->SetItemCount(0);
+    }
+}
+
+void CQtMainWindow::PlaceAndShow() {
+    // Until the window manager has framed the window its frame is its client area; FitOuterSize
+    // takes the frame off once it is known.
+    resize(kOuterWidth, kOuterHeight);
+    CentreTopLevel(*this, nullptr, QSize(kOuterWidth, kOuterHeight));
+    show();
+}
+
+void CQtMainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_fitted) {
+        m_fitted = true;
+        QTimer::singleShot(0, this, &CQtMainWindow::FitOuterSize);
+    }
+}
+
+void CQtMainWindow::FitOuterSize() {
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.width() > 0 || frame.height() > 0) {
+        const QPoint corner = pos();
+        resize(kOuterWidth - frame.width(), kOuterHeight - frame.height());
+        move(corner);
+    }
+}
+
+QAction* CQtMainWindow::Action(int commandId) const {
+    auto it = m_actions.find(commandId);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+MessageAnswer CQtMainWindow::ShowMessage(std::u16string_view text, MessageButtons buttons) {
+    auto box = MakeMessageBox(this, text, buttons);
+    return RunMessageBox(*box);
+}
+
+std::optional<std::u16string> CQtMainWindow::ChooseFile(bool save) {
+    auto dialog = MakeFileDialog(this, save, m_useNativeDialogs);
+    if (dialog->exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    const QStringList files = dialog->selectedFiles();
+    if (files.isEmpty() || files.first().isEmpty()) {
+        return std::nullopt;
+    }
+    return FromQString(files.first());
+}
+
+std::optional<std::u16string> CQtMainWindow::ChooseFileToOpen() {
+    return ChooseFile(false);
+}
+
+std::optional<std::u16string> CQtMainWindow::ChooseFileToSave() {
+    return ChooseFile(true);
+}
+
+void CQtMainWindow::SetMenuState(int commandId, MenuState state) {
+    if (QAction* action = Action(commandId)) {
+        action->setEnabled(state == MenuState::kEnabled);
+    }
+}
+
+void CQtMainWindow::StartTimer(int timerId, int periodMs) {
+    KillTimer(timerId);  // starting a running timer again restarts it with the new period
+    const int qtId = QObject::startTimer(std::max(periodMs, 0));
+    if (qtId != 0) {
+        m_timers[timerId] = qtId;
+    }
+}
+
+void CQtMainWindow::KillTimer(int timerId) {
+    auto it = m_timers.find(timerId);
+    if (it != m_timers.end()) {
+        QObject::killTimer(it->second);
+        m_timers.erase(it);
+    }
+}
+
+void CQtMainWindow::timerEvent(QTimerEvent* event) {
+    for (const auto& [id, qtId] : m_timers) {
+        if (qtId == event->timerId()) {
+            const int timerId = id;  // OnTimer may kill the timer and so change m_timers
+            if (m_frame) {
+                m_frame->OnTimer(timerId);
+            }
+            return;
+        }
+    }
+    QMainWindow::timerEvent(event);
+}
+
+void CQtMainWindow::SetListItemCount(std::size_t count) {
+    m_model->SetItemCount(count);
+}
+
+void CQtMainWindow::RepaintListNow() {
+    m_list->viewport()->repaint();
+}
+
+void CQtMainWindow::PostToWindowThread(std::function<void()> fn) {
+    // Posting an event is safe from any thread; the call runs when this thread's loop takes it.
+    QMetaObject::invokeMethod(this, std::move(fn), Qt::QueuedConnection);
+}
+
+void CQtMainWindow::OpenWithSystem(std::u16string_view pathOrUrl) {
+    const QString text = ToQString(pathOrUrl);
+    const QUrl url = text.contains(QStringLiteral("://")) ? QUrl(text) : QUrl::fromLocalFile(text);
+    QDesktopServices::openUrl(url);  // failure is silent
+}
+
+void CQtMainWindow::ShowAboutDialog() {
+    QWidget* owner = QApplication::activeWindow();
+    CAboutDialog dialog(owner ? owner : this, m_helpPage);
+    dialog.exec();
+}
+
+void CQtMainWindow::DestroyWindow() {
+    if (m_destroyed) {
+        return;
+    }
+    m_destroyed = true;
+    for (const auto& [id, qtId] : m_timers) {
+        QObject::killTimer(qtId);
+    }
+    m_timers.clear();
+    if (!m_inCloseEvent) {
+        close();  // closeEvent grants it: the window is destroyed
+    }
+    emit windowDestroyed();
+}
+
+void CQtMainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_destroyed && m_frame) {
+        // The frame decides: it stops a run, waits for it and then calls DestroyWindow.
+        m_inCloseEvent = true;
+        m_frame->OnClose();
+        m_inCloseEvent = false;
+    }
+    if (m_destroyed || !m_frame) {
+        m_destroyed = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace quorvane
