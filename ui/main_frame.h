@@ -4,22 +4,26 @@
 #define QUORVANE_UI_MAIN_FRAME_H_
 
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "batch/address_table.h"
 #include "batch/thread_group.h"
+#include "ui/window_call_mailbox.h"
 #include "ui/window_port.h"
 
 namespace quorvane {
 
 class CMainFrame {
-public:
+  public:
     // dbPath: the database the runs use (the frontend passes DefaultDatabasePath()); helpPath:
     // the local help page that Help opens.
+    // REQUIRES: window stays usable until OnClose has destroyed it or this frame is destroyed.
     CMainFrame(IWindowPort& window, std::u16string dbPath, std::u16string helpPath);
     // Stops a run still going and waits for its workers and every waiter before any member is
-    // destroyed.
+    // destroyed. Makes no call into the window: it may be gone already.
     ~CMainFrame();
     CMainFrame(const CMainFrame&) = delete;
     CMainFrame& operator=(const CMainFrame&) = delete;
@@ -43,6 +47,64 @@ public:
 
     std::size_t GetRowCount() const;
     const CAddressTable& Table() const;
+
+    // The command handlers that OnCommand dispatches to; all run on the window's thread.
+
+    // File -> Import: refused during a run; otherwise the Open chooser, the question whether to
+    // clear rows already present, then the file's lines appended as rows. A file that cannot be
+    // read is reported and leaves the table exactly as it was.
+    void OnImport();
+    // File -> Export: refused during a run and for an empty table; otherwise the Save chooser and
+    // every row written, with a message telling whether the file was written completely.
+    void OnExport();
+    // File -> Exit: the same as OnClose.
+    void OnExit();
+    // Operation -> Start: the database is tested first, then the table; then a run on the worker
+    // group. Does nothing while a run of this frame is alive.
+    void OnStart();
+    // Operation -> Stop: asks the run to stop; the finished notification follows when its workers
+    // have ended. Does nothing unless a run is going and no stop was asked yet.
+    void OnStop();
+    // Help -> Help: hands the local help page to the system.
+    void OnHelpPage();
+    // Command 104: the modal About dialog.
+    void OnAbout();
+
+    // True from a successful Start until the run's finished notification has run: import and
+    // export are refused and Start does nothing meanwhile.
+    bool IsRunAlive() const { return m_runAlive; }
+
+    // How Start hands a run to the worker group: by default CThreadGroup::Launch. Tests put a
+    // function here that fails the way Launch fails when a thread cannot be created.
+    using LaunchFunction = std::function<bool(
+        CThreadGroup& group, CThreadGroup::Callable work, CThreadGroup::Callable onStarted,
+        CThreadGroup::Callable onFinished, CThreadGroup::Callable onCreateFailed)>;
+    // REQUIRES: no run is alive.
+    void SetLaunchForTesting(LaunchFunction launch);
+
+  private:
+    // The run's end, on the window's thread, as one step: run over, final repaint, timer killed,
+    // Start enabled, Stop grayed.
+    void FinishRun();
+    // On the window's thread: stops a live run and waits for its workers and every waiter while
+    // running the calls they make into this thread.
+    void StopAndAwaitRun();
+    void ShowMessage(std::u16string_view text);
+
+    IWindowPort& m_window;
+    const std::u16string m_dbPath;
+    const std::u16string m_helpPath;
+    CAddressTable m_table;
+    std::shared_ptr<CWindowCallMailbox> m_mailbox;
+    LaunchFunction m_launch;
+    // Window's-thread state; only FinishRun (run on this thread) ends a run.
+    bool m_runAlive = false;
+    bool m_stopAsked = false;
+    bool m_refreshTimerOn = false;  // a timer message that arrives after KillTimer is ignored
+    bool m_windowGone = false;      // after DestroyWindow, or in the destructor
+    // Last, so that it is destroyed first: its destructor waits for every waiter, which may still
+    // be using the members above.
+    CThreadGroup m_workers;
 };
 
 }  // namespace quorvane

@@ -1,0 +1,54 @@
+// The desktop tool and the batch command share one run and one writer; this checks the promise
+// end to end: the same list gives the same result file, byte for byte.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "tests/ui/fake_window.h"
+#include "tests/ui/test_files.h"
+#include "ui/main_frame.h"
+#include "ui/resources/resource_ids.h"
+
+namespace quorvane {
+namespace {
+
+TEST(ExportMatchesBatch, FrameExportEqualsBatchOutputForTheSameList) {
+    testing::ScratchDir dir;
+    testing::MakeDatabase(dir.Path("ip2region.db"), testing::SampleRanges());
+    // A UTF-8 list with a mark, blank and malformed lines, a duplicate, a comma, Chinese text,
+    // and a last line without a break.
+    testing::WriteBytes(dir.Path("list.txt"),
+                        "\xEF\xBB\xBF"
+                        "8.8.8.8\r\n1.2.3.4\r\n\r\n10.0.0.1\r\nnot an address\r\n8.8.8.8\r\n"
+                        "a,b\r\n地址\r\n255.255.255.255");
+
+    testing::FakeWindow window;
+    {
+        CMainFrame frame(window, dir.Wide("ip2region.db"), u"");
+        frame.OnCreate();
+        window.openAnswers.push_back(dir.Wide("list.txt"));
+        frame.OnCommand(ID_CMD_IMPORT);
+        ASSERT_EQ(frame.GetRowCount(), 9u);
+        frame.OnCommand(ID_CMD_START);
+        ASSERT_TRUE(window.PumpUntil([&] { return !frame.IsRunAlive(); }));
+        window.saveAnswers.push_back(dir.Wide("frame.txt"));
+        frame.OnCommand(ID_CMD_EXPORT);
+    }
+
+    const std::string command = std::string("'") + QUORVANE_BATCH_EXE + "' --db '" +
+                                dir.Path("ip2region.db").string() + "' '" +
+                                dir.Path("list.txt").string() + "' '" +
+                                dir.Path("batch.txt").string() + "' 2>/dev/null";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+
+    const std::string fromFrame = testing::ReadBytes(dir.Path("frame.txt"));
+    EXPECT_NE(fromFrame.find("8.8.8.8,美国,加利福尼亚,山景城,谷歌\r\n"), std::string::npos);
+    EXPECT_EQ(fromFrame, testing::ReadBytes(dir.Path("batch.txt")));
+}
+
+}  // namespace
+}  // namespace quorvane

@@ -1,0 +1,55 @@
+#include "ui/window_call_mailbox.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "tests/ui/fake_window.h"
+
+namespace quorvane {
+namespace {
+
+using testing::FakeWindow;
+
+TEST(WindowCallMailbox, CallRunsOnTheWindowThreadThroughAPostAndReleasesTheCaller) {
+    FakeWindow window;
+    auto mailbox = CWindowCallMailbox::Create(window);
+    std::thread::id ranOn;
+    std::atomic<bool> returned{false};
+    std::thread caller([&] {
+        mailbox->CallOnWindowThread([&] { ranOn = std::this_thread::get_id(); });
+        returned = true;
+    });
+    EXPECT_TRUE(window.PumpUntil([&] { return ranOn != std::thread::id(); }));
+    caller.join();
+    EXPECT_EQ(ranOn, std::this_thread::get_id());
+    EXPECT_TRUE(returned);
+}
+
+TEST(WindowCallMailbox, WindowThreadDrainsItselfAfterDetachAndStalePostsDoNothing) {
+    FakeWindow window;
+    auto mailbox = CWindowCallMailbox::Create(window);
+    // One call posted before the detach, two after it: all three run by DrainUntil alone.
+    int ran = 0;
+    std::thread first([&] { mailbox->CallOnWindowThread([&] { ++ran; }); });
+    ASSERT_TRUE(window.WaitForPost());
+    mailbox->Detach();
+    const std::size_t postsAtDetach = window.PostedCount();
+    std::thread later([&] {
+        mailbox->CallOnWindowThread([&] { ++ran; });
+        mailbox->CallOnWindowThread([&] { ++ran; });
+    });
+    mailbox->DrainUntil([&] { return ran == 3; });
+    first.join();
+    later.join();
+    EXPECT_EQ(ran, 3);
+    EXPECT_EQ(window.PostedCount(), postsAtDetach);  // nothing posted after Detach
+
+    mailbox.reset();
+    window.RunPosted();  // the mailbox is gone: the stale post must not touch it
+    EXPECT_EQ(ran, 3);
+}
+
+}  // namespace
+}  // namespace quorvane

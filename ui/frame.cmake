@@ -1,0 +1,8 @@
+# The frame logic of the desktop tool, free of any toolkit: the frontends link it, and its tests
+# drive it through a scripted window.
+add_library(quorvane_frame STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/main_frame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_call_mailbox.cpp)
+target_include_directories(quorvane_frame PUBLIC ${PROJECT_SOURCE_DIR})
+find_package(Threads REQUIRED)
+target_link_libraries(quorvane_frame PUBLIC quorvane_batch Threads::Threads)

@@ -1,0 +1,260 @@
+#include "ui/main_frame.h"
+
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "batch/address_list.h"
+#include "batch/lookup_run.h"
+#include "ui/messages.h"
+#include "ui/resources/resource_ids.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr int kRefreshPeriodMs = 1000;
+
+bool LaunchOnGroup(CThreadGroup& group, CThreadGroup::Callable work,
+                   CThreadGroup::Callable onStarted, CThreadGroup::Callable onFinished,
+                   CThreadGroup::Callable onCreateFailed) {
+    return group.Launch(std::move(work), std::move(onStarted), std::move(onFinished),
+                        std::move(onCreateFailed));
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(IWindowPort& window, std::u16string dbPath, std::u16string helpPath)
+    : m_window(window),
+      m_dbPath(std::move(dbPath)),
+      m_helpPath(std::move(helpPath)),
+      m_mailbox(CWindowCallMailbox::Create(window)),
+      m_launch(LaunchOnGroup) {}
+
+CMainFrame::~CMainFrame() {
+    // The window may already be gone (the frontend destroys the frame after its loop has ended),
+    // so the run is wound down without a single call into it.
+    m_windowGone = true;
+    m_mailbox->Detach();
+    StopAndAwaitRun();
+}
+
+void CMainFrame::OnCreate() {
+    m_window.SetMenuState(ID_CMD_STOP, MenuState::kGrayed);
+}
+
+bool CMainFrame::OnCommand(int commandId) {
+    switch (commandId) {
+        case ID_CMD_IMPORT:
+            OnImport();
+            return true;
+        case ID_CMD_EXPORT:
+            OnExport();
+            return true;
+        case ID_CMD_EXIT:
+            OnExit();
+            return true;
+        case ID_CMD_START:
+            OnStart();
+            return true;
+        case ID_CMD_STOP:
+            OnStop();
+            return true;
+        case ID_CMD_HELP:
+            OnHelpPage();
+            return true;
+        case ID_CMD_ABOUT:
+            OnAbout();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CMainFrame::OnTimer(int timerId) {
+    // A timer message already queued when the run's end killed the timer may still arrive; the
+    // end has made the final repaint, so a late one is ignored.
+    if (timerId == IDT_REFRESH && m_refreshTimerOn && !m_windowGone) {
+        m_window.RepaintListNow();
+    }
+}
+
+void CMainFrame::OnClose() {
+    if (m_windowGone) {
+        return;
+    }
+    StopAndAwaitRun();
+    m_windowGone = true;
+    m_mailbox->Detach();
+    m_window.DestroyWindow();
+}
+
+void CMainFrame::OnExit() {
+    OnClose();
+}
+
+std::u16string CMainFrame::OnGetDispInfo(std::size_t row, int column) const {
+    if (column < 0 || column > 4 || row >= m_table.GetRowCount()) {
+        return {};
+    }
+    try {
+        return m_table.GetField(row, column);
+    } catch (const std::out_of_range&) {
+        return {};
+    }
+}
+
+std::size_t CMainFrame::GetRowCount() const {
+    return m_table.GetRowCount();
+}
+
+const CAddressTable& CMainFrame::Table() const {
+    return m_table;
+}
+
+void CMainFrame::SetLaunchForTesting(LaunchFunction launch) {
+    m_launch = std::move(launch);
+}
+
+void CMainFrame::ShowMessage(std::u16string_view text) {
+    m_window.ShowMessage(text, MessageButtons::kOk);
+}
+
+void CMainFrame::OnImport() {
+    // The row count must not change while any worker of a run may still touch a row, which
+    // lasts until the finished notification, not merely until Stop.
+    if (m_runAlive) {
+        ShowMessage(messages::kRunActive);
+        return;
+    }
+    const std::optional<std::u16string> path = m_window.ChooseFileToOpen();
+    if (!path) {
+        return;
+    }
+    bool clear = false;
+    if (m_table.GetRowCount() != 0) {
+        clear = m_window.ShowMessage(messages::kAskClear, MessageButtons::kYesNo) ==
+                MessageAnswer::kYes;
+    }
+    // Read everything before touching a row: a file that cannot be read leaves the table as it
+    // was, even after a Yes.
+    std::vector<std::u16string> lines;
+    if (!ReadAddressList(*path, lines)) {
+        ShowMessage(messages::kImportUnreadable);
+        return;
+    }
+    if (clear) {
+        m_window.SetListItemCount(0);
+        m_table.ClearRows();
+    }
+    for (std::u16string& line : lines) {
+        AddressRow row;
+        row.address = std::move(line);
+        m_table.AppendRow(std::move(row));
+    }
+    m_window.SetListItemCount(m_table.GetRowCount());
+}
+
+void CMainFrame::OnExport() {
+    if (m_runAlive) {
+        ShowMessage(messages::kRunActive);
+        return;
+    }
+    if (m_table.GetRowCount() == 0) {
+        ShowMessage(messages::kNothingToExport);
+        return;
+    }
+    const std::optional<std::u16string> path = m_window.ChooseFileToSave();
+    if (!path) {
+        return;
+    }
+    ShowMessage(WriteResultFile(m_table, *path) ? messages::kExportDone : messages::kExportFailed);
+}
+
+void CMainFrame::OnStart() {
+    // Start is grayed while a run is alive; a command that arrives anyway must not launch over
+    // workers that are still running.
+    if (m_runAlive || m_windowGone) {
+        return;
+    }
+    if (!DatabaseFileExists(m_dbPath)) {
+        ShowMessage(messages::kDatabaseMissing);
+        return;
+    }
+    if (m_table.GetRowCount() == 0) {
+        ShowMessage(messages::kImportFirst);
+        return;
+    }
+    m_window.SetMenuState(ID_CMD_START, MenuState::kGrayed);
+    m_window.SetMenuState(ID_CMD_STOP, MenuState::kEnabled);
+    m_table.BeginRun();
+    m_runAlive = true;
+    m_stopAsked = false;
+
+    auto onStarted = [this] {
+        m_refreshTimerOn = true;
+        m_window.StartTimer(IDT_REFRESH, kRefreshPeriodMs);
+    };
+    // On a waiter thread: the end of the run must touch the window from the window's thread,
+    // and as one step, so the waiter hands it over and waits until it has run.
+    auto onFinished = [this] { m_mailbox->CallOnWindowThread([this] { FinishRun(); }); };
+    auto onCreateFailed = [this] { m_table.RequestStop(); };
+    if (m_launch(m_workers, MakeLookupWork(m_table, m_dbPath), std::move(onStarted),
+                 std::move(onFinished), std::move(onCreateFailed))) {
+        return;
+    }
+    // No notification will come: back to Idle before telling the user.
+    m_table.EndRun();
+    m_runAlive = false;
+    if (m_refreshTimerOn) {
+        m_refreshTimerOn = false;
+        m_window.KillTimer(IDT_REFRESH);
+    }
+    m_window.SetMenuState(ID_CMD_START, MenuState::kEnabled);
+    m_window.SetMenuState(ID_CMD_STOP, MenuState::kGrayed);
+    ShowMessage(messages::kNoWorkerThread);
+}
+
+void CMainFrame::OnStop() {
+    if (!m_runAlive || m_stopAsked) {
+        return;
+    }
+    m_stopAsked = true;
+    m_workers.StartJoinWaiter();
+    m_window.SetMenuState(ID_CMD_STOP, MenuState::kGrayed);
+    m_table.RequestStop();
+}
+
+void CMainFrame::OnHelpPage() {
+    m_window.OpenWithSystem(m_helpPath);
+}
+
+void CMainFrame::OnAbout() {
+    m_window.ShowAboutDialog();
+}
+
+void CMainFrame::FinishRun() {
+    m_table.EndRun();
+    m_runAlive = false;
+    m_stopAsked = false;
+    m_refreshTimerOn = false;
+    if (m_windowGone) {
+        return;
+    }
+    m_window.RepaintListNow();
+    m_window.KillTimer(IDT_REFRESH);
+    m_window.SetMenuState(ID_CMD_START, MenuState::kEnabled);
+    m_window.SetMenuState(ID_CMD_STOP, MenuState::kGrayed);
+}
+
+void CMainFrame::StopAndAwaitRun() {
+    if (m_runAlive) {
+        m_table.RequestStop();
+        // The run's waiter hands its finished notification to this thread and blocks until it
+        // has run; this thread runs it itself instead of waiting for the window to.
+        m_mailbox->DrainUntil([this] { return !m_runAlive; });
+    }
+    m_workers.WaitForWaiters();
+}
+
+}  // namespace quorvane
