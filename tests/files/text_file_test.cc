@@ -1,0 +1,446 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "files/conversions.h"
+#include "files/text_file.h"
+
+namespace quorvane {
+namespace {
+
+using Lines = std::vector<std::u16string>;
+
+class TextFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/quorvane-files-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        m_dir = pattern;
+    }
+
+    void TearDown() override {
+        SetAnsiCharset("");
+        for (const std::string& path : m_created) {
+            unlink(path.c_str());
+        }
+        rmdir(m_dir.c_str());
+    }
+
+    std::string PathOf(const std::string& name) {
+        m_created.push_back(m_dir + "/" + name);
+        return m_created.back();
+    }
+
+    std::string WriteBytes(const std::string& name, const std::string& bytes) {
+        const std::string path = PathOf(name);
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    static std::string ReadBytes(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    static Lines ReadAll(const std::string& path, TextEncoding* kind = nullptr) {
+        CTextFile file(Utf8ToWide(path), CTextFile::Mode::kRead);
+        EXPECT_TRUE(file.IsOpen()) << path;
+        if (kind != nullptr) {
+            *kind = file.GetEncoding();
+        }
+        Lines lines;
+        std::u16string line;
+        while (file.ReadLine(line)) {
+            lines.push_back(line);
+        }
+        EXPECT_FALSE(file.ReadLine(line));
+        EXPECT_TRUE(file.Close());
+        return lines;
+    }
+
+    Lines LinesOf(const std::string& bytes) { return ReadAll(WriteBytes("lines.txt", bytes)); }
+
+    std::string m_dir;
+    std::vector<std::string> m_created;
+};
+
+TEST_F(TextFileTest, LineBreakRules) {
+    EXPECT_EQ(LinesOf(""), Lines{});
+    EXPECT_EQ(LinesOf("a\r\nb"), (Lines{u"a", u"b"}));
+    EXPECT_EQ(LinesOf("a\r\n"), (Lines{u"a"}));
+    EXPECT_EQ(LinesOf("a\r\n\r\nb"), (Lines{u"a", u"", u"b"}));
+    EXPECT_EQ(LinesOf("a\n\nb"), (Lines{u"a", u"b"}));
+    EXPECT_EQ(LinesOf("a\n\n\nb"), (Lines{u"a", u"", u"b"}));
+    EXPECT_EQ(LinesOf("a\rb\rc"), (Lines{u"a", u"b", u"c"}));
+    EXPECT_EQ(LinesOf("\r\n\r\na"), (Lines{u"", u"", u"a"}));
+    EXPECT_EQ(LinesOf("\n"), Lines{});
+    EXPECT_EQ(LinesOf("\r\n"), (Lines{u""}));
+    EXPECT_EQ(LinesOf("1.1.1.1\r\n8.8.8.8\r\n1.1.1.1\r\n"),
+              (Lines{u"1.1.1.1", u"8.8.8.8", u"1.1.1.1"}));
+    EXPECT_EQ(LinesOf(" 1.2.3.4 \t\r\n"), (Lines{u" 1.2.3.4 \t"}));
+    EXPECT_EQ(LinesOf("a\r\nlast"), (Lines{u"a", u"last"}));
+}
+
+TEST_F(TextFileTest, RunsOfBlankLinesWithSingleBreaks) {
+    for (int k = 0; k <= 7; ++k) {
+        for (const char* brk : {"\n", "\r"}) {
+            std::string bytes = "a";
+            for (int i = 0; i <= k; ++i) {
+                bytes += brk;
+            }
+            bytes += "b";
+            Lines expected{u"a"};
+            expected.insert(expected.end(), static_cast<std::size_t>(k / 2), u"");
+            expected.push_back(u"b");
+            EXPECT_EQ(LinesOf(bytes), expected) << k << " blank lines";
+        }
+    }
+}
+
+TEST_F(TextFileTest, MarksAndKinds) {
+    TextEncoding kind;
+    EXPECT_EQ(ReadAll(WriteBytes("empty.txt", ""), &kind), Lines{});
+    EXPECT_EQ(kind, TextEncoding::Ascii);
+    EXPECT_EQ(ReadAll(WriteBytes("bom.txt",
+                                 "\xEF\xBB\xBF"
+                                 "1.2.3.4\r\n5.6.7.8"),
+                      &kind),
+              (Lines{u"1.2.3.4", u"5.6.7.8"}));
+    EXPECT_EQ(kind, TextEncoding::Utf8WithBom);
+    EXPECT_EQ(ReadAll(WriteBytes("utf8.txt", "\xE4\xB8\xAD\r\n"), &kind), (Lines{u"\u4E2D"}));
+    EXPECT_EQ(kind, TextEncoding::Utf8);
+    // Only the first 128 bytes are classified: later UTF-8 is read through the narrow set,
+    // which is UTF-8 here.
+    EXPECT_EQ(ReadAll(WriteBytes("late.txt", std::string(130, 'a') + "\n\xE4\xB8\xAD"), &kind),
+              (Lines{std::u16string(130, u'a'), u"\u4E2D"}));
+    EXPECT_EQ(kind, TextEncoding::Ascii);
+    // A line's text ends at its first zero byte.
+    EXPECT_EQ(ReadAll(WriteBytes("zero.txt", std::string("ab\0cd\r\nef", 9)), &kind),
+              (Lines{u"ab", u"ef"}));
+    EXPECT_EQ(kind, TextEncoding::NotText);
+}
+
+TEST_F(TextFileTest, NarrowFilesGoThroughTheNarrowSet) {
+    SetAnsiCharset("GB18030");
+    TextEncoding kind;
+    EXPECT_EQ(ReadAll(WriteBytes("gb.txt", "\xD6\xD0\xCE\xC4\r\n1.2.3.4"), &kind),
+              (Lines{u"\u4E2D\u6587", u"1.2.3.4"}));
+    EXPECT_EQ(kind, TextEncoding::Ansi);
+    // UTF-8 lines pass through the narrow set on their way in: GB18030 holds every character.
+    EXPECT_EQ(ReadAll(WriteBytes("u8.txt", "\xE4\xB8\xAD\r\n")), (Lines{u"\u4E2D"}));
+    // Latin-1 lacks the character, so it arrives as the set's default character.
+    SetAnsiCharset("ISO-8859-1");
+    EXPECT_EQ(ReadAll(WriteBytes("u8.txt", "\xE4\xB8\xAD\r\n\xC3\xA9")), (Lines{u"?", u"\u00E9"}));
+}
+
+std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
+    std::string out;
+    for (char16_t unit : text) {
+        const char low = static_cast<char>(unit & 0xFF);
+        const char high = static_cast<char>(unit >> 8);
+        out += bigEndian ? high : low;
+        out += bigEndian ? low : high;
+    }
+    return out;
+}
+
+TEST_F(TextFileTest, Utf16FilesArriveWhole) {
+    const std::u16string text = u"1.2.3.4\r\n\u4E2D\u56FD\r\n\r\n\U0001F600 x\n\n\nend";
+    const Lines expected{u"1.2.3.4", u"\u4E2D\u56FD", u"", u"\U0001F600 x", u"", u"end"};
+    struct Case {
+        const char* name;
+        bool bigEndian;
+        bool mark;
+        TextEncoding kind;
+    };
+    for (const Case& c : {Case{"le-bom.txt", false, true, TextEncoding::Utf16LeWithBom},
+                          Case{"be-bom.txt", true, true, TextEncoding::Utf16BeWithBom},
+                          Case{"le.txt", false, false, TextEncoding::Utf16Le},
+                          Case{"be.txt", true, false, TextEncoding::Utf16Be}}) {
+        const std::u16string content = c.mark ? u"\uFEFF" + text : text;
+        TextEncoding kind;
+        EXPECT_EQ(ReadAll(WriteBytes(c.name, Utf16Bytes(content, c.bigEndian)), &kind), expected)
+            << c.name;
+        EXPECT_EQ(kind, c.kind) << c.name;
+    }
+}
+
+TEST_F(TextFileTest, Utf16Damage) {
+    std::u16string text = u"\uFEFFa";
+    text += static_cast<char16_t>(0xD800);  // unpaired
+    text += u"b\r\nc";
+    text += u'\0';
+    text += u"d\r\n";
+    // Half a unit at the end of the file.
+    EXPECT_EQ(ReadAll(WriteBytes("damaged.txt", Utf16Bytes(text, false) + "e")),
+              (Lines{u"a\uFFFDb", u"c", u"\uFFFD"}));
+}
+
+TEST_F(TextFileTest, LongUtf16File) {
+    std::u16string text = u"\uFEFF";
+    Lines expected;
+    for (int i = 0; i < 12000; ++i) {
+        expected.push_back(u"10.0." + Utf8ToWide(std::to_string(i)) + u".\u4E2D");
+        text += expected.back() + u"\r\n";
+    }
+    EXPECT_EQ(ReadAll(WriteBytes("long16.txt", Utf16Bytes(text, true))), expected);
+}
+
+// Steps through the bytes one at a time, as the line reader is defined to.
+Lines ByteAtATimeLines(const std::string& bytes, TextEncoding kind) {
+    std::size_t pos = kind == TextEncoding::Utf8WithBom ? 3 : 0;
+    Lines out;
+    for (;;) {
+        std::string buffer;
+        bool atBreak = false;
+        while (pos < bytes.size()) {
+            const char b = bytes[pos++];
+            if ((b == '\r' || b == '\n') && !buffer.empty()) {
+                atBreak = true;
+                break;
+            }
+            buffer.push_back(b);
+        }
+        std::erase(buffer, '\r');
+        std::erase(buffer, '\n');
+        if (kind == TextEncoding::Utf8WithBom || kind == TextEncoding::Utf8) {
+            buffer = WideToAnsi(Utf8ToWide(buffer.c_str()).c_str());
+        }
+        const std::u16string line = AnsiToWide(buffer.c_str());
+        if (!atBreak && buffer.empty()) {
+            return out;
+        }
+        out.push_back(line);
+    }
+}
+
+std::string RandomLineBytes(std::mt19937& rng, std::size_t size) {
+    static const unsigned char kAlphabet[] = {'\r', '\n', '\r', '\n', '\0', 'a',  '1',  '.',
+                                              ' ',  0xE4, 0xB8, 0xAD, 0x80, 0xD6, 0xD0, 0xFF};
+    std::string out(size, '\0');
+    for (char& b : out) {
+        b = static_cast<char>(kAlphabet[rng() % sizeof kAlphabet]);
+    }
+    // Start differently so that every 8-bit kind is met.
+    switch (rng() % 5) {
+        case 0:
+            out = "\xEF\xBB\xBF" + out;
+            break;
+        case 1:
+            out = "\xE4\xB8\xAD" + std::string(125, 'a') + out;  // Utf8
+            break;
+        case 2:
+            out = std::string(128, '1') + out;  // Ascii
+            break;
+        case 3:
+            out = "\xD6\xD0" + std::string(126, '2') + out;  // Ansi
+            break;
+        default:
+            break;  // whatever the random bytes make of it
+    }
+    return out;
+}
+
+TEST_F(TextFileTest, BufferedReadsMatchByteAtATimeReading) {
+#ifdef QUORVANE_SANITIZED
+    constexpr int kLarge = 4;
+#else
+    constexpr int kLarge = 12;
+#endif
+    std::mt19937 rng(64);
+    int compared = 0;
+    for (const char* charset : {"", "GB18030", "ISO-8859-1"}) {
+        SetAnsiCharset(charset);
+        for (int round = 0; round < 150 + kLarge; ++round) {
+            std::size_t size = rng() % 300;
+            if (round >= 150) {
+                // Around one or two read buffers, with the breaks dense enough to straddle them.
+                size = 65536 * (1 + rng() % 2) + rng() % 9 - 4 - 128;
+            }
+            const std::string bytes = RandomLineBytes(rng, size);
+            const std::string path = WriteBytes("random.txt", bytes);
+            CTextFile file(Utf8ToWide(path), CTextFile::Mode::kRead);
+            const TextEncoding kind = file.GetEncoding();
+            if (kind >= TextEncoding::Utf16LeWithBom) {
+                continue;  // random zeros made it look like UTF-16
+            }
+            Lines lines;
+            std::u16string line;
+            while (file.ReadLine(line)) {
+                lines.push_back(line);
+            }
+            ASSERT_EQ(lines, ByteAtATimeLines(bytes, kind))
+                << "charset '" << charset << "' round " << round << " kind "
+                << static_cast<int>(kind);
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 400);
+}
+
+TEST_F(TextFileTest, BreaksAtTheReadBufferBoundary) {
+    for (std::size_t at = 65533; at <= 65538; ++at) {
+        for (const char* brk : {"\r\n", "\n\n", "\r\r\n"}) {
+            std::string bytes(at, 'x');
+            bytes += brk;
+            bytes += "tail";
+            const Lines lines = LinesOf(bytes);
+            ASSERT_EQ(lines, ByteAtATimeLines(bytes, TextEncoding::Ascii)) << at;
+            ASSERT_EQ(lines.front().size(), at);
+            ASSERT_EQ(lines.back(), u"tail");
+        }
+    }
+}
+
+TEST_F(TextFileTest, ReadingNeverCreatesOrOpensForWriting) {
+    const std::string missing = PathOf("missing.txt");
+    CTextFile file(Utf8ToWide(missing), CTextFile::Mode::kRead);
+    EXPECT_FALSE(file.IsOpen());
+    EXPECT_EQ(file.GetEncoding(), TextEncoding::Ascii);
+    std::u16string line = u"stale";
+    EXPECT_FALSE(file.ReadLine(line));
+    EXPECT_EQ(line, u"");
+    EXPECT_FALSE(file.Close());
+    EXPECT_NE(access(missing.c_str(), F_OK), 0);
+
+    // A file nobody may write is still read.
+    const std::string readOnly = WriteBytes("ro.txt", "9.9.9.9\r\n");
+    ASSERT_EQ(chmod(readOnly.c_str(), 0444), 0);
+    EXPECT_EQ(ReadAll(readOnly), (Lines{u"9.9.9.9"}));
+
+    CTextFile directory(Utf8ToWide(m_dir), CTextFile::Mode::kRead);
+    EXPECT_FALSE(directory.IsOpen());
+}
+
+TEST_F(TextFileTest, BadPaths) {
+    const std::string name = PathOf("cut");
+    const std::u16string withNul = Utf8ToWide(name) + u'\0' + u"more";
+    CTextFile nul(withNul, CTextFile::Mode::kWrite);
+    EXPECT_FALSE(nul.IsOpen());
+    EXPECT_NE(access(name.c_str(), F_OK), 0);
+    CTextFile empty(u"", CTextFile::Mode::kRead);
+    EXPECT_FALSE(empty.IsOpen());
+    CTextFile noDir(Utf8ToWide(m_dir + "/no/such/dir.txt"), CTextFile::Mode::kWrite);
+    EXPECT_FALSE(noDir.IsOpen());
+    noDir.Truncate();
+    noDir.WriteLine(u"lost");
+    EXPECT_FALSE(noDir.Close());
+}
+
+TEST_F(TextFileTest, ReadErrorIsNotTheEndOfTheFile) {
+    // Reading this file at offset 0 fails (nothing is mapped there).
+    CTextFile file(u"/proc/self/mem", CTextFile::Mode::kRead);
+    ASSERT_TRUE(file.IsOpen());
+    std::u16string line;
+    EXPECT_FALSE(file.ReadLine(line));
+    EXPECT_TRUE(file.HadReadError());
+    EXPECT_FALSE(file.Close());
+}
+
+TEST_F(TextFileTest, WrittenBytes) {
+    const std::string path = PathOf("out.txt");
+    {
+        CTextFile file(Utf8ToWide(path), CTextFile::Mode::kWrite);
+        ASSERT_TRUE(file.IsOpen());
+        file.Truncate();
+        file.WriteLine(u"1.2.3.4,A,B,C,D");
+        file.WriteLine(u"5.6.7.8,,,,");
+        file.WriteLine(u"9.9.9.9,\u4E2D\u56FD,,,");
+        file.WriteLine(u"");
+        EXPECT_TRUE(file.Close());
+        EXPECT_TRUE(file.Close());
+    }
+    EXPECT_EQ(ReadBytes(path),
+              "1.2.3.4,A,B,C,D\r\n5.6.7.8,,,,\r\n9.9.9.9,\xE4\xB8\xAD\xE5\x9B\xBD,,,\r\n\r\n");
+}
+
+TEST_F(TextFileTest, WritingOverAnExistingFileLeavesOnlyTheNewLines) {
+    for (const std::string& old : {std::string(5000, 'z'),
+                                   std::string("\xEF\xBB\xBF"
+                                               "old line\r\nmore\r\n"),
+                                   Utf16Bytes(u"\uFEFFold\r\n", false)}) {
+        const std::string path = WriteBytes("over.txt", old);
+        CTextFile file(Utf8ToWide(path), CTextFile::Mode::kWrite);
+        file.Truncate();
+        file.WriteLine(u"1.2.3.4,A,B,C,D");
+        EXPECT_TRUE(file.Close());
+        EXPECT_EQ(ReadBytes(path), "1.2.3.4,A,B,C,D\r\n");
+    }
+}
+
+TEST_F(TextFileTest, NewFileHonoursTheUmask) {
+    const mode_t previous = umask(027);
+    const std::string path = PathOf("mode.txt");
+    CTextFile file(Utf8ToWide(path), CTextFile::Mode::kWrite);
+    umask(previous);
+    EXPECT_TRUE(file.Close());
+    struct stat st;
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(st.st_size, 0);
+}
+
+TEST_F(TextFileTest, LongExportReadsBack) {
+    const std::string path = PathOf("long.txt");
+    Lines expected;
+    CTextFile file(Utf8ToWide(path), CTextFile::Mode::kWrite);
+    file.Truncate();
+    for (int i = 0; i < 30000; ++i) {
+        expected.push_back(u"10.1." + Utf8ToWide(std::to_string(i)) + u",\u4E2D\u56FD,,,");
+        file.WriteLine(expected.back());
+    }
+    ASSERT_TRUE(file.Close());
+    EXPECT_EQ(ReadAll(path), expected);
+}
+
+TEST_F(TextFileTest, FailedWritesAreReported) {
+    CTextFile full(u"/dev/full", CTextFile::Mode::kWrite);
+    ASSERT_TRUE(full.IsOpen());
+    full.Truncate();
+    full.WriteLine(u"1.2.3.4,,,,");
+    EXPECT_FALSE(full.Close());
+    EXPECT_FALSE(full.Close());
+
+    // Writing through a file opened for reading writes nothing and says so.
+    const std::string path = WriteBytes("in.txt", "keep\r\n");
+    CTextFile reader(Utf8ToWide(path), CTextFile::Mode::kRead);
+    reader.Truncate();
+    reader.WriteLine(u"x");
+    EXPECT_FALSE(reader.Close());
+    EXPECT_EQ(ReadBytes(path), "keep\r\n");
+}
+
+TEST(AppDirectoryTest, DirectoryOfTheRunningProgram) {
+    const std::u16string dir = GetAppDirectory();
+    ASSERT_FALSE(dir.empty());
+    EXPECT_EQ(dir.front(), u'/');
+    EXPECT_EQ(dir.back(), u'/');
+    // The program's own file is in it.
+    const std::string self = WideToUtf8(dir) + program_invocation_short_name;
+    struct stat here;
+    struct stat running;
+    ASSERT_EQ(stat(self.c_str(), &here), 0) << self;
+    ASSERT_EQ(stat("/proc/self/exe", &running), 0);
+    EXPECT_EQ(here.st_ino, running.st_ino);
+    EXPECT_EQ(here.st_dev, running.st_dev);
+}
+
+TEST(AppDirectoryTest, DirectoryPart) {
+    EXPECT_EQ(DirectoryPart(u"/opt/quorvane/quorvane"), u"/opt/quorvane/");
+    EXPECT_EQ(DirectoryPart(u"/quorvane"), u"/");
+    EXPECT_EQ(DirectoryPart(u"quorvane"), u"");
+    EXPECT_EQ(DirectoryPart(u""), u"");
+    // A backslash is an ordinary character in a name here.
+    EXPECT_EQ(DirectoryPart(u"/a\\b/c\\d"), u"/a\\b/");
+}
+
+}  // namespace
+}  // namespace quorvane
