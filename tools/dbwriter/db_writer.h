@@ -3,19 +3,44 @@
 #ifndef QUORVANE_TOOLS_DBWRITER_DB_WRITER_H_
 #define QUORVANE_TOOLS_DBWRITER_DB_WRITER_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvane::dbwriter {
+
+// Layout limits of the file. Every integer in the file is an unsigned 32-bit little-endian value.
+inline constexpr std::uint32_t kBoundsSize = 8;
+inline constexpr std::uint32_t kHeaderOffset = 8;
+inline constexpr std::uint32_t kHeaderBlockSize = 8192;
+inline constexpr std::uint32_t kHeaderEntrySize = 8;
+inline constexpr std::uint32_t kMaxHeaderEntries = kHeaderBlockSize / kHeaderEntrySize;  // 1,024
+inline constexpr std::uint32_t kIndexEntrySize = 12;
+// Two neighbouring header entries point at index entries at most this many entries apart, so
+// that the stretch between them, both ends included, fits the 8,192-byte read buffer.
+inline constexpr std::uint32_t kMaxHeaderSpacing = kHeaderBlockSize / kIndexEntrySize - 1;  // 681
+// The most index entries a header index of 1,024 entries at full spacing can reach.
+inline constexpr std::size_t kMaxRanges =
+    std::size_t{kMaxHeaderEntries - 1} * kMaxHeaderSpacing + 1;
+// A data pointer holds a 24-bit offset and an 8-bit length.
+inline constexpr std::uint32_t kMaxDataOffset = 1u << 24;  // offsets lie below this
+inline constexpr std::uint32_t kMinRecordLength = 4;
+inline constexpr std::uint32_t kMaxRecordLength = 255;
+inline constexpr std::size_t kMaxTextBytes = kMaxRecordLength - 4;  // 251
+// First byte after the bounds block and the header index: the earliest place for other blocks.
+inline constexpr std::uint32_t kFixedBlocksEnd = kHeaderOffset + kHeaderBlockSize;  // 8,200
 
 // One closed range [start, end] and its region text (UTF-8, at most 251 bytes).
 struct Range {
     std::uint32_t start = 0;
     std::uint32_t end = 0;
     std::string text;
+
+    friend bool operator==(const Range&, const Range&) = default;
 };
 
 struct BuildOptions {
@@ -26,6 +51,8 @@ struct BuildOptions {
 
 // Reads lines "start,end,region text" (start and end dotted or decimal; the text is the rest of
 // the line and may hold commas; a CR before the LF is dropped; empty lines are skipped).
+// Each range is checked as it is read (numbers, start <= end, order against the previous range,
+// text length and encoding), so that a fault is reported with the line that holds it.
 // On error returns false and sets error to "line N: what is wrong".
 bool ParseRanges(std::istream& in, std::vector<Range>& ranges, std::string& error);
 
@@ -33,13 +60,38 @@ bool ParseRanges(std::istream& in, std::vector<Range>& ranges, std::string& erro
 // index, so their offsets stay below 16 MiB), then the index. Deterministic: the same ranges give
 // the same bytes. Rejects (false, error set; for a range error "range N: ...", N counted from 1)
 // unsorted or overlapping ranges, start > end, texts over 251 bytes or not valid UTF-8, and input
-// that cannot fit the format.
+// that cannot fit the format. An input without ranges is rejected unless fillText is set, in
+// which case the file holds the one range 0..4294967295.
+// Each distinct text is stored once; its record_number is its ordinal (from 1) in the order of
+// first appearance among the ranges after filling.
 bool BuildDatabase(const std::vector<Range>& ranges, const BuildOptions& options,
                    std::vector<std::uint8_t>& image, std::string& error);
 
 // BuildDatabase, then writes the image to path. False with error set on any failure.
 bool WriteDatabase(const std::vector<Range>& ranges, const BuildOptions& options,
                    const std::string& path, std::string& error);
+
+// Writes image to path through a temporary file beside it that is renamed over path, so that a
+// failed write never leaves a truncated database behind. False with error set on any failure.
+bool WriteImage(const std::vector<std::uint8_t>& image, const std::string& path,
+                std::string& error);
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no truncated sequence.
+bool IsValidUtf8(std::string_view text);
+
+// Parses an address written dotted (four decimal parts 0..255) or as one decimal number up to
+// 4294967295. Surrounding spaces and tabs are ignored; anything else fails.
+std::optional<std::uint32_t> ParseAddress(std::string_view text);
+
+// Checks a region text for storage: empty when it can be stored, else what is wrong with it.
+// Texts with a NUL byte are refused: readers hand the text on zero-terminated and would cut it.
+std::string CheckRegionText(std::string_view text);
+
+// Reads a u32 stored little-endian at bytes[0..3].
+inline std::uint32_t LoadU32(const std::uint8_t* bytes) {
+    return std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 | std::uint32_t{bytes[2]} << 16 |
+           std::uint32_t{bytes[3]} << 24;
+}
 
 }  // namespace quorvane::dbwriter
 

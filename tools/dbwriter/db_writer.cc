@@ -1,0 +1,384 @@
+#include "tools/dbwriter/db_writer.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string_view>
+#include <unordered_map>
+
+namespace quorvane::dbwriter {
+namespace {
+
+constexpr std::uint32_t kLastAddress = 0xFFFFFFFFu;
+
+std::string Dotted(std::uint32_t address) {
+    return std::to_string(address >> 24) + "." + std::to_string((address >> 16) & 0xFF) + "." +
+           std::to_string((address >> 8) & 0xFF) + "." + std::to_string(address & 0xFF);
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// Parses a run of decimal digits only (no sign, no blanks) into a value no larger than max.
+std::optional<std::uint32_t> ParseDecimal(std::string_view digits, std::uint32_t max) {
+    if (digits.empty()) {
+        return std::nullopt;
+    }
+    for (char c : digits) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+    }
+    std::uint64_t value = 0;
+    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (ec != std::errc() || end != digits.data() + digits.size() || value > max) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
+// What is wrong with a range on its own: start after end, or a text that cannot be stored.
+std::string CheckRange(const Range& range) {
+    if (range.start > range.end) {
+        return "start " + Dotted(range.start) + " is above end " + Dotted(range.end);
+    }
+    return CheckRegionText(range.text);
+}
+
+// What is wrong with a range that follows another: the index must be sorted and must not
+// overlap, or the binary searches would skip over ranges.
+std::string CheckOrder(const Range& previous, const Range& range) {
+    if (range.start < previous.start) {
+        return "range starting at " + Dotted(range.start) +
+               " is out of order: ranges must be sorted by start address (the previous one starts "
+               "at " +
+               Dotted(previous.start) + ")";
+    }
+    if (range.start <= previous.end) {
+        return "range starting at " + Dotted(range.start) + " overlaps the previous range " +
+               Dotted(previous.start) + "-" + Dotted(previous.end);
+    }
+    return {};
+}
+
+void StoreU32(std::uint8_t* bytes, std::uint32_t value) {
+    bytes[0] = static_cast<std::uint8_t>(value);
+    bytes[1] = static_cast<std::uint8_t>(value >> 8);
+    bytes[2] = static_cast<std::uint8_t>(value >> 16);
+    bytes[3] = static_cast<std::uint8_t>(value >> 24);
+}
+
+// One range of the file as laid out; text points into the caller's ranges or the fill text.
+struct Slot {
+    std::uint32_t start;
+    std::uint32_t end;
+    const std::string* text;
+};
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view text) {
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = p + text.size();
+    while (p < end) {
+        unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        int follow = 0;
+        std::uint32_t min = 0;
+        std::uint32_t code = 0;
+        if (c >= 0xC2 && c <= 0xDF) {
+            follow = 1;
+            min = 0x80;
+            code = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            follow = 2;
+            min = 0x800;
+            code = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            follow = 3;
+            min = 0x10000;
+            code = c & 0x07;
+        } else {
+            return false;  // a continuation byte first, C0/C1 overlongs, or F5..FF
+        }
+        if (end - p <= follow) {
+            return false;
+        }
+        for (int i = 1; i <= follow; ++i) {
+            if ((p[i] & 0xC0) != 0x80) {
+                return false;
+            }
+            code = (code << 6) | (p[i] & 0x3F);
+        }
+        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            return false;
+        }
+        p += follow + 1;
+    }
+    return true;
+}
+
+std::optional<std::uint32_t> ParseAddress(std::string_view text) {
+    text = TrimBlanks(text);
+    if (text.find('.') == std::string_view::npos) {
+        return ParseDecimal(text, kLastAddress);
+    }
+    std::uint32_t address = 0;
+    for (int part = 0; part < 4; ++part) {
+        std::size_t dot = text.find('.');
+        if ((part < 3) != (dot != std::string_view::npos)) {
+            return std::nullopt;  // fewer or more than four parts
+        }
+        std::string_view piece = text.substr(0, dot);
+        if (piece.size() > 3) {
+            return std::nullopt;
+        }
+        auto value = ParseDecimal(piece, 255);
+        if (!value) {
+            return std::nullopt;
+        }
+        address = (address << 8) | *value;
+        text = dot == std::string_view::npos ? std::string_view() : text.substr(dot + 1);
+    }
+    return address;
+}
+
+std::string CheckRegionText(std::string_view text) {
+    if (text.size() > kMaxTextBytes) {
+        return "region text is " + std::to_string(text.size()) + " bytes long, more than the " +
+               std::to_string(kMaxTextBytes) + " a data record can hold";
+    }
+    if (!IsValidUtf8(text)) {
+        return "region text is not valid UTF-8";
+    }
+    if (text.find('\0') != std::string_view::npos) {
+        return "region text holds a NUL byte";
+    }
+    return {};
+}
+
+bool ParseRanges(std::istream& in, std::vector<Range>& ranges, std::string& error) {
+    ranges.clear();
+    std::string line;
+    std::size_t lineNumber = 0;
+    auto fail = [&](const std::string& what) {
+        error = "line " + std::to_string(lineNumber) + ": " + what;
+        return false;
+    };
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        std::string_view view = line;
+        if (lineNumber == 1 && view.starts_with("\xEF\xBB\xBF")) {
+            view.remove_prefix(3);  // a byte-order mark left by a spreadsheet export
+        }
+        if (TrimBlanks(view).empty()) {
+            continue;
+        }
+        std::size_t first = view.find(',');
+        std::size_t second = first == std::string_view::npos ? first : view.find(',', first + 1);
+        if (second == std::string_view::npos) {
+            return fail("expected \"start,end,region text\"");
+        }
+        Range range;
+        auto start = ParseAddress(view.substr(0, first));
+        if (!start) {
+            return fail("bad start address \"" + std::string(view.substr(0, first)) + "\"");
+        }
+        auto end = ParseAddress(view.substr(first + 1, second - first - 1));
+        if (!end) {
+            return fail("bad end address \"" +
+                        std::string(view.substr(first + 1, second - first - 1)) + "\"");
+        }
+        range.start = *start;
+        range.end = *end;
+        range.text.assign(view.substr(second + 1));
+        if (std::string what = CheckRange(range); !what.empty()) {
+            return fail(what);
+        }
+        if (!ranges.empty()) {
+            if (std::string what = CheckOrder(ranges.back(), range); !what.empty()) {
+                return fail(what);
+            }
+        }
+        ranges.push_back(std::move(range));
+    }
+    if (in.bad()) {
+        ++lineNumber;
+        return fail("read error");
+    }
+    return true;
+}
+
+bool BuildDatabase(const std::vector<Range>& ranges, const BuildOptions& options,
+                   std::vector<std::uint8_t>& image, std::string& error) {
+    image.clear();
+    for (std::size_t i = 0; i < ranges.size(); ++i) {
+        std::string what = CheckRange(ranges[i]);
+        if (what.empty() && i > 0) {
+            what = CheckOrder(ranges[i - 1], ranges[i]);
+        }
+        if (!what.empty()) {
+            error = "range " + std::to_string(i + 1) + ": " + what;
+            return false;
+        }
+    }
+    if (options.fillText) {
+        if (std::string what = CheckRegionText(*options.fillText); !what.empty()) {
+            error = "fill text: " + what;
+            return false;
+        }
+    }
+
+    std::vector<Slot> slots;
+    slots.reserve(ranges.size() + (options.fillText ? ranges.size() + 1 : 0));
+    if (options.fillText) {
+        const std::string* fill = &*options.fillText;
+        std::uint64_t next = 0;  // first address not yet covered
+        for (const Range& range : ranges) {
+            if (range.start > next) {
+                slots.push_back({static_cast<std::uint32_t>(next), range.start - 1, fill});
+            }
+            slots.push_back({range.start, range.end, &range.text});
+            next = std::uint64_t{range.end} + 1;
+        }
+        if (next <= kLastAddress) {
+            slots.push_back({static_cast<std::uint32_t>(next), kLastAddress, fill});
+        }
+    } else {
+        for (const Range& range : ranges) {
+            slots.push_back({range.start, range.end, &range.text});
+        }
+    }
+
+    if (slots.empty()) {
+        error = "no ranges to write (an empty database would find nothing)";
+        return false;
+    }
+    if (slots.size() > kMaxRanges) {
+        error = std::to_string(slots.size()) + " ranges do not fit the file: its header index " +
+                "reaches at most " + std::to_string(kMaxRanges) + " ranges";
+        return false;
+    }
+
+    // Data records in order of first appearance, right after the header index.
+    struct Record {
+        std::uint32_t offset;
+        std::uint32_t length;
+    };
+    std::unordered_map<std::string_view, std::uint32_t> recordOf;
+    std::vector<Record> records;
+    std::vector<const std::string*> recordTexts;
+    std::vector<std::uint32_t> slotRecord(slots.size());
+    std::uint64_t cursor = kFixedBlocksEnd;
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        auto [it, inserted] =
+            recordOf.try_emplace(*slots[i].text, static_cast<std::uint32_t>(records.size()));
+        if (inserted) {
+            if (cursor >= kMaxDataOffset) {
+                error = "the data records pass 16 MiB after " + std::to_string(records.size()) +
+                        " distinct region texts: a data pointer cannot reach further";
+                return false;
+            }
+            auto length = static_cast<std::uint32_t>(4 + slots[i].text->size());
+            records.push_back({static_cast<std::uint32_t>(cursor), length});
+            recordTexts.push_back(slots[i].text);
+            cursor += length;
+        }
+        slotRecord[i] = it->second;
+    }
+
+    const auto firstIndex = static_cast<std::uint32_t>(cursor);
+    const auto lastIndex = static_cast<std::uint32_t>(firstIndex + (slots.size() - 1) * 12);
+    image.assign(std::size_t{lastIndex} + kIndexEntrySize, 0);
+    std::uint8_t* bytes = image.data();
+    StoreU32(bytes, firstIndex);
+    StoreU32(bytes + 4, lastIndex);
+
+    // Header entries at full spacing, always one on the last index entry; a one-entry index gets
+    // two header entries so that the two-level search still has a pair to choose.
+    std::vector<std::size_t> sampled;
+    for (std::size_t i = 0; i < slots.size(); i += kMaxHeaderSpacing) {
+        sampled.push_back(i);
+    }
+    if (sampled.back() != slots.size() - 1 || sampled.size() == 1) {
+        sampled.push_back(slots.size() - 1);
+    }
+    for (std::size_t h = 0; h < sampled.size(); ++h) {
+        std::uint8_t* entry = bytes + kHeaderOffset + h * kHeaderEntrySize;
+        StoreU32(entry, slots[sampled[h]].start);
+        StoreU32(entry + 4, static_cast<std::uint32_t>(firstIndex + sampled[h] * kIndexEntrySize));
+    }
+
+    for (std::size_t r = 0; r < records.size(); ++r) {
+        std::uint8_t* record = bytes + records[r].offset;
+        StoreU32(record, static_cast<std::uint32_t>(r + 1));
+        std::memcpy(record + 4, recordTexts[r]->data(), recordTexts[r]->size());
+    }
+
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        std::uint8_t* entry = bytes + firstIndex + i * kIndexEntrySize;
+        const Record& record = records[slotRecord[i]];
+        StoreU32(entry, slots[i].start);
+        StoreU32(entry + 4, slots[i].end);
+        StoreU32(entry + 8, record.length << 24 | record.offset);
+    }
+    return true;
+}
+
+bool WriteDatabase(const std::vector<Range>& ranges, const BuildOptions& options,
+                   const std::string& path, std::string& error) {
+    std::vector<std::uint8_t> image;
+    return BuildDatabase(ranges, options, image, error) && WriteImage(image, path, error);
+}
+
+bool WriteImage(const std::vector<std::uint8_t>& image, const std::string& path,
+                std::string& error) {
+    const std::string temporary = path + ".partial";
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(temporary.c_str(), "wb"));
+    if (!file) {
+        error = "cannot create " + temporary + ": " + std::strerror(errno);
+        return false;
+    }
+    bool written = std::fwrite(image.data(), 1, image.size(), file.get()) == image.size();
+    int failure = written ? 0 : errno;
+    if (std::fflush(file.get()) != 0 && written) {
+        written = false;
+        failure = errno;
+    }
+    if (std::fclose(file.release()) != 0 && written) {
+        written = false;
+        failure = errno;
+    }
+    if (!written) {
+        error = "cannot write " + temporary + ": " + std::strerror(failure);
+        std::remove(temporary.c_str());
+        return false;
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        error = "cannot rename " + temporary + " to " + path + ": " + std::strerror(errno);
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace quorvane::dbwriter
