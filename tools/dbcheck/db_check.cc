@@ -1,0 +1,412 @@
+#include "tools/dbcheck/db_check.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <set>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "tools/dbwriter/db_writer.h"
+
+namespace quorvane::dbcheck {
+namespace {
+
+using dbwriter::kFixedBlocksEnd;
+using dbwriter::kHeaderBlockSize;
+using dbwriter::kHeaderEntrySize;
+using dbwriter::kHeaderOffset;
+using dbwriter::kIndexEntrySize;
+using dbwriter::kMaxHeaderEntries;
+using dbwriter::kMaxHeaderSpacing;
+using dbwriter::kMinRecordLength;
+
+// A broken file can hold the same fault a million times; list a few of each kind and count the
+// rest.
+constexpr std::size_t kListedPerKind = 10;
+constexpr std::uint64_t kAddressSpace = std::uint64_t{1} << 32;
+
+std::string Dotted(std::uint32_t address) {
+    return std::to_string(address >> 24) + "." + std::to_string((address >> 16) & 0xFF) + "." +
+           std::to_string((address >> 8) & 0xFF) + "." + std::to_string(address & 0xFF);
+}
+
+std::string WithSeparators(std::uint64_t value) {
+    std::string digits = std::to_string(value);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            out += ',';
+        }
+        out += digits[i];
+    }
+    return out;
+}
+
+class Findings {
+  public:
+    explicit Findings(std::vector<std::string>& out) : out_(out) {}
+
+    void Add(const std::string& kind, std::string message) {
+        std::size_t& seen = counts_[kind];
+        if (seen++ < kListedPerKind) {
+            out_.push_back(std::move(message));
+        }
+    }
+
+    // Appends the count of what was seen but not listed.
+    void Close() {
+        for (const auto& [kind, seen] : counts_) {
+            if (seen > kListedPerKind) {
+                out_.push_back("... and " + WithSeparators(seen - kListedPerKind) +
+                               " more: " + kind);
+            }
+        }
+    }
+
+  private:
+    std::vector<std::string>& out_;
+    std::map<std::string, std::size_t> counts_;
+};
+
+class Checker {
+  public:
+    explicit Checker(const std::vector<std::uint8_t>& image, CheckResult& result)
+        : image_(image), result_(result), errors_(result.errors), warnings_(result.warnings) {}
+
+    void Run() {
+        result_.stats.fileSize = image_.size();
+        if (image_.size() < kHeaderOffset) {
+            errors_.Add("short file", "the file is " + std::to_string(image_.size()) +
+                                          " bytes long: too short for the 8-byte bounds block");
+            Close();
+            return;
+        }
+        if (image_.size() < kFixedBlocksEnd) {
+            errors_.Add("short file",
+                        "the file is " + WithSeparators(image_.size()) +
+                            " bytes long and ends inside the header index (offsets 8 to 8,199)");
+        }
+        bool indexReadable = CheckBounds();
+        CheckHeader(indexReadable);
+        if (indexReadable) {
+            CheckIndex();
+        }
+        Close();
+    }
+
+  private:
+    std::optional<std::uint32_t> U32(std::uint64_t at) const {
+        if (at + 4 > image_.size()) {
+            return std::nullopt;
+        }
+        return dbwriter::LoadU32(image_.data() + at);
+    }
+
+    void Close() {
+        errors_.Close();
+        warnings_.Close();
+    }
+
+    // True when the index bounds describe whole entries inside the file.
+    bool CheckBounds() {
+        first_ = *U32(0);
+        last_ = *U32(4);
+        bool readable = true;
+        if (last_ < first_) {
+            errors_.Add("bounds", "the last index offset " + WithSeparators(last_) +
+                                      " is below the first index offset " + WithSeparators(first_));
+            return false;
+        }
+        if ((last_ - first_) % kIndexEntrySize != 0) {
+            errors_.Add("bounds", "the index bounds " + WithSeparators(first_) + " and " +
+                                      WithSeparators(last_) +
+                                      " are not a whole number of 12-byte entries apart");
+        }
+        if (std::uint64_t{last_} + kIndexEntrySize > image_.size()) {
+            errors_.Add("bounds", "the last index entry at " + WithSeparators(last_) +
+                                      " runs past the end of the file (" +
+                                      WithSeparators(image_.size()) + " bytes)");
+            readable = false;
+        }
+        if (first_ < kFixedBlocksEnd) {
+            errors_.Add("bounds", "the index starts at " + WithSeparators(first_) +
+                                      ", inside the bounds block or the header index");
+        }
+        count_ = (last_ - first_) / kIndexEntrySize + 1;
+        result_.stats.ranges = count_;
+        return readable;
+    }
+
+    // The index entry number an offset points at, if it points at one.
+    std::optional<std::uint32_t> EntryAt(std::uint32_t offset) const {
+        if (offset < first_ || offset > last_ || (offset - first_) % kIndexEntrySize != 0) {
+            return std::nullopt;
+        }
+        return (offset - first_) / kIndexEntrySize;
+    }
+
+    void CheckHeader(bool indexReadable) {
+        struct Entry {
+            std::uint32_t startIp;
+            std::uint32_t indexOffset;
+        };
+        std::vector<Entry> header;
+        for (std::uint32_t i = 0; i < kMaxHeaderEntries; ++i) {
+            auto startIp = U32(kHeaderOffset + std::uint64_t{i} * kHeaderEntrySize);
+            auto offset = U32(kHeaderOffset + std::uint64_t{i} * kHeaderEntrySize + 4);
+            if (!startIp || !offset || *offset == 0) {
+                break;
+            }
+            header.push_back({*startIp, *offset});
+        }
+        result_.stats.headerEntries = static_cast<std::uint32_t>(header.size());
+        if (header.size() < 2) {
+            errors_.Add("header", "the header index has " + std::to_string(header.size()) +
+                                      (header.size() == 1 ? " entry" : " entries") +
+                                      ": the two-level search needs at least 2");
+        }
+        if (header.empty()) {
+            return;
+        }
+        if (header.front().indexOffset != first_) {
+            errors_.Add("header", "the first header entry points at " +
+                                      WithSeparators(header.front().indexOffset) +
+                                      ", not at the first index entry " + WithSeparators(first_));
+        }
+        if (header.back().indexOffset != last_) {
+            errors_.Add("header", "the last header entry (" + std::to_string(header.size() - 1) +
+                                      ") points at " + WithSeparators(header.back().indexOffset) +
+                                      ", not at the last index entry " + WithSeparators(last_) +
+                                      ": addresses above it would be looked for in the wrong "
+                                      "stretch");
+        }
+        for (std::size_t h = 0; h < header.size(); ++h) {
+            const Entry& entry = header[h];
+            const std::string name = "header entry " + std::to_string(h);
+            auto index = EntryAt(entry.indexOffset);
+            if (!index) {
+                errors_.Add("header pointer", name + " points at " +
+                                                  WithSeparators(entry.indexOffset) +
+                                                  ", which is not an index entry");
+            } else if (indexReadable) {
+                std::uint32_t indexStart = *U32(entry.indexOffset);
+                if (entry.startIp != indexStart) {
+                    errors_.Add("header start", name + " has start address " +
+                                                    Dotted(entry.startIp) +
+                                                    " but the index entry it points at starts at " +
+                                                    Dotted(indexStart));
+                }
+            }
+            if (h == 0) {
+                continue;
+            }
+            const Entry& previous = header[h - 1];
+            if (entry.startIp < previous.startIp) {
+                errors_.Add("header order", name + " starts at " + Dotted(entry.startIp) +
+                                                ", below the entry before it (" +
+                                                Dotted(previous.startIp) + ")");
+            }
+            if (entry.indexOffset < previous.indexOffset) {
+                errors_.Add("header order", name + " points at " +
+                                                WithSeparators(entry.indexOffset) +
+                                                ", before the entry before it (" +
+                                                WithSeparators(previous.indexOffset) + ")");
+            } else if (std::uint64_t{entry.indexOffset} - previous.indexOffset + kIndexEntrySize >
+                       kHeaderBlockSize) {
+                errors_.Add("header spacing",
+                            "header entries " + std::to_string(h - 1) + " and " +
+                                std::to_string(h) + " are " +
+                                WithSeparators((entry.indexOffset - previous.indexOffset) /
+                                               kIndexEntrySize) +
+                                " index entries apart (at most " +
+                                std::to_string(kMaxHeaderSpacing) +
+                                "): their stretch does not fit the 8,192-byte read");
+            } else if (entry.indexOffset == previous.indexOffset && count_ > 1) {
+                warnings_.Add("header duplicate", "header entries " + std::to_string(h - 1) +
+                                                      " and " + std::to_string(h) +
+                                                      " point at the same index entry");
+            }
+        }
+    }
+
+    void CheckIndex() {
+        Statistics& stats = result_.stats;
+        std::unordered_map<std::uint32_t, bool> recordsSeen;  // data pointer -> record is sound
+        std::unordered_set<std::string_view> texts;
+        std::uint64_t notFiveFields = 0;
+        std::uint64_t nextUncovered = 0;  // first address above every range so far
+        bool sorted = true;
+        std::uint32_t previousEnd = 0;
+        for (std::uint32_t i = 0; i < count_; ++i) {
+            const std::uint64_t at = std::uint64_t{first_} + std::uint64_t{i} * kIndexEntrySize;
+            const std::uint32_t start = *U32(at);
+            const std::uint32_t end = *U32(at + 4);
+            const std::uint32_t pointer = *U32(at + 8);
+            const std::string name =
+                "index entry " + std::to_string(i) + " (" + Dotted(start) + "-" + Dotted(end) + ")";
+            if (start > end) {
+                errors_.Add("index start after end", name + " starts after it ends");
+            }
+            if (i > 0 && start <= previousEnd) {
+                sorted = false;
+                errors_.Add("index order", name +
+                                               " is not above the entry before it, which ends at " +
+                                               Dotted(previousEnd));
+            }
+            previousEnd = end;
+            if (start <= end) {
+                if (start > nextUncovered) {
+                    ++stats.gaps;
+                    stats.gapAddresses += start - nextUncovered;
+                }
+                nextUncovered = std::max(nextUncovered, std::uint64_t{end} + 1);
+            }
+
+            if (pointer == 0) {
+                ++stats.rangesWithoutData;
+                continue;
+            }
+            auto [seen, isNew] = recordsSeen.try_emplace(pointer, false);
+            if (isNew) {
+                seen->second = CheckRecord(pointer, name, texts, notFiveFields);
+            }
+            if (seen->second && start <= end) {
+                stats.coveredAddresses += std::uint64_t{end} - start + 1;
+            }
+        }
+        if (sorted && nextUncovered < kAddressSpace) {
+            ++stats.gaps;
+            stats.gapAddresses += kAddressSpace - nextUncovered;
+        }
+        if (!sorted) {
+            stats.gaps = 0;
+            stats.gapAddresses = 0;
+        }
+        stats.distinctTexts = texts.size();
+        if (stats.rangesWithoutData > 0) {
+            warnings_.Add("no data", WithSeparators(stats.rangesWithoutData) +
+                                         " ranges have data pointer 0 and are never found");
+        }
+        if (notFiveFields > 0) {
+            warnings_.Add("five fields", WithSeparators(notFiveFields) +
+                                             " distinct texts do not have five '|' fields");
+        }
+    }
+
+    // Checks the data record a pointer names; true when its text can be handed out.
+    bool CheckRecord(std::uint32_t pointer, const std::string& name,
+                     std::unordered_set<std::string_view>& texts, std::uint64_t& notFiveFields) {
+        const std::uint32_t offset = pointer & 0xFFFFFF;  // always below 16 MiB: 24 bits
+        const std::uint32_t length = pointer >> 24;
+        const std::string where = name + ": its data record at " + WithSeparators(offset) + " (" +
+                                  std::to_string(length) + " bytes)";
+        bool sound = true;
+        if (length < kMinRecordLength) {
+            errors_.Add("record length", where + " is shorter than its 4-byte record number");
+            sound = false;
+        }
+        if (std::uint64_t{offset} + length > image_.size()) {
+            errors_.Add("record outside", where + " runs past the end of the file");
+            return false;
+        }
+        if (offset < kFixedBlocksEnd) {
+            errors_.Add("record overlap", where + " overlaps the bounds block or header index");
+            sound = false;
+        }
+        if (offset < std::uint64_t{last_} + kIndexEntrySize && offset + length > first_) {
+            errors_.Add("record overlap", where + " overlaps the index");
+            sound = false;
+        }
+        Statistics& stats = result_.stats;
+        ++stats.dataRecords;
+        stats.dataBytes += length;
+        if (length < kMinRecordLength) {
+            return false;
+        }
+        std::string_view text(reinterpret_cast<const char*>(image_.data()) + offset + 4,
+                              length - 4);
+        if (!dbwriter::IsValidUtf8(text)) {
+            errors_.Add("record text", where + " holds a text that is not valid UTF-8");
+            return false;
+        }
+        if (text.find('\0') != std::string_view::npos) {
+            warnings_.Add("record nul", where + " holds a NUL byte: readers cut the text there");
+        }
+        if (texts.insert(text).second && std::count(text.begin(), text.end(), '|') != 4) {
+            if (notFiveFields++ < 3) {
+                warnings_.Add("five fields example",
+                              "text \"" + std::string(text) + "\" does not have five '|' fields");
+            }
+        }
+        return sound;
+    }
+
+    const std::vector<std::uint8_t>& image_;
+    CheckResult& result_;
+    Findings errors_;
+    Findings warnings_;
+    std::uint32_t first_ = 0;
+    std::uint32_t last_ = 0;
+    std::uint32_t count_ = 0;
+};
+
+}  // namespace
+
+CheckResult CheckImage(const std::vector<std::uint8_t>& image) {
+    CheckResult result;
+    Checker(image, result).Run();
+    return result;
+}
+
+bool CheckFile(const std::string& path, CheckResult& result, std::string& error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "cannot open " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    std::vector<std::uint8_t> image((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        error = "cannot read " + path;
+        return false;
+    }
+    result = CheckImage(image);
+    return true;
+}
+
+std::string FormatStatistics(const Statistics& stats) {
+    char percent[32];
+    std::snprintf(
+        percent, sizeof percent, "%.2f%%",
+        100.0 * static_cast<double>(stats.coveredAddresses) / static_cast<double>(kAddressSpace));
+    const std::pair<std::string, std::string> lines[] = {
+        {"file size", WithSeparators(stats.fileSize) + " bytes"},
+        {"header entries", WithSeparators(stats.headerEntries)},
+        {"ranges", WithSeparators(stats.ranges)},
+        {"ranges without data", WithSeparators(stats.rangesWithoutData)},
+        {"data records", WithSeparators(stats.dataRecords)},
+        {"distinct texts", WithSeparators(stats.distinctTexts)},
+        {"data bytes", WithSeparators(stats.dataBytes)},
+        {"address coverage", WithSeparators(stats.coveredAddresses) + " of " +
+                                 WithSeparators(kAddressSpace) + " (" + percent + ")"},
+        {"gaps",
+         WithSeparators(stats.gaps) + " (" + WithSeparators(stats.gapAddresses) + " addresses)"},
+    };
+    std::string out;
+    for (const auto& [name, value] : lines) {
+        out += name;
+        out.append(22 - name.size(), ' ');
+        out += value;
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace quorvane::dbcheck
