@@ -8,6 +8,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quorvane {
@@ -25,7 +26,7 @@ struct AddressRow {
 // active (IsRunActive() false); result fields are published and read under a lock so that a
 // reader sees either the old or the new texts of a row, never a half-replaced one.
 class CAddressTable {
-public:
+  public:
     CAddressTable();
     CAddressTable(const CAddressTable&) = delete;
     CAddressTable& operator=(const CAddressTable&) = delete;
@@ -49,10 +50,31 @@ public:
     // Replaces the four result fields of row index with those of results (its address is
     // ignored), as one step for any reader. Throws std::out_of_range for a bad index.
     void PublishResults(std::size_t index, const AddressRow& results);
+    // The same, taking the texts of results; results receives the row's previous texts, so a
+    // worker that reuses one local row frees nothing under the lock.
+    void PublishResults(std::size_t index, AddressRow&& results);
+
+    // Copies the address of row index into out, reusing out's storage. Addresses change only
+    // while no run is active, so any thread may call this during a run.
+    // Throws std::out_of_range when index >= GetRowCount().
+    void CopyAddress(std::size_t index, std::u16string& out) const;
+
+    // Calls fn(const AddressRow&) with row index while no result can be published to it, and
+    // returns what fn returns. fn must be short and must not call back into the table.
+    // Throws std::out_of_range when index >= GetRowCount().
+    template <typename Fn>
+    decltype(auto) ReadRow(std::size_t index, Fn&& fn) const {
+        CheckIndex(index);
+        std::lock_guard<std::mutex> guard(m_resultsLock);
+        return std::forward<Fn>(fn)(static_cast<const AddressRow&>(m_rows[index]));
+    }
 
     // Under the cursor lock: the next row index to resolve, or nothing when every row of this
     // run has been handed out. Each index is handed out at most once per run.
     std::optional<std::uint32_t> TakeNextRowIndex();
+
+    // How many indexes this run has handed out so far (progress display).
+    std::uint32_t GetRowsHandedOut() const;
 
     // Owner's thread, at Start: cursor to 0, stop flag cleared, run marked active.
     void BeginRun();
@@ -65,9 +87,12 @@ public:
     // True from BeginRun until EndRun: while true the number of rows must not change.
     bool IsRunActive() const;
 
-private:
+  private:
+    // Throws std::out_of_range when index >= GetRowCount().
+    void CheckIndex(std::size_t index) const;
+
     std::vector<AddressRow> m_rows;
-    mutable std::mutex m_lock;         // guards m_nextRow against the row count
+    mutable std::mutex m_lock;  // guards m_nextRow against the row count
     std::atomic<std::uint32_t> m_stopped{1};
     std::uint32_t m_nextRow = 0;
     std::atomic<bool> m_runActive{false};

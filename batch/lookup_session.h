@@ -12,7 +12,7 @@
 namespace quorvane {
 
 class CLookupSession {
-public:
+  public:
     // Opens dbPath with the engine; a database that cannot be opened makes every lookup a miss.
     explicit CLookupSession(std::u16string_view dbPath);
     ~CLookupSession();
@@ -23,8 +23,11 @@ public:
     // provider (a field without a value, or the text "0", becomes empty).
     void Lookup(AddressRow& row);
 
-private:
+  private:
     region_handle m_handle;
+    // Reused by every lookup, so a row costs no allocation for its intermediate texts.
+    std::string m_narrow;
+    std::u16string m_wide;
 };
 
 // Splits a region text at '|': runs of '|' count as one, no field is empty, and one empty element

@@ -3,16 +3,23 @@
 #ifndef QUORVANE_BATCH_THREAD_GROUP_H_
 #define QUORVANE_BATCH_THREAD_GROUP_H_
 
+#include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace quorvane {
 
 // Runs a copy of fn on a new thread that nobody joins.
+// Throws std::system_error when the thread cannot be created.
 void RunDetached(std::function<void()> fn);
 
 class CThreadGroup {
-public:
+  public:
     using Callable = std::function<void()>;
 
     CThreadGroup();
@@ -35,14 +42,38 @@ public:
     // one never waits on a later launch's threads.
     void StartJoinWaiter();
 
-    // Blocks until every waiter started so far has returned. Not to be called from a waiter.
+    // Blocks until every waiter started so far has returned. Not to be called from a waiter, nor
+    // while a finished notification may be waiting for the calling thread.
     void WaitForWaiters();
 
     std::uint32_t ThreadCount() const { return m_threadCount; }
 
-private:
+    // Waiters started by this group whose join has not returned yet (diagnostics and tests).
+    std::size_t RunningWaiters() const;
+
+    // Test hooks, process-wide. FailThreadCreationForTesting(n): the n-th thread creation from
+    // now on (1 = the next one; workers of a launch come first, then its waiter) fails as if the
+    // system had refused it; 0 disables. SetWaiterHookForTesting(hook): every waiter started
+    // from now on calls hook first, on its own thread (an empty hook disables).
+    static void FailThreadCreationForTesting(int n);
+    static void SetWaiterHookForTesting(Callable hook);
+
+  private:
+    struct LaunchState;
+    struct Waiter {
+        std::thread thread;
+        std::shared_ptr<std::atomic<bool>> done;  // set by the waiter as its last step
+    };
+
+    // Joins the waiters that have finished their work, so finished threads do not pile up.
+    void ReapWaiters();
+    // Starts a waiter for state and records it. Throws std::system_error.
+    void StartWaiter(const std::shared_ptr<LaunchState>& state);
+
     const std::uint32_t m_threadCount = 3;
-    // The rest is the implementation's to choose.
+    mutable std::mutex m_mutex;  // guards m_current and m_waiters; never held while joining
+    std::shared_ptr<LaunchState> m_current;
+    std::vector<Waiter> m_waiters;
 };
 
 }  // namespace quorvane

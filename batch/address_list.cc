@@ -1,0 +1,54 @@
+#include "batch/address_list.h"
+
+#include "files/text_file.h"
+
+namespace quorvane {
+
+namespace {
+
+// A field as the "%s" of the line format takes it: up to its first NUL, if any.
+void AppendField(std::u16string& line, const std::u16string& field) {
+    line.append(field, 0, field.find(u'\0'));
+}
+
+}  // namespace
+
+bool ReadAddressList(std::u16string_view path, std::vector<std::u16string>& lines) {
+    CTextFile file(path, CTextFile::Mode::kRead);
+    if (!file.IsOpen()) {
+        return false;
+    }
+    std::u16string line;
+    while (file.ReadLine(line)) {
+        lines.push_back(line);
+    }
+    file.Close();
+    return true;
+}
+
+bool WriteResultFile(const CAddressTable& table, std::u16string_view path) {
+    CTextFile file(path, CTextFile::Mode::kWrite);
+    if (!file.IsOpen()) {
+        return false;
+    }
+    file.Truncate();
+    std::u16string line;
+    for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
+        table.ReadRow(i, [&line](const AddressRow& row) {
+            line.clear();
+            AppendField(line, row.address);
+            line.push_back(u',');
+            AppendField(line, row.country);
+            line.push_back(u',');
+            AppendField(line, row.province);
+            line.push_back(u',');
+            AppendField(line, row.city);
+            line.push_back(u',');
+            AppendField(line, row.provider);
+        });
+        file.WriteLine(line);
+    }
+    return file.Close();
+}
+
+}  // namespace quorvane

@@ -1,0 +1,219 @@
+// quorvane-batch [--db FILE] INPUT OUTPUT: the desktop tool's Import, Start and Export in one
+// command, writing the same bytes.
+#include <unistd.h>
+
+#include <chrono>
+#include <clocale>
+#include <condition_variable>
+#include <cstdio>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "batch/address_list.h"
+#include "batch/address_table.h"
+#include "batch/lookup_run.h"
+#include "batch/thread_group.h"
+#include "files/conversions.h"
+
+namespace quorvane {
+namespace {
+
+enum ExitCode {
+    kExitOk = 0,
+    kExitFailure = 1,  // no worker thread could be created
+    kExitUsage = 2,
+    kExitNoDatabase = 3,
+    kExitUnreadableInput = 4,
+    kExitUnwritableOutput = 5,
+    kExitEmptyInput = 6,
+};
+
+constexpr char16_t kUsage[] =
+    u"用法: quorvane-batch [--db 数据库文件] 输入文件 输出文件\n"
+    u"\n"
+    u"读取输入文件中的IP地址(每行一个), 用三个线程解析, 并把结果按\n"
+    u"\"IP地址,国家,省份,城市,服务商\" 逐行写入输出文件 (UTF-8, CR LF).\n"
+    u"\n"
+    u"  --db 文件   使用的ip2region.db (默认: 程序目录下的ip2region.db)\n"
+    u"  --help      显示此帮助\n"
+    u"\n"
+    u"退出码: 0 成功, 1 无法创建工作线程, 2 参数错误, 3 未找到数据库,\n"
+    u"        4 无法读取输入文件, 5 无法写入输出文件, 6 输入文件中没有IP地址\n";
+
+// Messages follow the locale's character set, as everything else the command reads and writes
+// on the terminal.
+void Print(std::FILE* stream, std::u16string_view text) {
+    const std::string narrow = WideToAnsi(text);
+    std::fwrite(narrow.data(), 1, narrow.size(), stream);
+    std::fflush(stream);
+}
+
+void PrintLine(std::FILE* stream, std::u16string_view text) {
+    Print(stream, text);
+    Print(stream, u"\n");
+}
+
+struct Options {
+    bool help = false;
+    bool haveDb = false;
+    std::u16string dbPath;
+    std::vector<std::u16string> files;
+};
+
+bool ParseOptions(int argc, char** argv, Options& options, std::u16string& error) {
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (!optionsEnded && (arg == "--help" || arg == "-h")) {
+            options.help = true;
+        } else if (!optionsEnded && arg == "--db") {
+            if (i + 1 >= argc) {
+                error = u"--db 需要一个文件名";
+                return false;
+            }
+            options.haveDb = true;
+            options.dbPath = AnsiToWide(argv[++i]);
+        } else if (!optionsEnded && arg.starts_with("--db=")) {
+            options.haveDb = true;
+            options.dbPath = AnsiToWide(arg.substr(5));
+        } else if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+            error = u"未知选项: " + AnsiToWide(arg);
+            return false;
+        } else {
+            options.files.push_back(AnsiToWide(arg));
+        }
+    }
+    if (!options.help && options.files.size() != 2) {
+        error = u"需要输入文件和输出文件";
+        return false;
+    }
+    if (options.haveDb && options.dbPath.empty()) {
+        error = u"--db 需要一个文件名";
+        return false;
+    }
+    return true;
+}
+
+// Waits for the run's finished notification, drawing a progress line when stderr is a terminal.
+class CRunMonitor {
+  public:
+    void Finish() {
+        {
+            std::lock_guard<std::mutex> guard(m_lock);
+            m_finished = true;
+        }
+        m_changed.notify_all();
+    }
+
+    void Wait(const CAddressTable& table, bool showProgress) {
+        using Clock = std::chrono::steady_clock;
+        const auto start = Clock::now();
+        std::unique_lock<std::mutex> guard(m_lock);
+        while (!m_finished) {
+            m_changed.wait_for(guard, std::chrono::milliseconds(250));
+            if (showProgress && !m_finished) {
+                guard.unlock();
+                ShowProgress(table.GetRowsHandedOut(), table.GetRowCount(), Clock::now() - start);
+                guard.lock();
+            }
+        }
+        if (showProgress) {
+            guard.unlock();
+            ShowProgress(table.GetRowCount(), table.GetRowCount(), Clock::now() - start);
+            Print(stderr, u"\n");
+        }
+    }
+
+  private:
+    static void ShowProgress(std::size_t done, std::size_t total,
+                             std::chrono::steady_clock::duration elapsed) {
+        const double seconds = std::chrono::duration<double>(elapsed).count();
+        const double rate = seconds > 0 ? static_cast<double>(done) / seconds : 0.0;
+        char numbers[96];
+        std::snprintf(numbers, sizeof(numbers), "%zu / %zu, %.0f ", done, total, rate);
+        Print(stderr, u"\r已解析 " + AnsiToWide(numbers) + u"行/秒   ");
+    }
+
+    std::mutex m_lock;
+    std::condition_variable m_changed;
+    bool m_finished = false;
+};
+
+int Run(int argc, char** argv) {
+    Options options;
+    std::u16string error;
+    if (!ParseOptions(argc, argv, options, error)) {
+        PrintLine(stderr, u"quorvane-batch: " + error);
+        Print(stderr, kUsage);
+        return kExitUsage;
+    }
+    if (options.help) {
+        Print(stdout, kUsage);
+        return kExitOk;
+    }
+
+    const std::u16string dbPath = options.haveDb ? options.dbPath : DefaultDatabasePath();
+    if (!DatabaseFileExists(dbPath)) {
+        PrintLine(stderr, u"未找到ip2region.db文件!");
+        return kExitNoDatabase;
+    }
+
+    std::vector<std::u16string> lines;
+    if (!ReadAddressList(options.files[0], lines)) {
+        PrintLine(stderr, u"无法读取文件! " + options.files[0]);
+        return kExitUnreadableInput;
+    }
+    if (lines.empty()) {
+        PrintLine(stderr, u"请导入IP地址!");
+        return kExitEmptyInput;
+    }
+
+    CAddressTable table;
+    for (std::u16string& line : lines) {
+        table.AppendRow(AddressRow{std::move(line), {}, {}, {}, {}});
+    }
+    lines.clear();
+    lines.shrink_to_fit();
+
+    CRunMonitor monitor;
+    bool started = false;
+    {
+        CThreadGroup workers;
+        table.BeginRun();
+        started = workers.Launch(
+            MakeLookupWork(table, dbPath), {},
+            [&table, &monitor] {
+                table.EndRun();
+                monitor.Finish();
+            },
+            [&table] { table.RequestStop(); });
+        if (started) {
+            monitor.Wait(table, isatty(STDERR_FILENO) == 1);
+        } else {
+            table.EndRun();
+        }
+    }  // the group waits for its waiter before the monitor and the table go away
+    if (!started) {
+        PrintLine(stderr, u"无法创建工作线程!");
+        return kExitFailure;
+    }
+
+    if (!WriteResultFile(table, options.files[1])) {
+        PrintLine(stderr, u"导出失败! " + options.files[1]);
+        return kExitUnwritableOutput;
+    }
+    PrintLine(stdout, u"导出成功!");
+    return kExitOk;
+}
+
+}  // namespace
+}  // namespace quorvane
+
+int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "");
+    return quorvane::Run(argc, argv);
+}

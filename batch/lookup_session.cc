@@ -1,0 +1,110 @@
+#include "batch/lookup_session.h"
+
+#include <array>
+#include <cstring>
+
+#include "files/conversions.h"
+
+namespace quorvane {
+
+namespace {
+
+// The first max fields of text split at '|' (runs of '|' are one separator, no field is empty).
+// Returns how many were found.
+template <std::size_t N>
+std::size_t SplitFields(std::u16string_view text, std::array<std::u16string_view, N>& fields) {
+    std::size_t count = 0;
+    std::size_t pos = 0;
+    while (count < N) {
+        while (pos < text.size() && text[pos] == u'|') {
+            ++pos;
+        }
+        if (pos == text.size()) {
+            break;
+        }
+        std::size_t end = text.find(u'|', pos);
+        if (end == std::u16string_view::npos) {
+            end = text.size();
+        }
+        fields[count++] = text.substr(pos, end - pos);
+        pos = end;
+    }
+    return count;
+}
+
+// A field of the row: the text exactly "0" stands for "nothing known".
+void AssignField(std::u16string& field, std::u16string_view value) {
+    if (value == u"0") {
+        field.clear();
+    } else {
+        field.assign(value);
+    }
+}
+
+// Addresses are nearly always plain ASCII, which every narrow character set in use keeps
+// unchanged; only other text goes through the conversion.
+void AddressToNarrow(const std::u16string& address, std::string& narrow) {
+    narrow.clear();
+    for (char16_t c : address) {
+        if (c >= 0x80) {
+            narrow = WideToAnsi(address);
+            return;
+        }
+        if (c == 0) {
+            break;  // the conversion also stops at the first NUL
+        }
+        narrow.push_back(static_cast<char>(c));
+    }
+}
+
+}  // namespace
+
+CLookupSession::CLookupSession(std::u16string_view dbPath) {
+    // Paths reach the system as UTF-8, as the text file and the existence check pass them, so
+    // the file that Start found is the file that is opened.
+    const std::string path = WideToUtf8(dbPath);
+    // A failed create leaves the handle empty; every search on it is then a miss.
+    ip2region_create(&m_handle, path.c_str());
+}
+
+CLookupSession::~CLookupSession() {
+    ip2region_destroy(&m_handle);
+}
+
+void CLookupSession::Lookup(AddressRow& row) {
+    region_result result;
+    std::memset(&result, 0, sizeof(result));
+    AddressToNarrow(row.address, m_narrow);
+    ip2region_memory_search(&m_handle, ip2long(m_narrow.c_str()), &result);
+    result.region_text[sizeof(result.region_text) - 1] = '\0';
+
+    m_wide = Utf8ToWide(result.region_text);
+    std::array<std::u16string_view, 5> fields;
+    const std::size_t count = SplitFields(m_wide, fields);
+    // Element k of the split exists when k <= count + 1 (the closing empty element); a field
+    // whose element is missing is emptied too, so nothing of an earlier run survives.
+    auto element = [&](std::size_t k) {
+        return k <= count ? fields[k - 1] : std::u16string_view();
+    };
+    AssignField(row.country, element(1));
+    AssignField(row.province, element(3));
+    AssignField(row.city, element(4));
+    AssignField(row.provider, element(5));
+}
+
+std::vector<std::u16string> SplitRegionText(std::u16string_view text) {
+    std::vector<std::u16string> list;
+    std::size_t pos = 0;
+    for (;;) {
+        std::array<std::u16string_view, 1> field;
+        if (SplitFields(text.substr(pos), field) == 0) {
+            break;
+        }
+        list.emplace_back(field[0]);
+        pos = static_cast<std::size_t>(field[0].data() - text.data()) + field[0].size();
+    }
+    list.emplace_back();
+    return list;
+}
+
+}  // namespace quorvane

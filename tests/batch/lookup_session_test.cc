@@ -1,0 +1,114 @@
+#include "batch/lookup_session.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "files/conversions.h"
+#include "tools/dbwriter/synthetic_ranges.h"
+
+namespace quorvane {
+namespace {
+
+using dbwriter::Range;
+using dbwriter::TempDatabase;
+
+std::vector<std::u16string> L(std::initializer_list<const char16_t*> items) {
+    return std::vector<std::u16string>(items.begin(), items.end());
+}
+
+TEST(SplitRegionTextTest, RunsOfBarsAreOneSeparatorAndAnEmptyElementCloses) {
+    EXPECT_EQ(SplitRegionText(u"W|0|X|Y|Z"), L({u"W", u"0", u"X", u"Y", u"Z", u""}));
+    EXPECT_EQ(SplitRegionText(u"W||X|Y|Z"), L({u"W", u"X", u"Y", u"Z", u""}));
+    EXPECT_EQ(SplitRegionText(u"|W|||X|"), L({u"W", u"X", u""}));
+    EXPECT_EQ(SplitRegionText(u""), L({u""}));
+    EXPECT_EQ(SplitRegionText(u"|||"), L({u""}));
+    EXPECT_EQ(SplitRegionText(u" a | b "), L({u" a ", u" b ", u""})) << "fields are not trimmed";
+    EXPECT_EQ(SplitRegionText(u"中国|0|广东省"), L({u"中国", u"0", u"广东省", u""}));
+}
+
+struct LookupCase {
+    const char* region;
+    const char16_t* country;
+    const char16_t* province;
+    const char16_t* city;
+    const char16_t* provider;
+};
+
+// Each region text is the only range of its own database; rows start out holding stale results,
+// so a field the lookup fails to overwrite shows up.
+TEST(LookupSessionTest, RegionTextToFields) {
+    const LookupCase cases[] = {
+        {"W|0|X|Y|Z", u"W", u"X", u"Y", u"Z"},
+        {"W|0|0|0|Z", u"W", u"", u"", u"Z"},
+        {"0|0|0|0|0", u"", u"", u"", u""},
+        {"W|0|X|Y|Z|V", u"W", u"X", u"Y", u"Z"},
+        {"W||X|Y|Z", u"W", u"Y", u"Z", u""},
+        {"W|0|X|Y", u"W", u"X", u"Y", u""},
+        {"00|0|0 | 0|0", u"00", u"0 ", u" 0", u""},
+        {"中国|0|广东省|深圳市|电信", u"中国", u"广东省", u"深圳市", u"电信"},
+        // Too short for elements 3, 4 or 5: those fields are emptied, never left stale.
+        {"W|0|X", u"W", u"X", u"", u""},
+        {"W|0", u"W", u"", u"", u""},
+        {"W", u"W", u"", u"", u""},
+    };
+    for (const LookupCase& c : cases) {
+        SCOPED_TRACE(c.region);
+        TempDatabase db({Range{0, 0xFFFFFFFFu, c.region}});
+        ASSERT_TRUE(db.ok()) << db.error();
+        CLookupSession session(Utf8ToWide(db.path()));
+        AddressRow row{u"10.0.0.1", u"old", u"old", u"old", u"old"};
+        session.Lookup(row);
+        EXPECT_EQ(row.address, u"10.0.0.1");
+        EXPECT_EQ(row.country, c.country);
+        EXPECT_EQ(row.province, c.province);
+        EXPECT_EQ(row.city, c.city);
+        EXPECT_EQ(row.provider, c.provider);
+    }
+}
+
+TEST(LookupSessionTest, AddressesPickTheirRanges) {
+    TempDatabase db({Range{0, 0x0AFFFFFFu, "A|0|a|a|a"},
+                     Range{0x0B000000u, 0x0B0000FFu, "B|0|b|b|b"},
+                     Range{0x0B000100u, 0xFFFFFFFFu, "C|0|c|c|c"}});
+    ASSERT_TRUE(db.ok()) << db.error();
+    CLookupSession session(Utf8ToWide(db.path()));
+    auto country = [&](const char16_t* address) {
+        AddressRow row{address, {}, {}, {}, {}};
+        session.Lookup(row);
+        return row.country;
+    };
+    EXPECT_EQ(country(u"10.255.255.255"), u"A");
+    EXPECT_EQ(country(u"11.0.0.0"), u"B");
+    EXPECT_EQ(country(u"11.0.0.255"), u"B");
+    EXPECT_EQ(country(u"11.0.1.0"), u"C");
+    EXPECT_EQ(country(u"255.255.255.255"), u"C");
+    EXPECT_EQ(country(u"not an address"), u"A") << "the engine's number for junk is 0";
+    EXPECT_EQ(country(u"11.0.0.\u00e9"), u"B") << "non-ASCII text goes through the conversion";
+}
+
+// A miss (an address no range covers, or a database that cannot be opened) empties every field.
+TEST(LookupSessionTest, MissEmptiesEveryField) {
+    TempDatabase db({Range{0x01000000u, 0x01FFFFFFu, "A|0|a|a|a"}});
+    ASSERT_TRUE(db.ok()) << db.error();
+    CLookupSession session(Utf8ToWide(db.path()));
+    AddressRow row{u"1.2.3.4", {}, {}, {}, {}};
+    session.Lookup(row);
+    EXPECT_EQ(row.country, u"A");
+    row.address = u"200.0.0.1";
+    session.Lookup(row);
+    EXPECT_EQ(row.country, u"");
+    EXPECT_EQ(row.province, u"");
+    EXPECT_EQ(row.city, u"");
+    EXPECT_EQ(row.provider, u"");
+
+    CLookupSession missing(u"/nonexistent/ip2region.db");
+    AddressRow stale{u"1.2.3.4", u"old", u"old", u"old", u"old"};
+    missing.Lookup(stale);
+    EXPECT_EQ(stale.country, u"");
+    EXPECT_EQ(stale.provider, u"");
+}
+
+}  // namespace
+}  // namespace quorvane
