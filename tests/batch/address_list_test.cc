@@ -1,0 +1,126 @@
+#include "batch/address_list.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "files/conversions.h"
+
+namespace quorvane {
+namespace {
+
+// A private folder under $TMPDIR (or /tmp), removed with its files afterwards.
+class ListFilesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const char* tmp = std::getenv("TMPDIR");
+        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/quorvane-lists-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        m_dir = pattern;
+    }
+    void TearDown() override {
+        for (const std::string& file : m_files) {
+            std::remove(file.c_str());
+        }
+        rmdir(m_dir.c_str());
+    }
+
+    std::string Path(const std::string& name) {
+        m_files.push_back(m_dir + "/" + name);
+        return m_files.back();
+    }
+    std::string Write(const std::string& name, const std::string& bytes) {
+        const std::string path = Path(name);
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static std::vector<std::u16string> Lines(const std::string& path) {
+        std::vector<std::u16string> lines;
+        EXPECT_TRUE(ReadAddressList(Utf8ToWide(path), lines));
+        return lines;
+    }
+
+    std::string m_dir;
+    std::vector<std::string> m_files;
+};
+
+using V = std::vector<std::u16string>;
+
+TEST_F(ListFilesTest, ImportTakesEveryLineAsItIs) {
+    EXPECT_EQ(Lines(Write("dup.txt", "1.1.1.1\r\n8.8.8.8\r\n1.1.1.1\r\n")),
+              (V{u"1.1.1.1", u"8.8.8.8", u"1.1.1.1"}));
+    EXPECT_EQ(Lines(Write("blank.txt", "1.1.1.1\r\n\r\n2.2.2.2\r\n")),
+              (V{u"1.1.1.1", u"", u"2.2.2.2"}));
+    EXPECT_EQ(Lines(Write("last.txt", "1.1.1.1\n2.2.2.2")), (V{u"1.1.1.1", u"2.2.2.2"}));
+    EXPECT_EQ(Lines(Write("spaces.txt", " 1.1.1.1 \r")), (V{u" 1.1.1.1 "}));
+    EXPECT_EQ(Lines(Write("bom.txt",
+                          "\xEF\xBB\xBF"
+                          "1.2.3.4\r\n")),
+              (V{u"1.2.3.4"}));
+    EXPECT_EQ(Lines(Write("utf16.txt", std::string("\xFF\xFE"
+                                                   "1\0.\0"
+                                                   "2\0\r\0\n\0"
+                                                   "3\0",
+                                                   14))),
+              (V{u"1.2", u"3"}));
+    EXPECT_EQ(Lines(Write("empty.txt", "")), V{});
+}
+
+TEST_F(ListFilesTest, ImportNeverCreatesAndAppendsOnlyOnSuccess) {
+    const std::string missing = Path("missing.txt");
+    std::vector<std::u16string> lines{u"kept"};
+    EXPECT_FALSE(ReadAddressList(Utf8ToWide(missing), lines));
+    EXPECT_EQ(lines, V{u"kept"});
+    EXPECT_NE(access(missing.c_str(), F_OK), 0) << "the file was created";
+    EXPECT_FALSE(ReadAddressList(Utf8ToWide(m_dir), lines)) << "a directory is no list";
+    EXPECT_EQ(lines, V{u"kept"});
+
+    // Opened without write access: a read-only file reads like any other.
+    const std::string readOnly = Write("ro.txt", "9.9.9.9\n");
+    chmod(readOnly.c_str(), 0444);
+    EXPECT_TRUE(ReadAddressList(Utf8ToWide(readOnly), lines));
+    EXPECT_EQ(lines, (V{u"kept", u"9.9.9.9"}));
+}
+
+TEST_F(ListFilesTest, ExportBytes) {
+    CAddressTable table;
+    table.AppendRow(AddressRow{u"1.2.3.4", u"A", u"B", u"C", u"D"});
+    table.AppendRow(AddressRow{u"5.6.7.8", {}, {}, {}, {}});
+    table.AppendRow(AddressRow{u"9.9.9.9", u"中国", u"", u"a,b", u"电信"});
+    const std::string path = Write("out.txt", "\xEF\xBB\xBF" + std::string(500, 'x'));
+    ASSERT_TRUE(WriteResultFile(table, Utf8ToWide(path)));
+    EXPECT_EQ(Read(path),
+              "1.2.3.4,A,B,C,D\r\n"
+              "5.6.7.8,,,,\r\n"
+              "9.9.9.9,\xE4\xB8\xAD\xE5\x9B\xBD,,a,b,\xE7\x94\xB5\xE4\xBF\xA1\r\n");
+
+    // A field holding NUL ends where "%s" would end it; the line goes on.
+    CAddressTable withNul;
+    withNul.AppendRow(AddressRow{std::u16string(u"1.1\0junk", 8), u"A", {}, {}, u"P"});
+    ASSERT_TRUE(WriteResultFile(withNul, Utf8ToWide(path)));
+    EXPECT_EQ(Read(path), "1.1,A,,,P\r\n");
+}
+
+TEST_F(ListFilesTest, ExportReportsFilesItCannotWrite) {
+    CAddressTable table;
+    table.AppendRow(AddressRow{u"1.2.3.4", u"A", u"B", u"C", u"D"});
+    EXPECT_FALSE(WriteResultFile(table, Utf8ToWide(m_dir + "/no/such/folder.txt")));
+    EXPECT_FALSE(WriteResultFile(table, Utf8ToWide(m_dir)));
+    // Opens fine, but no byte can be written: known only after the flush.
+    if (access("/dev/full", W_OK) == 0) {
+        EXPECT_FALSE(WriteResultFile(table, u"/dev/full"));
+    }
+}
+
+}  // namespace
+}  // namespace quorvane

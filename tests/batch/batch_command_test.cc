@@ -1,0 +1,206 @@
+// Runs the built quorvane-batch over databases and lists made here, and compares its output with
+// what the desktop tool's export writes for the same list.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "batch/address_list.h"
+#include "batch/address_table.h"
+#include "batch/lookup_run.h"
+#include "batch/thread_group.h"
+#include "files/conversions.h"
+#include "tools/dbwriter/synthetic_ranges.h"
+
+#ifndef QUORVANE_BATCH_EXE
+#error "QUORVANE_BATCH_EXE must name the built quorvane-batch"
+#endif
+
+namespace quorvane {
+namespace {
+
+using dbwriter::MakeSyntheticRanges;
+using dbwriter::Range;
+using dbwriter::TempDatabase;
+
+class BatchCommandTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const char* tmp = std::getenv("TMPDIR");
+        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/quorvane-batch-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        m_dir = pattern;
+    }
+    void TearDown() override {
+        for (const std::string& file : m_files) {
+            std::remove(file.c_str());
+        }
+        rmdir(m_dir.c_str());
+    }
+
+    std::string Path(const std::string& name) {
+        m_files.push_back(m_dir + "/" + name);
+        return m_files.back();
+    }
+    std::string Write(const std::string& name, const std::string& bytes) {
+        const std::string path = Path(name);
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    // Runs the command with args (each quoted for the shell); returns its exit code and keeps
+    // what it printed.
+    int Run(const std::vector<std::string>& args) {
+        const std::string out = Path("stdout");
+        const std::string err = Path("stderr");
+        std::string command = "'" QUORVANE_BATCH_EXE "'";
+        for (const std::string& arg : args) {
+            command += " '" + arg + "'";
+        }
+        command += " >'" + out + "' 2>'" + err + "' </dev/null";
+        const int status = std::system(command.c_str());
+        m_stdout = Read(out);
+        m_stderr = Read(err);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::string m_dir;
+    std::vector<std::string> m_files;
+    std::string m_stdout;
+    std::string m_stderr;
+};
+
+TEST_F(BatchCommandTest, WritesExactBytes) {
+    TempDatabase db({Range{0, 0x07FFFFFFu, "A|0|B|C|D"},
+                     Range{0x08000000u, 0x08FFFFFFu, "美国|0|0|0|Level3"},
+                     Range{0x09000000u, 0x09FFFFFFu, "X|0|Y"}});
+    ASSERT_TRUE(db.ok()) << db.error();
+    const std::string in = Write("in.txt",
+                                 "\xEF\xBB\xBF"
+                                 "1.1.1.1\r\n8.8.8.8\r\n\r\n9.1.2.3\r\n200.1.1.1");
+    const std::string out = Write("out.txt", std::string(1000, 'z'));
+    ASSERT_EQ(Run({"--db", db.path(), in, out}), 0) << m_stderr;
+    EXPECT_EQ(Read(out),
+              "1.1.1.1,A,B,C,D\r\n"
+              "8.8.8.8,\xE7\xBE\x8E\xE5\x9B\xBD,,,Level3\r\n"
+              ",A,B,C,D\r\n"
+              "9.1.2.3,X,Y,,\r\n"
+              "200.1.1.1,,,,\r\n");
+    EXPECT_EQ(m_stdout, "导出成功!\n");
+    EXPECT_EQ(m_stderr, "") << "no progress line unless stderr is a terminal";
+
+    ASSERT_EQ(Run({"--db=" + db.path(), in, out}), 0) << m_stderr;
+    EXPECT_EQ(Read(out).substr(0, 17), "1.1.1.1,A,B,C,D\r\n");
+}
+
+// The command and the desktop tool's run and export give the same bytes for the same list.
+TEST_F(BatchCommandTest, SameBytesAsTheToolsExport) {
+#ifdef QUORVANE_SANITIZED
+    constexpr std::size_t kRanges = 2000, kRows = 2000;
+#else
+    constexpr std::size_t kRanges = 30000, kRows = 30000;
+#endif
+    TempDatabase db(MakeSyntheticRanges(kRanges, 11));
+    ASSERT_TRUE(db.ok()) << db.error();
+    std::string list;
+    std::uint32_t value = 99;
+    for (std::size_t i = 0; i < kRows; ++i) {
+        value = value * 1103515245u + 12345u;
+        list += std::to_string(value >> 24) + "." + std::to_string((value >> 16) & 255) + "." +
+                std::to_string((value >> 8) & 255) + "." + std::to_string(value & 255) + "\n";
+    }
+    const std::string in = Write("in.txt", list);
+    const std::string out = Path("out.txt");
+    ASSERT_EQ(Run({"--db", db.path(), in, out}), 0) << m_stderr;
+
+    CAddressTable table;
+    std::vector<std::u16string> lines;
+    ASSERT_TRUE(ReadAddressList(Utf8ToWide(in), lines));
+    for (std::u16string& line : lines) {
+        table.AppendRow(AddressRow{std::move(line), {}, {}, {}, {}});
+    }
+    std::mutex lock;
+    std::condition_variable finished;
+    bool done = false;
+    {
+        CThreadGroup group;
+        table.BeginRun();
+        ASSERT_TRUE(group.Launch(MakeLookupWork(table, Utf8ToWide(db.path())), {}, [&] {
+            table.EndRun();
+            std::lock_guard<std::mutex> guard(lock);
+            done = true;
+            finished.notify_all();
+        }));
+        std::unique_lock<std::mutex> guard(lock);
+        finished.wait(guard, [&] { return done; });
+    }
+    const std::string expected = Path("expected.txt");
+    ASSERT_TRUE(WriteResultFile(table, Utf8ToWide(expected)));
+    const std::string bytes = Read(out);
+    EXPECT_EQ(bytes.size(), Read(expected).size());
+    EXPECT_TRUE(bytes == Read(expected));
+    EXPECT_NE(bytes.find("\xE5"), std::string::npos) << "the synthetic texts are mostly Chinese";
+}
+
+TEST_F(BatchCommandTest, ExitCodes) {
+    TempDatabase db({Range{0, 0xFFFFFFFFu, "A|0|B|C|D"}});
+    ASSERT_TRUE(db.ok()) << db.error();
+    const std::string in = Write("in.txt", "1.2.3.4\n");
+    const std::string empty = Write("empty.txt", "");
+    const std::string out = Path("out.txt");
+
+    EXPECT_EQ(Run({"--help"}), 0);
+    EXPECT_NE(m_stdout.find("--db"), std::string::npos);
+
+    // Usage.
+    EXPECT_EQ(Run({}), 2);
+    EXPECT_EQ(Run({in}), 2);
+    EXPECT_EQ(Run({in, out, out}), 2);
+    EXPECT_EQ(Run({"--frobnicate", in, out}), 2);
+    EXPECT_EQ(Run({in, out, "--db"}), 2);
+    EXPECT_EQ(Run({"--db=", in, out}), 2);
+    EXPECT_NE(m_stderr.find("--db"), std::string::npos);
+
+    // Missing database, checked first; a directory is no database.
+    EXPECT_EQ(Run({"--db", Path("nothing.db"), Path("nothing.txt"), out}), 3);
+    EXPECT_EQ(m_stderr, "未找到ip2region.db文件!\n");
+    EXPECT_EQ(Run({"--db", m_dir, in, out}), 3);
+
+    // Unreadable input, created by nobody.
+    const std::string missingInput = Path("missing-input.txt");
+    EXPECT_EQ(Run({"--db", db.path(), missingInput, out}), 4);
+    EXPECT_NE(access(missingInput.c_str(), F_OK), 0);
+
+    // Empty input: nothing to resolve, nothing written.
+    EXPECT_EQ(Run({"--db", db.path(), empty, out}), 6);
+    EXPECT_EQ(m_stderr, "请导入IP地址!\n");
+    EXPECT_NE(access(out.c_str(), F_OK), 0);
+
+    // Unwritable output: no success message.
+    EXPECT_EQ(Run({"--db", db.path(), in, m_dir + "/no/such/dir.txt"}), 5);
+    EXPECT_EQ(m_stdout, "");
+    EXPECT_EQ(Run({"--db", db.path(), in, m_dir}), 5);
+    if (access("/dev/full", W_OK) == 0) {
+        EXPECT_EQ(Run({"--db", db.path(), in, "/dev/full"}), 5);
+        EXPECT_EQ(m_stdout, "");
+    }
+
+    EXPECT_EQ(Run({"--db", db.path(), "--", in, out}), 0) << m_stderr;
+    EXPECT_EQ(Read(out), "1.2.3.4,A,B,C,D\r\n");
+}
+
+}  // namespace
+}  // namespace quorvane
