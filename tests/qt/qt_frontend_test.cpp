@@ -1,0 +1,308 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <atomic>
+#include <fstream>
+#include <thread>
+
+#include "tests/qt/qt_test_support.h"
+#include "tools/dbwriter/db_writer.h"
+#include "ui/qt/about_dialog.h"
+#include "ui/qt/qt_dialogs.h"
+#include "ui/qt/result_list_model.h"
+#include "ui/resources/resource_ids.h"
+
+namespace quorvane {
+namespace {
+
+using testing::AnswerNextModal;
+using testing::FrontendHarness;
+using testing::UrlCatcher;
+
+QString Q(const char16_t* text) {
+    return QString::fromUtf16(text);
+}
+
+std::u16string WriteLines(const QTemporaryDir& dir, const char* name,
+                          const std::vector<std::string>& lines) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    std::ofstream out(path.toStdString(), std::ios::binary);
+    for (const std::string& line : lines) {
+        out << line << "\r\n";
+    }
+    return path.toStdU16String();
+}
+
+// ---- Menu bar ---------------------------------------------------------------------------------
+
+TEST(QtMenuTest, LabelsIdentifiersAndStatesAfterCreation) {
+    FrontendHarness h;
+    const QList<QAction*> popups = h.window.menuBar()->actions();
+    ASSERT_EQ(popups.size(), 3);
+
+    struct Expected {
+        QString label;  // empty: a separator
+        int id;
+        bool enabled;
+    };
+    const std::vector<std::pair<QString, std::vector<Expected>>> expected = {
+        {Q(u"文件(&F)"),
+         {{Q(u"导入(&I)"), ID_CMD_IMPORT, true},
+          {Q(u"导出(&E)"), ID_CMD_EXPORT, true},
+          {QString(), 0, true},
+          {Q(u"退出 Atl+F4"), ID_CMD_EXIT, true}}},
+        {Q(u"操作(&O)"),
+         {{Q(u"开始(&B)"), ID_CMD_START, true}, {Q(u"结束(&E)"), ID_CMD_STOP, false}}},
+        {Q(u"帮助(&H)"),
+         {{Q(u"帮助(&H)"), ID_CMD_HELP, true}, {Q(u"关于(&A)"), ID_CMD_ABOUT, false}}},
+    };
+    for (int p = 0; p < 3; ++p) {
+        SCOPED_TRACE(p);
+        EXPECT_EQ(popups[p]->text(), expected[p].first);
+        const QList<QAction*> items = popups[p]->menu()->actions();
+        ASSERT_EQ(items.size(), static_cast<qsizetype>(expected[p].second.size()));
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            const Expected& e = expected[p].second[i];
+            if (e.label.isEmpty()) {
+                EXPECT_TRUE(items[i]->isSeparator());
+                continue;
+            }
+            EXPECT_EQ(items[i]->text(), e.label);
+            EXPECT_EQ(items[i]->data().toInt(), e.id);
+            EXPECT_EQ(items[i]->isEnabled(), e.enabled) << e.label.toStdString();
+            EXPECT_EQ(h.window.Action(e.id), items[i]);
+            // No accelerator: "Atl+F4" is only text, and the window manager closes on Alt+F4.
+            EXPECT_TRUE(items[i]->shortcut().isEmpty());
+        }
+    }
+}
+
+TEST(QtMenuTest, AboutIsDisabledButPaintedLikeAnEnabledItem) {
+    FrontendHarness h;
+    QAction* about = h.window.Action(ID_CMD_ABOUT);
+    ASSERT_NE(about, nullptr);
+    QMenu* menu = h.window.menuBar()->actions()[2]->menu();
+    const QPalette& palette = menu->palette();
+    EXPECT_FALSE(about->isEnabled());
+    EXPECT_EQ(palette.color(QPalette::Disabled, QPalette::Text),
+              palette.color(QPalette::Active, QPalette::Text));
+    // The other menus keep the usual gray for disabled items (Stop).
+    QMenu* operations = h.window.menuBar()->actions()[1]->menu();
+    EXPECT_NE(operations->palette().color(QPalette::Disabled, QPalette::Text),
+              operations->palette().color(QPalette::Active, QPalette::Text));
+}
+
+TEST(QtMenuTest, SetMenuStateSwitchesByIdentifierAndIgnoresUnknownOnes) {
+    FrontendHarness h;
+    h.window.SetMenuState(ID_CMD_STOP, MenuState::kEnabled);
+    h.window.SetMenuState(ID_CMD_START, MenuState::kGrayed);
+    h.window.SetMenuState(4242, MenuState::kGrayed);
+    EXPECT_TRUE(h.window.Action(ID_CMD_STOP)->isEnabled());
+    EXPECT_FALSE(h.window.Action(ID_CMD_START)->isEnabled());
+    EXPECT_EQ(h.window.Action(4242), nullptr);
+}
+
+// ---- Result list model and view ---------------------------------------------------------------
+
+// Reaches data() with indexes a view never makes (negative or past the last column).
+class ProbeModel : public CResultListModel {
+  public:
+    using CResultListModel::createIndex;
+};
+
+TEST(QtResultListTest, ModelAnswersOnlyCellsInsideItemCountAndColumns) {
+    ProbeModel model;
+    std::vector<std::pair<std::size_t, int>> asked;
+    model.SetCellSource([&](std::size_t row, int column) {
+        asked.emplace_back(row, column);
+        return std::u16string(u"r") + char16_t(u'0' + row) + char16_t(u'0' + column);
+    });
+    EXPECT_EQ(model.rowCount(), 0);
+    EXPECT_EQ(model.columnCount(), 5);
+    model.SetItemCount(3);
+    EXPECT_EQ(model.rowCount(), 3);
+    EXPECT_EQ(model.data(model.index(2, 4)).toString(), QStringLiteral("r24"));
+    EXPECT_FALSE(model.data(model.index(2, 4), Qt::EditRole).isValid());
+    EXPECT_FALSE(model.data(model.createIndex(3, 0)).isValid());   // row == item count
+    EXPECT_FALSE(model.data(model.createIndex(0, 5)).isValid());   // column 5
+    EXPECT_FALSE(model.data(model.createIndex(0, -1)).isValid());  // negative column
+    EXPECT_FALSE(model.data(model.createIndex(-1, 0)).isValid());  // negative row
+    EXPECT_EQ(asked.size(), 1u);  // out-of-range requests never reach the table
+
+    model.SetCellSource({});  // the frame is gone
+    EXPECT_FALSE(model.data(model.index(0, 0)).isValid());
+    // A view's index for a child of a cell: a flat table has none.
+    EXPECT_EQ(model.rowCount(model.index(0, 0)), 0);
+    EXPECT_EQ(model.flags(model.index(0, 0)) & Qt::ItemIsEditable, Qt::NoItemFlags);
+}
+
+TEST(QtResultListTest, HeadersWidthsAndReportListLook) {
+    FrontendHarness h;
+    CResultListModel* model = h.window.Model();
+    const QString headers[] = {Q(u"IP地址"), Q(u"国家"), Q(u"省份"), Q(u"城市"), Q(u"服务商")};
+    const int widths[] = {150, 100, 100, 100, 100};
+    QTableView* list = h.window.List();
+    for (int c = 0; c < 5; ++c) {
+        EXPECT_EQ(model->headerData(c, Qt::Horizontal).toString(), headers[c]);
+        EXPECT_EQ(list->horizontalHeader()->sectionSize(c), widths[c]);
+    }
+    EXPECT_FALSE(model->headerData(5, Qt::Horizontal).isValid());
+    EXPECT_FALSE(model->headerData(-1, Qt::Horizontal).isValid());
+    EXPECT_FALSE(model->headerData(0, Qt::Vertical).isValid());
+    EXPECT_FALSE(list->verticalHeader()->isVisible());
+    EXPECT_FALSE(list->horizontalHeader()->stretchLastSection());
+    EXPECT_FALSE(list->isSortingEnabled());
+    EXPECT_TRUE(list->showGrid());
+    EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_EQ(list->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(h.window.centralWidget(), list);
+}
+
+TEST(QtResultListTest, ImportShowsAddressesAndEmptyResultsAndKeepsColumnWidths) {
+    QTemporaryDir dir;
+    FrontendHarness h;
+    h.window.List()->horizontalHeader()->resizeSection(1, 130);  // as a user would
+    h.window.openPath = WriteLines(dir, "in.txt", {"1.2.3.4", "10.0.0.1", "not an address"});
+    ASSERT_TRUE(h.frame->OnCommand(ID_CMD_IMPORT));
+    CResultListModel* model = h.window.Model();
+    ASSERT_EQ(model->rowCount(), 3);
+    EXPECT_EQ(model->data(model->index(0, 0)).toString(), QStringLiteral("1.2.3.4"));
+    EXPECT_EQ(model->data(model->index(2, 0)).toString(), QStringLiteral("not an address"));
+    for (int c = 1; c < 5; ++c) {
+        EXPECT_EQ(model->data(model->index(1, c)).toString(), QString());
+    }
+    EXPECT_EQ(h.window.List()->horizontalHeader()->sectionSize(0), 150);
+    EXPECT_EQ(h.window.List()->horizontalHeader()->sectionSize(1), 130);
+    EXPECT_TRUE(h.window.messages.empty());
+}
+
+TEST(QtResultListTest, RepaintAsksOnlyForVisibleCellsWhateverTheRowCount) {
+    QTemporaryDir dir;
+    FrontendHarness h;
+#ifdef QUORVANE_SANITIZED
+    const int rowCount = 2000;
+#else
+    const int rowCount = 200000;
+#endif
+    std::vector<std::string> lines;
+    lines.reserve(rowCount);
+    for (int i = 0; i < rowCount; ++i) {
+        lines.push_back("10.0." + std::to_string(i / 256 % 256) + "." + std::to_string(i % 256));
+    }
+    h.window.openPath = WriteLines(dir, "many.txt", lines);
+    h.window.PlaceAndShow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&h.window));
+    ASSERT_TRUE(h.frame->OnCommand(ID_CMD_IMPORT));
+    ASSERT_EQ(h.window.Model()->rowCount(), rowCount);
+
+    QTableView* list = h.window.List();
+    const int visibleRows =
+        list->viewport()->height() / list->verticalHeader()->defaultSectionSize() + 2;
+    h.window.Model()->ResetCellRequests();
+    h.window.RepaintListNow();
+    const std::size_t requests = h.window.Model()->CellRequests();
+    EXPECT_GT(requests, 0u);
+    EXPECT_LE(requests, static_cast<std::size_t>(5 * visibleRows));
+    h.window.hide();
+}
+
+// ---- Window port: timers, queued calls, close ---------------------------------------------------
+
+TEST(QtWindowPortTest, TimersAreKeptByTheFramesIdentifier) {
+    FrontendHarness h;
+    h.window.StartTimer(IDT_REFRESH, 1000);
+    h.window.StartTimer(IDT_REFRESH, 500);  // restarting replaces, it does not add a second one
+    h.window.StartTimer(7, 1000);
+    EXPECT_TRUE(h.window.IsTimerRunning(IDT_REFRESH));
+    h.window.KillTimer(IDT_REFRESH);
+    h.window.KillTimer(IDT_REFRESH);  // killing twice is harmless
+    EXPECT_FALSE(h.window.IsTimerRunning(IDT_REFRESH));
+    EXPECT_TRUE(h.window.IsTimerRunning(7));
+    h.window.DestroyWindow();  // kills every timer
+    EXPECT_FALSE(h.window.IsTimerRunning(7));
+}
+
+TEST(QtWindowPortTest, PostedCallsRunOnTheWindowThreadInOrder) {
+    FrontendHarness h;
+    std::vector<int> order;
+    std::atomic<bool> wrongThread{false};
+    const std::thread::id windowThread = std::this_thread::get_id();
+    std::thread poster([&] {
+        for (int i = 0; i < 3; ++i) {
+            h.window.PostToWindowThread([&, i] {
+                if (std::this_thread::get_id() != windowThread) {
+                    wrongThread = true;
+                }
+                order.push_back(i);
+            });
+        }
+    });
+    poster.join();
+    EXPECT_TRUE(order.empty());  // queued, not run on the posting thread
+    EXPECT_TRUE(QTest::qWaitFor([&] { return order.size() == 3; }, 10000));
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2}));
+    EXPECT_FALSE(wrongThread);
+}
+
+TEST(QtWindowPortTest, CloseGoesThroughTheFrameAndDestroysTheWindow) {
+    FrontendHarness h;
+    h.window.PlaceAndShow();
+    QSignalSpy destroyed(&h.window, &CQtMainWindow::windowDestroyed);
+    EXPECT_TRUE(h.window.close());
+    EXPECT_TRUE(h.window.IsDestroyed());
+    EXPECT_FALSE(h.window.isVisible());
+    EXPECT_EQ(destroyed.count(), 1);
+}
+
+TEST(QtWindowPortTest, ExitCommandClosesTheWindow) {
+    FrontendHarness h;
+    h.window.PlaceAndShow();
+    QSignalSpy destroyed(&h.window, &CQtMainWindow::windowDestroyed);
+    h.window.Action(ID_CMD_EXIT)->trigger();
+    EXPECT_TRUE(h.window.IsDestroyed());
+    EXPECT_FALSE(h.window.isVisible());
+    EXPECT_EQ(destroyed.count(), 1);
+}
+
+TEST(QtWindowPortTest, PlacedCentredOnTheWorkAreaWithItsOuterSize) {
+    FrontendHarness h;
+    h.window.PlaceAndShow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&h.window));
+    const QRect area = h.window.screen()->availableGeometry();
+    const QRect outer = h.window.frameGeometry();
+    EXPECT_EQ(outer.size(), QSize(750, 450));
+    EXPECT_EQ(h.window.windowTitle(), Q(u"Quorvane \u00B7 Velbrin"));
+    // The offscreen screen is 800 wide: centred horizontally, and the top kept on screen.
+    EXPECT_EQ(outer.left(), area.left() + (area.width() / 2 - 375));
+    EXPECT_GE(outer.top(), area.top());
+    h.window.hide();
+}
+
+TEST(QtWindowPortTest, HelpOpensTheLocalPage) {
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("help/index.html"));
+    FrontendHarness h(u"/nonexistent/ip2region.db", page.toStdU16String());
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Catch");
+    EXPECT_TRUE(h.frame->OnCommand(ID_CMD_HELP));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ASSERT_EQ(catcher.urls.size(), 1);
+    EXPECT_EQ(catcher.urls[0], QUrl::fromLocalFile(page));
+}
+
+}  // namespace
+}  // namespace quorvane

@@ -1,0 +1,154 @@
+// Builds the real main window, imports a sample address list through the frame logic (with a
+// scripted file chooser), resolves it, and saves the window as a PNG.
+//
+// quorvane-screenshot OUT.png [DATABASE]
+// DATABASE defaults to ip2region.db beside this program; when that is missing, a small database
+// is generated with the writer library.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QThread>
+#include <clocale>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+
+#include "batch/lookup_run.h"
+#include "files/text_file.h"
+#include "tools/dbwriter/db_writer.h"
+#include "ui/main_frame.h"
+#include "ui/qt/qt_main_window.h"
+#include "ui/qt/result_list_model.h"
+#include "ui/resources/resource_ids.h"
+
+namespace {
+
+const char* const kSampleAddresses[] = {
+    "1.0.1.17",     "1.1.1.1",        "8.8.8.8",         "114.114.114.114", "223.5.5.5",
+    "180.76.76.76", "202.96.128.86",  "116.0.18.9",      "36.96.40.2",      "112.0.77.3",
+    "1.0.0.1",      "1.0.5.20",       "210.0.64.10",     "1.1.9.200",       "1.0.9.4",
+    "192.168.1.1",  "10.20.30.40",    "172.16.8.1",      "127.0.0.1",       "100.64.12.5",
+    "169.254.3.3",  "224.0.0.251",    "255.255.255.255", "23.45.67.89",     "5.6.7.8",
+    "128.10.20.30", "61.135.169.121", "119.29.29.29",    "240.1.2.3",       "0.0.0.0",
+};
+
+// A stand-in database when the build tree has none: a few ranges in the shipped text format.
+bool MakeFallbackDatabase(const std::string& path) {
+    std::vector<quorvane::dbwriter::Range> ranges;
+    auto add = [&](std::uint32_t a, std::uint32_t b, const char* text) {
+        ranges.push_back({a, b, text});
+    };
+    add(0x01000000u, 0x010000FFu, "澳大利亚|0|昆士兰州|布里斯班|0");
+    add(0x01000100u, 0x010003FFu, "中国|0|福建省|福州|电信");
+    add(0x01000400u, 0x010007FFu, "澳大利亚|0|维多利亚州|墨尔本|0");
+    add(0x01000800u, 0x010100FFu, "中国|0|广东省|广州|电信");
+    add(0x01010100u, 0x010101FFu, "澳大利亚|0|新南威尔士州|悉尼|Cloudflare");
+    add(0x01010200u, 0x0101FFFFu, "中国|0|福建省|厦门|电信");
+    add(0x08080800u, 0x080808FFu, "美国|0|加利福尼亚州|山景城|Google");
+    add(0x0A000000u, 0x0AFFFFFFu, "0|0|0|0|局域网");
+    add(0x0B000000u, 0x245FFFFFu, "美国|0|0|0|0");
+    add(0x24600000u, 0x2460FFFFu, "中国|0|广东省|深圳|电信");
+    add(0x70000000u, 0x7000FFFFu, "中国|0|广东省|广州|移动");
+    add(0x72727200u, 0x727272FFu, "中国|0|江苏省|南京|电信");
+    add(0x74000000u, 0x7400FFFFu, "中国|0|北京市|北京|联通");
+    add(0x7F000000u, 0x7FFFFFFFu, "0|0|0|0|本机地址");
+    add(0xB44C4C00u, 0xB44C4CFFu, "中国|0|北京市|北京|百度云");
+    add(0xC0A80000u, 0xC0A8FFFFu, "0|0|0|0|局域网");
+    add(0xCA608000u, 0xCA609FFFu, "中国|0|广东省|广州|电信");
+    add(0xD2000000u, 0xD200FFFFu, "中国|0|香港|香港|0");
+    add(0xDF050500u, 0xDF0505FFu, "中国|0|浙江省|杭州|阿里云");
+    std::string error;
+    quorvane::dbwriter::BuildOptions options;
+    options.fillText = "0|0|0|0|0";
+    if (!quorvane::dbwriter::WriteDatabase(ranges, options, path, error)) {
+        std::fprintf(stderr, "cannot build a database: %s\n", error.c_str());
+        return false;
+    }
+    return true;
+}
+
+class ScriptedWindow : public quorvane::CQtMainWindow {
+  public:
+    ScriptedWindow(QString helpPage, std::u16string listPath)
+        : CQtMainWindow(std::move(helpPage)), m_listPath(std::move(listPath)) {}
+
+    std::optional<std::u16string> ChooseFileToOpen() override { return m_listPath; }
+    quorvane::MessageAnswer ShowMessage(std::u16string_view text,
+                                        quorvane::MessageButtons buttons) override {
+        std::fprintf(stderr, "message: %s\n",
+                     QString::fromStdU16String(std::u16string(text)).toUtf8().constData());
+        return buttons == quorvane::MessageButtons::kOk ? quorvane::MessageAnswer::kOk
+                                                        : quorvane::MessageAnswer::kYes;
+    }
+
+  private:
+    std::u16string m_listPath;
+};
+
+bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs) {
+            return false;
+        }
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(10);
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    std::setlocale(LC_ALL, "");
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: %s OUT.png [DATABASE]\n", argv[0]);
+        return 2;
+    }
+    QTemporaryDir work;
+    std::u16string db = argc == 3 ? QString::fromLocal8Bit(argv[2]).toStdU16String()
+                                  : quorvane::DefaultDatabasePath();
+    if (!quorvane::DatabaseFileExists(db)) {
+        const QString made = work.filePath(QStringLiteral("ip2region.db"));
+        if (!MakeFallbackDatabase(made.toStdString())) {
+            return 1;
+        }
+        db = made.toStdU16String();
+        std::fprintf(stderr, "using a generated sample database\n");
+    }
+    const QString list = work.filePath(QStringLiteral("addresses.txt"));
+    {
+        std::ofstream out(list.toStdString(), std::ios::binary);
+        for (const char* address : kSampleAddresses) {
+            out << address << "\r\n";
+        }
+    }
+
+    const std::u16string help = quorvane::GetAppDirectory() + u"help/index.html";
+    ScriptedWindow window(QString::fromStdU16String(help), list.toStdU16String());
+    bool ok = true;
+    {
+        quorvane::CMainFrame frame(window, db, help);
+        window.AttachFrame(&frame);
+        frame.OnCreate();
+        window.PlaceAndShow();
+        WaitFor([&] { return window.isVisible(); }, 5000);
+        frame.OnCommand(ID_CMD_IMPORT);
+        frame.OnCommand(ID_CMD_START);
+        ok = WaitFor([&] { return !frame.Table().IsRunActive(); }, 60000);
+        WaitFor([] { return false; }, 300);  // let the final repaint and menu states settle
+        const QImage image = window.grab().toImage();
+        if (!ok || !image.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+            std::fprintf(stderr, "cannot finish the run or save %s\n", argv[1]);
+            ok = false;
+        }
+        window.AttachFrame(nullptr);
+    }
+    return ok ? 0 : 1;
+}
