@@ -44,6 +44,19 @@ std::size_t AsciiPrefix(const unsigned char* p, std::size_t n) {
     return i;
 }
 
+bool IsAscii(std::string_view text) {
+    return AsciiPrefix(reinterpret_cast<const unsigned char*>(text.data()), text.size()) ==
+           text.size();
+}
+
+bool IsAscii(std::u16string_view text) {
+    unsigned bits = 0;  // no early exit: the loop vectorises, and the text is mostly short
+    for (char16_t c : text) {
+        bits |= c;
+    }
+    return bits < 0x80;
+}
+
 // Decodes UTF-8 into UTF-16. Each maximal subpart of an ill-formed sequence (a byte that cannot
 // start a sequence, or a valid beginning cut short) becomes one U+FFFD; surrogates encoded in
 // UTF-8, overlong forms and values above U+10FFFF are ill-formed.
@@ -51,12 +64,20 @@ std::u16string DecodeUtf8(std::string_view input) {
     const auto* p = reinterpret_cast<const unsigned char*>(input.data());
     const std::size_t n = input.size();
     std::u16string out;
-    if (n == 0) {
+    std::size_t i = AsciiPrefix(p, n);
+    if (i == n) {
+        // The usual case: an address.
+        out.resize(n);
+        for (std::size_t k = 0; k < n; ++k) {
+            out[k] = p[k];
+        }
         return out;
     }
     out.resize(n);  // never more units than bytes
     char16_t* o = out.data();
-    std::size_t i = 0;
+    for (std::size_t k = 0; k < i; ++k) {
+        *o++ = p[k];
+    }
     while (i < n) {
         const std::size_t run = AsciiPrefix(p + i, n - i);
         for (std::size_t k = 0; k < run; ++k) {
@@ -125,7 +146,11 @@ std::u16string DecodeUtf8(std::string_view input) {
 std::string EncodeUtf8(std::u16string_view input) {
     const std::size_t n = input.size();
     std::string out;
-    if (n == 0) {
+    if (IsAscii(input)) {
+        out.resize(n);
+        for (std::size_t k = 0; k < n; ++k) {
+            out[k] = static_cast<char>(input[k]);
+        }
         return out;
     }
     out.resize(n * 3);  // a unit yields at most three bytes, a pair four
@@ -305,20 +330,6 @@ ThreadConverters& Converters() {
     thread_local ThreadConverters converters;
     converters.Refresh();
     return converters;
-}
-
-bool IsAscii(std::string_view text) {
-    return AsciiPrefix(reinterpret_cast<const unsigned char*>(text.data()), text.size()) ==
-           text.size();
-}
-
-bool IsAscii(std::u16string_view text) {
-    for (char16_t c : text) {
-        if (c >= 0x80) {
-            return false;
-        }
-    }
-    return true;
 }
 
 std::u16string NarrowToWideIconv(std::string_view text) {

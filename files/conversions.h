@@ -17,8 +17,11 @@ std::string WideToUtf8(const char16_t* text);
 std::string WideToUtf8(std::u16string_view text);
 
 // The narrow character set is the process locale's (after setlocale(LC_ALL, "")); a plain ASCII
-// ("C"/"POSIX") locale counts as UTF-8. UTF-8 takes a fast path; any other set goes through
-// iconv descriptors kept per thread.
+// ("C"/"POSIX") locale counts as UTF-8. The library never calls setlocale; it reads the locale's
+// set the first time a conversion needs it, so the program sets its locale before that. UTF-8
+// takes a fast path; any other set goes through iconv descriptors kept per thread, and pure
+// ASCII skips iconv when the set is ASCII-compatible. Bytes that begin no character become
+// U+FFFD; characters the set lacks (and unpaired surrogates) become '?'.
 std::u16string AnsiToWide(const char* text);
 std::u16string AnsiToWide(std::string_view text);
 std::string WideToAnsi(const char16_t* text);

@@ -16,13 +16,15 @@ namespace quorvane {
 class CTextFile {
   public:
     enum class Mode {
-        kRead,   // opened read-only; a missing file is not created
-        kWrite,  // opened for writing, created when missing, truncated by Truncate()
+        kRead,   // opened read-only; a missing file or a directory is not opened
+        kWrite,  // opened for writing (mode 0666 less the umask when created), truncated by
+                 // Truncate()
     };
 
     // Opens path (UTF-16; passed to the system as UTF-8), classifies the first at most 128 bytes
-    // and, in kRead mode, positions after the byte-order mark of the kind found. Failure to open
-    // is not thrown: IsOpen() tells.
+    // of a regular file (anything else counts as empty: Ascii) and positions after the
+    // byte-order mark of the kind found. Failure to open is not thrown: IsOpen() tells. A path
+    // holding a NUL is not opened, since the system would open a shorter one.
     CTextFile(std::u16string_view path, Mode mode);
     ~CTextFile();
     CTextFile(const CTextFile&) = delete;
@@ -34,8 +36,11 @@ class CTextFile {
     // The next line, without its line break. CR LF, lone LF and lone CR all end a line; a break
     // met while the line is still empty belongs to the line, so "a\r\n\r\nb" gives a, "", b and
     // "a\n\nb" gives a, b. UTF-8 kinds are read as UTF-8, UTF-16 kinds as UTF-16 (the same rules
-    // applied to code units), everything else through the narrow character set. Reads are
-    // buffered. Returns false when there is no further line (or the file is not open).
+    // applied to code units), everything else through the narrow character set; UTF-8 text
+    // passes through that set too, so characters it lacks arrive as its default character. A
+    // line's text ends at its first zero. A last line without a break is returned; a break at
+    // the end of the file yields no extra empty line. Reads are buffered. Returns false when
+    // there is no further line (or the file is not open).
     bool ReadLine(std::u16string& line);
 
     // True when a read failed before the end of the file; ReadLine then ended early as if the
@@ -49,7 +54,8 @@ class CTextFile {
     void WriteLine(std::u16string_view text);
 
     // Flushes and closes. Returns true when the file was open and every byte was written and the
-    // close succeeded; false otherwise. A second call returns the first call's answer.
+    // close succeeded; false otherwise, also after a read error or a Truncate or WriteLine in
+    // kRead mode. A second call returns the first call's answer; the destructor calls it.
     bool Close();
 
   private:
