@@ -1,0 +1,247 @@
+// Lookup cost of the three search strategies on a generated 650,000-range database, side by side
+// with a plain binary search over a sorted array of the same ranges, in one run.
+//
+// Usage: region_bench [LOOKUPS [DISK_LOOKUPS]]   defaults: 2,000,000 and 2,000,000
+//
+// Besides the time per lookup it counts, while the lookups run, the stream reads and seeks the
+// disk strategies make and every heap allocation of every strategy. The counting wrappers below
+// replace fread, fseek and malloc for this program and for the engine library it loads.
+#include <dlfcn.h>
+#include <quorvane/region.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tools/dbwriter/db_writer.h"
+#include "tools/dbwriter/synthetic_ranges.h"
+
+namespace {
+
+struct Counters {
+    bool on = false;
+    std::uint64_t freads = 0;
+    std::uint64_t freadBytes = 0;
+    std::uint64_t fseeks = 0;
+    std::uint64_t allocations = 0;
+};
+Counters g_counters;
+
+}  // namespace
+
+extern "C" {
+void* __libc_malloc(std::size_t size);
+void* __libc_calloc(std::size_t count, std::size_t size);
+void* __libc_realloc(void* pointer, std::size_t size);
+
+void* malloc(std::size_t size) {
+    g_counters.allocations += g_counters.on;
+    return __libc_malloc(size);
+}
+void* calloc(std::size_t count, std::size_t size) {
+    g_counters.allocations += g_counters.on;
+    return __libc_calloc(count, size);
+}
+void* realloc(void* pointer, std::size_t size) {
+    g_counters.allocations += g_counters.on;
+    return __libc_realloc(pointer, size);
+}
+
+std::size_t fread(void* buffer, std::size_t size, std::size_t count, FILE* stream) {
+    using Fn = std::size_t (*)(void*, std::size_t, std::size_t, FILE*);
+    static Fn real = reinterpret_cast<Fn>(dlsym(RTLD_NEXT, "fread"));
+    if (g_counters.on) {
+        ++g_counters.freads;
+        g_counters.freadBytes += size * count;
+    }
+    return real(buffer, size, count, stream);
+}
+int fseek(FILE* stream, long offset, int whence) {
+    using Fn = int (*)(FILE*, long, int);
+    static Fn real = reinterpret_cast<Fn>(dlsym(RTLD_NEXT, "fseek"));
+    g_counters.fseeks += g_counters.on;
+    return real(stream, offset, whence);
+}
+}
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using quorvane::dbwriter::Range;
+
+constexpr std::size_t kRangeCount = 650'000;
+constexpr std::uint32_t kRangeSeed = 650;
+constexpr std::uint32_t kAddressSeed = 20261207;
+
+// The reference: 12-byte entries like the file's index, in a plain array, searched with the
+// textbook three-way binary search; the text is copied out as the engine copies it.
+struct Entry {
+    std::uint32_t start;
+    std::uint32_t end;
+    std::uint32_t text;
+};
+
+struct Reference {
+    std::vector<Entry> entries;
+    std::vector<std::string> texts;
+
+    int Find(std::uint32_t address, region_result* result) const {
+        std::int64_t lo = 0;
+        std::int64_t hi = static_cast<std::int64_t>(entries.size()) - 1;
+        while (lo <= hi) {
+            const std::int64_t mid = (lo + hi) / 2;
+            const Entry& entry = entries[static_cast<std::size_t>(mid)];
+            if (address < entry.start) {
+                hi = mid - 1;
+            } else if (address > entry.end) {
+                lo = mid + 1;
+            } else {
+                const std::string& text = texts[entry.text];
+                result->record_number = entry.text;
+                std::memcpy(result->region_text, text.data(), text.size());
+                result->region_text[text.size()] = '\0';
+                return 1;
+            }
+        }
+        return 0;
+    }
+};
+
+Reference MakeReference(const std::vector<Range>& ranges) {
+    Reference reference;
+    for (const Range& range : ranges) {
+        reference.texts.push_back(range.text);
+        reference.entries.push_back(
+            {range.start, range.end, static_cast<std::uint32_t>(reference.texts.size() - 1)});
+    }
+    return reference;
+}
+
+struct Measurement {
+    double nsPerLookup = 0;
+    std::uint64_t found = 0;
+    Counters counters;
+};
+
+// Times `search` over the addresses, with the counters on for the timed part only.
+template <typename Search>
+Measurement Measure(const std::vector<std::uint32_t>& addresses, std::size_t count,
+                    Search&& search) {
+    region_result result{};
+    Measurement measurement;
+    g_counters = Counters{};
+    g_counters.on = true;
+    const auto begin = Clock::now();
+    for (std::size_t i = 0; i < count; ++i) {
+        measurement.found += static_cast<std::uint64_t>(search(addresses[i], &result));
+    }
+    const auto end = Clock::now();
+    g_counters.on = false;
+    measurement.counters = g_counters;
+    measurement.nsPerLookup =
+        std::chrono::duration<double, std::nano>(end - begin).count() / static_cast<double>(count);
+    return measurement;
+}
+
+void Print(const char* name, std::size_t count, const Measurement& m, double referenceNs) {
+    const double n = static_cast<double>(count);
+    std::printf(
+        "%-22s %9zu lookups %8.1f ns/lookup  %5.2fx reference  %6.2f freads  %7.1f bytes"
+        "  %6.2f seeks  %llu allocations  (%llu found)\n",
+        name, count, m.nsPerLookup, m.nsPerLookup / referenceNs,
+        static_cast<double>(m.counters.freads) / n, static_cast<double>(m.counters.freadBytes) / n,
+        static_cast<double>(m.counters.fseeks) / n,
+        static_cast<unsigned long long>(m.counters.allocations),
+        static_cast<unsigned long long>(m.found));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::size_t lookups = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 2'000'000;
+    const std::size_t diskLookups =
+        std::min<std::size_t>(lookups, argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 2'000'000);
+    if (lookups == 0) {
+        std::fprintf(stderr, "usage: %s [LOOKUPS [DISK_LOOKUPS]]\n", argv[0]);
+        return 2;
+    }
+
+    const auto ranges = quorvane::dbwriter::MakeSyntheticRanges(kRangeCount, kRangeSeed);
+    quorvane::dbwriter::TempDatabase database(ranges);
+    if (!database.ok()) {
+        std::fprintf(stderr, "region_bench: %s\n", database.error().c_str());
+        return 1;
+    }
+    const Reference reference = MakeReference(ranges);
+
+    std::mt19937 rng(kAddressSeed);
+    std::vector<std::uint32_t> addresses(lookups);
+    for (auto& address : addresses) {
+        address = static_cast<std::uint32_t>(rng());
+    }
+
+    region_handle memory{};
+    region_handle binary{};
+    region_handle btree{};
+    if (ip2region_create(&memory, database.path().c_str()) != 1 ||
+        ip2region_create(&binary, database.path().c_str()) != 1 ||
+        ip2region_create(&btree, database.path().c_str()) != 1) {
+        std::fprintf(stderr, "region_bench: cannot open %s\n", database.path().c_str());
+        return 1;
+    }
+    // Warm up: the lazy loads happen here, outside the measurements.
+    region_result warm{};
+    ip2region_memory_search(&memory, addresses[0], &warm);
+    ip2region_binary_search(&binary, addresses[0], &warm);
+    ip2region_btree_search(&btree, addresses[0], &warm);
+
+    auto byReference = [&](std::uint32_t a, region_result* r) { return reference.Find(a, r); };
+    auto byMemory = [&](std::uint32_t a, region_result* r) {
+        return ip2region_memory_search(&memory, a, r);
+    };
+    // Alternate the two in-memory searches so that both see the same machine state; keep the
+    // best round of each.
+    Measurement bestReference;
+    Measurement bestMemory;
+    for (int round = 0; round < 3; ++round) {
+        const Measurement r = Measure(addresses, lookups, byReference);
+        const Measurement m = Measure(addresses, lookups, byMemory);
+        if (round == 0 || r.nsPerLookup < bestReference.nsPerLookup) {
+            bestReference = r;
+        }
+        if (round == 0 || m.nsPerLookup < bestMemory.nsPerLookup) {
+            bestMemory = m;
+        }
+    }
+    const Measurement byBinary = Measure(
+        addresses, diskLookups,
+        [&](std::uint32_t a, region_result* r) { return ip2region_binary_search(&binary, a, r); });
+    const Measurement byBtree = Measure(
+        addresses, diskLookups,
+        [&](std::uint32_t a, region_result* r) { return ip2region_btree_search(&btree, a, r); });
+
+    std::printf("database: %zu ranges, %d header entries; addresses: uniform random, seed %u\n",
+                ranges.size(), btree.header_count, kAddressSeed);
+    const double ref = bestReference.nsPerLookup;
+    Print("plain sorted array", lookups, bestReference, ref);
+    Print("memory search", lookups, bestMemory, ref);
+    Print("binary search (disk)", diskLookups, byBinary, ref);
+    Print("two-level (disk)", diskLookups, byBtree, ref);
+    std::printf("memory search / plain sorted array: %.3f\n", bestMemory.nsPerLookup / ref);
+
+    const bool agree = bestMemory.found == bestReference.found;
+    ip2region_destroy(&memory);
+    ip2region_destroy(&binary);
+    ip2region_destroy(&btree);
+    if (!agree) {
+        std::fprintf(stderr, "region_bench: the memory search and the reference disagree\n");
+        return 1;
+    }
+    return 0;
+}
