@@ -44,7 +44,9 @@ void CMainFrame::OnCreate() {
 }
 
 bool CMainFrame::OnCommand(int commandId) {
-    switch (commandId) {
+    // Only the low word names the command; a notification code above it (an accelerator's 1,
+    // a control's code) does not make it another command.
+    switch (commandId & 0xFFFF) {
         case ID_CMD_IMPORT:
             OnImport();
             return true;

@@ -31,8 +31,8 @@ class CMainFrame {
     // The window exists: Stop is grayed.
     void OnCreate();
 
-    // Dispatch by command identifier (ID_CMD_*). Returns false for an identifier it does not
-    // handle (the frontend then does its default processing).
+    // Dispatch by command identifier (ID_CMD_*), compared on its low 16 bits only. Returns false
+    // for an identifier it does not handle (the frontend then does its default processing).
     bool OnCommand(int commandId);
 
     // A timer expiry: IDT_REFRESH repaints the list; any other identifier does nothing.
