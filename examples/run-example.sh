@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Installs a build tree into a temporary prefix and builds the example client against the
+# installed engine twice, once through pkg-config and once through find_package(QuorvaneRegion),
+# then runs both on a small database made by quorvane-dbmake and checks every line they print.
+# Usage: examples/run-example.sh BUILD_DIR
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:?usage: examples/run-example.sh BUILD_DIR}" && pwd)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix="$work/prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+pc=$(find "$prefix" -name quorvane-region.pc -path '*/pkgconfig/*' | head -n 1)
+[ -n "$pc" ] || { echo "run-example: quorvane-region.pc was not installed" >&2; exit 1; }
+export PKG_CONFIG_PATH="$(dirname "$pc")"
+libdir=$(pkg-config --variable=libdir quorvane-region)
+cc -std=c99 -Wall -Wextra -Werror -pedantic "$here/region_lookup.c" \
+  $(pkg-config --cflags --libs quorvane-region) -Wl,-rpath,"$libdir" -o "$work/region_lookup"
+
+# The same client through the CMake package.
+mkdir -p "$work/cmake-client"
+cat >"$work/cmake-client/CMakeLists.txt" <<CMAKE
+cmake_minimum_required(VERSION 3.25)
+project(RegionClient C)
+find_package(QuorvaneRegion 1.0 REQUIRED)
+add_executable(region_lookup "$here/region_lookup.c")
+target_link_libraries(region_lookup PRIVATE Quorvane::region)
+CMAKE
+cmake -S "$work/cmake-client" -B "$work/cmake-client/build" -DCMAKE_PREFIX_PATH="$prefix" \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$work/cmake-client/build" >/dev/null
+
+dbmake="$prefix/bin/quorvane-dbmake"
+[ -x "$dbmake" ] || dbmake="$build/bin/quorvane-dbmake"
+[ -x "$dbmake" ] || { echo "run-example: quorvane-dbmake not found in $prefix/bin or $build/bin" >&2; exit 1; }
+cat >"$work/ranges.txt" <<'RANGES'
+0.0.0.0,0.255.255.255,保留|0|0|0|0
+1.0.0.0,1.0.0.255,澳大利亚|0|0|0|0
+1.0.1.0,1.0.3.255,中国|0|福建省|福州市|电信
+8.8.8.0,8.8.8.255,美国|0|加利福尼亚|0|谷歌
+RANGES
+"$dbmake" "$work/ranges.txt" "$work/ip2region.db"
+
+expected() {
+  local address=$1 rest=$2
+  for strategy in memory binary btree; do
+    if [ "$rest" = "-" ]; then echo "$address $strategy -"; else echo "$address $strategy $rest"; fi
+  done
+}
+{
+  expected 1.0.2.7 "3 中国|0|福建省|福州市|电信"
+  expected 8.8.8.8 "4 美国|0|加利福尼亚|0|谷歌"
+  expected 1.0.0.0 "2 澳大利亚|0|0|0|0"
+  expected 0.255.255.255 "1 保留|0|0|0|0"
+  expected 9.9.9.9 "-"
+} >"$work/expected.txt"
+
+status=0
+for client in "$work/region_lookup" "$work/cmake-client/build/region_lookup"; do
+  "$client" "$work/ip2region.db" 1.0.2.7 8.8.8.8 1.0.0.0 0.255.255.255 9.9.9.9 >"$work/actual.txt"
+  if ! diff -u "$work/expected.txt" "$work/actual.txt"; then
+    echo "run-example: $client printed unexpected lines" >&2
+    status=1
+  fi
+done
+[ "$status" -eq 0 ] && echo "run-example: the installed engine answered as expected (pkg-config and CMake clients)"
+exit "$status"
