@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -100,6 +101,16 @@ TEST(QtFileDialogTest, CancelledChooserGivesNothing) {
     window.SetUseNativeDialogs(false);
     AnswerNextModal<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
     EXPECT_FALSE(window.ChooseFileToOpen().has_value());
+}
+
+TEST(QtFileDialogTest, QtsOwnTranslationsMakeTheStandardButtonsChinese) {
+    ASSERT_TRUE(InstallChineseTranslations(*qApp));
+    auto dialog = MakeFileDialog(nullptr, false, false);
+    QStringList buttons;
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        buttons << button->text();
+    }
+    EXPECT_TRUE(buttons.contains(Q(u"取消"))) << buttons.join(u',').toStdString();
 }
 
 // ---- About dialog -----------------------------------------------------------------------------

@@ -107,6 +107,13 @@ void CQtMainWindow::BuildList() {
     m_list->setCornerButtonEnabled(false);
     m_list->setTabKeyNavigation(false);
     m_list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // The selection shows only while the list has the focus, as in a report list.
+    QPalette palette = m_list->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                     palette.color(QPalette::Inactive, QPalette::Base));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Inactive, QPalette::Text));
+    m_list->setPalette(palette);
 
     // Like a report list: no row numbers, one fixed row height, so the view never measures rows
     // and its cost stays the visible cells whatever the row count.
