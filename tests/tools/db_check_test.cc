@@ -295,7 +295,7 @@ TEST(CheckImage, SurvivesAnyDamage) {
         return static_cast<std::uint32_t>(state >> 33);
     };
     const std::size_t hot[] = {0, 8, 8200, GetU32(good, 0), GetU32(good, 4)};
-    for (int round = 0; round < 400; ++round) {
+    for (int round = 0; round < 150; ++round) {
         std::vector<std::uint8_t> image = good;
         for (int hits = 0; hits < 4; ++hits) {
             std::size_t at = (next() % 2 ? hot[next() % 5] + next() % 24 : next()) % image.size();

@@ -28,13 +28,13 @@ struct DecodedImage {
     std::uint32_t lastIndex = 0;
     std::vector<DecodedHeader> header;
     std::vector<DecodedEntry> index;
-    const std::vector<std::uint8_t>* bytes = nullptr;
+    std::vector<std::uint8_t> bytes;  // a copy: the decoded image outlives temporaries
 
     std::uint32_t U32(std::size_t at) const {
-        if (at + 4 > bytes->size()) {
+        if (at + 4 > bytes.size()) {
             throw std::out_of_range("read past the image");
         }
-        const auto& b = *bytes;
+        const auto& b = bytes;
         return b[at] | b[at + 1] << 8 | b[at + 2] << 16 |
                static_cast<std::uint32_t>(b[at + 3]) << 24;
     }
@@ -42,11 +42,11 @@ struct DecodedImage {
     std::uint32_t RecordNumber(const DecodedEntry& entry) const { return U32(entry.offset); }
 
     std::string Text(const DecodedEntry& entry) const {
-        if (entry.length < 4 || entry.offset + entry.length > bytes->size()) {
+        if (entry.length < 4 || entry.offset + entry.length > bytes.size()) {
             throw std::out_of_range("record outside the image");
         }
-        return std::string(bytes->begin() + entry.offset + 4,
-                           bytes->begin() + entry.offset + entry.length);
+        return std::string(bytes.begin() + entry.offset + 4,
+                           bytes.begin() + entry.offset + entry.length);
     }
 
     // Linear scan: slow, but obviously right.
@@ -62,7 +62,7 @@ struct DecodedImage {
 
 inline DecodedImage Decode(const std::vector<std::uint8_t>& bytes) {
     DecodedImage image;
-    image.bytes = &bytes;
+    image.bytes = bytes;
     image.firstIndex = image.U32(0);
     image.lastIndex = image.U32(4);
     for (std::uint32_t i = 0; i < 1024; ++i) {
