@@ -266,6 +266,16 @@ TEST(CheckImage, WarnsAboutLegalButSuspectContent) {
     EXPECT_NE(warnings.find("text \"x\" does not have five"), std::string::npos) << warnings;
     EXPECT_EQ(result.stats.coveredAddresses, 10u);
     EXPECT_EQ(result.stats.rangesWithoutData, 1u);
+
+    // An entry after the terminator is never read by a search.
+    image = Build(Narrow(5));
+    SetU32(image, HeaderAt(5), 99);
+    SetU32(image, HeaderAt(5) + 4, GetU32(image, 0));
+    result = CheckImage(image);
+    EXPECT_TRUE(result.valid()) << Joined(result.errors);
+    EXPECT_NE(Joined(result.warnings).find("header entry 5 follows the terminating entry 2"),
+              std::string::npos)
+        << Joined(result.warnings);
 }
 
 TEST(CheckImage, ListsAFewFaultsOfEachKindAndCountsTheRest) {

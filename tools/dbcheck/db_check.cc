@@ -166,6 +166,17 @@ class Checker {
             }
             header.push_back({*startIp, *offset});
         }
+        // The searches stop at the first entry with offset 0; entries after it are lost.
+        for (std::uint64_t i = header.size() + 1; i < kMaxHeaderEntries; ++i) {
+            auto offset = U32(kHeaderOffset + i * kHeaderEntrySize + 4);
+            if (offset && *offset != 0) {
+                warnings_.Add("header after end", "header entry " + std::to_string(i) +
+                                                      " follows the terminating entry " +
+                                                      std::to_string(header.size()) +
+                                                      " and is never read");
+                break;
+            }
+        }
         result_.stats.headerEntries = static_cast<std::uint32_t>(header.size());
         if (header.size() < 2) {
             errors_.Add("header", "the header index has " + std::to_string(header.size()) +
