@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <thread>
 
 #include "tests/ui/fake_window.h"
@@ -11,21 +10,6 @@ namespace quorvane {
 namespace {
 
 using testing::FakeWindow;
-
-TEST(WindowCallMailbox, CallRunsOnTheWindowThreadThroughAPostAndReleasesTheCaller) {
-    FakeWindow window;
-    auto mailbox = CWindowCallMailbox::Create(window);
-    std::thread::id ranOn;
-    std::atomic<bool> returned{false};
-    std::thread caller([&] {
-        mailbox->CallOnWindowThread([&] { ranOn = std::this_thread::get_id(); });
-        returned = true;
-    });
-    EXPECT_TRUE(window.PumpUntil([&] { return ranOn != std::thread::id(); }));
-    caller.join();
-    EXPECT_EQ(ranOn, std::this_thread::get_id());
-    EXPECT_TRUE(returned);
-}
 
 TEST(WindowCallMailbox, WindowThreadDrainsItselfAfterDetachAndStalePostsDoNothing) {
     FakeWindow window;
