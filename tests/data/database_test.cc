@@ -1,0 +1,108 @@
+// Spot checks of the bundled database through the engine: well-known addresses must come out
+// as users expect, by every search strategy alike.
+#include <gtest/gtest.h>
+
+#include <quorvane/region.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Fields(const std::string& text) {
+    std::vector<std::string> fields;
+    std::string field;
+    for (char c : text) {
+        if (c == '|') {
+            fields.push_back(field);
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    fields.push_back(field);
+    return fields;
+}
+
+class BundledDatabase : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!QUORVANE_DATABASE_BUNDLED)
+            GTEST_SKIP() << "only the sample database is built; the real one is not in data/";
+        ASSERT_EQ(ip2region_create(&handle_, QUORVANE_DATABASE_PATH), 1);
+        opened_ = true;
+    }
+    void TearDown() override {
+        if (opened_)
+            ip2region_destroy(&handle_);
+    }
+
+    // The five fields of the address's region text; every strategy must give the same text.
+    std::vector<std::string> Lookup(const char* address) {
+        region_result memory{}, binary{}, btree{};
+        EXPECT_EQ(ip2region_memory_search_string(&handle_, address, &memory), 1) << address;
+        EXPECT_EQ(ip2region_binary_search_string(&handle_, address, &binary), 1) << address;
+        EXPECT_EQ(ip2region_btree_search_string(&handle_, address, &btree), 1) << address;
+        EXPECT_STREQ(memory.region_text, binary.region_text) << address;
+        EXPECT_STREQ(memory.region_text, btree.region_text) << address;
+        std::vector<std::string> fields = Fields(memory.region_text);
+        EXPECT_EQ(fields.size(), 5u) << address << ": " << memory.region_text;
+        fields.resize(5);
+        for (const std::string& field : fields)
+            EXPECT_FALSE(field.empty()) << address << ": " << memory.region_text;
+        return fields;
+    }
+
+    region_handle handle_{};
+    bool opened_ = false;
+};
+
+TEST_F(BundledDatabase, PublicResolvers) {
+    auto google = Lookup("8.8.8.8");
+    EXPECT_EQ(google[0], "美国");
+    EXPECT_NE(google[4].find("Google"), std::string::npos) << google[4];
+    EXPECT_NE(Lookup("1.1.1.1")[4].find("Cloudflare"), std::string::npos);
+    EXPECT_EQ(Lookup("114.114.114.114")[0], "中国");
+    auto ali = Lookup("223.5.5.5");
+    EXPECT_EQ(ali[0], "中国");
+    EXPECT_EQ(ali[4], "阿里云");
+    EXPECT_EQ(Lookup("119.29.29.29")[4], "腾讯云");
+    EXPECT_EQ(Lookup("180.76.76.76")[4], "百度云");
+    EXPECT_EQ(Lookup("9.9.9.9")[0], "美国");
+    EXPECT_EQ(Lookup("208.67.222.222")[0], "美国");
+}
+
+TEST_F(BundledDatabase, ChineseCarriers) {
+    auto telecom = Lookup("202.96.128.86");  // a Guangdong Telecom resolver
+    EXPECT_EQ(telecom[0], "中国");
+    EXPECT_EQ(telecom[2], "广东省");
+    EXPECT_EQ(telecom[4], "电信");
+    auto unicom = Lookup("202.106.0.20");  // a Beijing Unicom resolver
+    EXPECT_EQ(unicom[0], "中国");
+    EXPECT_EQ(unicom[2], "北京市");
+    EXPECT_EQ(unicom[4], "联通");
+    auto mobile = Lookup("211.136.17.107");
+    EXPECT_EQ(mobile[0], "中国");
+    EXPECT_EQ(mobile[4], "移动");
+    EXPECT_EQ(Lookup("166.111.8.28")[4], "教育网");  // a university network
+}
+
+TEST_F(BundledDatabase, SpecialPurposeRanges) {
+    const std::vector<std::string> lan = {"0", "0", "0", "0", "局域网"};
+    EXPECT_EQ(Lookup("192.168.1.1"), lan);
+    EXPECT_EQ(Lookup("10.1.2.3"), lan);
+    EXPECT_EQ(Lookup("172.16.0.1"), lan);
+    EXPECT_EQ(Lookup("127.0.0.1")[4], "本机地址");
+    EXPECT_EQ(Lookup("224.0.0.251")[4], "组播地址");
+    EXPECT_EQ(Lookup("255.255.255.255")[4], "广播地址");
+    EXPECT_EQ(Lookup("100.64.0.1")[0], "0");
+}
+
+TEST_F(BundledDatabase, HongKongIsShownUnderChina) {
+    auto hk = Lookup("202.181.0.1");
+    if (hk[2] == "香港")
+        EXPECT_EQ(hk[0], "中国");
+    EXPECT_NE(hk[0], "香港");
+}
+
+}  // namespace

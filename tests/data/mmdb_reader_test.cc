@@ -1,0 +1,139 @@
+// The MaxMind DB reader over a small file built byte by byte here.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tools/dbpipeline/mmdb_reader.h"
+
+namespace quorvane::dbpipeline {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void PutString(Bytes& out, const std::string& text) {
+    out.push_back(static_cast<std::uint8_t>((2 << 5) | text.size()));
+    out.insert(out.end(), text.begin(), text.end());
+}
+
+// Three nodes with 24-bit records:
+//   node 0: 0.0.0.0/1 -> node 1, 128.0.0.0/1 -> record X
+//   node 1: 0.0.0.0/2 -> no data, 64.0.0.0/2 -> node 2
+//   node 2: 64.0.0.0/3 -> record Y, 96.0.0.0/3 -> record Y (joined into one block)
+struct TinyDatabase {
+    Bytes image;
+    std::uint32_t x_offset = 0;
+    std::uint32_t y_offset = 0;
+};
+
+TinyDatabase BuildTiny() {
+    constexpr std::uint32_t kNodes = 3;
+    Bytes data;
+    TinyDatabase db;
+    db.x_offset = 0;
+    data.push_back((7 << 5) | 2);     // map of two
+    PutString(data, "country_code");  // at data offset 1
+    PutString(data, "US");
+    PutString(data, "city");
+    PutString(data, "Mountain View");
+    db.y_offset = static_cast<std::uint32_t>(data.size());
+    data.push_back((7 << 5) | 3);
+    data.push_back(1 << 5);  // pointer to the key "country_code" at offset 1
+    data.push_back(1);
+    PutString(data, "CN");
+    PutString(data, "state1");
+    PutString(data, "Guangdong");
+    PutString(data, "latitude");
+    data.push_back((3 << 5) | 8);  // a double, skipped
+    for (int i = 0; i < 8; ++i)
+        data.push_back(0x40);
+
+    auto record = [&](std::uint32_t data_offset) { return kNodes + 16 + data_offset; };
+    const std::uint32_t nodes[kNodes][2] = {
+        {1, record(db.x_offset)}, {kNodes, 2}, {record(db.y_offset), record(db.y_offset)}};
+    Bytes& out = db.image;
+    for (const auto& node : nodes) {
+        for (std::uint32_t value : node) {
+            out.push_back(static_cast<std::uint8_t>(value >> 16));
+            out.push_back(static_cast<std::uint8_t>(value >> 8));
+            out.push_back(static_cast<std::uint8_t>(value));
+        }
+    }
+    out.insert(out.end(), 16, 0);
+    out.insert(out.end(), data.begin(), data.end());
+    const std::string marker = "\xAB\xCD\xEFMaxMind.com";
+    out.insert(out.end(), marker.begin(), marker.end());
+    out.push_back((7 << 5) | 5);
+    PutString(out, "node_count");
+    out.insert(out.end(), {(6 << 5) | 1, kNodes});
+    PutString(out, "record_size");
+    out.insert(out.end(), {(5 << 5) | 1, 24});
+    PutString(out, "ip_version");
+    out.insert(out.end(), {(5 << 5) | 1, 4});
+    PutString(out, "build_epoch");
+    out.insert(out.end(), {2, 9 - 7, 0x01, 0x02});  // extended type uint64, two bytes
+    PutString(out, "database_type");
+    PutString(out, "tiny");
+    return db;
+}
+
+TEST(MmdbReader, WalksBlocksInOrderAndJoinsNeighboursWithOneRecord) {
+    TinyDatabase db = BuildTiny();
+    MmdbReader reader(db.image);
+    std::string error;
+    ASSERT_TRUE(reader.Open(error)) << error;
+    EXPECT_EQ(reader.build_epoch(), 0x0102u);
+    EXPECT_EQ(reader.database_type(), "tiny");
+
+    std::vector<MmdbBlock> blocks;
+    ASSERT_TRUE(reader.ForEachIpv4Block([&](const MmdbBlock& b) { blocks.push_back(b); }, error))
+        << error;
+    ASSERT_EQ(blocks.size(), 2u);
+    EXPECT_EQ(blocks[0].start, 0x40000000u);
+    EXPECT_EQ(blocks[0].end, 0x7FFFFFFFu);
+    EXPECT_EQ(blocks[0].data_offset, db.y_offset);
+    EXPECT_EQ(blocks[1].start, 0x80000000u);
+    EXPECT_EQ(blocks[1].end, 0xFFFFFFFFu);
+    EXPECT_EQ(blocks[1].data_offset, db.x_offset);
+
+    std::map<std::string, std::string> fields;
+    ASSERT_TRUE(reader.ReadStringFields(db.y_offset, fields, error)) << error;
+    EXPECT_EQ(fields["country_code"], "CN");  // the key came through a pointer
+    EXPECT_EQ(fields["state1"], "Guangdong");
+    EXPECT_EQ(fields.count("latitude"), 0u);
+    ASSERT_TRUE(reader.ReadStringFields(db.x_offset, fields, error)) << error;
+    EXPECT_EQ(fields["city"], "Mountain View");
+}
+
+TEST(MmdbReader, DamagedFilesFailWithoutReadingOutside) {
+    const TinyDatabase db = BuildTiny();
+    std::string error;
+    {
+        MmdbReader reader(Bytes(db.image.begin(), db.image.begin() + 40));  // no metadata
+        EXPECT_FALSE(reader.Open(error));
+    }
+    {
+        // A node record pointing at a node that does not exist... as data past the section.
+        Bytes image = db.image;
+        image[3] = 0xFF;  // node 0's right record becomes a huge data pointer
+        MmdbReader reader(image);
+        ASSERT_TRUE(reader.Open(error)) << error;
+        EXPECT_FALSE(reader.ForEachIpv4Block([](const MmdbBlock&) {}, error));
+    }
+    {
+        // Every cut of the data section must be reported, never read past.
+        for (std::size_t cut = 0; cut < 40; ++cut) {
+            MmdbReader reader(db.image);
+            ASSERT_TRUE(reader.Open(error));
+            std::map<std::string, std::string> fields;
+            reader.ReadStringFields(static_cast<std::uint32_t>(cut), fields, error);
+        }
+        MmdbReader reader(db.image);
+        ASSERT_TRUE(reader.Open(error));
+        std::map<std::string, std::string> fields;
+        EXPECT_FALSE(reader.ReadStringFields(100000, fields, error));
+    }
+}
+
+}  // namespace
+}  // namespace quorvane::dbpipeline

@@ -1,0 +1,69 @@
+// Fitting millions of source ranges into the few hundred thousand index entries the database
+// format holds: adjacent ranges are merged, cheapest loss first, until a budget is met.
+#ifndef QUORVANE_TOOLS_DBPIPELINE_COARSEN_H_
+#define QUORVANE_TOOLS_DBPIPELINE_COARSEN_H_
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace quorvane::dbpipeline {
+
+enum Field : int { kCountry = 0, kProvince = 1, kCity = 2, kProvider = 3 };
+constexpr int kFieldCount = 4;
+
+// A closed range of addresses and its four values as ids into a string pool (0 = no value).
+struct Segment {
+    std::uint32_t start = 0;
+    std::uint32_t end = 0;
+    std::array<std::uint32_t, kFieldCount> value{};
+    // Bit f set: value[f] must survive coarsening exactly for these addresses.
+    std::uint8_t pinned = 0;
+    // A special-purpose range: never merged with a neighbour.
+    bool special = false;
+};
+
+constexpr std::uint8_t kAllFieldsPinned = 0x0F;
+
+// Joins adjacent segments (end + 1 == next start) with the same values and flags. Nothing is
+// lost: the result describes every address exactly as before.
+void JoinIdentical(std::vector<Segment>& segments);
+
+struct CoarsenOptions {
+    // Stop merging once at most this many ranges remain.
+    std::size_t max_ranges = 0;
+    // Cost of losing one address's value, per field (the country is never lost).
+    std::array<std::uint64_t, kFieldCount> weight{0, 8, 3, 4};
+    // Giving a country to addresses that have none costs (their count / this) per address
+    // group; it keeps unknown space unknown while cheaper merges are left.
+    std::uint64_t invent_divisor = 16;
+};
+
+// Merges adjacent ranges, repeatedly taking the pair whose merge loses least (addresses whose
+// value in a field stops matching the source, weighted per field), until options.max_ranges is
+// met or no allowed merge is left. A merge never joins two different known countries, never
+// touches a special range and keeps pinned values; per field the merged range takes the value
+// that more of its addresses hold, and its city only from a side whose province it took, so a
+// city never appears under another province. Deterministic: ties go to the lower address.
+// REQUIRES: segments sorted, not overlapping, adjacent where the result must be gap-free.
+// Returns false when the budget could not be reached; coarse holds the best result either way.
+bool Coarsen(const std::vector<Segment>& segments, const CoarsenOptions& options,
+             std::vector<Segment>& coarse);
+
+// Share of addresses, per field, whose value survived: counted over the addresses that have a
+// value in fine, kept when coarse gives the same value there.
+struct Coverage {
+    std::array<std::uint64_t, kFieldCount> with_value{};
+    std::array<std::uint64_t, kFieldCount> kept{};
+    double Percent(int field) const {
+        return with_value[field] == 0 ? 100.0 : 100.0 * kept[field] / with_value[field];
+    }
+};
+
+// REQUIRES: every fine segment lies inside one coarse segment; both sorted.
+Coverage MeasureCoverage(const std::vector<Segment>& fine, const std::vector<Segment>& coarse);
+
+}  // namespace quorvane::dbpipeline
+
+#endif  // QUORVANE_TOOLS_DBPIPELINE_COARSEN_H_

@@ -1,0 +1,346 @@
+#include "tools/dbpipeline/mmdb_reader.h"
+
+#include <cstring>
+#include <utility>
+
+namespace quorvane::dbpipeline {
+
+namespace {
+
+constexpr std::uint8_t kMetadataMarker[] = {0xAB, 0xCD, 0xEF, 'M', 'a', 'x', 'M',
+                                            'i',  'n',  'd',  '.', 'c', 'o', 'm'};
+// Nested containers deeper than this are treated as malformed rather than recursed into.
+constexpr int kMaxDepth = 32;
+// Added to the depth of a stack entry that is a leaf record rather than a node.
+constexpr int kLeafMark = 64;
+
+enum Type : int {
+    kExtended = 0,
+    kPointer = 1,
+    kUtf8 = 2,
+    kDouble = 3,
+    kBytes = 4,
+    kUint16 = 5,
+    kUint32 = 6,
+    kMap = 7,
+    kInt32 = 8,
+    kUint64 = 9,
+    kUint128 = 10,
+    kArray = 11,
+    kContainer = 12,
+    kEndMarker = 13,
+    kBoolean = 14,
+    kFloat = 15,
+};
+
+}  // namespace
+
+struct MmdbReader::Value {
+    int type = 0;
+    std::string text;
+    std::uint64_t number = 0;
+    std::vector<std::pair<std::string, Value>> entries;  // maps only
+};
+
+MmdbReader::MmdbReader(std::vector<std::uint8_t> image) : image_(std::move(image)) {}
+
+bool MmdbReader::Open(std::string& error) {
+    // The marker is searched from the end: the format puts the metadata last.
+    const std::size_t marker_size = sizeof kMetadataMarker;
+    if (image_.size() < marker_size) {
+        error = "file too small";
+        return false;
+    }
+    std::size_t found = std::string::npos;
+    for (std::size_t i = image_.size() - marker_size + 1; i-- > 0;) {
+        if (std::memcmp(&image_[i], kMetadataMarker, marker_size) == 0) {
+            found = i;
+            break;
+        }
+    }
+    if (found == std::string::npos) {
+        error = "no metadata marker";
+        return false;
+    }
+    // Metadata is decoded with data_start_ = its own start, so pointers in it (if any) resolve
+    // within it.
+    data_start_ = found + marker_size;
+    data_end_ = image_.size();
+    std::size_t pos = data_start_;
+    Value meta;
+    if (!Decode(pos, meta, 0, error))
+        return false;
+    if (meta.type != kMap) {
+        error = "metadata is not a map";
+        return false;
+    }
+    for (const auto& [key, value] : meta.entries) {
+        if (key == "node_count")
+            node_count_ = static_cast<std::uint32_t>(value.number);
+        else if (key == "record_size")
+            record_size_ = static_cast<std::uint32_t>(value.number);
+        else if (key == "ip_version")
+            ip_version_ = static_cast<std::uint32_t>(value.number);
+        else if (key == "build_epoch")
+            build_epoch_ = value.number;
+        else if (key == "database_type")
+            database_type_ = value.text;
+    }
+    if (record_size_ != 24 && record_size_ != 28 && record_size_ != 32) {
+        error = "unsupported record size " + std::to_string(record_size_);
+        return false;
+    }
+    if (ip_version_ != 4 && ip_version_ != 6) {
+        error = "unsupported ip_version " + std::to_string(ip_version_);
+        return false;
+    }
+    const std::uint64_t tree_size = std::uint64_t{record_size_} * 2 / 8 * node_count_;
+    if (tree_size + 16 > found) {
+        error = "search tree runs past the metadata";
+        return false;
+    }
+    data_start_ = static_cast<std::size_t>(tree_size) + 16;
+    data_end_ = found;
+    return true;
+}
+
+bool MmdbReader::ReadNodeRecord(std::uint32_t node, int bit, std::uint32_t& record) const {
+    const std::size_t node_bytes = record_size_ / 4;
+    const std::size_t at = std::size_t{node} * node_bytes;
+    if (node >= node_count_ || at + node_bytes > image_.size())
+        return false;
+    const std::uint8_t* p = &image_[at];
+    switch (record_size_) {
+        case 24:
+            p += bit * 3;
+            record = (std::uint32_t{p[0]} << 16) | (std::uint32_t{p[1]} << 8) | p[2];
+            break;
+        case 28:
+            if (bit == 0)
+                record = (std::uint32_t{p[3] & 0xF0u} << 20) | (std::uint32_t{p[0]} << 16) |
+                         (std::uint32_t{p[1]} << 8) | p[2];
+            else
+                record = (std::uint32_t{p[3] & 0x0Fu} << 24) | (std::uint32_t{p[4]} << 16) |
+                         (std::uint32_t{p[5]} << 8) | p[6];
+            break;
+        default:
+            p += bit * 4;
+            record = (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) |
+                     (std::uint32_t{p[2]} << 8) | p[3];
+            break;
+    }
+    return true;
+}
+
+bool MmdbReader::ForEachIpv4Block(const std::function<void(const MmdbBlock&)>& sink,
+                                  std::string& error) {
+    std::uint32_t root = 0;
+    // In a tree that also holds IPv6, IPv4 lives under ::/96: follow 96 zero bits first.
+    if (ip_version_ == 6) {
+        for (int i = 0; i < 96 && root < node_count_; ++i) {
+            if (!ReadNodeRecord(root, 0, root)) {
+                error = "node past the end of the tree";
+                return false;
+            }
+        }
+        if (root >= node_count_)
+            return true;  // the whole IPv4 space is one record; treated as no data
+    }
+
+    struct Pending {
+        std::uint32_t node;
+        std::uint32_t prefix;
+        int depth;
+    };
+    std::vector<Pending> stack{{root, 0, 0}};
+    bool have_block = false;
+    MmdbBlock block;
+    auto emit = [&](std::uint32_t start, int depth, std::uint32_t record) {
+        const std::uint32_t end = start | (depth == 32 ? 0u : (0xFFFFFFFFu >> depth));
+        const std::uint32_t offset = record - node_count_ - 16;
+        if (have_block && block.data_offset == offset && block.end + 1 == start) {
+            block.end = end;
+            return;
+        }
+        if (have_block)
+            sink(block);
+        block = {start, end, offset};
+        have_block = true;
+    };
+    while (!stack.empty()) {
+        const Pending cur = stack.back();
+        stack.pop_back();
+        if (cur.depth >= kLeafMark) {
+            // A leaf: no data (equal to node_count) or a pointer into the data section.
+            if (cur.node > node_count_) {
+                if (std::size_t{cur.node} - node_count_ - 16 >= data_end_ - data_start_) {
+                    error = "data pointer past the data section";
+                    return false;
+                }
+                emit(cur.prefix, cur.depth - kLeafMark, cur.node);
+            }
+            continue;
+        }
+        const int depth = cur.depth + 1;
+        if (depth > 32) {
+            error = "IPv4 tree deeper than 32 bits";
+            return false;
+        }
+        std::uint32_t records[2];
+        if (!ReadNodeRecord(cur.node, 0, records[0]) || !ReadNodeRecord(cur.node, 1, records[1])) {
+            error = "node past the end of the tree";
+            return false;
+        }
+        const std::uint32_t child_start[2] = {cur.prefix,
+                                              cur.prefix | (0x80000000u >> (depth - 1))};
+        // The right child goes on the stack first so that the lower addresses come out first
+        // and blocks are produced in ascending order.
+        for (int bit = 1; bit >= 0; --bit) {
+            const bool leaf = records[bit] >= node_count_;
+            stack.push_back({records[bit], child_start[bit], leaf ? depth + kLeafMark : depth});
+        }
+    }
+    if (have_block)
+        sink(block);
+    return true;
+}
+
+bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::string& error) const {
+    if (depth > kMaxDepth) {
+        error = "data nested too deeply";
+        return false;
+    }
+    auto need = [&](std::size_t n) {
+        if (pos + n > data_end_) {
+            error = "data runs past its section";
+            return false;
+        }
+        return true;
+    };
+    if (!need(1))
+        return false;
+    const std::uint8_t ctrl = image_[pos++];
+    int type = ctrl >> 5;
+    if (type == kPointer) {
+        const int ss = (ctrl >> 3) & 3;
+        const std::uint32_t vvv = ctrl & 7u;
+        if (!need(static_cast<std::size_t>(ss) + 1))
+            return false;
+        std::uint32_t target = 0;
+        const std::uint8_t* b = &image_[pos];
+        switch (ss) {
+            case 0:
+                target = (vvv << 8) | b[0];
+                break;
+            case 1:
+                target = 2048 + ((vvv << 16) | (std::uint32_t{b[0]} << 8) | b[1]);
+                break;
+            case 2:
+                target = 526336 + ((vvv << 24) | (std::uint32_t{b[0]} << 16) |
+                                   (std::uint32_t{b[1]} << 8) | b[2]);
+                break;
+            default:
+                target = (std::uint32_t{b[0]} << 24) | (std::uint32_t{b[1]} << 16) |
+                         (std::uint32_t{b[2]} << 8) | b[3];
+                break;
+        }
+        pos += static_cast<std::size_t>(ss) + 1;
+        std::size_t at = data_start_ + target;
+        if (at >= data_end_) {
+            error = "pointer past the data section";
+            return false;
+        }
+        return Decode(at, out, depth + 1, error);
+    }
+    if (type == kExtended) {
+        if (!need(1))
+            return false;
+        type = 7 + image_[pos++];
+    }
+    std::size_t size = ctrl & 0x1Fu;
+    if (size >= 29) {
+        const std::size_t extra = size - 28;
+        if (!need(extra))
+            return false;
+        std::size_t v = 0;
+        for (std::size_t i = 0; i < extra; ++i)
+            v = (v << 8) | image_[pos + i];
+        pos += extra;
+        size = size == 29 ? 29 + v : size == 30 ? 285 + v : 65821 + v;
+    }
+    out.type = type;
+    switch (type) {
+        case kUtf8:
+        case kBytes:
+            if (!need(size))
+                return false;
+            out.text.assign(reinterpret_cast<const char*>(&image_[pos]), size);
+            pos += size;
+            return true;
+        case kDouble:
+        case kFloat:
+        case kInt32:
+        case kUint16:
+        case kUint32:
+        case kUint64:
+        case kUint128:
+            if (!need(size))
+                return false;
+            out.number = 0;
+            for (std::size_t i = 0; i < size; ++i)
+                out.number = (out.number << 8) | image_[pos + i];
+            pos += size;
+            return true;
+        case kBoolean:
+            out.number = size;
+            return true;
+        case kMap:
+            out.entries.reserve(size);
+            for (std::size_t i = 0; i < size; ++i) {
+                Value key, value;
+                if (!Decode(pos, key, depth + 1, error) || !Decode(pos, value, depth + 1, error))
+                    return false;
+                if (key.type != kUtf8) {
+                    error = "map key is not a string";
+                    return false;
+                }
+                out.entries.emplace_back(std::move(key.text), std::move(value));
+            }
+            return true;
+        case kArray:
+            for (std::size_t i = 0; i < size; ++i) {
+                Value skipped;
+                if (!Decode(pos, skipped, depth + 1, error))
+                    return false;
+            }
+            return true;
+        default:
+            error = "unsupported data type " + std::to_string(type);
+            return false;
+    }
+}
+
+bool MmdbReader::ReadStringFields(std::uint32_t data_offset,
+                                  std::map<std::string, std::string>& fields,
+                                  std::string& error) const {
+    fields.clear();
+    std::size_t pos = data_start_ + data_offset;
+    if (pos >= data_end_) {
+        error = "data offset past the data section";
+        return false;
+    }
+    Value value;
+    if (!Decode(pos, value, 0, error))
+        return false;
+    if (value.type != kMap) {
+        error = "data record is not a map";
+        return false;
+    }
+    for (auto& [key, entry] : value.entries) {
+        if (entry.type == kUtf8)
+            fields[key] = std::move(entry.text);
+    }
+    return true;
+}
+
+}  // namespace quorvane::dbpipeline

@@ -1,0 +1,65 @@
+// A reader of our own for MaxMind DB files: only what the pipeline needs, namely the IPv4 search
+// tree walked in address order and the string fields of each network's data map.
+#ifndef QUORVANE_TOOLS_DBPIPELINE_MMDB_READER_H_
+#define QUORVANE_TOOLS_DBPIPELINE_MMDB_READER_H_
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace quorvane::dbpipeline {
+
+// One block of IPv4 addresses [start, end] whose data record starts at data_offset (relative to
+// the data section). Blocks come in ascending order and never overlap; addresses without data
+// appear in no block.
+struct MmdbBlock {
+    std::uint32_t start = 0;
+    std::uint32_t end = 0;
+    std::uint32_t data_offset = 0;
+};
+
+class MmdbReader {
+  public:
+    // Takes the whole file image. Call Open before anything else.
+    explicit MmdbReader(std::vector<std::uint8_t> image);
+
+    // Parses the metadata. False with error set when the file is not a MaxMind DB we can read
+    // (unknown record size, tree or data section past the end of the image).
+    bool Open(std::string& error);
+
+    // Walks the IPv4 part of the tree in ascending address order and calls sink for every block
+    // (adjacent networks with the same data record are joined into one block). False with error
+    // set on a malformed tree.
+    // REQUIRES: Open succeeded.
+    bool ForEachIpv4Block(const std::function<void(const MmdbBlock&)>& sink, std::string& error);
+
+    // Decodes the map at data_offset and returns its top-level string values by key (numbers,
+    // nested maps and arrays are skipped). False with error set on malformed data.
+    // REQUIRES: Open succeeded.
+    bool ReadStringFields(std::uint32_t data_offset, std::map<std::string, std::string>& fields,
+                          std::string& error) const;
+
+    // Metadata values, valid after Open.
+    std::uint64_t build_epoch() const { return build_epoch_; }
+    const std::string& database_type() const { return database_type_; }
+
+  private:
+    struct Value;
+    bool Decode(std::size_t& pos, Value& out, int depth, std::string& error) const;
+    bool ReadNodeRecord(std::uint32_t node, int bit, std::uint32_t& record) const;
+
+    std::vector<std::uint8_t> image_;
+    std::uint32_t node_count_ = 0;
+    std::uint32_t record_size_ = 0;
+    std::uint32_t ip_version_ = 0;
+    std::uint64_t build_epoch_ = 0;
+    std::string database_type_;
+    std::size_t data_start_ = 0;
+    std::size_t data_end_ = 0;
+};
+
+}  // namespace quorvane::dbpipeline
+
+#endif  // QUORVANE_TOOLS_DBPIPELINE_MMDB_READER_H_

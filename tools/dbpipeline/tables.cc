@@ -1,0 +1,207 @@
+#include "tools/dbpipeline/tables.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <utility>
+
+namespace quorvane::dbpipeline {
+
+namespace {
+
+using Pair = std::pair<std::string_view, std::string_view>;
+
+constexpr std::array kProvinces = {
+    Pair{"Anhui", "安徽省"},
+    Pair{"Beijing", "北京市"},
+    Pair{"Chongqing", "重庆市"},
+    Pair{"Fujian", "福建省"},
+    Pair{"Gansu", "甘肃省"},
+    Pair{"Guangdong", "广东省"},
+    Pair{"Guangxi", "广西壮族自治区"},
+    Pair{"Guizhou", "贵州省"},
+    Pair{"Hainan", "海南省"},
+    Pair{"Hebei", "河北省"},
+    Pair{"Heilongjiang", "黑龙江省"},
+    Pair{"Henan", "河南省"},
+    Pair{"Hubei", "湖北省"},
+    Pair{"Hunan", "湖南省"},
+    Pair{"Inner Mongolia", "内蒙古自治区"},
+    Pair{"Jiangsu", "江苏省"},
+    Pair{"Jiangxi", "江西省"},
+    Pair{"Jilin", "吉林省"},
+    Pair{"Liaoning", "辽宁省"},
+    Pair{"Ningxia", "宁夏回族自治区"},
+    Pair{"Ningxia Hui Autonomous Region", "宁夏回族自治区"},
+    Pair{"Qinghai", "青海省"},
+    Pair{"Shaanxi", "陕西省"},
+    Pair{"Shandong", "山东省"},
+    Pair{"Shanghai", "上海市"},
+    Pair{"Shanxi", "山西省"},
+    Pair{"Sichuan", "四川省"},
+    Pair{"Tianjin", "天津市"},
+    Pair{"Tibet", "西藏自治区"},
+    Pair{"Xinjiang", "新疆维吾尔自治区"},
+    Pair{"Yunnan", "云南省"},
+    Pair{"Zhejiang", "浙江省"},
+};
+
+// Provincial capitals and other large cities. The source writes a city either alone or with its
+// district in parentheses; only the part before the parenthesis is matched.
+constexpr std::array kCities = {
+    Pair{"Anshan", "鞍山"},    Pair{"Baoding", "保定"},        Pair{"Baotou", "包头"},
+    Pair{"Beijing", "北京"},   Pair{"Changchun", "长春"},      Pair{"Changsha", "长沙"},
+    Pair{"Changzhou", "常州"}, Pair{"Chengdu", "成都"},        Pair{"Chongqing", "重庆"},
+    Pair{"Dalian", "大连"},    Pair{"Datong", "大同"},         Pair{"Dongguan", "东莞"},
+    Pair{"Foshan", "佛山"},    Pair{"Fuzhou", "福州"},         Pair{"Guangzhou", "广州"},
+    Pair{"Guilin", "桂林"},    Pair{"Guiyang", "贵阳"},        Pair{"Haikou", "海口"},
+    Pair{"Handan", "邯郸"},    Pair{"Hangzhou", "杭州"},       Pair{"Harbin", "哈尔滨"},
+    Pair{"Hefei", "合肥"},     Pair{"Hohhot", "呼和浩特"},     Pair{"Huizhou", "惠州"},
+    Pair{"Jiaxing", "嘉兴"},   Pair{"Jilin", "吉林"},          Pair{"Jinan", "济南"},
+    Pair{"Jinhua", "金华"},    Pair{"Kunming", "昆明"},        Pair{"Lanzhou", "兰州"},
+    Pair{"Lhasa", "拉萨"},     Pair{"Linyi", "临沂"},          Pair{"Luoyang", "洛阳"},
+    Pair{"Nanchang", "南昌"},  Pair{"Nanjing", "南京"},        Pair{"Nanning", "南宁"},
+    Pair{"Nantong", "南通"},   Pair{"Ningbo", "宁波"},         Pair{"Qingdao", "青岛"},
+    Pair{"Quanzhou", "泉州"},  Pair{"Sanya", "三亚"},          Pair{"Shanghai", "上海"},
+    Pair{"Shantou", "汕头"},   Pair{"Shaoxing", "绍兴"},       Pair{"Shenyang", "沈阳"},
+    Pair{"Shenzhen", "深圳"},  Pair{"Shijiazhuang", "石家庄"}, Pair{"Suzhou", "苏州"},
+    Pair{"Taiyuan", "太原"},   Pair{"Taizhou", "台州"},        Pair{"Tangshan", "唐山"},
+    Pair{"Tianjin", "天津"},   Pair{"Urumqi", "乌鲁木齐"},     Pair{"Weifang", "潍坊"},
+    Pair{"Wenzhou", "温州"},   Pair{"Wuhan", "武汉"},          Pair{"Wuxi", "无锡"},
+    Pair{"Xi'an", "西安"},     Pair{"Xiamen", "厦门"},         Pair{"Xining", "西宁"},
+    Pair{"Xuzhou", "徐州"},    Pair{"Yangzhou", "扬州"},       Pair{"Yantai", "烟台"},
+    Pair{"Yinchuan", "银川"},  Pair{"Zhengzhou", "郑州"},      Pair{"Zhongshan", "中山"},
+    Pair{"Zhuhai", "珠海"},    Pair{"Zibo", "淄博"},
+};
+
+std::string Lower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+bool Contains(const std::string& haystack, std::string_view needle) {
+    return haystack.find(needle) != std::string::npos;
+}
+
+bool StartsWith(const std::string& text, std::string_view prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+template <std::size_t N>
+std::string Find(const std::array<Pair, N>& table, std::string_view key) {
+    for (const auto& [english, chinese] : table) {
+        if (english == key)
+            return std::string(chinese);
+    }
+    return {};
+}
+
+constexpr std::uint32_t Ip(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d) {
+    return (a << 24) | (b << 16) | (c << 8) | d;
+}
+
+constexpr std::uint32_t Last(std::uint32_t start, int prefix_length) {
+    return start | (prefix_length == 32 ? 0u : (0xFFFFFFFFu >> prefix_length));
+}
+
+}  // namespace
+
+std::string MainlandProvinceName(std::string_view english) {
+    return Find(kProvinces, english);
+}
+
+std::string MainlandCityName(std::string_view english) {
+    std::string_view name = english;
+    const std::size_t paren = name.find(" (");
+    if (paren != std::string_view::npos)
+        name = name.substr(0, paren);
+    return Find(kCities, name);
+}
+
+std::string KnownProviderName(std::string_view organisation, bool in_mainland) {
+    const std::string org = Lower(organisation);
+    // Order matters: "China Mobile" before the generic telecom words, Tietong (now part of China
+    // Mobile) before "telecom".
+    if (Contains(org, "tietong") || Contains(org, "railcom"))
+        return "铁通";
+    if (Contains(org, "china mobile") || StartsWith(org, "cmnet"))
+        return "移动";
+    if (Contains(org, "china unicom") || StartsWith(org, "unicom ") || Contains(org, "china169") ||
+        Contains(org, "china netcom"))
+        return "联通";
+    if (Contains(org, "chinanet") || Contains(org, "china telecom") ||
+        Contains(org, "chinatelecom") || Contains(org, "china telecommunications"))
+        return "电信";
+    if (Contains(org, "cernet") || Contains(org, "china education and research"))
+        return "教育网";
+    if (Contains(org, "alibaba") || Contains(org, "aliyun") || Contains(org, "taobao"))
+        return "阿里云";
+    if (Contains(org, "tencent"))
+        return "腾讯云";
+    if (Contains(org, "huawei cloud") || Contains(org, "huawei clouds") ||
+        Contains(org, "huawei international pte"))
+        return "华为云";
+    if (Contains(org, "baidu"))
+        return "百度云";
+    if (Contains(org, "kingsoft cloud"))
+        return "金山云";
+    if (Contains(org, "jingdong") || Contains(org, "jd.com"))
+        return "京东云";
+    if (in_mainland &&
+        (Contains(org, "china broadcast") || Contains(org, "china radio and television") ||
+         Contains(org, "broadcast & tv") || Contains(org, "broadcast&tv") ||
+         Contains(org, "broadcasting&tv") || Contains(org, "broadcasting tv") ||
+         Contains(org, "cable tv network") || Contains(org, "oriental cable") ||
+         Contains(org, "guangdong cable") || Contains(org, "broadcasting data network")))
+        return "广电";
+    return {};
+}
+
+bool IsChineseCarrier(std::string_view provider) {
+    static constexpr std::array<std::string_view, 6> kCarriers = {"电信",   "联通", "移动",
+                                                                  "教育网", "铁通", "广电"};
+    return std::find(kCarriers.begin(), kCarriers.end(), provider) != kCarriers.end();
+}
+
+const std::vector<SpecialRange>& SpecialRanges() {
+    static const std::vector<SpecialRange> kRanges = {
+        {Ip(0, 0, 0, 0), Last(Ip(0, 0, 0, 0), 8), "本网络地址"},
+        {Ip(10, 0, 0, 0), Last(Ip(10, 0, 0, 0), 8), "局域网"},
+        {Ip(100, 64, 0, 0), Last(Ip(100, 64, 0, 0), 10), "运营商级NAT"},
+        {Ip(127, 0, 0, 0), Last(Ip(127, 0, 0, 0), 8), "本机地址"},
+        {Ip(169, 254, 0, 0), Last(Ip(169, 254, 0, 0), 16), "链路本地地址"},
+        {Ip(172, 16, 0, 0), Last(Ip(172, 16, 0, 0), 12), "局域网"},
+        {Ip(192, 0, 0, 0), Last(Ip(192, 0, 0, 0), 24), "保留地址"},
+        {Ip(192, 0, 2, 0), Last(Ip(192, 0, 2, 0), 24), "文档示例地址"},
+        {Ip(192, 88, 99, 0), Last(Ip(192, 88, 99, 0), 24), "保留地址"},
+        {Ip(192, 168, 0, 0), Last(Ip(192, 168, 0, 0), 16), "局域网"},
+        {Ip(198, 18, 0, 0), Last(Ip(198, 18, 0, 0), 15), "基准测试地址"},
+        {Ip(198, 51, 100, 0), Last(Ip(198, 51, 100, 0), 24), "文档示例地址"},
+        {Ip(203, 0, 113, 0), Last(Ip(203, 0, 113, 0), 24), "文档示例地址"},
+        {Ip(224, 0, 0, 0), Last(Ip(224, 0, 0, 0), 4), "组播地址"},
+        {Ip(240, 0, 0, 0), Ip(255, 255, 255, 254), "保留地址"},
+        {Ip(255, 255, 255, 255), Ip(255, 255, 255, 255), "广播地址"},
+    };
+    return kRanges;
+}
+
+const std::vector<std::uint32_t>& PinnedAddresses() {
+    static const std::vector<std::uint32_t> kAddresses = [] {
+        std::vector<std::uint32_t> list = {
+            Ip(1, 0, 0, 1),         Ip(1, 1, 1, 1),        Ip(1, 2, 4, 8),
+            Ip(8, 8, 4, 4),         Ip(8, 8, 8, 8),        Ip(9, 9, 9, 9),
+            Ip(94, 140, 14, 14),    Ip(101, 226, 4, 6),    Ip(114, 114, 114, 114),
+            Ip(114, 114, 115, 115), Ip(119, 28, 28, 28),   Ip(119, 29, 29, 29),
+            Ip(149, 112, 112, 112), Ip(180, 76, 76, 76),   Ip(182, 254, 116, 116),
+            Ip(208, 67, 220, 220),  Ip(208, 67, 222, 222), Ip(210, 2, 4, 8),
+            Ip(218, 30, 118, 6),    Ip(223, 5, 5, 5),      Ip(223, 6, 6, 6),
+        };
+        std::sort(list.begin(), list.end());
+        return list;
+    }();
+    return kAddresses;
+}
+
+}  // namespace quorvane::dbpipeline

@@ -1,0 +1,49 @@
+// Our own naming tables: Chinese names for mainland provinces and well-known cities, the names
+// users know for China's carriers and clouds, and the special-purpose IPv4 ranges.
+#ifndef QUORVANE_TOOLS_DBPIPELINE_TABLES_H_
+#define QUORVANE_TOOLS_DBPIPELINE_TABLES_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvane::dbpipeline {
+
+// The official Chinese name of a mainland province-level division from its English name as the
+// city source spells it ("Guangdong" -> "广东省", "Inner Mongolia" -> "内蒙古自治区"); empty when
+// the name is not one of the 31.
+std::string MainlandProvinceName(std::string_view english);
+
+// The Chinese name of a well-known mainland city (provincial capitals and other big cities)
+// from the source's city text, which may carry a district in parentheses
+// ("Guangzhou (Tianhe Qu)" -> "广州"); empty when the city is not in our table.
+std::string MainlandCityName(std::string_view english);
+
+// The name users know for a network operator, from its AS organisation: "电信", "联通", "移动",
+// "教育网", "铁通", "广电", "阿里云", "腾讯云", "华为云", "百度云" ...; empty when the organisation
+// is none of them. Broadcasting networks are recognised only when in_mainland is set, since
+// the word alone names many foreign television companies.
+std::string KnownProviderName(std::string_view organisation, bool in_mainland);
+
+// True for the basic carriers whose blocks must keep their values exactly ("电信", "联通",
+// "移动", "教育网", "铁通", "广电").
+bool IsChineseCarrier(std::string_view provider);
+
+// A special-purpose range and the label shown as its provider.
+struct SpecialRange {
+    std::uint32_t start;
+    std::uint32_t end;
+    const char* label;
+};
+
+// Special-purpose ranges, sorted and not overlapping.
+const std::vector<SpecialRange>& SpecialRanges();
+
+// Addresses of well-known public DNS resolvers, sorted: the ranges holding them keep their exact
+// values through coarsening.
+const std::vector<std::uint32_t>& PinnedAddresses();
+
+}  // namespace quorvane::dbpipeline
+
+#endif  // QUORVANE_TOOLS_DBPIPELINE_TABLES_H_
