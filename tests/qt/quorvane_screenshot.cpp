@@ -1,16 +1,20 @@
 // Builds the real main window, imports a sample address list through the frame logic (with a
 // scripted file chooser), resolves it, and saves the window as a PNG.
 //
-// quorvane-screenshot OUT.png [DATABASE]
+// quorvane-screenshot [--frame] OUT.png [DATABASE]
+// --frame grabs the window's area from the screen, frame and title bar included (needs a real X
+// server with a window manager, see make-screenshot.sh); otherwise the window itself is grabbed.
 // DATABASE defaults to ip2region.db beside this program; when that is missing, a small database
 // is generated with the writer library.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <functional>
 
@@ -18,6 +22,7 @@
 #include "files/text_file.h"
 #include "tools/dbwriter/db_writer.h"
 #include "ui/main_frame.h"
+#include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_main_window.h"
 #include "ui/qt/result_list_model.h"
 #include "ui/resources/resource_ids.h"
@@ -107,8 +112,14 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     std::setlocale(LC_ALL, "");
+    quorvane::InstallChineseTranslations(app);
+    const bool withFrame = argc > 1 && std::strcmp(argv[1], "--frame") == 0;
+    if (withFrame) {
+        --argc;
+        ++argv;
+    }
     if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: %s OUT.png [DATABASE]\n", argv[0]);
+        std::fprintf(stderr, "usage: quorvane-screenshot [--frame] OUT.png [DATABASE]\n");
         return 2;
     }
     QTemporaryDir work;
@@ -143,7 +154,16 @@ int main(int argc, char** argv) {
         frame.OnCommand(ID_CMD_START);
         ok = WaitFor([&] { return !frame.Table().IsRunActive(); }, 60000);
         WaitFor([] { return false; }, 300);  // let the final repaint and menu states settle
-        const QImage image = window.grab().toImage();
+        std::fprintf(stderr, "window: outer %dx%d at %d,%d, client %dx%d\n",
+                     window.frameGeometry().width(), window.frameGeometry().height(),
+                     window.frameGeometry().x(), window.frameGeometry().y(), window.width(),
+                     window.height());
+        const QRect outer = window.frameGeometry();
+        const QImage image =
+            withFrame ? window.screen()
+                            ->grabWindow(0, outer.x(), outer.y(), outer.width(), outer.height())
+                            .toImage()
+                      : window.grab().toImage();
         if (!ok || !image.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
             std::fprintf(stderr, "cannot finish the run or save %s\n", argv[1]);
             ok = false;

@@ -170,18 +170,27 @@ void CQtMainWindow::PlaceAndShow() {
 void CQtMainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!m_fitted) {
-        m_fitted = true;
         QTimer::singleShot(0, this, &CQtMainWindow::FitOuterSize);
+    }
+}
+
+void CQtMainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    // A window manager reports its frame some time after the window appears, with a move.
+    if (!m_fitted && isVisible()) {
+        FitOuterSize();
     }
 }
 
 void CQtMainWindow::FitOuterSize() {
     const QSize frame = frameGeometry().size() - size();
-    if (frame.width() > 0 || frame.height() > 0) {
-        const QPoint corner = pos();
-        resize(kOuterWidth - frame.width(), kOuterHeight - frame.height());
-        move(corner);
+    if (m_fitted || (frame.width() <= 0 && frame.height() <= 0)) {
+        return;
     }
+    m_fitted = true;
+    resize(kOuterWidth - frame.width(), kOuterHeight - frame.height());
+    // Centred again with the final outer size (the frame may have shifted the window).
+    CentreTopLevel(*this, nullptr, QSize(kOuterWidth, kOuterHeight));
 }
 
 QAction* CQtMainWindow::Action(int commandId) const {

@@ -70,6 +70,7 @@ class CQtMainWindow : public QMainWindow, public IWindowPort {
     void closeEvent(QCloseEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
   private:
     void BuildMenu();
@@ -86,7 +87,7 @@ class CQtMainWindow : public QMainWindow, public IWindowPort {
     bool m_useNativeDialogs = true;
     bool m_inCloseEvent = false;
     bool m_destroyed = false;
-    bool m_fitted = false;
+    bool m_fitted = false;  // the window manager's frame was taken off the client size
 };
 
 }  // namespace quorvane
