@@ -9,21 +9,23 @@ namespace quorvane {
 
 namespace {
 
-// The first max fields of text split at '|' (runs of '|' are one separator, no field is empty).
-// Returns how many were found.
-template <std::size_t N>
-std::size_t SplitFields(std::u16string_view text, std::array<std::u16string_view, N>& fields) {
+// The first N fields of text split at '|' (runs of '|' are one separator, no field is empty).
+// Returns how many were found. Works on UTF-8 and UTF-16 alike: '|' never occurs inside a
+// multi-byte UTF-8 sequence, and an ill-formed sequence cut short by '|' decodes the same alone.
+template <typename Char, std::size_t N>
+std::size_t SplitFields(std::basic_string_view<Char> text,
+                        std::array<std::basic_string_view<Char>, N>& fields) {
     std::size_t count = 0;
     std::size_t pos = 0;
     while (count < N) {
-        while (pos < text.size() && text[pos] == u'|') {
+        while (pos < text.size() && text[pos] == Char('|')) {
             ++pos;
         }
         if (pos == text.size()) {
             break;
         }
-        std::size_t end = text.find(u'|', pos);
-        if (end == std::u16string_view::npos) {
+        std::size_t end = text.find(Char('|'), pos);
+        if (end == std::basic_string_view<Char>::npos) {
             end = text.size();
         }
         fields[count++] = text.substr(pos, end - pos);
@@ -33,11 +35,13 @@ std::size_t SplitFields(std::u16string_view text, std::array<std::u16string_view
 }
 
 // A field of the row: the text exactly "0" stands for "nothing known".
-void AssignField(std::u16string& field, std::u16string_view value) {
-    if (value == u"0") {
+void AssignField(std::u16string& field, std::string_view utf8) {
+    if (utf8 == "0") {
         field.clear();
+    } else if (!utf8.empty()) {
+        field = Utf8ToWide(utf8);
     } else {
-        field.assign(value);
+        field.clear();
     }
 }
 
@@ -78,14 +82,13 @@ void CLookupSession::Lookup(AddressRow& row) {
     ip2region_memory_search(&m_handle, ip2long(m_narrow.c_str()), &result);
     result.region_text[sizeof(result.region_text) - 1] = '\0';
 
-    m_wide = Utf8ToWide(result.region_text);
-    std::array<std::u16string_view, 5> fields;
-    const std::size_t count = SplitFields(m_wide, fields);
+    // Splitting the UTF-8 text and decoding only the fields shown gives the same texts as
+    // decoding first, without a temporary copy of the whole text.
+    std::array<std::string_view, 5> fields;
+    const std::size_t count = SplitFields(std::string_view(result.region_text), fields);
     // Element k of the split exists when k <= count + 1 (the closing empty element); a field
     // whose element is missing is emptied too, so nothing of an earlier run survives.
-    auto element = [&](std::size_t k) {
-        return k <= count ? fields[k - 1] : std::u16string_view();
-    };
+    auto element = [&](std::size_t k) { return k <= count ? fields[k - 1] : std::string_view(); };
     AssignField(row.country, element(1));
     AssignField(row.province, element(3));
     AssignField(row.city, element(4));

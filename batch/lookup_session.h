@@ -25,9 +25,8 @@ class CLookupSession {
 
   private:
     region_handle m_handle;
-    // Reused by every lookup, so a row costs no allocation for its intermediate texts.
+    // Reused by every lookup, so a row costs no allocation for its narrow address.
     std::string m_narrow;
-    std::u16string m_wide;
 };
 
 // Splits a region text at '|': runs of '|' count as one, no field is empty, and one empty element

@@ -1,0 +1,273 @@
+// quorvane_batch_bench [ROWS] [RANGES]: times the batch pipeline on this machine.
+//
+// Prints wall time and rows/s of import, the three-worker run and export, separately and in
+// sequence, then the quorvane-batch command over the same files, the peak resident memory of
+// both, and a single-threaded reference (plain ip2long + memory search + split of the UTF-8
+// text) measured in the same run, with the ratios between them.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <time.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "batch/address_list.h"
+#include "batch/address_table.h"
+#include "batch/lookup_run.h"
+#include "batch/lookup_session.h"
+#include "batch/thread_group.h"
+#include "files/conversions.h"
+#include "quorvane/region.h"
+#include "tools/dbwriter/synthetic_ranges.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using quorvane::AddressRow;
+using quorvane::CAddressTable;
+
+double Seconds(Clock::time_point since) {
+    return std::chrono::duration<double>(Clock::now() - since).count();
+}
+
+// CPU time of the calling thread: the machine may be shared, so the single-threaded figures are
+// compared on this rather than on wall time.
+double ThreadCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9;
+}
+
+void Report(const char* what, double seconds, std::size_t rows) {
+    std::printf("%-34s %8.3f s %12.0f rows/s\n", what, seconds, rows / seconds);
+}
+
+std::string TempPath(const char* name) {
+    const char* tmp = std::getenv("TMPDIR");
+    return std::string(tmp && *tmp ? tmp : "/tmp") + "/quorvane-bench-" + std::to_string(getpid()) +
+           "-" + name;
+}
+
+// Uniform random addresses, one per line, LF ends.
+std::vector<std::string> MakeAddresses(std::size_t rows) {
+    std::vector<std::string> addresses;
+    addresses.reserve(rows);
+    std::uint64_t state = 0x9E3779B97F4A7C15ull;
+    char text[16];
+    for (std::size_t i = 0; i < rows; ++i) {
+        state = state * 6364136223846793005ull + 1442695040888963407ull;
+        const auto value = static_cast<std::uint32_t>(state >> 32);
+        std::snprintf(text, sizeof(text), "%u.%u.%u.%u", value >> 24, (value >> 16) & 255,
+                      (value >> 8) & 255, value & 255);
+        addresses.emplace_back(text);
+    }
+    return addresses;
+}
+
+// The reference: what one thread does per row with no table, no conversions to wide text.
+double ReferenceLoop(const std::string& dbPath, const std::vector<std::string>& addresses,
+                     std::size_t& found, double& cpuSeconds) {
+    region_handle handle;
+    ip2region_create(&handle, dbPath.c_str());
+    region_result warm{};
+    ip2region_memory_search(&handle, 0, &warm);  // the load is not part of the loop
+    const auto start = Clock::now();
+    const double cpuStart = ThreadCpuSeconds();
+    found = 0;
+    std::string_view fields[5];
+    for (const std::string& address : addresses) {
+        region_result result{};
+        ip2region_memory_search(&handle, ip2long(address.c_str()), &result);
+        std::string_view text(result.region_text);
+        std::size_t count = 0;
+        std::size_t pos = 0;
+        while (count < 5 && pos < text.size()) {
+            std::size_t end = text.find('|', pos);
+            if (end == std::string_view::npos) {
+                end = text.size();
+            }
+            if (end > pos) {
+                fields[count++] = text.substr(pos, end - pos);
+            }
+            pos = end + 1;
+        }
+        found += count > 0 && fields[0].size() > 0;
+    }
+    const double seconds = Seconds(start);
+    cpuSeconds = ThreadCpuSeconds() - cpuStart;
+    ip2region_destroy(&handle);
+    return seconds;
+}
+
+int RunCommand(const std::string& db, const std::string& in, const std::string& out,
+               double& seconds) {
+    const auto start = Clock::now();
+    std::fflush(stdout);
+    const pid_t child = fork();
+    if (child == 0) {
+        std::freopen("/dev/null", "w", stdout);
+        execl(QUORVANE_BATCH_EXE, "quorvane-batch", "--db", db.c_str(), in.c_str(), out.c_str(),
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    seconds = Seconds(start);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::size_t rows = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 1000000;
+    const std::size_t ranges = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 650000;
+
+    quorvane::dbwriter::TempDatabase db(quorvane::dbwriter::MakeSyntheticRanges(ranges, 2024));
+    if (!db.ok()) {
+        std::fprintf(stderr, "cannot build the database: %s\n", db.error().c_str());
+        return 1;
+    }
+    const std::vector<std::string> addresses = MakeAddresses(rows);
+    const std::string inPath = TempPath("in.txt");
+    const std::string outPath = TempPath("out.txt");
+    const std::string cmdOutPath = TempPath("cmd-out.txt");
+    {
+        std::ofstream in(inPath, std::ios::binary);
+        for (const std::string& address : addresses) {
+            in << address << '\n';
+        }
+    }
+    std::printf(
+        "%zu addresses, %zu ranges (%ld bytes of database), %u workers\n\n", rows, ranges,
+        static_cast<long>(std::ifstream(db.path(), std::ios::ate | std::ios::binary).tellg()),
+        quorvane::CThreadGroup().ThreadCount());
+
+    const auto total = Clock::now();
+
+    // Import: read the list and fill the table, as the Import command does.
+    auto start = Clock::now();
+    CAddressTable table;
+    {
+        std::vector<std::u16string> lines;
+        if (!quorvane::ReadAddressList(quorvane::Utf8ToWide(inPath), lines)) {
+            std::fprintf(stderr, "cannot read %s\n", inPath.c_str());
+            return 1;
+        }
+        for (std::u16string& line : lines) {
+            table.AppendRow(AddressRow{std::move(line), {}, {}, {}, {}});
+        }
+    }
+    const double importSeconds = Seconds(start);
+
+    // Run: three workers, each loading its own copy of the database.
+    start = Clock::now();
+    {
+        std::mutex lock;
+        std::condition_variable finished;
+        bool done = false;
+        quorvane::CThreadGroup group;
+        table.BeginRun();
+        group.Launch(quorvane::MakeLookupWork(table, quorvane::Utf8ToWide(db.path())), {}, [&] {
+            table.EndRun();
+            std::lock_guard<std::mutex> guard(lock);
+            done = true;
+            finished.notify_all();
+        });
+        std::unique_lock<std::mutex> guard(lock);
+        finished.wait(guard, [&] { return done; });
+    }
+    const double runSeconds = Seconds(start);
+
+    start = Clock::now();
+    const bool written = quorvane::WriteResultFile(table, quorvane::Utf8ToWide(outPath));
+    const double exportSeconds = Seconds(start);
+    const double totalSeconds = Seconds(total);
+    if (!written) {
+        std::fprintf(stderr, "cannot write %s\n", outPath.c_str());
+        return 1;
+    }
+
+    rusage self{};
+    getrusage(RUSAGE_SELF, &self);
+
+    double commandSeconds = 0;
+    const int commandStatus = RunCommand(db.path(), inPath, cmdOutPath, commandSeconds);
+    rusage children{};
+    getrusage(RUSAGE_CHILDREN, &children);
+
+    std::size_t found = 0;
+    double referenceCpu = 0;
+    const double referenceSeconds = ReferenceLoop(db.path(), addresses, found, referenceCpu);
+
+    // The same lookups through one session on this thread, without the table, and the whole
+    // worker loop on this thread: what the session and the table add to the reference.
+    double sessionSeconds = 0;
+    double sessionCpu = 0;
+    {
+        quorvane::CLookupSession session(quorvane::Utf8ToWide(db.path()));
+        AddressRow row{u"0.0.0.0", {}, {}, {}, {}};
+        session.Lookup(row);  // loads the file
+        std::vector<std::u16string> wide;
+        wide.reserve(addresses.size());
+        for (const std::string& address : addresses) {
+            wide.push_back(quorvane::Utf8ToWide(address));
+        }
+        start = Clock::now();
+        const double cpuStart = ThreadCpuSeconds();
+        for (const std::u16string& address : wide) {
+            row.address = address;
+            session.Lookup(row);
+        }
+        sessionSeconds = Seconds(start);
+        sessionCpu = ThreadCpuSeconds() - cpuStart;
+    }
+    start = Clock::now();
+    double loopCpu = ThreadCpuSeconds();
+    table.BeginRun();
+    quorvane::MakeLookupWork(table, quorvane::Utf8ToWide(db.path()))();
+    table.EndRun();
+    const double loopSeconds = Seconds(start);
+    loopCpu = ThreadCpuSeconds() - loopCpu;
+
+    Report("import", importSeconds, rows);
+    Report("run (3 workers)", runSeconds, rows);
+    Report("export", exportSeconds, rows);
+    Report("import + run + export", totalSeconds, rows);
+    Report("quorvane-batch command", commandSeconds, rows);
+    Report("reference, 1 thread, no table", referenceSeconds, rows);
+    Report("session lookups, 1 thread", sessionSeconds, rows);
+    Report("worker loop, 1 thread", loopSeconds, rows);
+    std::printf("\npeak RSS: this process %.1f MiB, the command %.1f MiB\n",
+                self.ru_maxrss / 1024.0, children.ru_maxrss / 1024.0);
+    std::printf("CPU seconds on one thread: reference %.3f, session %.3f, worker loop %.3f\n",
+                referenceCpu, sessionCpu, loopCpu);
+    std::printf("CPU time ratios to the reference: session %.2f, worker loop %.2f\n",
+                sessionCpu / referenceCpu, loopCpu / referenceCpu);
+    std::printf("wall time ratio run (3 workers) / reference (1 thread): %.2f\n",
+                runSeconds / referenceSeconds);
+    std::printf(
+        "command exit status %d; outputs %s\n", commandStatus,
+        std::ifstream(outPath, std::ios::binary).rdbuf() &&
+                [&] {
+                    std::ifstream a(outPath, std::ios::binary), b(cmdOutPath, std::ios::binary);
+                    return std::string(std::istreambuf_iterator<char>(a), {}) ==
+                           std::string(std::istreambuf_iterator<char>(b), {});
+                }()
+            ? "identical"
+            : "DIFFER");
+    std::printf("goals: import < 1 s: %s; whole job < 3 s: %s; reference found %zu rows\n",
+                importSeconds < 1 ? "met" : "missed", commandSeconds < 3 ? "met" : "missed", found);
+    std::remove(inPath.c_str());
+    std::remove(outPath.c_str());
+    std::remove(cmdOutPath.c_str());
+    return 0;
+}
