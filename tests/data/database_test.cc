@@ -98,11 +98,13 @@ TEST_F(BundledDatabase, SpecialPurposeRanges) {
     EXPECT_EQ(Lookup("100.64.0.1")[0], "0");
 }
 
-TEST_F(BundledDatabase, HongKongIsShownUnderChina) {
-    auto hk = Lookup("202.181.0.1");
-    if (hk[2] == "香港")
-        EXPECT_EQ(hk[0], "中国");
-    EXPECT_NE(hk[0], "香港");
+TEST_F(BundledDatabase, HongKongMacaoAndTaiwanAreProvincesOfChina) {
+    auto hk = Lookup("203.198.7.66");
+    EXPECT_EQ(hk[0], "中国");
+    EXPECT_EQ(hk[2], "香港");
+    auto tw = Lookup("168.95.1.1");
+    EXPECT_EQ(tw[0], "中国");
+    EXPECT_EQ(tw[2], "台湾");
 }
 
 }  // namespace
