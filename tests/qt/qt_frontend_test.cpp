@@ -105,16 +105,6 @@ TEST(QtMenuTest, AboutIsDisabledButPaintedLikeAnEnabledItem) {
               operations->palette().color(QPalette::Active, QPalette::Text));
 }
 
-TEST(QtMenuTest, SetMenuStateSwitchesByIdentifierAndIgnoresUnknownOnes) {
-    FrontendHarness h;
-    h.window.SetMenuState(ID_CMD_STOP, MenuState::kEnabled);
-    h.window.SetMenuState(ID_CMD_START, MenuState::kGrayed);
-    h.window.SetMenuState(4242, MenuState::kGrayed);
-    EXPECT_TRUE(h.window.Action(ID_CMD_STOP)->isEnabled());
-    EXPECT_FALSE(h.window.Action(ID_CMD_START)->isEnabled());
-    EXPECT_EQ(h.window.Action(4242), nullptr);
-}
-
 // ---- Result list model and view ---------------------------------------------------------------
 
 // Reaches data() with indexes a view never makes (negative or past the last column).
