@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/region/test_db.h"
@@ -237,6 +238,34 @@ TEST(LazyLoadTest, FailedBoundsReadIsRetried) {
     EXPECT_EQ(handle.get()->index_count, 0);
     file.Rewrite(good);
     EXPECT_EQ(Search(ip2region_binary_search, handle.get(), 0x01000000u).text, "one|0|p1|c1|isp1");
+}
+
+// Each worker of a run owns a handle on the same file: handles must share no state.
+TEST(SeparateHandlesTest, OneFileSearchedFromSeveralThreads) {
+    const auto ranges = GappedRanges();
+    TempFile file(BuildImage(ranges, 2));
+    std::vector<int> mismatches(3, 0);
+    std::vector<std::thread> workers;
+    for (int w = 0; w < 3; ++w) {
+        workers.emplace_back([&, w] {
+            OpenHandle handle(file.path());
+            for (int round = 0; round < 50; ++round) {
+                for (std::size_t i = 0; i < ranges.size(); ++i) {
+                    // Every worker starts with a different strategy.
+                    for (std::size_t s = 0; s < 3; ++s) {
+                        const auto& strategy = AllStrategies()[(s + w) % 3];
+                        mismatches[w] +=
+                            Search(strategy.search, handle.get(), ranges[i].end).text !=
+                            ranges[i].text;
+                    }
+                }
+            }
+        });
+    }
+    for (auto& worker : workers) {
+        worker.join();
+    }
+    EXPECT_EQ(mismatches, std::vector<int>(3, 0));
 }
 
 }  // namespace

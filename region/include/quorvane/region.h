@@ -6,6 +6,9 @@
  * failure or miss alike: a failed open, allocation or read, a malformed file, an address that no
  * range covers. A search that returns 0 leaves the result untouched.
  *
+ * Whatever bytes the file holds, no search reads outside the file, its in-memory image or the
+ * engine's own buffers: a file that breaks the layout makes the searches it confuses return 0.
+ *
  * A handle serves one thread at a time (lazy loads change it and the disk searches share its
  * file position); handles opened separately on the same file are independent.
  *
@@ -36,7 +39,9 @@ typedef struct region_handle {
     int32_t header_count;           /* header entries loaded; 0 until the first two-level search */
     uint32_t reserved;              /* zeroed by create, never read */
     FILE* file;                     /* the database, opened "rb" by create */
-    unsigned char* file_image;      /* the whole file; null until the first memory search */
+    unsigned char* file_image;      /* the whole file; null until the first memory search. The
+                                     * engine allocates it with a hidden prefix that records its
+                                     * size: only ip2region_destroy may release it. */
     uint32_t first_index_offset;    /* from the bounds block; 0 until loaded */
     uint32_t last_index_offset;     /* from the bounds block; 0 until loaded */
     int32_t index_count;            /* index entries; 0 until loaded */
@@ -50,11 +55,14 @@ typedef struct region_result {
 
 /* Zeroes *handle, allocates its header arrays and opens the file at path (narrow text) for
  * reading. Nothing is read from the file yet. Returns 1 when opened, 0 on failure (nothing is
- * then held by the handle). */
+ * then held by the handle).
+ * REQUIRES: *handle holds nothing: it is new, or was destroyed since its last create. */
 QUORVANE_REGION_API int ip2region_create(region_handle* handle, const char* path);
 
-/* Releases everything the handle holds and empties it. Always returns 1; a second call, or a
- * call on a handle whose create failed, does nothing. */
+/* Releases everything the handle holds and empties it (every field zero). Always returns 1; a
+ * second call, or a call on a handle whose create failed, does nothing; searches on an emptied
+ * handle return 0.
+ * REQUIRES: *handle was passed to ip2region_create, or is all zero. */
 QUORVANE_REGION_API int ip2region_destroy(region_handle* handle);
 
 /* Searches an in-memory copy of the whole file, loaded on the first call. */
@@ -82,8 +90,9 @@ QUORVANE_REGION_API int ip2region_btree_search_string(region_handle* handle, con
 QUORVANE_REGION_API uint32_t getUnsignedInt(const unsigned char* buffer, int32_t offset);
 
 /* Dotted text to an address, without validation: spaces are skipped, each part is read as atoi
- * reads it and ORed into its byte, so out-of-range parts spill into neighbouring bits; a part of
- * four or more characters gives 0. See the tests for the whole table of quirks. */
+ * reads it (in the C locale) and ORed into its byte, so out-of-range parts spill into neighbouring
+ * bits; a part of four or more characters gives 0; a null text gives 0. See the tests for the
+ * whole table of quirks. */
 QUORVANE_REGION_API uint32_t ip2long(const char* address);
 
 /* Kept for callers that link against it: reads nothing, writes nothing, returns 0. */
