@@ -29,11 +29,13 @@ class CThreadGroup {
     CThreadGroup(const CThreadGroup&) = delete;
     CThreadGroup& operator=(const CThreadGroup&) = delete;
 
-    // Starts ThreadCount() threads running work, then calls onStarted on this thread, then starts
-    // a waiter whose Join waits for this launch and calls (a copy of) onFinished on that waiter.
-    // If a thread cannot be created: onCreateFailed is called (it must make the work end), the
-    // threads already created are joined, neither notification is made, and false is returned.
-    // REQUIRES: work is not empty; the previous launch's finished notification has begun.
+    // Starts ThreadCount() threads running work and a waiter for them, then calls onStarted on
+    // this thread. Only after onStarted has returned does the waiter join this launch's threads
+    // and call onFinished on its own thread, holding no lock; onFinished stays alive until it
+    // returns even if a new Launch begins meanwhile. If a thread cannot be created: onCreateFailed
+    // is called (it must make the work end), the threads already created are joined, neither
+    // notification is made, and false is returned. REQUIRES: work is not empty; the previous
+    // launch's finished notification has begun.
     bool Launch(Callable work, Callable onStarted, Callable onFinished,
                 Callable onCreateFailed = {});
 
