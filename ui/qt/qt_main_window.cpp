@@ -133,22 +133,6 @@ void CQtMainWindow::BuildList() {
     for (int column = 0; column < CResultListModel::kColumnCount; ++column) {
         columns->resizeSection(column, CResultListModel::ColumnWidth(column));
     }
-    // A new item count resets the model; the column widths (the user's too) stay as they were.
-    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
-        QHeaderView* header = m_list->horizontalHeader();
-        auto widths = std::make_shared<std::vector<int>>();
-        for (int column = 0; column < CResultListModel::kColumnCount; ++column) {
-            widths->push_back(header->sectionSize(column));
-        }
-        connect(
-            m_model, &QAbstractItemModel::modelReset, this,
-            [this, widths] {
-                for (int column = 0; column < CResultListModel::kColumnCount; ++column) {
-                    m_list->horizontalHeader()->resizeSection(column, (*widths)[column]);
-                }
-            },
-            Qt::SingleShotConnection);
-    });
     setCentralWidget(m_list);
 }
 
