@@ -60,15 +60,15 @@ CAboutDialog::CAboutDialog(QWidget* owner, QString helpPage)
     source->setTextFormat(Qt::PlainText);
     source->setGeometry(du.Rect(42, 26, 114, 8).adjusted(0, 0, 0, du.Y(2)));
 
-    struct LinkSpec {
+    struct LinkInfo {
         const char16_t* text;
         const char* section;
         int x;
     };
-    for (const LinkSpec& spec : {LinkSpec{u"主页", "home", 44}, LinkSpec{u"捐赠", "support", 79},
-                                 LinkSpec{u"作者", "author", 116}}) {
-        const QString text = QString::fromUtf16(spec.text);
-        const QString section = QString::fromLatin1(spec.section);
+    for (const LinkInfo& info : {LinkInfo{u"主页", "home", 44}, LinkInfo{u"捐赠", "support", 79},
+                                 LinkInfo{u"作者", "author", 116}}) {
+        const QString text = QString::fromUtf16(info.text);
+        const QString section = QString::fromLatin1(info.section);
         auto* link = MakeChild<QLabel>(
             this, QStringLiteral("<a href=\"%1\">%2</a>").arg(section, text.toHtmlEscaped()));
         link->setObjectName(QStringLiteral("link_") + section);
@@ -76,7 +76,7 @@ CAboutDialog::CAboutDialog(QWidget* owner, QString helpPage)
         link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
         link->setFocusPolicy(Qt::TabFocus);
         link->setOpenExternalLinks(false);
-        QRect r = du.Rect(spec.x, 59, 18, 9);
+        QRect r = du.Rect(info.x, 59, 18, 9);
         r.setWidth(std::max(r.width(), link->sizeHint().width()));
         r.setHeight(std::max(r.height(), link->sizeHint().height()));
         link->setGeometry(r);

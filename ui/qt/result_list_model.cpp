@@ -9,12 +9,12 @@ namespace quorvane {
 
 namespace {
 
-struct ColumnSpec {
+struct ColumnInfo {
     const char16_t* header;
     int width;
 };
 
-constexpr ColumnSpec kColumns[CResultListModel::kColumnCount] = {
+constexpr ColumnInfo kColumns[CResultListModel::kColumnCount] = {
     {u"IP地址", 150}, {u"国家", 100}, {u"省份", 100}, {u"城市", 100}, {u"服务商", 100},
 };
 
