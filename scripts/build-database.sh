@@ -29,7 +29,7 @@ packages=(
   "i18n-iso-countries@7.14.0|sha512-nXHJZYtNrfsi1UQbyRqm3Gou431elgLjKl//CYlnBGt5aTWdRPH1PiS2T/p/n8Q8LnqYqzQJik3Q7mkwvLokeg==|langs/zh.json"
 )
 # Coarsening weights (province, city, provider) chosen for the shipped file.
-weights="8,3,4"
+weights="10,3,3"
 
 cache=data/cache
 work=data/work

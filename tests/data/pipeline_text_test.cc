@@ -145,6 +145,9 @@ TEST(Tables, MainlandNames) {
     EXPECT_EQ(MainlandCityName("Guangzhou (Tianhe Qu)"), "广州");
     EXPECT_EQ(MainlandCityName("Xi'an"), "西安");
     EXPECT_EQ(MainlandCityName("Chaowai (Chaoyang)"), "");
+    // In a municipality every district belongs to the one city.
+    EXPECT_EQ(MunicipalityCityName("Beijing"), "北京");
+    EXPECT_EQ(MunicipalityCityName("Guangdong"), "");
 }
 
 TEST(Tables, SpecialRangesAreSortedDisjointAndLabelled) {

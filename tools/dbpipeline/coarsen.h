@@ -34,7 +34,7 @@ struct CoarsenOptions {
     // Stop merging once at most this many ranges remain.
     std::size_t max_ranges = 0;
     // Cost of losing one address's value, per field (the country is never lost).
-    std::array<std::uint64_t, kFieldCount> weight{0, 8, 3, 4};
+    std::array<std::uint64_t, kFieldCount> weight{0, 10, 3, 3};
     // Giving a country to addresses that have none costs (their count / this) per address
     // group; it keeps unknown space unknown while cheaper merges are left.
     std::uint64_t invent_divisor = 16;

@@ -179,7 +179,9 @@ int Run(const Options& options) {
                     place.mainland = true;
                     const std::string province = MainlandProvinceName(state);
                     place.province = pool.Intern(province.empty() ? state : province);
-                    const std::string chinese_city = MainlandCityName(city);
+                    std::string chinese_city = MunicipalityCityName(state);
+                    if (chinese_city.empty())
+                        chinese_city = MainlandCityName(city);
                     place.city = pool.Intern(chinese_city.empty() ? city : chinese_city);
                 } else {
                     const auto name = country_names.find(code);

@@ -120,6 +120,16 @@ std::string MainlandCityName(std::string_view english) {
     return Find(kCities, name);
 }
 
+std::string MunicipalityCityName(std::string_view province_english) {
+    static constexpr std::array kMunicipalities = {
+        Pair{"Beijing", "北京"},
+        Pair{"Chongqing", "重庆"},
+        Pair{"Shanghai", "上海"},
+        Pair{"Tianjin", "天津"},
+    };
+    return Find(kMunicipalities, province_english);
+}
+
 std::string KnownProviderName(std::string_view organisation, bool in_mainland) {
     const std::string org = Lower(organisation);
     // Order matters: "China Mobile" before the generic telecom words, Tietong (now part of China

@@ -20,6 +20,10 @@ std::string MainlandProvinceName(std::string_view english);
 // ("Guangzhou (Tianhe Qu)" -> "广州"); empty when the city is not in our table.
 std::string MainlandCityName(std::string_view english);
 
+// The Chinese city name of a province-level municipality ("Beijing" -> "北京"), which is its own
+// only city: the source names districts and neighbourhoods there instead. Empty for a province.
+std::string MunicipalityCityName(std::string_view province_english);
+
 // The name users know for a network operator, from its AS organisation: "电信", "联通", "移动",
 // "教育网", "铁通", "广电", "阿里云", "腾讯云", "华为云", "百度云" ...; empty when the organisation
 // is none of them. Broadcasting networks are recognised only when in_mainland is set, since
