@@ -77,6 +77,12 @@ bool ReadFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     return !in.bad();
 }
 
+bool ParseCount(const std::string& text, std::size_t& value) {
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return result.ec == std::errc() && result.ptr == end;
+}
+
 bool ParseArgs(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -99,14 +105,18 @@ bool ParseArgs(int argc, char** argv, Options& options) {
         } else if (arg == "--report") {
             options.report = value;
         } else if (arg == "--max-ranges") {
-            options.max_ranges = std::stoul(value);
+            if (!ParseCount(value, options.max_ranges))
+                return false;
         } else if (arg == "--weights") {
             unsigned long p = 0, c = 0, v = 0;
             if (std::sscanf(value.c_str(), "%lu,%lu,%lu", &p, &c, &v) != 3)
                 return false;
             options.coarsen.weight = {0, p, c, v};
         } else if (arg == "--invent-divisor") {
-            options.coarsen.invent_divisor = std::max(1ul, std::stoul(value));
+            std::size_t divisor = 0;
+            if (!ParseCount(value, divisor) || divisor == 0)
+                return false;
+            options.coarsen.invent_divisor = divisor;
         } else {
             return false;
         }
