@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   qt6-svg-dev                      # renders the SVG icon source
   fonts-wqy-microhei               # without a CJK font every Chinese character is a box
+  xz-utils                         # unpacks the bundled database at build time
   xvfb xauth                       # a real X display for screenshots and smoke runs
 )
 
