@@ -86,7 +86,7 @@ bool WellFormed(const std::uint8_t* db, std::size_t size) {
         }
         if (count > 0) {
             const std::uint32_t previous = U32(db + 8 + 8 * (count - 1) + 4);
-            if (offset <= previous || offset - previous + 12 > 8192) {
+            if (offset < previous || offset - previous + 12 > 8192) {
                 return false;
             }
         }
