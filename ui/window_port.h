@@ -15,7 +15,7 @@ enum class MessageAnswer { kOk, kYes, kNo };
 enum class MenuState { kEnabled, kGrayed };
 
 class IWindowPort {
-public:
+  public:
     virtual ~IWindowPort() = default;
 
     // A modal message box owned by the window, caption "提示信息", no icon.
