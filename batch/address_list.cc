@@ -1,5 +1,8 @@
 #include "batch/address_list.h"
 
+#include <iterator>
+#include <utility>
+
 #include "files/text_file.h"
 
 namespace quorvane {
@@ -18,11 +21,22 @@ bool ReadAddressList(std::u16string_view path, std::vector<std::u16string>& line
     if (!file.IsOpen()) {
         return false;
     }
+    // Lines go to a list of their own first: a read that fails part-way must not leave half a
+    // file appended, as if it had been the whole of it.
+    std::vector<std::u16string> read;
     std::u16string line;
     while (file.ReadLine(line)) {
-        lines.push_back(line);
+        read.push_back(line);
     }
-    file.Close();
+    if (!file.Close()) {
+        return false;
+    }
+    if (lines.empty()) {
+        lines = std::move(read);
+    } else {
+        lines.insert(lines.end(), std::make_move_iterator(read.begin()),
+                     std::make_move_iterator(read.end()));
+    }
     return true;
 }
 

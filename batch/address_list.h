@@ -13,7 +13,8 @@ namespace quorvane {
 
 // Every line of the file at path, as Import reads it (encoding from the first 128 bytes,
 // byte-order mark skipped, CR / LF / CR LF rules, nothing trimmed). The file is opened read-only
-// and never created. Returns false, leaving lines untouched, when it cannot be opened.
+// and never created. Returns false, leaving lines untouched, when it cannot be opened or a read
+// fails before its end.
 bool ReadAddressList(std::u16string_view path, std::vector<std::u16string>& lines);
 
 // Writes every row as "address,country,province,city,provider" + CR LF in UTF-8 without a mark,

@@ -84,6 +84,9 @@ TEST_F(ListFilesTest, ImportNeverCreatesAndAppendsOnlyOnSuccess) {
     EXPECT_NE(access(missing.c_str(), F_OK), 0) << "the file was created";
     EXPECT_FALSE(ReadAddressList(Utf8ToWide(m_dir), lines)) << "a directory is no list";
     EXPECT_EQ(lines, V{u"kept"});
+    // Opens, but reading it fails at offset 0 (nothing is mapped there): not an empty list.
+    EXPECT_FALSE(ReadAddressList(u"/proc/self/mem", lines));
+    EXPECT_EQ(lines, V{u"kept"});
 
     // Opened without write access: a read-only file reads like any other.
     const std::string readOnly = Write("ro.txt", "9.9.9.9\n");
