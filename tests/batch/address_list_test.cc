@@ -4,54 +4,31 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "files/conversions.h"
+#include "tests/support/scratch_dir.h"
 
 namespace quorvane {
 namespace {
 
-// A private folder under $TMPDIR (or /tmp), removed with its files afterwards.
+// Lists and result files live in a scratch folder of their own.
 class ListFilesTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const char* tmp = std::getenv("TMPDIR");
-        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/quorvane-lists-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
+    std::string Path(const std::string& name) const { return m_scratch.Path(name).string(); }
+    std::string Write(const std::string& name, const std::string& bytes) const {
+        return m_scratch.Write(name, bytes);
     }
-    void TearDown() override {
-        for (const std::string& file : m_files) {
-            std::remove(file.c_str());
-        }
-        rmdir(m_dir.c_str());
-    }
-
-    std::string Path(const std::string& name) {
-        m_files.push_back(m_dir + "/" + name);
-        return m_files.back();
-    }
-    std::string Write(const std::string& name, const std::string& bytes) {
-        const std::string path = Path(name);
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    static std::string Read(const std::string& path) { return testing::ReadBytes(path); }
     static std::vector<std::u16string> Lines(const std::string& path) {
         std::vector<std::u16string> lines;
         EXPECT_TRUE(ReadAddressList(Utf8ToWide(path), lines));
         return lines;
     }
 
-    std::string m_dir;
-    std::vector<std::string> m_files;
+    testing::ScratchDir m_scratch{"quorvane-lists"};
+    const std::string m_dir = m_scratch.Dir().string();
 };
 
 using V = std::vector<std::u16string>;

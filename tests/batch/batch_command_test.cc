@@ -6,10 +6,7 @@
 #include <unistd.h>
 
 #include <condition_variable>
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -19,6 +16,7 @@
 #include "batch/lookup_run.h"
 #include "batch/thread_group.h"
 #include "files/conversions.h"
+#include "tests/support/scratch_dir.h"
 #include "tools/dbwriter/synthetic_ranges.h"
 
 #ifndef QUORVANE_BATCH_EXE
@@ -34,32 +32,11 @@ using dbwriter::TempDatabase;
 
 class BatchCommandTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const char* tmp = std::getenv("TMPDIR");
-        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/quorvane-batch-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
+    std::string Path(const std::string& name) const { return m_scratch.Path(name).string(); }
+    std::string Write(const std::string& name, const std::string& bytes) const {
+        return m_scratch.Write(name, bytes);
     }
-    void TearDown() override {
-        for (const std::string& file : m_files) {
-            std::remove(file.c_str());
-        }
-        rmdir(m_dir.c_str());
-    }
-
-    std::string Path(const std::string& name) {
-        m_files.push_back(m_dir + "/" + name);
-        return m_files.back();
-    }
-    std::string Write(const std::string& name, const std::string& bytes) {
-        const std::string path = Path(name);
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    static std::string Read(const std::string& path) { return testing::ReadBytes(path); }
 
     // Runs the command with args (each quoted for the shell); returns its exit code and keeps
     // what it printed.
@@ -77,8 +54,8 @@ class BatchCommandTest : public ::testing::Test {
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-    std::string m_dir;
-    std::vector<std::string> m_files;
+    testing::ScratchDir m_scratch{"quorvane-batch"};
+    const std::string m_dir = m_scratch.Dir().string();
     std::string m_stdout;
     std::string m_stderr;
 };
