@@ -34,38 +34,38 @@ CThreadGroup::Callable CurrentWaiterHook() {
 // Everything one launch needs, shared by the group and that launch's waiters, so a waiter of an
 // earlier launch keeps its own threads and notification however often the group launches again.
 struct CThreadGroup::LaunchState {
-    Callable work;
-    Callable onFinished;
-    std::vector<std::thread> threads;  // complete before any waiter is created
-    std::atomic<bool> joined{false};   // the join mark: exactly one waiter takes it
+    Callable m_work;
+    Callable m_onFinished;
+    std::vector<std::thread> m_threads;  // complete before any waiter is created
+    std::atomic<bool> m_joined{false};   // the join mark: exactly one waiter takes it
 
     // The waiters wait here until the launch has called its started notification, so the
     // finished notification can never come first.
-    std::mutex gateLock;
-    std::condition_variable gateOpened;
-    bool gateOpen = false;
+    std::mutex m_gateLock;
+    std::condition_variable m_gateOpened;
+    bool m_gateOpen = false;
 
     void OpenGate() {
         {
-            std::lock_guard<std::mutex> guard(gateLock);
-            gateOpen = true;
+            std::lock_guard<std::mutex> guard(m_gateLock);
+            m_gateOpen = true;
         }
-        gateOpened.notify_all();
+        m_gateOpened.notify_all();
     }
 
     void Join() {
         {
-            std::unique_lock<std::mutex> guard(gateLock);
-            gateOpened.wait(guard, [this] { return gateOpen; });
+            std::unique_lock<std::mutex> guard(m_gateLock);
+            m_gateOpened.wait(guard, [this] { return m_gateOpen; });
         }
-        if (joined.exchange(true)) {
+        if (m_joined.exchange(true)) {
             return;
         }
-        for (std::thread& thread : threads) {
+        for (std::thread& thread : m_threads) {
             thread.join();
         }
-        if (onFinished) {
-            onFinished();
+        if (m_onFinished) {
+            m_onFinished();
         }
     }
 };
@@ -81,7 +81,7 @@ CThreadGroup::~CThreadGroup() {
     // Every launch has a waiter that joined its threads, or was rolled back inside Launch; this
     // only guards against a thread being destroyed joinable should that ever change.
     if (m_current) {
-        for (std::thread& thread : m_current->threads) {
+        for (std::thread& thread : m_current->m_threads) {
             if (thread.joinable()) {
                 thread.join();
             }
@@ -94,25 +94,25 @@ bool CThreadGroup::Launch(Callable work, Callable onStarted, Callable onFinished
     ReapWaiters();
 
     auto state = std::make_shared<LaunchState>();
-    state->work = std::move(work);
-    state->onFinished = std::move(onFinished);
-    state->threads.reserve(m_threadCount);
+    state->m_work = std::move(work);
+    state->m_onFinished = std::move(onFinished);
+    state->m_threads.reserve(m_threadCount);
     // Workers reach the callable through a plain pointer: the state, which holds their own
     // std::thread objects, must never be released on one of them.
-    const Callable* sharedWork = &state->work;
+    const Callable* sharedWork = &state->m_work;
 
     auto rollBack = [&] {
         if (onCreateFailed) {
             onCreateFailed();
         }
-        for (std::thread& thread : state->threads) {
+        for (std::thread& thread : state->m_threads) {
             thread.join();
         }
     };
 
     try {
         for (std::uint32_t i = 0; i < m_threadCount; ++i) {
-            state->threads.push_back(CreateThread([sharedWork] { (*sharedWork)(); }));
+            state->m_threads.push_back(CreateThread([sharedWork] { (*sharedWork)(); }));
         }
         StartWaiter(state);
     } catch (const std::system_error&) {
