@@ -241,6 +241,25 @@ static int CompareWithEntry(uint32_t address, const unsigned char* entry) {
     return 0;
 }
 
+/* The common end of the disk searches: takes the found entry's data_pointer (0: no data), reads
+ * its record from the file into buffer and fills the result. entry may lie inside buffer; the
+ * pointer is taken before the buffer is overwritten. A length of at most 255 fits either
+ * strategy's buffer.
+ * REQUIRES: buffer holds at least kDiskRecordBuffer bytes. */
+static int ReadRecordFromDisk(FILE* file, const unsigned char* entry, unsigned char* buffer,
+                              region_result* result) {
+    uint32_t data_pointer = ReadU32(entry + 8);
+    if (data_pointer == 0) {
+        return 0;
+    }
+    uint32_t length = data_pointer >> 24;
+    if (length < kRecordHeaderSize || !ReadAt(file, data_pointer & 0x00FFFFFFu, buffer, length)) {
+        return 0;
+    }
+    FillResult(buffer, length, result);
+    return 1;
+}
+
 int ip2region_binary_search(region_handle* handle, uint32_t address, region_result* result) {
     unsigned char buffer[kDiskRecordBuffer];
     if (handle == NULL || result == NULL || handle->file == NULL) {
@@ -278,17 +297,7 @@ int ip2region_binary_search(region_handle* handle, uint32_t address, region_resu
     if (!found) {
         return 0;
     }
-    uint32_t data_pointer = ReadU32(buffer + 8);
-    if (data_pointer == 0) {
-        return 0;
-    }
-    uint32_t length = data_pointer >> 24;
-    if (length < kRecordHeaderSize ||
-        !ReadAt(handle->file, data_pointer & 0x00FFFFFFu, buffer, length)) {
-        return 0;
-    }
-    FillResult(buffer, length, result);
-    return 1;
+    return ReadRecordFromDisk(handle->file, buffer, buffer, result);
 }
 
 /* Reads the header index into the handle's arrays. A block without entries stores none and
@@ -396,17 +405,7 @@ int ip2region_btree_search(region_handle* handle, uint32_t address, region_resul
     if (entry == NULL) {
         return 0;
     }
-    uint32_t data_pointer = ReadU32(entry + 8);
-    if (data_pointer == 0) {
-        return 0;
-    }
-    uint32_t length = data_pointer >> 24;
-    if (length < kRecordHeaderSize ||
-        !ReadAt(handle->file, data_pointer & 0x00FFFFFFu, buffer, length)) {
-        return 0;
-    }
-    FillResult(buffer, length, result);
-    return 1;
+    return ReadRecordFromDisk(handle->file, entry, buffer, result);
 }
 
 int ip2region_memory_search_string(region_handle* handle, const char* address,

@@ -19,8 +19,14 @@
 #include <stdint.h>
 #include <stdio.h>
 
+/* On Windows the library's own sources export the functions (its build defines
+ * QUORVANE_REGION_BUILDING) and every program that uses it imports them. */
 #if defined(_WIN32)
+#if defined(QUORVANE_REGION_BUILDING)
 #define QUORVANE_REGION_API __declspec(dllexport)
+#else
+#define QUORVANE_REGION_API __declspec(dllimport)
+#endif
 #elif defined(__GNUC__)
 #define QUORVANE_REGION_API __attribute__((visibility("default")))
 #else
