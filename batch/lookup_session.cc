@@ -78,8 +78,10 @@ CLookupSession::~CLookupSession() {
 void CLookupSession::Lookup(AddressRow& row) {
     region_result result;
     std::memset(&result, 0, sizeof(result));
-    AddressToNarrow(row.address, m_narrow);
-    ip2region_memory_search(&m_handle, ip2long(m_narrow.c_str()), &result);
+    // A dotted address fits the string's inline buffer, so this allocates nothing.
+    std::string narrow;
+    AddressToNarrow(row.address, narrow);
+    ip2region_memory_search(&m_handle, ip2long(narrow.c_str()), &result);
     result.region_text[sizeof(result.region_text) - 1] = '\0';
 
     // Splitting the UTF-8 text and decoding only the fields shown gives the same texts as

@@ -13,7 +13,9 @@ namespace quorvane {
 
 class CLookupSession {
   public:
-    // Opens dbPath with the engine; a database that cannot be opened makes every lookup a miss.
+    // Opens dbPath with the engine, passing it as UTF-8 as the run's existence check does (not
+    // in the narrow character set, which may differ); a database that cannot be opened makes
+    // every lookup a miss.
     explicit CLookupSession(std::u16string_view dbPath);
     ~CLookupSession();
     CLookupSession(const CLookupSession&) = delete;
@@ -25,8 +27,6 @@ class CLookupSession {
 
   private:
     region_handle m_handle;
-    // Reused by every lookup, so a row costs no allocation for its narrow address.
-    std::string m_narrow;
 };
 
 // Splits a region text at '|': runs of '|' count as one, no field is empty, and one empty element

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "files/conversions.h"
+#include "tools/dbwriter/db_writer.h"
 #include "tools/dbwriter/synthetic_ranges.h"
 
 namespace quorvane {
@@ -108,6 +112,34 @@ TEST(LookupSessionTest, MissEmptiesEveryField) {
     missing.Lookup(stale);
     EXPECT_EQ(stale.country, u"");
     EXPECT_EQ(stale.provider, u"");
+}
+
+// The run checks that the database exists under its UTF-8 path; the session must open that same
+// file when the narrow character set is another one and the path is not plain ASCII.
+TEST(LookupSessionTest, OpensTheDatabaseStartFoundUnderAnyNarrowCharset) {
+    struct CharsetGuard {
+        CharsetGuard() { SetAnsiCharset("GB18030"); }
+        ~CharsetGuard() { SetAnsiCharset(""); }
+    } charset;
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / std::filesystem::path(u8"quorvane-数据库-");
+    dir += std::to_string(::getpid());
+    std::filesystem::create_directories(dir);
+    struct DirGuard {
+        std::filesystem::path dir;
+        ~DirGuard() { std::filesystem::remove_all(dir); }
+    } cleanup{dir};
+    const std::u8string path8 = (dir / "ip2region.db").u8string();
+    const std::string path(path8.begin(), path8.end());
+    std::string error;
+    ASSERT_TRUE(dbwriter::WriteDatabase({Range{0, 0xFFFFFFFFu, "A|0|a|b|c"}}, {}, path, error))
+        << error;
+
+    CLookupSession session(Utf8ToWide(path));
+    AddressRow row{u"1.2.3.4", {}, {}, {}, {}};
+    session.Lookup(row);
+    EXPECT_EQ(row.country, u"A");
+    EXPECT_EQ(row.provider, u"c");
 }
 
 }  // namespace
