@@ -46,14 +46,23 @@ off_t MarkLength(TextEncoding kind) {
 int OpenPath(const std::string& native, CTextFile::Mode mode) {
     int fd;
     if (mode == CTextFile::Mode::kRead) {
+        // Without O_NONBLOCK a named pipe nobody writes to would hold the open (and the window)
+        // forever; reads block again afterwards, and a pipe without a writer reads as empty.
         do {
-            fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+            fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         } while (fd < 0 && errno == EINTR);
         struct stat st;
         if (fd >= 0 && (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode))) {
             // A directory opens but reads nothing; it is no text file.
             ::close(fd);
             fd = -1;
+        }
+        if (fd >= 0) {
+            const int flags = ::fcntl(fd, F_GETFL);
+            if (flags == -1 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) {
+                ::close(fd);
+                fd = -1;
+            }
         }
         return fd;
     }

@@ -326,6 +326,11 @@ TEST_F(TextFileTest, ReadingNeverCreatesOrOpensForWriting) {
 
     CTextFile directory(Utf8ToWide(m_dir), CTextFile::Mode::kRead);
     EXPECT_FALSE(directory.IsOpen());
+
+    // A named pipe without a writer must not hang the open: it reads as an empty file.
+    const std::string fifo = PathOf("pipe.txt");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ReadAll(fifo), Lines{});
 }
 
 TEST_F(TextFileTest, BadPaths) {
