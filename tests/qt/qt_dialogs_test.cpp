@@ -119,9 +119,12 @@ TEST(QtAboutDialogTest, TextsAndEscapeLeavesItOpenOkEndsItWithZero) {
     CAboutDialog dialog(nullptr, QStringLiteral("/opt/quorvane/help/index.html"));
     EXPECT_EQ(dialog.windowTitle(), Q(u"关于 Quorvane"));
     QStringList texts;
+    int images = 0;
     for (QLabel* label : dialog.findChildren<QLabel*>()) {
         texts << label->text();
+        images += label->pixmap().isNull() ? 0 : 1;
     }
+    EXPECT_EQ(images, 1);  // the application icon
     EXPECT_TRUE(texts.contains(QStringLiteral("Quorvane, Version 1.0")));
     EXPECT_TRUE(texts.contains(Q(u"IP 数据来源：DB-IP.com")));
     EXPECT_EQ(dialog.OkButton()->text(), Q(u"确定"));

@@ -276,6 +276,8 @@ TEST(QtWindowPortTest, PlacedCentredOnTheWorkAreaWithItsOuterSize) {
     const QRect outer = h.window.frameGeometry();
     EXPECT_EQ(outer.size(), QSize(750, 450));
     EXPECT_EQ(h.window.windowTitle(), Q(u"Quorvane \u00B7 Velbrin"));
+    // The icon comes from resources compiled into the program; a lost resource leaves it empty.
+    EXPECT_FALSE(h.window.windowIcon().pixmap(16, 16).isNull());
     // The offscreen screen is 800 wide: centred horizontally, and the top kept on screen.
     EXPECT_EQ(outer.left(), area.left() + (area.width() / 2 - 375));
     EXPECT_GE(outer.top(), area.top());
