@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "tools/dbpipeline/coarsen.h"
+#include "tools/dbpipeline/coverage_bound.h"
 #include "tools/dbpipeline/mmdb_reader.h"
 #include "tools/dbpipeline/region_text.h"
 #include "tools/dbpipeline/sources.h"
@@ -390,6 +391,14 @@ int Run(const Options& options) {
                       static_cast<unsigned long long>(coverage.with_value[f]));
         report += line;
     }
+    // What the range budget allows at best, so that a shortfall can be told from a poor merge.
+    report += "upper bounds (every range spent on that field alone):";
+    for (int f = kProvince; f < kFieldCount; ++f) {
+        std::snprintf(line, sizeof line, " %s %.3f%%", names[f],
+                      CoverageUpperBound(fine, f, options.max_ranges));
+        report += line;
+    }
+    report += "\n";
     std::cout << report;
     if (!options.report.empty()) {
         std::ofstream report_file(options.report);
