@@ -4,20 +4,11 @@
 #include <random>
 #include <vector>
 
+#include "tests/data/segment_builder.h"
 #include "tools/dbpipeline/coarsen.h"
 
 namespace quorvane::dbpipeline {
 namespace {
-
-// Values are small ids: country, province, city, provider (0 = no value).
-Segment Seg(std::uint32_t start, std::uint32_t end, std::uint32_t country, std::uint32_t province,
-            std::uint32_t city, std::uint32_t provider) {
-    Segment s;
-    s.start = start;
-    s.end = end;
-    s.value = {country, province, city, provider};
-    return s;
-}
 
 CoarsenOptions Budget(std::size_t max_ranges) {
     CoarsenOptions options;

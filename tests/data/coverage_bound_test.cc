@@ -7,20 +7,12 @@
 #include <random>
 #include <vector>
 
+#include "tests/data/segment_builder.h"
 #include "tools/dbpipeline/coarsen.h"
 #include "tools/dbpipeline/coverage_bound.h"
 
 namespace quorvane::dbpipeline {
 namespace {
-
-Segment Seg(std::uint32_t start, std::uint32_t size, std::uint32_t country, std::uint32_t province,
-            std::uint32_t city, std::uint32_t provider) {
-    Segment s;
-    s.start = start;
-    s.end = start + size - 1;
-    s.value = {country, province, city, provider};
-    return s;
-}
 
 // The best Percent(field) over every split of fine into at most max_ranges valid ranges, each
 // taking the field's most common value; -1 when no split is valid.
@@ -76,7 +68,7 @@ double BestByExhaustion(const std::vector<Segment>& fine, int field, std::size_t
 TEST(CoverageBound, AlternatingValuesInOneRangeKeepHalf) {
     std::vector<Segment> fine;
     for (std::uint32_t i = 0; i < 4; ++i)
-        fine.push_back(Seg(i * 10, 10, 1, 1 + i % 2, 0, 0));
+        fine.push_back(Seg(i * 10, i * 10 + 9, 1, 1 + i % 2, 0, 0));
     EXPECT_NEAR(CoverageUpperBound(fine, kProvince, 1), 50.0, 0.01);
     EXPECT_NEAR(CoverageUpperBound(fine, kProvince, 4), 100.0, 0.01);
     // No city at all: nothing to lose.
@@ -91,7 +83,7 @@ TEST(CoverageBound, NeverBelowTheBestSplitNorBelowTheMerger) {
         const std::size_t n = 2 + rng() % 9;
         for (std::size_t i = 0; i < n; ++i) {
             const std::uint32_t size = 1 + rng() % 200;
-            Segment s = Seg(at, size, rng() % 3, rng() % 4, rng() % 4, rng() % 3);
+            Segment s = Seg(at, at + size - 1, rng() % 3, rng() % 4, rng() % 4, rng() % 3);
             s.special = rng() % 12 == 0;
             fine.push_back(s);
             at += size;
