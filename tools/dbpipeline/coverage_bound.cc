@@ -20,7 +20,8 @@ struct Best {
 };
 
 // Units lie in stretches separated by breaks no range may span: a special range, or two
-// different known countries side by side. Each unit is a fine segment without the special ones.
+// different known countries side by side. A unit is a fine segment, not special, that holds a
+// value of the field.
 struct Unit {
     std::uint32_t value;
     std::uint32_t stretch;
