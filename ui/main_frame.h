@@ -67,7 +67,7 @@ class CMainFrame {
     void OnStop();
     // Help -> Help: hands the local help page to the system.
     void OnHelpPage();
-    // Command 104: the modal About dialog.
+    // Help -> About: the modal About dialog.
     void OnAbout();
 
     // True from a successful Start until the run's finished notification has run: import and
