@@ -66,6 +66,11 @@ fields)
         '3.0.0.0,3.0.0.255,W||X|Y|Z' '4.0.0.0,4.0.0.255,中国|0|广东省|00| 0' >"$work/ranges.txt"
     "$dbmake" "$work/ranges.txt" "$work/rules.db" >/dev/null || fail "quorvane-dbmake failed"
     pg_give_to_server "$work/rules.db"
+    expect "a changed setting opens the other database, and back" "t|W|0|X|Y|Z|t" "$(sql \
+        -c "SELECT quorvane_region_text('1.0.0.7') <> 'W|0|X|Y|Z'" \
+        -c "SET quorvane.database = '$work/rules.db'" -c "SELECT quorvane_region_text('1.0.0.7')" \
+        -c "RESET quorvane.database" -c "SELECT quorvane_region_text('1.0.0.7') <> 'W|0|X|Y|Z'" |
+        paste -sd '|')"
     expect "fields, region texts, NULL and IPv6" "$(printf '%s\n' \
         '(W,X,Y,Z)|W|0|X|Y|Z' '("","","","")|0|0|0|0|0' '(W,Y,Z,"")|W||X|Y|Z' \
         '(中国,广东省,00," 0")|中国|0|广东省|00| 0' '("","","","")|' '(W,X,Y,Z)' \
