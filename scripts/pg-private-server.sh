@@ -46,7 +46,9 @@ pg_private_start() {
     local pkglibdir sharedir root program
     pkglibdir=$("$pg_config_program" --pkglibdir)
     sharedir=$("$pg_config_program" --sharedir)
-    pg_work=$(mktemp -d)
+    # In /tmp whatever TMPDIR says: the postgres user must reach the folder, and a socket's path
+    # must stay short (about 100 bytes at most).
+    pg_work=$(mktemp -d /tmp/quorvane-pg.XXXXXX)
     trap pg_private_stop EXIT
     root="$pg_work/root"
     DESTDIR="$root" cmake --install "$build" --component postgres >/dev/null ||
