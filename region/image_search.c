@@ -1,6 +1,6 @@
-/* The memory search proper, over a whole file image that the caller holds: the engine's own
- * image loaded by the first memory search, or a read-only mapping of the file. Every offset and
- * length taken from the image is checked against its size before it is used. */
+/* The memory search over a whole file image that the caller holds, such as a read-only mapping of
+ * the file. Every offset and length taken from the image is checked against its size before it is
+ * used. */
 #include "image_search.h"
 
 #include <stddef.h>
