@@ -10,9 +10,9 @@
 namespace quorvane::dbpipeline {
 namespace {
 
-CoarsenOptions Budget(std::size_t max_ranges) {
+CoarsenOptions Budget(std::size_t maxRanges) {
     CoarsenOptions options;
-    options.max_ranges = max_ranges;
+    options.maxRanges = maxRanges;
     return options;
 }
 
@@ -97,7 +97,7 @@ TEST(Coarsen, CheapestLossGoesFirstAndTheMajorityKeepsItsValue) {
     EXPECT_EQ(coarse[1].value[kProvince], 3u);
     const Coverage coverage = MeasureCoverage(fine, coarse);
     EXPECT_EQ(coverage.kept[kCity], 299u);
-    EXPECT_EQ(coverage.with_value[kCity], 300u);
+    EXPECT_EQ(coverage.withValue[kCity], 300u);
     EXPECT_EQ(coverage.kept[kProvince], 300u);
 }
 

@@ -14,9 +14,9 @@
 namespace quorvane::dbpipeline {
 namespace {
 
-// The best Percent(field) over every split of fine into at most max_ranges valid ranges, each
+// The best Percent(field) over every split of fine into at most maxRanges valid ranges, each
 // taking the field's most common value; -1 when no split is valid.
-double BestByExhaustion(const std::vector<Segment>& fine, int field, std::size_t max_ranges) {
+double BestByExhaustion(const std::vector<Segment>& fine, int field, std::size_t maxRanges) {
     const std::size_t n = fine.size();
     std::uint64_t total = 0;
     for (const Segment& s : fine)
@@ -53,7 +53,7 @@ double BestByExhaustion(const std::vector<Segment>& fine, int field, std::size_t
                 ++ranges;
             begin = i;
         }
-        if (valid && ranges <= max_ranges) {
+        if (valid && ranges <= maxRanges) {
             best = std::max(best, kept);
             any = true;
         }
@@ -90,7 +90,7 @@ TEST(CoverageBound, NeverBelowTheBestSplitNorBelowTheMerger) {
         }
         const std::size_t budget = 1 + rng() % n;
         CoarsenOptions options;
-        options.max_ranges = budget;
+        options.maxRanges = budget;
         std::vector<Segment> coarse;
         const bool reached = Coarsen(fine, options, coarse);
         const Coverage merged = MeasureCoverage(fine, coarse);

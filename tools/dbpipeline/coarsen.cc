@@ -100,7 +100,7 @@ bool PlanMerge(const Node& l, const Node& r, const CoarsenOptions& options, Plan
     if (!ChooseField(l, r, kCountry, true, true, plan, lost))
         return false;
     if ((cl == 0) != (cr == 0))
-        loss += (cl == 0 ? l.size : r.size) / options.invent_divisor;
+        loss += (cl == 0 ? l.size : r.size) / options.inventDivisor;
     if (!ChooseField(l, r, kProvince, true, true, plan, lost))
         return false;
     loss += lost * options.weight[kProvince];
@@ -199,7 +199,7 @@ bool Coarsen(const std::vector<Segment>& segments, const CoarsenOptions& options
         offer(static_cast<std::int32_t>(i));
 
     std::size_t alive = n;
-    while (alive > options.max_ranges && !queue.empty()) {
+    while (alive > options.maxRanges && !queue.empty()) {
         const Candidate c = queue.top();
         queue.pop();
         Node& l = nodes[c.left];
@@ -249,7 +249,7 @@ bool Coarsen(const std::vector<Segment>& segments, const CoarsenOptions& options
         s.special = node.special;
         coarse.push_back(s);
     }
-    return alive <= options.max_ranges;
+    return alive <= options.maxRanges;
 }
 
 Coverage MeasureCoverage(const std::vector<Segment>& fine, const std::vector<Segment>& coarse,
@@ -266,7 +266,7 @@ Coverage MeasureCoverage(const std::vector<Segment>& fine, const std::vector<Seg
         for (int f = 0; f < kFieldCount; ++f) {
             if (s.value[f] == 0)
                 continue;
-            coverage.with_value[f] += size;
+            coverage.withValue[f] += size;
             if (j < coarse.size() && coarse[j].start <= s.start && coarse[j].value[f] == s.value[f])
                 coverage.kept[f] += size;
         }

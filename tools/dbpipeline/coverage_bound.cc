@@ -59,7 +59,7 @@ Best Solve(const std::vector<Unit>& units, std::uint32_t value_count, double pri
 
 }  // namespace
 
-double CoverageUpperBound(const std::vector<Segment>& fine, int field, std::size_t max_ranges) {
+double CoverageUpperBound(const std::vector<Segment>& fine, int field, std::size_t maxRanges) {
     std::vector<Unit> units;
     std::uint32_t value_count = 0;
     double total = 0;
@@ -106,9 +106,9 @@ double CoverageUpperBound(const std::vector<Segment>& fine, int field, std::size
     close_stretch();
     if (total == 0)
         return 100.0;
-    if (forced >= max_ranges)
+    if (forced >= maxRanges)
         return 100.0 * fixed / total;
-    const double budget = static_cast<double>(max_ranges - forced);
+    const double budget = static_cast<double>(maxRanges - forced);
 
     // For every price, best.value + price * budget bounds the kept addresses. The best price is
     // where the optimum's range count crosses the budget; bisect for it on a log scale.

@@ -129,9 +129,8 @@ std::string KnownProviderName(std::string_view organisation, bool in_mainland) {
 }
 
 bool IsChineseCarrier(std::string_view provider) {
-    static constexpr std::array<std::string_view, 6> kCarriers = {"电信",   "联通", "移动",
-                                                                  "教育网", "铁通", "广电"};
-    return std::find(kCarriers.begin(), kCarriers.end(), provider) != kCarriers.end();
+    return std::find(kChineseCarriers.begin(), kChineseCarriers.end(), provider) !=
+           kChineseCarriers.end();
 }
 
 const std::vector<SpecialRange>& SpecialRanges() {
