@@ -15,7 +15,7 @@ bool SplitCsv(const std::string& line, std::vector<std::string>& fields) {
     fields.clear();
     std::string field;
     bool quoted = false;
-    bool at_start = true;
+    bool atStart = true;
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
         if (quoted) {
@@ -29,20 +29,21 @@ bool SplitCsv(const std::string& line, std::vector<std::string>& fields) {
             } else {
                 field += c;
             }
-        } else if (c == '"' && at_start) {
+        } else if (c == '"' && atStart) {
             quoted = true;
-            at_start = false;
+            atStart = false;
         } else if (c == ',') {
             fields.push_back(std::move(field));
             field.clear();
-            at_start = true;
+            atStart = true;
         } else {
             field += c;
-            at_start = false;
+            atStart = false;
         }
     }
-    if (quoted)
+    if (quoted) {
         return false;
+    }
     fields.push_back(std::move(field));
     return true;
 }
@@ -59,17 +60,19 @@ bool ReadAsnCsv(std::istream& in, std::vector<AsnRange>& ranges, std::string& er
     ranges.clear();
     std::string line;
     std::vector<std::string> fields;
-    std::size_t line_number = 0;
+    std::size_t lineNumber = 0;
     while (std::getline(in, line)) {
-        ++line_number;
-        if (!line.empty() && line.back() == '\r')
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r') {
             line.pop_back();
-        if (line.empty())
+        }
+        if (line.empty()) {
             continue;
+        }
         AsnRange range;
         if (!SplitCsv(line, fields) || fields.size() < 4 || !ParseAddress(fields[0], range.start) ||
             !ParseAddress(fields[1], range.end) || range.start > range.end) {
-            error = "line " + std::to_string(line_number) + ": not start,end,asn,organisation";
+            error = "line " + std::to_string(lineNumber) + ": not start,end,asn,organisation";
             return false;
         }
         range.organisation = std::move(fields[3]);
@@ -82,8 +85,9 @@ bool ReadAsnCsv(std::istream& in, std::vector<AsnRange>& ranges, std::string& er
     clipped.reserve(ranges.size());
     for (auto& range : ranges) {
         if (!clipped.empty() && range.start <= clipped.back().end) {
-            if (range.end <= clipped.back().end)
+            if (range.end <= clipped.back().end) {
                 continue;
+            }
             range.start = clipped.back().end + 1;
         }
         clipped.push_back(std::move(range));

@@ -24,7 +24,7 @@ bool IsMunicipality(std::string_view province);
 // "教育网", "铁通", "广电", "阿里云", "腾讯云", "华为云", "百度云" ...; empty when the organisation
 // is none of them. Broadcasting networks are recognised only when in_mainland is set, since
 // the word alone names many foreign television companies.
-std::string KnownProviderName(std::string_view organisation, bool in_mainland);
+std::string KnownProviderName(std::string_view organisation, bool inMainland);
 
 // The basic carriers of China, by the names KnownProviderName gives them: their blocks keep
 // their values exactly.
