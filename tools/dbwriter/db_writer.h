@@ -71,9 +71,6 @@ bool WriteDatabase(const std::vector<Range>& ranges, const BuildOptions& options
 bool WriteImage(const std::vector<std::uint8_t>& image, const std::string& path,
                 std::string& error);
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no truncated sequence.
-bool IsValidUtf8(std::string_view text);
-
 // Parses an address written dotted (four decimal parts 0..255) or as one decimal number up to
 // 4294967295. Surrounding spaces and tabs are ignored; anything else fails.
 std::optional<std::uint32_t> ParseAddress(std::string_view text);
