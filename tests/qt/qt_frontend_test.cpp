@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolTip>
 #include <atomic>
 #include <fstream>
 #include <thread>
@@ -27,6 +28,7 @@
 #include "ui/qt/help_viewer.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/result_list_model.h"
+#include "ui/qt/result_list_view.h"
 #include "ui/resources/resource_ids.h"
 
 namespace quorvane {
@@ -196,6 +198,47 @@ TEST(QtResultListTest, ImportShowsAddressesAndEmptyResultsAndKeepsColumnWidths) 
     EXPECT_EQ(h.window.List()->horizontalHeader()->sectionSize(0), 150);
     EXPECT_EQ(h.window.List()->horizontalHeader()->sectionSize(1), 130);
     EXPECT_TRUE(h.window.messages.empty());
+}
+
+TEST(QtResultListTest, LastColumnTakesTheGrowthLongCellsTellTheirTextHomeAndEndJump) {
+    QTemporaryDir dir;
+    FrontendHarness h;
+    std::vector<std::string> lines(50, "1.2.3.4");
+    lines[0] = std::string(80, 'x');
+    h.window.openPath = WriteLines(dir, "in.txt", lines);
+    ASSERT_TRUE(h.frame->OnCommand(ID_CMD_IMPORT));
+    h.window.PlaceAndShow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&h.window));
+    CResultListView* list = h.window.List();
+    QHeaderView* header = list->horizontalHeader();
+    const int widths[] = {150, 100, 100, 100, 100};
+    for (int c = 0; c < 5; ++c) {
+        EXPECT_EQ(header->sectionSize(c), widths[c]) << c;
+    }
+    h.window.resize(h.window.width() + 200, h.window.height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(header->sectionSize(4), 300);
+    EXPECT_EQ(header->sectionSize(3), 100);
+    h.window.resize(h.window.width() - 200, h.window.height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(header->sectionSize(4), 100);
+
+    const QModelIndex longCell = h.window.Model()->index(0, 0);
+    EXPECT_TRUE(list->IsElided(longCell));
+    EXPECT_FALSE(list->IsElided(h.window.Model()->index(1, 0)));
+    const QPoint at = list->visualRect(longCell).center();
+    QHelpEvent tip(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(list->viewport(), &tip);
+    EXPECT_EQ(QToolTip::text(), QString::fromStdString(lines[0]));
+
+    list->setFocus();
+    list->setCurrentIndex(h.window.Model()->index(10, 2));
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(list->currentIndex(), h.window.Model()->index(49, 2));
+    QTest::keyClick(list, Qt::Key_Home);
+    EXPECT_EQ(list->currentIndex(), h.window.Model()->index(0, 2));
+    QToolTip::hideText();
+    h.window.hide();
 }
 
 TEST(QtResultListTest, RepaintAsksOnlyForVisibleCellsWhateverTheRowCount) {
