@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -27,6 +28,7 @@
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/help_viewer.h"
 #include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_translations.h"
 #include "ui/qt/result_list_model.h"
 #include "ui/qt/result_list_view.h"
 #include "ui/resources/resource_ids.h"
@@ -123,6 +125,25 @@ TEST(QtMenuTest, AboutOpensFromTheMenuByKeyboardAndByMouse) {
     QTest::mouseClick(help, Qt::LeftButton, {}, help->actionGeometry(about).center());
     EXPECT_EQ(opened, 2);
     h.window.hide();
+}
+
+TEST(QtLocaleTest, FileDialogsNameTypesAndDatesInChinese) {
+    // The tool's own start-up (test main) set the locales; its translations are loaded here.
+    InstallChineseTranslations(*qApp);
+    EXPECT_EQ(QLocale().name(), QStringLiteral("zh_CN"));
+    EXPECT_EQ(QLocale::system().name(), QStringLiteral("zh_CN"));
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    auto dialog = MakeFileDialog(nullptr, false, false);
+    dialog->setDirectory(dir.path());
+    auto* model = dialog->findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    const QModelIndex sub = model->index(dir.filePath(QStringLiteral("sub")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model->data(sub.siblingAtColumn(3)).isNull(); }));
+    EXPECT_EQ(model->data(sub.siblingAtColumn(2)).toString(), Q(u"文件夹"));
+    const QDateTime modified = QFileInfo(dir.filePath(QStringLiteral("sub"))).lastModified();
+    EXPECT_EQ(model->data(sub.siblingAtColumn(3)).toString(),
+              QLocale(QLocale::Chinese, QLocale::China).toString(modified, QLocale::ShortFormat));
 }
 
 // ---- Result list model and view ---------------------------------------------------------------

@@ -12,7 +12,6 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
-#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -22,6 +21,7 @@
 #include "files/app_directory.h"
 #include "tools/dbwriter/db_writer.h"
 #include "ui/main_frame.h"
+#include "ui/qt/qt_locale.h"
 #include "ui/qt/qt_main_window.h"
 #include "ui/qt/qt_translations.h"
 #include "ui/qt/result_list_model.h"
@@ -110,8 +110,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    quorvane::CToolLocale locale;
     QApplication app(argc, argv);
-    std::setlocale(LC_ALL, "");
+    locale.ApplicationCreated();
     quorvane::InstallChineseTranslations(app);
     const bool withFrame = argc > 1 && std::strcmp(argv[1], "--frame") == 0;
     if (withFrame) {

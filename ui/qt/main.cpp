@@ -1,20 +1,22 @@
 // The desktop tool: one window over the frame logic. It reads no command line options and no
 // environment of its own.
 #include <QApplication>
-#include <clocale>
 
 #include "batch/database_path.h"
 #include "files/app_directory.h"
 #include "ui/main_frame.h"
 #include "ui/qt/qt_app_icon.h"
+#include "ui/qt/qt_locale.h"
 #include "ui/qt/qt_main_window.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_translations.h"
 
 int main(int argc, char** argv) {
+    // Chinese for everything Qt formats; address lists in the narrow character set are still read
+    // through the user's locale.
+    quorvane::CToolLocale locale;
     QApplication app(argc, argv);
-    // Address lists in the narrow character set are read through the user's locale.
-    std::setlocale(LC_ALL, "");
+    locale.ApplicationCreated();
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     QApplication::setOrganizationName(QStringLiteral("Velbrin"));
     QApplication::setWindowIcon(quorvane::AppIcon());
