@@ -114,13 +114,19 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     locale.ApplicationCreated();
     quorvane::InstallChineseTranslations(app);
+    constexpr char kUsage[] = "usage: quorvane-screenshot [--frame] OUT.png [DATABASE]\n";
     const bool withFrame = argc > 1 && std::strcmp(argv[1], "--frame") == 0;
     if (withFrame) {
         --argc;
         ++argv;
     }
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: quorvane-screenshot [--frame] OUT.png [DATABASE]\n");
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    // An option it does not know is not a file name to write to.
+    if (argc < 2 || argc > 3 || argv[1][0] == '-' || (argc == 3 && argv[2][0] == '-')) {
+        std::fputs(kUsage, stderr);
         return 2;
     }
     QTemporaryDir work;
