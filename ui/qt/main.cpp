@@ -4,6 +4,7 @@
 #include <clocale>
 
 #include "batch/lookup_run.h"
+#include "files/removal_on_signal.h"
 #include "files/text_file.h"
 #include "ui/main_frame.h"
 #include "ui/qt/qt_dialogs.h"
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Address lists in the narrow character set are read through the user's locale.
     std::setlocale(LC_ALL, "");
+    // A kill during an export leaves the previous file and no temporary one beside it.
+    quorvane::RemovePendingFileOnSignal();
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     QApplication::setOrganizationName(QStringLiteral("Velbrin"));
     QApplication::setWindowIcon(quorvane::AppIcon());
