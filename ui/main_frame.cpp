@@ -7,6 +7,7 @@
 
 #include "batch/address_list.h"
 #include "batch/database_file.h"
+#include "batch/database_path.h"
 #include "batch/lookup_run.h"
 #include "ui/messages.h"
 #include "ui/resources/resource_ids.h"

@@ -20,6 +20,7 @@
 #include "batch/thread_group.h"
 #include "files/conversions.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/temp_database.h"
 #include "tools/dbwriter/synthetic_ranges.h"
 
 #ifndef QUORVANE_BATCH_EXE
@@ -31,7 +32,7 @@ namespace {
 
 using dbwriter::MakeSyntheticRanges;
 using dbwriter::Range;
-using dbwriter::TempDatabase;
+using test::TempDatabase;
 
 class BatchCommandTest : public ::testing::Test {
   protected:
