@@ -184,18 +184,18 @@ TEST_F(BatchCommandTest, ExitCodes) {
     EXPECT_EQ(Read(out), "1.2.3.4,A,B,C,D\r\n");
 
     // A device is no list: /dev/zero would grow until memory ran out.
-    EXPECT_EQ(Run({"--db", db.path(), "/dev/zero", out}), 4);
+    EXPECT_EQ(Run({"--db", db.Path(), "/dev/zero", out}), 4);
     // A name whose bytes are no UTF-8 would reach the file system as another name.
-    EXPECT_EQ(Run({"--db", db.path(), in, m_dir + "/bad\xFF\xFEname.txt"}), 5);
+    EXPECT_EQ(Run({"--db", db.Path(), in, m_dir + "/bad\xFF\xFEname.txt"}), 5);
     EXPECT_EQ(m_stdout, "");
-    EXPECT_EQ(Run({"--db", db.path(), in + "\xFF", out}), 4);
+    EXPECT_EQ(Run({"--db", db.Path(), in + "\xFF", out}), 4);
 }
 
 // Each of these would have run to "导出成功!" with empty fields, hung, or loaded gigabytes.
 TEST_F(BatchCommandTest, RefusesWhatIsNoDatabase) {
     TempDatabase db(MakeSyntheticRanges(2000, 7));
-    ASSERT_TRUE(db.ok()) << db.error();
-    const std::string image = Read(db.path());
+    ASSERT_TRUE(db.Ok()) << db.Error();
+    const std::string image = Read(db.Path());
     const std::string in = Write("in.txt", "1.2.3.4\n");
     const std::string out = Path("out.txt");
 
@@ -227,21 +227,21 @@ TEST_F(BatchCommandTest, RefusesWhatIsNoDatabase) {
         EXPECT_NE(m_stderr.find(bad), std::string::npos) << "names the file: " << m_stderr;
         EXPECT_NE(access(out.c_str(), F_OK), 0);
     }
-    EXPECT_EQ(Run({"--db", db.path(), in, out}), 0) << m_stderr;
+    EXPECT_EQ(Run({"--db", db.Path(), in, out}), 0) << m_stderr;
 }
 
 // The export reaches the target only whole: until then the previous file stays, and a pipe is
 // written directly rather than replaced.
 TEST_F(BatchCommandTest, OutputIsReplacedWholeOrWrittenToAPipe) {
     TempDatabase db({Range{0, 0xFFFFFFFFu, "Cloudflare, Inc.|0|B,b|C|D"}});
-    ASSERT_TRUE(db.ok()) << db.error();
+    ASSERT_TRUE(db.Ok()) << db.Error();
     const std::string in = Write("in.txt", "1.2.3.4\nhello\n");
     const std::string fifo = Path("out.pipe");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     const std::string copy = Path("copy.txt");
     const std::string reader = "cat '" + fifo + "' >'" + copy + "' &";
     ASSERT_EQ(std::system(reader.c_str()), 0);
-    ASSERT_EQ(Run({"--db", db.path(), in, fifo}), 0) << m_stderr;
+    ASSERT_EQ(Run({"--db", db.Path(), in, fifo}), 0) << m_stderr;
     for (int i = 0; i < 100 && Read(copy).size() < 40; ++i) {
         usleep(50000);
     }
@@ -260,7 +260,7 @@ TEST_F(BatchCommandTest, OutputIsReplacedWholeOrWrittenToAPipe) {
     }
     const std::string big = Write("big.txt", many);
     const std::string out = Write("out.txt", "previous\r\n");
-    const std::string killer = "timeout -s TERM 0.3 '" QUORVANE_BATCH_EXE "' --db '" + db.path() +
+    const std::string killer = "timeout -s TERM 0.3 '" QUORVANE_BATCH_EXE "' --db '" + db.Path() +
                                "' '" + big + "' '" + out + "' >/dev/null 2>&1";
     const int status = std::system(killer.c_str());
     const std::string after = Read(out);

@@ -136,7 +136,7 @@ TEST_F(CommandsTest, DbcheckListsViolations) {
 
     // Reported, not aborted on (a directory) or read for ever (/dev/zero, a pipe).
     ASSERT_EQ(mkfifo(Path("pipe.db").c_str(), 0600), 0);
-    for (const std::string& path : {dir_.string(), std::string("/dev/zero"), Path("pipe.db")}) {
+    for (const std::string& path : {m_dir.string(), std::string("/dev/zero"), Path("pipe.db")}) {
         outcome = Run("timeout 60 " + kCheck + " '" + path + "'");
         EXPECT_EQ(outcome.exitCode, 1) << path;
         EXPECT_NE(outcome.err.find("not a regular file"), std::string::npos) << outcome.err;
