@@ -93,7 +93,8 @@ class CAddressTable {
     void RequestStop();
     // The run's finished notification: stop flag set, run no longer active.
     void EndRun();
-    // True from BeginRun until Stop or EndRun; workers test it after each index they take.
+    // False from BeginRun until RequestStop or EndRun, true otherwise (also before the first
+    // run); workers test it after each index they take.
     bool IsStopped() const;
     // True from BeginRun until EndRun: while true the number of rows must not change.
     bool IsRunActive() const;
