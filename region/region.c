@@ -16,11 +16,7 @@
 
 #include "region_format.h"
 
-enum {
-    kHeaderArrayBytes = 8192,
-    kDiskRecordBuffer = 256,
-    kStretchBuffer = 8192
-};
+enum { kHeaderArrayBytes = 8192, kDiskRecordBuffer = 256, kStretchBuffer = 8192 };
 
 /* The handle record has no field for the size of the file image, yet every memory search needs
  * it to keep its reads inside the image. The image is therefore allocated with a hidden prefix of

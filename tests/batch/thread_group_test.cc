@@ -46,7 +46,7 @@ class Notifications {
                 std::lock_guard<std::mutex> guard(m_lock);
                 ++m_finished;
                 // Started must have come first, on the launching thread.
-                m_order_ok = m_order_ok && started.load() >= m_finished;
+                m_orderOk = m_orderOk && started.load() >= m_finished;
                 m_changed.notify_all();
             }
         };
@@ -55,13 +55,13 @@ class Notifications {
         std::unique_lock<std::mutex> guard(m_lock);
         m_changed.wait(guard, [&] { return m_finished >= count; });
     }
-    int finished() {
+    int FinishedCount() {
         std::lock_guard<std::mutex> guard(m_lock);
         return m_finished;
     }
-    bool order_ok() {
+    bool OrderOk() {
         std::lock_guard<std::mutex> guard(m_lock);
-        return m_order_ok;
+        return m_orderOk;
     }
 
     std::atomic<int> started{0};
@@ -70,7 +70,7 @@ class Notifications {
     std::mutex m_lock;
     std::condition_variable m_changed;
     int m_finished = 0;
-    bool m_order_ok = true;
+    bool m_orderOk = true;
 };
 
 // Waits, without depending on timing for the outcome, until predicate holds; gives up after a
@@ -105,8 +105,8 @@ TEST(ThreadGroupTest, InstantWorkStillNotifiesOnceEach) {
     group.WaitForWaiters();
     EXPECT_EQ(runs.load(), 3);
     EXPECT_EQ(ids.size(), 3u);
-    EXPECT_EQ(notes.finished(), 1);
-    EXPECT_TRUE(notes.order_ok());
+    EXPECT_EQ(notes.FinishedCount(), 1);
+    EXPECT_TRUE(notes.OrderOk());
 }
 
 TEST(ThreadGroupTest, SecondJoinReturnsAtOnceWithoutNotifying) {
@@ -118,11 +118,11 @@ TEST(ThreadGroupTest, SecondJoinReturnsAtOnceWithoutNotifying) {
     group.StartJoinWaiter();
     // Two of the three waiters find the mark taken and end while the workers still block.
     EXPECT_TRUE(EventuallyTrue([&] { return group.RunningWaiters() == 1; }));
-    EXPECT_EQ(notes.finished(), 0);
+    EXPECT_EQ(notes.FinishedCount(), 0);
     release.Open();
     notes.WaitFinished(1);
     group.WaitForWaiters();
-    EXPECT_EQ(notes.finished(), 1);
+    EXPECT_EQ(notes.FinishedCount(), 1);
     EXPECT_EQ(group.RunningWaiters(), 0u);
 }
 
@@ -137,8 +137,8 @@ TEST(ThreadGroupTest, LaunchesInARowEachNotifyOnce) {
         EXPECT_EQ(notes.started.load(), launch);
     }
     group.WaitForWaiters();
-    EXPECT_EQ(notes.finished(), 3);
-    EXPECT_TRUE(notes.order_ok());
+    EXPECT_EQ(notes.FinishedCount(), 3);
+    EXPECT_TRUE(notes.OrderOk());
 }
 
 // A new launch may begin inside the previous finished notification (the frame re-enables Start
@@ -162,7 +162,7 @@ TEST(ThreadGroupTest, RelaunchWhileFinishedNotificationRuns) {
     second.WaitFinished(1);
     group.WaitForWaiters();
     EXPECT_EQ(firstFinished.load(), 1);
-    EXPECT_EQ(second.finished(), 1);
+    EXPECT_EQ(second.FinishedCount(), 1);
 }
 
 // Stop's waiter of launch 1 that runs only after launch 2 began must not take launch 2's join.
@@ -186,14 +186,14 @@ TEST(ThreadGroupTest, LateJoinNeverWaitsOnALaterLaunch) {
     releaseLateWaiter.Open();
     EXPECT_TRUE(EventuallyTrue([&] { return group.RunningWaiters() == 1; }))
         << "the late waiter is waiting on launch 2's threads";
-    EXPECT_EQ(first.finished(), 1);
-    EXPECT_EQ(second.finished(), 0);
+    EXPECT_EQ(first.FinishedCount(), 1);
+    EXPECT_EQ(second.FinishedCount(), 0);
 
     releaseSecond.Open();
     second.WaitFinished(1);
     group.WaitForWaiters();
-    EXPECT_EQ(first.finished(), 1);
-    EXPECT_EQ(second.finished(), 1);
+    EXPECT_EQ(first.FinishedCount(), 1);
+    EXPECT_EQ(second.FinishedCount(), 1);
 }
 
 // Creations 1..3 are the workers, 4 is the waiter; each failure rolls the launch back.
@@ -226,7 +226,7 @@ TEST(ThreadGroupTest, CreationFailureRollsBack) {
         EXPECT_EQ(group.RunningWaiters(), 0u);
         group.StartJoinWaiter();  // nothing to join: no waiter, no notification
         group.WaitForWaiters();
-        EXPECT_EQ(notes.finished(), 0);
+        EXPECT_EQ(notes.FinishedCount(), 0);
 
         // The group is usable again afterwards.
         stop = true;

@@ -340,7 +340,7 @@ TEST(QtWindowPortTest, PostedCallsRunOnTheWindowThreadInOrder) {
 TEST(QtWindowPortTest, CloseGoesThroughTheFrameAndDestroysTheWindow) {
     FrontendHarness h;
     h.window.PlaceAndShow();
-    QSignalSpy destroyed(&h.window, &CQtMainWindow::windowDestroyed);
+    QSignalSpy destroyed(&h.window, &CQtMainWindow::WindowDestroyed);
     EXPECT_TRUE(h.window.close());
     EXPECT_TRUE(h.window.IsDestroyed());
     EXPECT_FALSE(h.window.isVisible());
@@ -350,7 +350,7 @@ TEST(QtWindowPortTest, CloseGoesThroughTheFrameAndDestroysTheWindow) {
 TEST(QtWindowPortTest, ExitCommandClosesTheWindow) {
     FrontendHarness h;
     h.window.PlaceAndShow();
-    QSignalSpy destroyed(&h.window, &CQtMainWindow::windowDestroyed);
+    QSignalSpy destroyed(&h.window, &CQtMainWindow::WindowDestroyed);
     h.window.Action(ID_CMD_EXIT)->trigger();
     EXPECT_TRUE(h.window.IsDestroyed());
     EXPECT_FALSE(h.window.isVisible());

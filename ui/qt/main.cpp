@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     {
         quorvane::CMainFrame frame(window, quorvane::DefaultDatabasePath(), helpPage);
         window.AttachFrame(&frame);
-        QObject::connect(&window, &quorvane::CQtMainWindow::windowDestroyed, &app,
+        QObject::connect(&window, &quorvane::CQtMainWindow::WindowDestroyed, &app,
                          &QCoreApplication::quit, Qt::QueuedConnection);
         frame.OnCreate();
         window.PlaceAndShow();

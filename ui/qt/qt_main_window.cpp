@@ -327,7 +327,7 @@ void CQtMainWindow::DestroyWindow() {
     if (!m_inCloseEvent) {
         close();  // closeEvent grants it: the window is destroyed
     }
-    emit windowDestroyed();
+    emit WindowDestroyed();
 }
 
 void CQtMainWindow::closeEvent(QCloseEvent* event) {

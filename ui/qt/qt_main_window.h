@@ -72,7 +72,7 @@ class CQtMainWindow : public QMainWindow, public IWindowPort {
 
   signals:
     // The window was destroyed by DestroyWindow; the application ends.
-    void windowDestroyed();
+    void WindowDestroyed();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
