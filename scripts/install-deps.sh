@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   dpkg-dev                         # dpkg-shlibdeps: the Depends of the .deb that cpack makes
   clang libclang-rt-dev            # libFuzzer and the sanitizer runtimes
+  clang-format clang-tidy          # scripts/check-style.sh
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   qt6-svg-dev                      # renders the SVG icon source

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the full build with CTest (the PostgreSQL extension against a
-# server of its own among them), the core again under ASan+UBSan and
+# server of its own among them), the style check, the core again under ASan+UBSan and
 # under TSan, a short fuzz run, and a program that loads the installed engine library.
 # Usage: scripts/run-tests.sh   (from anywhere; needs scripts/install-deps.sh to have run)
 set -euo pipefail
@@ -22,6 +22,9 @@ cmake --preset default >/dev/null
 cmake --build --preset default -j "$jobs"
 step "default tests"
 run_ctest default 2>&1
+
+step "style: clang-format and clang-tidy naming"
+scripts/check-style.sh build/default
 
 step "ASan + UBSan build and tests"
 cmake --preset asan >/dev/null
