@@ -9,6 +9,7 @@
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "batch/address_list.h"
@@ -162,22 +163,18 @@ int Run(int argc, char** argv) {
         return kExitNoDatabase;
     }
 
-    std::vector<std::u16string> lines;
-    if (!ReadAddressList(options.files[0], lines)) {
+    CAddressBlock addresses;
+    if (!ReadAddressList(options.files[0], addresses)) {
         PrintLine(stderr, u"无法读取文件! " + options.files[0]);
         return kExitUnreadableInput;
     }
-    if (lines.empty()) {
+    if (addresses.Count() == 0) {
         PrintLine(stderr, u"请导入IP地址!");
         return kExitEmptyInput;
     }
 
     CAddressTable table;
-    for (std::u16string& line : lines) {
-        table.AppendRow(AddressRow{std::move(line), {}, {}, {}, {}});
-    }
-    lines.clear();
-    lines.shrink_to_fit();
+    table.AppendAddresses(std::move(addresses));
 
     CRunMonitor monitor;
     bool started = false;

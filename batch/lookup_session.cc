@@ -35,19 +35,13 @@ std::size_t SplitFields(std::basic_string_view<Char> text,
 }
 
 // A field of the row: the text exactly "0" stands for "nothing known".
-void AssignField(std::u16string& field, std::string_view utf8) {
-    if (utf8 == "0") {
-        field.clear();
-    } else if (!utf8.empty()) {
-        field = Utf8ToWide(utf8);
-    } else {
-        field.clear();
-    }
+std::u16string FieldText(std::string_view utf8) {
+    return utf8 == "0" ? std::u16string() : Utf8ToWide(utf8);
 }
 
 // Addresses are nearly always plain ASCII, which every narrow character set in use keeps
 // unchanged; only other text goes through the conversion.
-void AddressToNarrow(const std::u16string& address, std::string& narrow) {
+void AddressToNarrow(std::u16string_view address, std::string& narrow) {
     narrow.clear();
     for (char16_t c : address) {
         if (c >= 0x80) {
@@ -63,7 +57,16 @@ void AddressToNarrow(const std::u16string& address, std::string& narrow) {
 
 }  // namespace
 
-CLookupSession::CLookupSession(std::u16string_view dbPath) {
+CLookupSession::CLookupSession(std::u16string_view dbPath)
+    : m_ownStore(std::make_unique<CResultStore>()), m_store(*m_ownStore) {
+    Open(dbPath);
+}
+
+CLookupSession::CLookupSession(std::u16string_view dbPath, CResultStore& store) : m_store(store) {
+    Open(dbPath);
+}
+
+void CLookupSession::Open(std::u16string_view dbPath) {
     // Paths reach the system as UTF-8, as the text file and the existence check pass them, so
     // the file that Start found is the file that is opened.
     const std::string path = WideToUtf8(dbPath);
@@ -76,25 +79,47 @@ CLookupSession::~CLookupSession() {
 }
 
 void CLookupSession::Lookup(AddressRow& row) {
-    region_result result;
-    std::memset(&result, 0, sizeof(result));
-    // A dotted address fits the string's inline buffer, so this allocates nothing.
-    std::string narrow;
-    AddressToNarrow(row.address, narrow);
-    ip2region_memory_search(&m_handle, ip2long(narrow.c_str()), &result);
-    result.region_text[sizeof(result.region_text) - 1] = '\0';
+    const ResultTexts* record = Resolve(std::u16string_view(row.address));
+    row.country = record != nullptr ? record->country : std::u16string();
+    row.province = record != nullptr ? record->province : std::u16string();
+    row.city = record != nullptr ? record->city : std::u16string();
+    row.provider = record != nullptr ? record->provider : std::u16string();
+}
 
+const ResultTexts* CLookupSession::Resolve(std::string_view asciiAddress) {
+    m_narrow.assign(asciiAddress);
+    return ResolveNarrow(m_narrow.c_str());
+}
+
+const ResultTexts* CLookupSession::Resolve(std::u16string_view address) {
+    AddressToNarrow(address, m_narrow);
+    return ResolveNarrow(m_narrow.c_str());
+}
+
+const ResultTexts* CLookupSession::ResolveNarrow(const char* narrow) {
+    region_result result;
+    result.region_text[0] = '\0';  // a miss leaves the result as it is: an empty text
+    ip2region_memory_search(&m_handle, ip2long(narrow), &result);
+    result.region_text[sizeof(result.region_text) - 1] = '\0';
+    return RecordFor(std::string_view(result.region_text));
+}
+
+const ResultTexts* CLookupSession::RecordFor(std::string_view regionText) {
+    const ResultTexts* record = nullptr;
+    if (m_cache.Find(regionText, &record)) {
+        return record;
+    }
     // Splitting the UTF-8 text and decoding only the fields shown gives the same texts as
     // decoding first, without a temporary copy of the whole text.
     std::array<std::string_view, 5> fields;
-    const std::size_t count = SplitFields(std::string_view(result.region_text), fields);
+    const std::size_t count = SplitFields(regionText, fields);
     // Element k of the split exists when k <= count + 1 (the closing empty element); a field
     // whose element is missing is emptied too, so nothing of an earlier run survives.
     auto element = [&](std::size_t k) { return k <= count ? fields[k - 1] : std::string_view(); };
-    AssignField(row.country, element(1));
-    AssignField(row.province, element(3));
-    AssignField(row.city, element(4));
-    AssignField(row.provider, element(5));
+    record = m_store.Intern(FieldText(element(1)), FieldText(element(3)), FieldText(element(4)),
+                            FieldText(element(5)));
+    m_cache.Insert(regionText, record);
+    return record;
 }
 
 std::vector<std::u16string> SplitRegionText(std::u16string_view text) {

@@ -140,8 +140,8 @@ void CMainFrame::OnImport() {
     }
     // Read everything before touching a row: a file that cannot be read leaves the table as it
     // was, even after a Yes.
-    std::vector<std::u16string> lines;
-    if (!ReadAddressList(*path, lines)) {
+    CAddressBlock addresses;
+    if (!ReadAddressList(*path, addresses)) {
         ShowMessage(messages::kImportUnreadable);
         return;
     }
@@ -149,11 +149,7 @@ void CMainFrame::OnImport() {
         m_window.SetListItemCount(0);
         m_table.ClearRows();
     }
-    for (std::u16string& line : lines) {
-        AddressRow row;
-        row.address = std::move(line);
-        m_table.AppendRow(std::move(row));
-    }
+    m_table.AppendAddresses(std::move(addresses));
     m_window.SetListItemCount(m_table.GetRowCount());
 }
 
