@@ -1,13 +1,9 @@
 #include "batch/lookup_run.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <utility>
 
 #include "batch/lookup_session.h"
-#include "files/conversions.h"
-#include "files/text_file.h"
 
 namespace quorvane {
 
@@ -16,19 +12,6 @@ namespace {
 constexpr std::uint32_t kMaxRowBlock = 256;
 
 }  // namespace
-
-std::u16string DefaultDatabasePath() {
-    return GetAppDirectory() + u"ip2region.db";
-}
-
-bool DatabaseFileExists(std::u16string_view path) {
-    const std::string narrow = WideToUtf8(path);
-    if (narrow.empty()) {
-        return false;
-    }
-    struct stat info;
-    return ::stat(narrow.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
-}
 
 std::function<void()> MakeLookupWork(CAddressTable& table, std::u16string dbPath) {
     return [&table, dbPath = std::move(dbPath)] {

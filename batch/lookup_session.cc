@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 
+#include "batch/region_fields.h"
 #include "files/conversions.h"
 
 namespace quorvane {
@@ -34,9 +35,8 @@ std::size_t SplitFields(std::basic_string_view<Char> text,
     return count;
 }
 
-// A field of the row: the text exactly "0" stands for "nothing known".
-std::u16string FieldText(std::string_view utf8) {
-    return utf8 == "0" ? std::u16string() : Utf8ToWide(utf8);
+std::u16string FieldText(const QuorvaneField& text) {
+    return text.size == 0 ? std::u16string() : Utf8ToWide(std::string_view(text.data, text.size));
 }
 
 // Addresses are nearly always plain ASCII, which every narrow character set in use keeps
@@ -111,13 +111,11 @@ const ResultTexts* CLookupSession::RecordFor(std::string_view regionText) {
     }
     // Splitting the UTF-8 text and decoding only the fields shown gives the same texts as
     // decoding first, without a temporary copy of the whole text.
-    std::array<std::string_view, 5> fields;
-    const std::size_t count = SplitFields(regionText, fields);
-    // Element k of the split exists when k <= count + 1 (the closing empty element); a field
-    // whose element is missing is emptied too, so nothing of an earlier run survives.
-    auto element = [&](std::size_t k) { return k <= count ? fields[k - 1] : std::string_view(); };
-    record = m_store.Intern(FieldText(element(1)), FieldText(element(3)), FieldText(element(4)),
-                            FieldText(element(5)));
+    QuorvaneField fields[kQuorvaneFields];
+    QuorvaneRowFields(regionText.data(), regionText.size(), fields);
+    record =
+        m_store.Intern(FieldText(fields[kQuorvaneCountry]), FieldText(fields[kQuorvaneProvince]),
+                       FieldText(fields[kQuorvaneCity]), FieldText(fields[kQuorvaneProvider]));
     m_cache.Insert(regionText, record);
     return record;
 }
