@@ -106,6 +106,11 @@ class CAddressTable {
         m_rowsResolved.fetch_add(rows, std::memory_order_relaxed);
     }
 
+    // How many of the first `rows` rows (all of them when rows is larger) have all four result
+    // fields empty. Reads every one of those rows: meant for once at the end of a run, not for
+    // every repaint. Any thread; consistent with concurrent publishing row by row.
+    std::size_t CountRowsWithoutResult(std::size_t rows) const;
+
     // Owner's thread, at Start: cursor to 0, stop flag cleared, run marked active.
     void BeginRun();
     // Any thread: asks the workers to stop at their next test. The run stays active.

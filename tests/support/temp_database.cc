@@ -14,7 +14,7 @@ using dbwriter::BuildDatabase;
 
 TempDatabase::TempDatabase(const std::vector<Range>& ranges, const BuildOptions& options) {
     std::vector<std::uint8_t> image;
-    if (BuildDatabase(ranges, options, image, error_)) {
+    if (BuildDatabase(ranges, options, image, m_error)) {
         WriteImage(image);
     }
 }
@@ -30,13 +30,13 @@ TempDatabase::~TempDatabase() {
 }
 
 TempDatabase::TempDatabase(TempDatabase&& other) noexcept
-    : path_(std::exchange(other.path_, {})), error_(std::move(other.error_)) {}
+    : m_path(std::exchange(other.m_path, {})), m_error(std::move(other.m_error)) {}
 
 TempDatabase& TempDatabase::operator=(TempDatabase&& other) noexcept {
     if (this != &other) {
         Remove();
-        path_ = std::exchange(other.path_, {});
-        error_ = std::move(other.error_);
+        m_path = std::exchange(other.m_path, {});
+        m_error = std::move(other.m_error);
     }
     return *this;
 }
@@ -46,7 +46,7 @@ void TempDatabase::WriteImage(const std::vector<std::uint8_t>& image) {
     std::string name = std::string(folder && *folder ? folder : "/tmp") + "/quorvane-XXXXXX.db";
     int fd = ::mkstemps(name.data(), 3);
     if (fd < 0) {
-        error_ = "cannot create " + name + ": " + std::strerror(errno);
+        m_error = "cannot create " + name + ": " + std::strerror(errno);
         return;
     }
     std::size_t done = 0;
@@ -56,7 +56,7 @@ void TempDatabase::WriteImage(const std::vector<std::uint8_t>& image) {
             continue;
         }
         if (n <= 0) {
-            error_ = "cannot write " + name + ": " + std::strerror(errno);
+            m_error = "cannot write " + name + ": " + std::strerror(errno);
             ::close(fd);
             ::unlink(name.c_str());
             return;
@@ -64,17 +64,17 @@ void TempDatabase::WriteImage(const std::vector<std::uint8_t>& image) {
         done += static_cast<std::size_t>(n);
     }
     if (::close(fd) != 0) {
-        error_ = "cannot write " + name + ": " + std::strerror(errno);
+        m_error = "cannot write " + name + ": " + std::strerror(errno);
         ::unlink(name.c_str());
         return;
     }
-    path_ = std::move(name);
+    m_path = std::move(name);
 }
 
 void TempDatabase::Remove() {
-    if (!path_.empty()) {
-        ::unlink(path_.c_str());
-        path_.clear();
+    if (!m_path.empty()) {
+        ::unlink(m_path.c_str());
+        m_path.clear();
     }
 }
 

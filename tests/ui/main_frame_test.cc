@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <regex>
 #include <string>
 #include <vector>
 
+#include "files/conversions.h"
 #include "tests/ui/fake_window.h"
 #include "tests/ui/test_files.h"
 #include "ui/messages.h"
@@ -122,10 +124,10 @@ class FrameTest : public ::testing::Test {
     int m_files = 0;
 };
 
-TEST_F(FrameTest, CreateGraysStopAndDispatchHandlesOnlyItsCommands) {
+TEST_F(FrameTest, CreateGraysStopEnablesAboutAndDispatchHandlesOnlyItsCommands) {
     CMainFrame other(window, u"", kHelpPath);
     other.OnCreate();
-    EXPECT_EQ(window.calls, std::vector<std::string>{"menu 32778 grayed"});
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"menu 32778 grayed", "menu 104 enabled"}));
     window.calls.clear();
 
     for (int id : {0, 1, 103, 106, 128, IDC_RESULT_LIST, 32775, 32779, 32784, -1, 0x10000}) {
@@ -133,12 +135,64 @@ TEST_F(FrameTest, CreateGraysStopAndDispatchHandlesOnlyItsCommands) {
     }
     EXPECT_TRUE(window.calls.empty());
 
-    // 104 opens About even though its menu item can never be chosen; a code in the high word
-    // (an accelerator's) does not change the command.
-    EXPECT_TRUE(frame->OnCommand(ID_CMD_ABOUT));
+    // A code in the high word (an accelerator's) does not change the command.
+    EXPECT_TRUE(frame->OnCommand((1 << 16) | ID_CMD_ABOUT));
     EXPECT_TRUE(frame->OnCommand((1 << 16) | ID_CMD_HELP));
     EXPECT_EQ(window.calls,
               (std::vector<std::string>{"about", "system /opt/quorvane/help/index.html"}));
+}
+
+TEST_F(FrameTest, HelpShowsTheOwnViewerOnlyWhenTheSystemCannotOpenThePage) {
+    window.systemOpens = false;
+    frame->OnCommand(ID_CMD_HELP);
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"system /opt/quorvane/help/index.html",
+                                                      "help /opt/quorvane/help/index.html"}));
+    EXPECT_TRUE(window.messages.empty());
+}
+
+TEST_F(FrameTest, StatusBarShowsRowCountThenProgressThenWhatTheRunFound) {
+    Import({"8.8.8.8", "9.9.9.9", "garbage", "10.0.0.1"});
+    EXPECT_EQ(window.statusTexts, std::vector<std::u16string>{u"共 4 行"});
+    frame->OnCommand(ID_CMD_START);
+    EXPECT_EQ(window.statusTexts.back(), u"解析中 0 / 4");
+    PumpToIdle();
+    // 9.9.9.9 and a text that is no address find nothing; the private range has a provider.
+    const std::string end = WideToUtf8(window.statusTexts.back());
+    EXPECT_TRUE(std::regex_match(
+        end, std::regex("解析完成：有结果 2 行，无结果 2 行，用时 [0-9]+\\.[0-9] 秒")))
+        << end;
+
+    Import({"1.1.1.1"}, MessageAnswer::kNo);
+    EXPECT_EQ(window.statusTexts.back(), u"共 5 行");
+}
+
+TEST_F(FrameTest, ProgressFollowsTheTimerAndAStoppedRunCountsTheRowsItNeverReached) {
+    ImportMany(kLongTable);
+    frame->OnCommand(ID_CMD_START);
+    frame->OnTimer(IDT_REFRESH);
+    std::smatch m;
+    std::string text = WideToUtf8(window.statusTexts.back());
+    ASSERT_TRUE(std::regex_match(text, m, std::regex("解析中 ([0-9]+) / ([0-9]+)"))) << text;
+    EXPECT_LE(std::stoul(m[1]), static_cast<unsigned long>(kLongTable));
+    EXPECT_EQ(std::stoul(m[2]), static_cast<unsigned long>(kLongTable));
+
+    frame->OnCommand(ID_CMD_STOP);
+    PumpToIdle();
+    text = WideToUtf8(window.statusTexts.back());
+    // The three counts cover the table; the workers may have reached every row before the stop.
+    if (std::regex_match(
+            text, m,
+            std::regex("已结束：有结果 ([0-9]+) 行，无结果 ([0-9]+) 行，未解析 ([0-9]+) "
+                       "行，用时 [0-9]+\\.[0-9] 秒"))) {
+        EXPECT_EQ(std::stoul(m[1]) + std::stoul(m[2]) + std::stoul(m[3]),
+                  static_cast<unsigned long>(kLongTable));
+        EXPECT_GT(std::stoul(m[3]), 0u);
+    } else {
+        ASSERT_TRUE(std::regex_match(
+            text, m, std::regex("解析完成：有结果 ([0-9]+) 行，无结果 ([0-9]+) 行，用时 .* 秒")))
+            << text;
+        EXPECT_EQ(std::stoul(m[1]) + std::stoul(m[2]), static_cast<unsigned long>(kLongTable));
+    }
 }
 
 TEST_F(FrameTest, CellTextsComeFromTheTableAndOutOfRangeIsEmpty) {
