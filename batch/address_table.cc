@@ -136,15 +136,10 @@ std::uint32_t CAddressTable::GetRowsHandedOut() const {
 }
 
 std::size_t CAddressTable::CountRowsWithoutResult(std::size_t rows) const {
-    const std::size_t end = std::min(rows, m_rows.size());
+    const std::size_t end = std::min(rows, m_results.size());
     std::size_t count = 0;
-    std::lock_guard<std::mutex> guard(m_resultsLock);
     for (std::size_t i = 0; i < end; ++i) {
-        const AddressRow& row = m_rows[i];
-        if (row.country.empty() && row.province.empty() && row.city.empty() &&
-            row.provider.empty()) {
-            ++count;
-        }
+        count += GetResults(i) == nullptr;  // the store keeps no record of four empty texts
     }
     return count;
 }
