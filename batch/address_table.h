@@ -117,7 +117,8 @@ class CAddressTable {
     void RequestStop();
     // The run's finished notification: stop flag set, run no longer active.
     void EndRun();
-    // True from BeginRun until Stop or EndRun; workers test it before each row they resolve.
+    // False from BeginRun until RequestStop or EndRun, true otherwise (also before the first
+    // run); workers test it before each row they resolve.
     bool IsStopped() const;
     // True from BeginRun until EndRun: while true the number of rows must not change.
     bool IsRunActive() const;

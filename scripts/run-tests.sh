@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the full build with CTest, the core again under ASan+UBSan and
+# Builds and runs every test: the full build with CTest (the PostgreSQL extension against a
+# server of its own among them), the core again under ASan+UBSan and
 # under TSan, a short fuzz run, and a program that loads the installed engine library.
 # Usage: scripts/run-tests.sh   (from anywhere; needs scripts/install-deps.sh to have run)
 set -euo pipefail

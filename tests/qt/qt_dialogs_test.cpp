@@ -21,9 +21,9 @@
 namespace quorvane {
 namespace {
 
-using testing::AnswerNextModal;
-using testing::FrontendHarness;
-using testing::UrlCatcher;
+using test::AnswerNextModal;
+using test::FrontendHarness;
+using test::UrlCatcher;
 
 QString Q(const char16_t* text) {
     return QString::fromUtf16(text);

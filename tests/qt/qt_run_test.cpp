@@ -17,7 +17,7 @@
 namespace quorvane {
 namespace {
 
-using testing::FrontendHarness;
+using test::FrontendHarness;
 
 class QtRunTest : public ::testing::Test {
   protected:

@@ -11,7 +11,7 @@
 #include <stdexcept>
 #include <system_error>
 
-namespace quorvane::testing {
+namespace quorvane::test {
 
 ScratchDir::ScratchDir(std::string_view prefix) {
     const char* tmp = std::getenv("TMPDIR");
@@ -54,4 +54,4 @@ void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
     EXPECT_FALSE(out.fail()) << "cannot write " << path;
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test

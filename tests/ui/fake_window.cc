@@ -4,7 +4,7 @@
 
 #include <utility>
 
-namespace quorvane::testing {
+namespace quorvane::test {
 
 namespace {
 
@@ -165,4 +165,4 @@ std::vector<std::u16string> FakeWindow::MessageTexts() const {
     return texts;
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test

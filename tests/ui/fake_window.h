@@ -18,7 +18,7 @@
 
 #include "ui/window_port.h"
 
-namespace quorvane::testing {
+namespace quorvane::test {
 
 class FakeWindow : public IWindowPort {
   public:
@@ -90,6 +90,6 @@ class FakeWindow : public IWindowPort {
     std::deque<std::function<void()>> m_queue;
 };
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test
 
 #endif  // QUORVANE_TESTS_UI_FAKE_WINDOW_H_

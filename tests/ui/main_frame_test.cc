@@ -18,9 +18,9 @@
 namespace quorvane {
 namespace {
 
-using testing::FakeWindow;
-using testing::ScratchDir;
-using testing::Widen;
+using test::FakeWindow;
+using test::ScratchDir;
+using test::Widen;
 
 #ifdef QUORVANE_SANITIZED
 constexpr int kLongTable = 3000;
@@ -57,7 +57,7 @@ bool SameRows(const std::vector<AddressRow>& a, const std::vector<AddressRow>& b
 class FrameTest : public ::testing::Test {
   protected:
     FrameTest() {
-        testing::MakeDatabase(dir.Path("ip2region.db"), testing::SampleRanges());
+        test::MakeDatabase(dir.Path("ip2region.db"), test::SampleRanges());
         frame = std::make_unique<CMainFrame>(window, dir.Wide("ip2region.db"), kHelpPath);
         frame->OnCreate();
         window.calls.clear();
@@ -71,7 +71,7 @@ class FrameTest : public ::testing::Test {
             bytes += line + "\r\n";
         }
         const std::string name = "list" + std::to_string(++m_files) + ".txt";
-        testing::WriteBytes(dir.Path(name), bytes);
+        test::WriteBytes(dir.Path(name), bytes);
         window.openAnswers.push_back(dir.Wide(name));
         if (frame->GetRowCount() != 0) {
             window.yesNoAnswers.push_back(answer);
@@ -290,7 +290,7 @@ TEST_F(FrameTest, StartTestsTheDatabaseBeforeTheTable) {
         FakeWindow w;
         CMainFrame f(w, c.db, kHelpPath);
         if (c.importFirst) {
-            testing::WriteBytes(dir.Path("one.txt"), "8.8.8.8\r\n");
+            test::WriteBytes(dir.Path("one.txt"), "8.8.8.8\r\n");
             w.openAnswers.push_back(dir.Wide("one.txt"));
             f.OnCommand(ID_CMD_IMPORT);
             w.calls.clear();
@@ -372,8 +372,7 @@ TEST_F(FrameTest, SecondRunStartsAtRowZeroAndOverwritesEveryResult) {
     RunToEnd();
     EXPECT_EQ(frame->Table().GetRow(1).city, u"广州市");
 
-    testing::MakeDatabase(dir.Path("ip2region.db"),
-                          testing::OneTextRanges("乙国|0|乙省|乙市|乙网"));
+    test::MakeDatabase(dir.Path("ip2region.db"), test::OneTextRanges("乙国|0|乙省|乙市|乙网"));
     RunToEnd();
     for (const AddressRow& row : Rows(*frame)) {
         EXPECT_EQ(row.country, u"乙国");
@@ -424,11 +423,11 @@ TEST_F(FrameTest, ExportChecksRunThenEmptyTableThenAsksForAFile) {
 TEST_F(FrameTest, ExportWritesExactBytesOverWhateverTheFileHeld) {
     Import({"8.8.8.8", "9.9.9.9", "a,b"});
     RunToEnd();
-    testing::WriteBytes(dir.Path("out.txt"), "\xEF\xBB\xBFold content that is much longer\r\n");
+    test::WriteBytes(dir.Path("out.txt"), "\xEF\xBB\xBFold content that is much longer\r\n");
     window.saveAnswers.push_back(dir.Wide("out.txt"));
     frame->OnCommand(ID_CMD_EXPORT);
     EXPECT_EQ(window.MessageTexts(), std::vector<std::u16string>{messages::kExportDone});
-    EXPECT_EQ(testing::ReadBytes(dir.Path("out.txt")),
+    EXPECT_EQ(test::ReadBytes(dir.Path("out.txt")),
               "8.8.8.8,美国,加利福尼亚,山景城,谷歌\r\n9.9.9.9,,,,\r\na,b,,,,\r\n");
 }
 

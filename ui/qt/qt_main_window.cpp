@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QTimerEvent>
 #include <QUrl>
+#include <algorithm>
 #include <utility>
 
 #include "ui/main_frame.h"
