@@ -12,18 +12,9 @@
 #include <stdlib.h>
 #include <string.h>
 
-enum {
-    kBoundsSize = 8,
-    kHeaderOffset = 8,
-    kHeaderBlockSize = 8192,
-    kHeaderEntrySize = 8,
-    kHeaderMaxEntries = 1024,
-    kHeaderArrayBytes = 8192,
-    kIndexEntrySize = 12,
-    kRecordHeaderSize = 4,
-    kDiskRecordBuffer = 256,
-    kStretchBuffer = 8192
-};
+#include "region_format.h"
+
+enum { kHeaderArrayBytes = 8192, kDiskRecordBuffer = 256, kStretchBuffer = 8192 };
 
 /* The handle record has no field for the size of the file image, yet every memory search needs
  * it to keep its reads inside the image. The image is therefore allocated with a hidden prefix of
@@ -54,12 +45,6 @@ typedef struct ImageInfo {
 
 /* The prefix must hold the record (C99 has no static assertion). */
 typedef char ImageInfoFitsThePrefix[sizeof(ImageInfo) <= kImagePrefix ? 1 : -1];
-
-/* The one place that decodes the file's integers: little-endian whatever the host. Compilers
- * turn this pattern into a single load on little-endian machines. */
-static inline uint32_t ReadU32(const unsigned char* p) {
-    return (uint32_t)p[0] | ((uint32_t)p[1] << 8) | ((uint32_t)p[2] << 16) | ((uint32_t)p[3] << 24);
-}
 
 static ImageInfo GetImageInfo(const unsigned char* image) {
     ImageInfo info;
@@ -281,8 +266,8 @@ static int FillFromImage(const unsigned char* image, uint64_t image_size, uint32
     if (data_pointer == 0) {
         return 0;
     }
-    uint32_t offset = data_pointer & 0x00FFFFFFu;
-    uint32_t length = data_pointer >> 24;
+    uint32_t offset = DataPointerOffset(data_pointer);
+    uint32_t length = DataPointerLength(data_pointer);
     if (length < kRecordHeaderSize || (uint64_t)offset + length > image_size) {
         return 0;
     }
@@ -355,8 +340,9 @@ static int ReadRecordFromDisk(FILE* file, const unsigned char* entry, unsigned c
     if (data_pointer == 0) {
         return 0;
     }
-    uint32_t length = data_pointer >> 24;
-    if (length < kRecordHeaderSize || !ReadAt(file, data_pointer & 0x00FFFFFFu, buffer, length)) {
+    uint32_t length = DataPointerLength(data_pointer);
+    if (length < kRecordHeaderSize ||
+        !ReadAt(file, DataPointerOffset(data_pointer), buffer, length)) {
         return 0;
     }
     FillResult(buffer, length, result);
@@ -411,7 +397,7 @@ static int LoadHeader(region_handle* handle, unsigned char* buffer) {
         return 0;
     }
     int32_t count = 0;
-    for (int i = 0; i < kHeaderMaxEntries; ++i) {
+    for (int i = 0; i < kMaxHeaderEntries; ++i) {
         const unsigned char* entry = buffer + (size_t)i * kHeaderEntrySize;
         uint32_t index_offset = ReadU32(entry + 4);
         if (index_offset == 0) {
