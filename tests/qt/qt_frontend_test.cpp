@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolTip>
 #include <atomic>
 #include <fstream>
 #include <thread>
@@ -26,7 +28,9 @@
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/help_viewer.h"
 #include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_translations.h"
 #include "ui/qt/result_list_model.h"
+#include "ui/qt/result_list_view.h"
 #include "ui/resources/resource_ids.h"
 
 namespace quorvane {
@@ -123,6 +127,25 @@ TEST(QtMenuTest, AboutOpensFromTheMenuByKeyboardAndByMouse) {
     h.window.hide();
 }
 
+TEST(QtLocaleTest, FileDialogsNameTypesAndDatesInChinese) {
+    // The tool's own start-up (test main) set the locales; its translations are loaded here.
+    InstallChineseTranslations(*qApp);
+    EXPECT_EQ(QLocale().name(), QStringLiteral("zh_CN"));
+    EXPECT_EQ(QLocale::system().name(), QStringLiteral("zh_CN"));
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    auto dialog = MakeFileDialog(nullptr, false, false);
+    dialog->setDirectory(dir.path());
+    auto* model = dialog->findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    const QModelIndex sub = model->index(dir.filePath(QStringLiteral("sub")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model->data(sub.siblingAtColumn(3)).isNull(); }));
+    EXPECT_EQ(model->data(sub.siblingAtColumn(2)).toString(), Q(u"文件夹"));
+    const QDateTime modified = QFileInfo(dir.filePath(QStringLiteral("sub"))).lastModified();
+    EXPECT_EQ(model->data(sub.siblingAtColumn(3)).toString(),
+              QLocale(QLocale::Chinese, QLocale::China).toString(modified, QLocale::ShortFormat));
+}
+
 // ---- Result list model and view ---------------------------------------------------------------
 
 // Reaches data() with indexes a view never makes (negative or past the last column).
@@ -196,6 +219,47 @@ TEST(QtResultListTest, ImportShowsAddressesAndEmptyResultsAndKeepsColumnWidths) 
     EXPECT_EQ(h.window.List()->horizontalHeader()->sectionSize(0), 150);
     EXPECT_EQ(h.window.List()->horizontalHeader()->sectionSize(1), 130);
     EXPECT_TRUE(h.window.messages.empty());
+}
+
+TEST(QtResultListTest, LastColumnTakesTheGrowthLongCellsTellTheirTextHomeAndEndJump) {
+    QTemporaryDir dir;
+    FrontendHarness h;
+    std::vector<std::string> lines(50, "1.2.3.4");
+    lines[0] = std::string(80, 'x');
+    h.window.openPath = WriteLines(dir, "in.txt", lines);
+    ASSERT_TRUE(h.frame->OnCommand(ID_CMD_IMPORT));
+    h.window.PlaceAndShow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&h.window));
+    CResultListView* list = h.window.List();
+    QHeaderView* header = list->horizontalHeader();
+    const int widths[] = {150, 100, 100, 100, 100};
+    for (int c = 0; c < 5; ++c) {
+        EXPECT_EQ(header->sectionSize(c), widths[c]) << c;
+    }
+    h.window.resize(h.window.width() + 200, h.window.height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(header->sectionSize(4), 300);
+    EXPECT_EQ(header->sectionSize(3), 100);
+    h.window.resize(h.window.width() - 200, h.window.height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(header->sectionSize(4), 100);
+
+    const QModelIndex longCell = h.window.Model()->index(0, 0);
+    EXPECT_TRUE(list->IsElided(longCell));
+    EXPECT_FALSE(list->IsElided(h.window.Model()->index(1, 0)));
+    const QPoint at = list->visualRect(longCell).center();
+    QHelpEvent tip(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(list->viewport(), &tip);
+    EXPECT_EQ(QToolTip::text(), QString::fromStdString(lines[0]));
+
+    list->setFocus();
+    list->setCurrentIndex(h.window.Model()->index(10, 2));
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(list->currentIndex(), h.window.Model()->index(49, 2));
+    QTest::keyClick(list, Qt::Key_Home);
+    EXPECT_EQ(list->currentIndex(), h.window.Model()->index(0, 2));
+    QToolTip::hideText();
+    h.window.hide();
 }
 
 TEST(QtResultListTest, RepaintAsksOnlyForVisibleCellsWhateverTheRowCount) {

@@ -273,11 +273,17 @@ int Run(const Options& options) {
 }  // namespace quorvane::dbpipeline
 
 int main(int argc, char** argv) {
+    constexpr char kUsage[] =
+        "usage: quorvane-dbpipeline --mmdb FILE --asn FILE --countries FILE --places FILE"
+        " --out CSV [--max-ranges N] [--weights P,C,I] [--invent-divisor N] [--report FILE]"
+        " [--details]\n";
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        std::cout << kUsage;
+        return 0;
+    }
     quorvane::dbpipeline::Options options;
     if (!quorvane::dbpipeline::ParseArgs(argc, argv, options)) {
-        std::cerr << "usage: quorvane-dbpipeline --mmdb FILE --asn FILE --countries FILE"
-                     " --places FILE --out CSV [--max-ranges N] [--weights P,C,I]"
-                     " [--invent-divisor N] [--report FILE] [--details]\n";
+        std::cerr << kUsage;
         return 2;
     }
     return quorvane::dbpipeline::Run(options);

@@ -24,6 +24,7 @@
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_window_geometry.h"
 #include "ui/qt/result_list_model.h"
+#include "ui/qt/result_list_view.h"
 #include "ui/resources/resource_ids.h"
 
 namespace quorvane {
@@ -86,7 +87,8 @@ void CQtMainWindow::BuildList() {
     m_model->SetCellSource([this](std::size_t row, int column) {
         return m_frame ? m_frame->OnGetDispInfo(row, column) : std::u16string();
     });
-    m_list = MakeChild<QTableView>(this);
+    m_list = MakeChild<CResultListView>(this);
+    m_list->SetReferenceOuterWidth(kOuterWidth);
     m_list->setModel(m_model);
     m_list->setShowGrid(true);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -114,15 +116,11 @@ void CQtMainWindow::BuildList() {
     rows->setMinimumSectionSize(1);
 
     QHeaderView* columns = m_list->horizontalHeader();
-    columns->setStretchLastSection(false);
     columns->setSectionsClickable(true);
     columns->setSortIndicatorShown(false);
     columns->setHighlightSections(false);
     columns->setSectionResizeMode(QHeaderView::Interactive);
     columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int column = 0; column < CResultListModel::kColumnCount; ++column) {
-        columns->resizeSection(column, CResultListModel::ColumnWidth(column));
-    }
     setCentralWidget(m_list);
 }
 
