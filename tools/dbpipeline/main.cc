@@ -186,17 +186,6 @@ bool WriteCsv(const std::string& path, const std::vector<Segment>& coarse,
     return true;
 }
 
-bool WriteReport(const std::string& path, const std::string& report) {
-    std::ofstream out(path, std::ios::binary);
-    out << report;
-    out.close();
-    if (!out) {
-        std::cerr << path << ": cannot write the report\n";
-        return false;
-    }
-    return true;
-}
-
 int Run(const Options& options) {
     Sources sources;
     if (!LoadSources(options, sources)) {
