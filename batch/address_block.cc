@@ -43,9 +43,11 @@ void CAddressBlock::Append(CAddressBlock&& other) {
         other.Clear();
         return;
     }
+    // Both reservations come first: if either throws, nothing has changed.
+    m_bytes.reserve(m_bytes.size() + other.m_bytes.size());
+    m_ends.reserve(m_ends.size() + other.m_ends.size());
     const std::uint64_t shift = m_bytes.size();
     m_bytes.append(other.m_bytes);
-    m_ends.reserve(m_ends.size() + other.m_ends.size());
     for (std::uint64_t end : other.m_ends) {
         m_ends.push_back(end + shift);  // the offset never reaches the form bit
     }

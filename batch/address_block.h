@@ -23,7 +23,8 @@ class CAddressBlock {
     void AppendAscii(std::string_view text);
     // Any text; plain ASCII is stored in the compact form.
     void Append(std::u16string_view text);
-    // Appends every text of other, in order; other is left empty.
+    // Appends every text of other, in order; other is left empty. When memory runs out,
+    // std::bad_alloc is thrown and both blocks are as they were.
     void Append(CAddressBlock&& other);
     void Clear();
 

@@ -3,8 +3,11 @@
 #include <sys/stat.h>
 
 #include <iterator>
+#include <new>
+#include <stdexcept>
 #include <utility>
 
+#include "batch/export_field.h"
 #include "files/conversions.h"
 #include "files/text_file.h"
 
@@ -14,9 +17,7 @@ namespace {
 
 constexpr std::size_t kExportChunk = 1 << 20;
 
-}  // namespace
-
-bool ReadAddressList(std::u16string_view path, std::vector<std::u16string>& lines) {
+bool ReadLines(std::u16string_view path, std::vector<std::u16string>& lines) {
     CTextFile file(path, CTextFile::Mode::kRead);
     if (!file.IsOpen()) {
         return false;
@@ -40,7 +41,7 @@ bool ReadAddressList(std::u16string_view path, std::vector<std::u16string>& line
     return true;
 }
 
-bool ReadAddressList(std::u16string_view path, CAddressBlock& addresses) {
+bool ReadBlock(std::u16string_view path, CAddressBlock& addresses) {
     CTextFile file(path, CTextFile::Mode::kRead);
     if (!file.IsOpen()) {
         return false;
@@ -71,6 +72,28 @@ bool ReadAddressList(std::u16string_view path, CAddressBlock& addresses) {
     return true;
 }
 
+}  // namespace
+
+bool ReadAddressList(std::u16string_view path, std::vector<std::u16string>& lines) {
+    try {
+        return ReadLines(path, lines);
+    } catch (const std::bad_alloc&) {
+        return false;  // a list too large for memory, or one endless line
+    } catch (const std::length_error&) {
+        return false;
+    }
+}
+
+bool ReadAddressList(std::u16string_view path, CAddressBlock& addresses) {
+    try {
+        return ReadBlock(path, addresses);
+    } catch (const std::bad_alloc&) {
+        return false;
+    } catch (const std::length_error&) {
+        return false;
+    }
+}
+
 bool WriteResultFile(const CAddressTable& table, std::u16string_view path) {
     CTextFile file(path, CTextFile::Mode::kWrite);
     if (!file.IsOpen()) {
@@ -84,11 +107,11 @@ bool WriteResultFile(const CAddressTable& table, std::u16string_view path) {
     buffer.reserve(kExportChunk + 1024);
     std::u16string wide;
     for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
-        if (addresses.IsAscii(i)) {
+        if (addresses.IsAscii(i) && addresses.AsciiAt(i).find(',') == std::string_view::npos) {
             buffer.append(addresses.AsciiAt(i));
         } else {
             addresses.CopyText(i, wide);
-            buffer += WideToUtf8(wide);  // up to its first NUL, as the line format's %s
+            AppendExportField(buffer, wide);
         }
         const ResultTexts* results = table.GetResults(i);
         buffer.append(results != nullptr ? std::string_view(results->exportTail)

@@ -44,7 +44,17 @@ void CAddressTable::AppendRow(const AddressRow& row) {
     m_results.push_back(InternResults(row));
 }
 
-void CAddressTable::AppendAddresses(CAddressBlock&& addresses) {
+void CAddressTable::AppendAddresses(CAddressBlock&& addresses, bool keepRows) {
+    if (!keepRows) {
+        // The new results are allocated before anything changes; the rest cannot throw.
+        std::vector<const ResultTexts*> fresh(addresses.Count(), nullptr);
+        m_results.swap(fresh);
+        m_addresses = std::move(addresses);
+        m_store.Clear();
+        return;
+    }
+    // Only the reservations can throw, and they leave everything as it was.
+    m_results.reserve(m_results.size() + addresses.Count());
     m_addresses.Append(std::move(addresses));
     m_results.resize(m_addresses.Count(), nullptr);
 }

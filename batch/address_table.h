@@ -47,11 +47,13 @@ class CAddressTable {
 
     // REQUIRES: !IsRunActive(); owner's thread.
     void AppendRow(const AddressRow& row);
-    // Appends one row without results per text of addresses, in order, taking the texts.
-    // REQUIRES: !IsRunActive(); owner's thread.
-    void AppendAddresses(CAddressBlock&& addresses);
     // REQUIRES: !IsRunActive(); owner's thread.
     void ClearRows();
+    // One row per text of addresses, with empty results, after the rows already there
+    // (keepRows) or in their place; the texts are taken. All or nothing: when memory runs out,
+    // std::bad_alloc is thrown and the table is as it was, so a failed import changes nothing.
+    // REQUIRES: !IsRunActive(); owner's thread.
+    void AppendAddresses(CAddressBlock&& addresses, bool keepRows);
 
     // A copy of row index, taken consistently with concurrent publishing.
     // Throws std::out_of_range when index >= GetRowCount(); never reads past the end.

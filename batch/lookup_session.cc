@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstring>
+#include <optional>
 
+#include "batch/dotted_address.h"
 #include "batch/region_fields.h"
 #include "files/conversions.h"
 
@@ -39,22 +41,6 @@ std::u16string FieldText(const QuorvaneField& text) {
     return text.size == 0 ? std::u16string() : Utf8ToWide(std::string_view(text.data, text.size));
 }
 
-// Addresses are nearly always plain ASCII, which every narrow character set in use keeps
-// unchanged; only other text goes through the conversion.
-void AddressToNarrow(std::u16string_view address, std::string& narrow) {
-    narrow.clear();
-    for (char16_t c : address) {
-        if (c >= 0x80) {
-            narrow = WideToAnsi(address);
-            return;
-        }
-        if (c == 0) {
-            break;  // the conversion also stops at the first NUL
-        }
-        narrow.push_back(static_cast<char>(c));
-    }
-}
-
 }  // namespace
 
 CLookupSession::CLookupSession(std::u16string_view dbPath)
@@ -86,20 +72,22 @@ void CLookupSession::Lookup(AddressRow& row) {
     row.provider = record != nullptr ? record->provider : std::u16string();
 }
 
+// Text that is no dotted address stays a miss: ip2long would read "hello" as 0.0.0.0 and "1.2.3"
+// as 1.2.0.3, and the row would show a place the text never named.
 const ResultTexts* CLookupSession::Resolve(std::string_view asciiAddress) {
-    m_narrow.assign(asciiAddress);
-    return ResolveNarrow(m_narrow.c_str());
+    const std::optional<std::uint32_t> address = ParseDottedAddress(asciiAddress);
+    return address ? Search(*address) : nullptr;
 }
 
 const ResultTexts* CLookupSession::Resolve(std::u16string_view address) {
-    AddressToNarrow(address, m_narrow);
-    return ResolveNarrow(m_narrow.c_str());
+    const std::optional<std::uint32_t> parsed = ParseDottedAddress(address);
+    return parsed ? Search(*parsed) : nullptr;
 }
 
-const ResultTexts* CLookupSession::ResolveNarrow(const char* narrow) {
+const ResultTexts* CLookupSession::Search(std::uint32_t address) {
     region_result result;
     result.region_text[0] = '\0';  // a miss leaves the result as it is: an empty text
-    ip2region_memory_search(&m_handle, ip2long(narrow), &result);
+    ip2region_memory_search(&m_handle, address, &result);
     result.region_text[sizeof(result.region_text) - 1] = '\0';
     return RecordFor(std::string_view(result.region_text));
 }

@@ -2,6 +2,7 @@
 #ifndef QUORVANE_BATCH_LOOKUP_SESSION_H_
 #define QUORVANE_BATCH_LOOKUP_SESSION_H_
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -27,7 +28,8 @@ class CLookupSession {
     CLookupSession& operator=(const CLookupSession&) = delete;
 
     // Resolves row.address with the memory search and overwrites country, province, city and
-    // provider (a field without a value, or the text "0", becomes empty).
+    // provider (a field without a value, or the text "0", becomes empty). An address that is not
+    // dotted decimal (see ParseDottedAddress) is not looked up: its four fields become empty.
     void Lookup(AddressRow& row);
 
     // The record of the store that Lookup would write for this address (null: four empty
@@ -37,15 +39,13 @@ class CLookupSession {
 
   private:
     void Open(std::u16string_view dbPath);
-    // REQUIRES: narrow is zero-terminated.
-    const ResultTexts* ResolveNarrow(const char* narrow);
+    const ResultTexts* Search(std::uint32_t address);
     const ResultTexts* RecordFor(std::string_view regionText);
 
     region_handle m_handle{};
     std::unique_ptr<CResultStore> m_ownStore;
     CResultStore& m_store;
     CRecordCache m_cache;
-    std::string m_narrow;  // reused between lookups
 };
 
 // Splits a region text at '|': runs of '|' count as one, no field is empty, and one empty element

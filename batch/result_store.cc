@@ -1,6 +1,6 @@
 #include "batch/result_store.h"
 
-#include "files/conversions.h"
+#include "batch/export_field.h"
 
 namespace quorvane {
 
@@ -18,11 +18,6 @@ std::u16string MakeKey(std::u16string_view country, std::u16string_view province
         key.append(field);
     }
     return key;
-}
-
-void AppendExportField(std::string& tail, std::u16string_view field) {
-    tail.push_back(',');
-    tail += WideToUtf8(field);  // stops at the first NUL, as the line format's %s does
 }
 
 }  // namespace
@@ -51,6 +46,7 @@ const ResultTexts* CResultStore::Intern(std::u16string_view country, std::u16str
     record->city = city;
     record->provider = provider;
     for (std::u16string_view field : {country, province, city, provider}) {
+        record->exportTail.push_back(',');
         AppendExportField(record->exportTail, field);
     }
     record->exportTail += "\r\n";

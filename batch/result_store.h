@@ -19,7 +19,7 @@ struct ResultTexts {
     std::u16string city;
     std::u16string provider;
     // What an export line holds after the address: ",country,province,city,provider" + CR LF,
-    // in UTF-8, each field up to its first NUL.
+    // each field as AppendExportField writes it.
     std::string exportTail;
 };
 

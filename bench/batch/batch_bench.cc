@@ -164,7 +164,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot read %s\n", inPath.c_str());
             return 1;
         }
-        table.AppendAddresses(std::move(lines));
+        table.AppendAddresses(std::move(lines), false);
     }
     const double importSeconds = Seconds(start);
     const double importCpu = ThreadCpuSeconds() - cpuStart;
