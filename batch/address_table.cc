@@ -124,7 +124,7 @@ void CAddressTable::PublishResults(std::size_t index, AddressRow&& results) {
 
 std::optional<std::uint32_t> CAddressTable::TakeNextRowIndex() {
     const RowBlock block = TakeRowBlock(1);
-    if (block.empty()) {
+    if (block.Empty()) {
         return std::nullopt;
     }
     return block.begin;

@@ -29,7 +29,7 @@ struct AddressRow {
 struct RowBlock {
     std::uint32_t begin = 0;
     std::uint32_t end = 0;
-    bool empty() const { return begin == end; }
+    bool Empty() const { return begin == end; }
 };
 
 // Thread rules: the number of rows changes only on the owner's thread and only while no run is

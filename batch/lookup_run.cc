@@ -24,7 +24,7 @@ std::function<void()> MakeLookupWork(CAddressTable& table, std::u16string dbPath
         std::uint32_t blockSize = 1;
         for (;;) {
             const RowBlock block = table.TakeRowBlock(blockSize);
-            if (block.empty()) {
+            if (block.Empty()) {
                 break;
             }
             blockSize = std::min<std::uint32_t>(blockSize * 2, kMaxRowBlock);
