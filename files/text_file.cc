@@ -1,10 +1,5 @@
 #include "files/text_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstring>
 
 #include "files/conversions.h"
@@ -31,7 +26,7 @@ bool IsBigEndianKind(TextEncoding kind) {
     return kind == TextEncoding::Utf16BeWithBom || kind == TextEncoding::Utf16Be;
 }
 
-off_t MarkLength(TextEncoding kind) {
+std::uint64_t MarkLength(TextEncoding kind) {
     switch (kind) {
         case TextEncoding::Utf8WithBom:
             return 3;
@@ -43,62 +38,15 @@ off_t MarkLength(TextEncoding kind) {
     }
 }
 
-int OpenPath(const std::string& native, CTextFile::Mode mode) {
-    int fd;
-    if (mode == CTextFile::Mode::kRead) {
-        // Without O_NONBLOCK a named pipe nobody writes to would hold the open (and the window)
-        // forever; reads block again afterwards, and a pipe without a writer reads as empty.
-        do {
-            fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        } while (fd < 0 && errno == EINTR);
-        struct stat st;
-        if (fd >= 0 && (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode))) {
-            // A directory opens but reads nothing; it is no text file.
-            ::close(fd);
-            fd = -1;
-        }
-        if (fd >= 0) {
-            const int flags = ::fcntl(fd, F_GETFL);
-            if (flags == -1 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) {
-                ::close(fd);
-                fd = -1;
-            }
-        }
-        return fd;
-    }
-    do {
-        fd = ::open(native.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0 && errno == EACCES) {
-        // Writable but not readable: still usable for writing, classified as empty.
-        do {
-            fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-        } while (fd < 0 && errno == EINTR);
-    }
-    return fd;
-}
-
 // The first at most 128 bytes of a regular file; bytes that cannot be read stay zero, and a file
 // whose size is unknown (a pipe, a device) gives an empty sample.
-TextEncoding DetectEncoding(int fd) {
+TextEncoding DetectEncoding(CNativeFile& file) {
     std::uint8_t sample[kSampleSize + 1] = {};
     std::uint32_t length = 0;
-    struct stat st;
-    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
-        length = st.st_size >= static_cast<off_t>(kSampleSize)
-                     ? kSampleSize
-                     : static_cast<std::uint32_t>(st.st_size);
-        std::uint32_t got = 0;
-        while (got < length) {
-            const ssize_t n = ::pread(fd, sample + got, length - got, got);
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n <= 0) {
-                break;
-            }
-            got += static_cast<std::uint32_t>(n);
-        }
+    const std::optional<std::uint64_t> size = file.RegularSize();
+    if (size && *size > 0) {
+        length = *size >= kSampleSize ? kSampleSize : static_cast<std::uint32_t>(*size);
+        file.ReadAt(0, sample, length);
     }
     return CEncodingDetector{}.Classify(sample, length);
 }
@@ -116,11 +64,12 @@ void DropLeadingBreak(String& text) {
 CTextFile::CTextFile(std::u16string_view path, Mode mode) : m_mode(mode) {
     // A NUL inside the name would silently open a different, shorter path.
     if (!path.empty() && path.find(u'\0') == std::u16string_view::npos) {
-        m_fd = OpenPath(WideToUtf8(path), mode);
+        m_file.Open(path,
+                    mode == Mode::kRead ? CNativeFile::Access::kRead : CNativeFile::Access::kWrite);
     }
-    m_encoding = DetectEncoding(m_fd);
-    const off_t skip = MarkLength(m_encoding);
-    if (m_fd >= 0 && skip != 0 && ::lseek(m_fd, skip, SEEK_SET) != skip) {
+    m_encoding = DetectEncoding(m_file);
+    const std::uint64_t skip = MarkLength(m_encoding);
+    if (m_file.IsOpen() && skip != 0 && !m_file.Seek(skip)) {
         m_readFailed = true;
         m_endOfFile = true;
     }
@@ -131,7 +80,7 @@ CTextFile::~CTextFile() {
 }
 
 bool CTextFile::IsOpen() const {
-    return m_fd >= 0;
+    return m_file.IsOpen();
 }
 
 TextEncoding CTextFile::GetEncoding() const {
@@ -139,28 +88,23 @@ TextEncoding CTextFile::GetEncoding() const {
 }
 
 bool CTextFile::FillReadBuffer() {
-    if (m_endOfFile || m_fd < 0) {
+    if (m_endOfFile || !m_file.IsOpen()) {
         return false;
     }
     if (m_readBuffer.empty()) {
         m_readBuffer.resize(kReadChunk);
     }
-    for (;;) {
-        const ssize_t n = ::read(m_fd, m_readBuffer.data(), m_readBuffer.size());
-        if (n > 0) {
-            m_readPos = 0;
-            m_readEnd = static_cast<std::size_t>(n);
-            return true;
-        }
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        // A failed read ends the file as the end of the data would.
-        m_readFailed = n < 0;
-        m_endOfFile = true;
-        m_readPos = m_readEnd = 0;
-        return false;
+    const std::ptrdiff_t n = m_file.Read(m_readBuffer.data(), m_readBuffer.size());
+    if (n > 0) {
+        m_readPos = 0;
+        m_readEnd = static_cast<std::size_t>(n);
+        return true;
     }
+    // A failed read ends the file as the end of the data would.
+    m_readFailed = n < 0;
+    m_endOfFile = true;
+    m_readPos = m_readEnd = 0;
+    return false;
 }
 
 bool CTextFile::NextByte(std::uint8_t& byte) {
@@ -172,7 +116,7 @@ bool CTextFile::NextByte(std::uint8_t& byte) {
 }
 
 bool CTextFile::ReadLine(std::u16string& line) {
-    if (m_fd < 0) {
+    if (!m_file.IsOpen()) {
         line.clear();
         return false;
     }
@@ -271,7 +215,7 @@ bool CTextFile::ReadUnitLine(std::u16string& line) {
 }
 
 void CTextFile::Truncate() {
-    if (m_fd < 0 || m_closed) {
+    if (!m_file.IsOpen() || m_closed) {
         return;
     }
     if (m_mode != Mode::kWrite) {
@@ -281,16 +225,13 @@ void CTextFile::Truncate() {
     m_writeBuffer.clear();
     m_readPos = m_readEnd = 0;
     m_endOfFile = false;
-    struct stat st;
-    const bool regular = ::fstat(m_fd, &st) == 0 && S_ISREG(st.st_mode);
-    // Devices and pipes cannot be truncated and need not be.
-    if (regular && (::ftruncate(m_fd, 0) != 0 || ::lseek(m_fd, 0, SEEK_SET) != 0)) {
+    if (!m_file.Truncate()) {
         m_writeFailed = true;
     }
 }
 
 void CTextFile::WriteLine(std::u16string_view text) {
-    if (m_fd < 0 || m_closed) {
+    if (!m_file.IsOpen() || m_closed) {
         return;
     }
     if (m_mode != Mode::kWrite) {
@@ -305,19 +246,8 @@ void CTextFile::WriteLine(std::u16string_view text) {
 }
 
 void CTextFile::Flush() {
-    const char* data = m_writeBuffer.data();
-    std::size_t left = m_writeBuffer.size();
-    while (left > 0 && !m_writeFailed) {
-        const ssize_t n = ::write(m_fd, data, left);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            m_writeFailed = true;
-            break;
-        }
-        data += n;
-        left -= static_cast<std::size_t>(n);
+    if (!m_writeFailed && !m_file.Write(m_writeBuffer.data(), m_writeBuffer.size())) {
+        m_writeFailed = true;
     }
     m_writeBuffer.clear();
 }
@@ -327,43 +257,16 @@ bool CTextFile::Close() {
         return m_closeResult;
     }
     m_closed = true;
-    if (m_fd < 0) {
+    if (!m_file.IsOpen()) {
         m_closeResult = false;
         return m_closeResult;
     }
     if (!m_writeBuffer.empty()) {
         Flush();
     }
-    // close() is not retried on EINTR: on Linux the descriptor is gone either way.
-    const bool closed = ::close(m_fd) == 0;
-    m_fd = -1;
+    const bool closed = m_file.Close();
     m_closeResult = closed && !m_writeFailed && !m_readFailed;
     return m_closeResult;
-}
-
-std::u16string DirectoryPart(std::u16string_view path) {
-    const std::size_t slash = path.rfind(u'/');
-    return slash == std::u16string_view::npos ? std::u16string()
-                                              : std::u16string(path.substr(0, slash + 1));
-}
-
-std::u16string GetAppDirectory() {
-    std::string target(256, '\0');
-    for (;;) {
-        const ssize_t n = ::readlink("/proc/self/exe", target.data(), target.size());
-        if (n < 0) {
-            return {};
-        }
-        if (static_cast<std::size_t>(n) < target.size()) {
-            target.resize(static_cast<std::size_t>(n));
-            break;
-        }
-        if (target.size() >= (1U << 20)) {
-            return {};
-        }
-        target.resize(target.size() * 2);
-    }
-    return DirectoryPart(Utf8ToWide(target));
 }
 
 }  // namespace quorvane

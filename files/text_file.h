@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/native_file.h"
 #include "files/text_encoding.h"
 
 namespace quorvane {
@@ -65,7 +66,7 @@ class CTextFile {
     bool ReadUnitLine(std::u16string& line);
     void Flush();
 
-    int m_fd = -1;
+    CNativeFile m_file;
     Mode m_mode;
     TextEncoding m_encoding = TextEncoding::Ascii;
     bool m_closed = false;  // Close() has run; m_closeResult holds its answer
