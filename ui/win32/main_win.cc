@@ -1,7 +1,8 @@
 // The desktop tool on Windows: one window over the frame logic. It reads no command line and no
 // environment of its own.
-#include <objbase.h>
 #include <windows.h>
+
+#include <objbase.h>
 
 #include "batch/lookup_run.h"
 #include "files/text_file.h"
