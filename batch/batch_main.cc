@@ -13,6 +13,7 @@
 
 #include "batch/address_list.h"
 #include "batch/address_table.h"
+#include "batch/database_path.h"
 #include "batch/lookup_run.h"
 #include "batch/thread_group.h"
 #include "files/conversions.h"

@@ -1,27 +1,10 @@
 #include "batch/lookup_run.h"
 
-#include <sys/stat.h>
-
 #include <utility>
 
 #include "batch/lookup_session.h"
-#include "files/conversions.h"
-#include "files/text_file.h"
 
 namespace quorvane {
-
-std::u16string DefaultDatabasePath() {
-    return GetAppDirectory() + u"ip2region.db";
-}
-
-bool DatabaseFileExists(std::u16string_view path) {
-    const std::string narrow = WideToUtf8(path);
-    if (narrow.empty()) {
-        return false;
-    }
-    struct stat info;
-    return ::stat(narrow.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
-}
 
 std::function<void()> MakeLookupWork(CAddressTable& table, std::u16string dbPath) {
     return [&table, dbPath = std::move(dbPath)] {

@@ -4,17 +4,10 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 
 #include "batch/address_table.h"
 
 namespace quorvane {
-
-// GetAppDirectory() + "ip2region.db".
-std::u16string DefaultDatabasePath();
-
-// True when path names something that exists and is not a directory.
-bool DatabaseFileExists(std::u16string_view path);
 
 // The callable each worker thread runs: one CLookupSession over its own copy of dbPath, then
 // rows from table.TakeNextRowIndex() until none is left or the stop flag is set (an index taken

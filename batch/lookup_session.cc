@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 
+#include "batch/region_fields.h"
 #include "files/conversions.h"
 
 namespace quorvane {
@@ -34,14 +35,11 @@ std::size_t SplitFields(std::basic_string_view<Char> text,
     return count;
 }
 
-// A field of the row: the text exactly "0" stands for "nothing known".
-void AssignField(std::u16string& field, std::string_view utf8) {
-    if (utf8 == "0") {
+void AssignField(std::u16string& field, const QuorvaneField& text) {
+    if (text.size == 0) {
         field.clear();
-    } else if (!utf8.empty()) {
-        field = Utf8ToWide(utf8);
     } else {
-        field.clear();
+        field = Utf8ToWide(std::string_view(text.data, text.size));
     }
 }
 
@@ -86,15 +84,12 @@ void CLookupSession::Lookup(AddressRow& row) {
 
     // Splitting the UTF-8 text and decoding only the fields shown gives the same texts as
     // decoding first, without a temporary copy of the whole text.
-    std::array<std::string_view, 5> fields;
-    const std::size_t count = SplitFields(std::string_view(result.region_text), fields);
-    // Element k of the split exists when k <= count + 1 (the closing empty element); a field
-    // whose element is missing is emptied too, so nothing of an earlier run survives.
-    auto element = [&](std::size_t k) { return k <= count ? fields[k - 1] : std::string_view(); };
-    AssignField(row.country, element(1));
-    AssignField(row.province, element(3));
-    AssignField(row.city, element(4));
-    AssignField(row.provider, element(5));
+    QuorvaneField fields[kQuorvaneFields];
+    QuorvaneRowFields(result.region_text, std::strlen(result.region_text), fields);
+    AssignField(row.country, fields[kQuorvaneCountry]);
+    AssignField(row.province, fields[kQuorvaneProvince]);
+    AssignField(row.city, fields[kQuorvaneCity]);
+    AssignField(row.provider, fields[kQuorvaneProvider]);
 }
 
 std::vector<std::u16string> SplitRegionText(std::u16string_view text) {

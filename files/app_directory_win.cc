@@ -3,16 +3,9 @@
 #include <cstddef>
 #include <string>
 
-#include "files/text_file.h"
+#include "files/app_directory.h"
 
 namespace quorvane {
-
-std::u16string DirectoryPart(std::u16string_view path) {
-    // Windows takes both separators, and a path may mix them.
-    const std::size_t slash = path.find_last_of(u"\\/");
-    return slash == std::u16string_view::npos ? std::u16string()
-                                              : std::u16string(path.substr(0, slash + 1));
-}
 
 std::u16string GetAppDirectory() {
     // The module path may exceed MAX_PATH; a full buffer means it was cut, so it grows.
@@ -31,8 +24,12 @@ std::u16string GetAppDirectory() {
         }
         path.resize(path.size() * 2);
     }
-    return DirectoryPart(
-        std::u16string_view(reinterpret_cast<const char16_t*>(path.data()), path.size()));
+    // Windows takes both separators, and a path may mix them.
+    const std::size_t slash = path.find_last_of(L"\\/");
+    if (slash == std::wstring::npos) {
+        return {};
+    }
+    return std::u16string(reinterpret_cast<const char16_t*>(path.data()), slash + 1);
 }
 
 }  // namespace quorvane

@@ -82,13 +82,6 @@ class CTextFile {
     std::string m_writeBuffer;
 };
 
-// The part of path up to and including its last '/'; the empty string when it has none.
-std::u16string DirectoryPart(std::u16string_view path);
-
-// The directory of the running executable with its trailing separator ("/opt/quorvane/"), taken
-// from /proc/self/exe; the empty string when it cannot be found.
-std::u16string GetAppDirectory();
-
 }  // namespace quorvane
 
 #endif  // QUORVANE_FILES_TEXT_FILE_H_

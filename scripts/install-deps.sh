@@ -12,6 +12,7 @@ packages=(
   fonts-wqy-microhei               # without a CJK font every Chinese character is a box
   xz-utils                         # unpacks the bundled database at build time
   xvfb xauth                       # a real X display for screenshots and smoke runs
+  postgresql-15 postgresql-server-dev-15   # the SQL extension and the server its tests start
 )
 
 sudo=""

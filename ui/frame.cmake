@@ -3,6 +3,6 @@
 add_library(quorvane_frame STATIC
   ${CMAKE_CURRENT_LIST_DIR}/main_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_call_mailbox.cpp)
-target_include_directories(quorvane_frame PUBLIC ${PROJECT_SOURCE_DIR})
+quorvane_include_root(quorvane_frame PUBLIC ui)
 find_package(Threads REQUIRED)
 target_link_libraries(quorvane_frame PUBLIC quorvane_batch Threads::Threads)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "batch/address_list.h"
+#include "batch/database_path.h"
 #include "batch/lookup_run.h"
 #include "ui/messages.h"
 #include "ui/resources/resource_ids.h"

@@ -27,6 +27,7 @@
 #include "batch/thread_group.h"
 #include "files/conversions.h"
 #include "quorvane/region.h"
+#include "tests/support/temp_database.h"
 #include "tools/dbwriter/synthetic_ranges.h"
 
 namespace {
@@ -131,7 +132,7 @@ int main(int argc, char** argv) {
     const std::size_t rows = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 1000000;
     const std::size_t ranges = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 650000;
 
-    quorvane::dbwriter::TempDatabase db(quorvane::dbwriter::MakeSyntheticRanges(ranges, 2024));
+    quorvane::test::TempDatabase db(quorvane::dbwriter::MakeSyntheticRanges(ranges, 2024));
     if (!db.ok()) {
         std::fprintf(stderr, "cannot build the database: %s\n", db.error().c_str());
         return 1;

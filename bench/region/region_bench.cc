@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/temp_database.h"
 #include "tools/dbwriter/db_writer.h"
 #include "tools/dbwriter/synthetic_ranges.h"
 
@@ -173,7 +174,7 @@ int main(int argc, char** argv) {
     }
 
     const auto ranges = quorvane::dbwriter::MakeSyntheticRanges(kRangeCount, kRangeSeed);
-    quorvane::dbwriter::TempDatabase database(ranges);
+    quorvane::test::TempDatabase database(ranges);
     if (!database.ok()) {
         std::fprintf(stderr, "region_bench: %s\n", database.error().c_str());
         return 1;

@@ -24,7 +24,8 @@
 #include <optional>
 
 #include "batch/address_list.h"
-#include "batch/lookup_run.h"
+#include "batch/database_path.h"
+#include "tests/support/temp_database.h"
 #include "tools/dbwriter/synthetic_ranges.h"
 #include "ui/main_frame.h"
 #include "ui/qt/qt_main_window.h"
@@ -112,9 +113,9 @@ int main(int argc, char** argv) {
 
     std::u16string db = argc > 2 ? QString::fromLocal8Bit(argv[2]).toStdU16String()
                                  : quorvane::DefaultDatabasePath();
-    std::unique_ptr<quorvane::dbwriter::TempDatabase> synthetic;
+    std::unique_ptr<quorvane::test::TempDatabase> synthetic;
     if (!quorvane::DatabaseFileExists(db)) {
-        synthetic = std::make_unique<quorvane::dbwriter::TempDatabase>(
+        synthetic = std::make_unique<quorvane::test::TempDatabase>(
             quorvane::dbwriter::MakeSyntheticRanges(600000, 7));
         if (!synthetic->ok()) {
             std::fprintf(stderr, "cannot build a database: %s\n", synthetic->error().c_str());

@@ -17,6 +17,7 @@
 #include "batch/thread_group.h"
 #include "files/conversions.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/temp_database.h"
 #include "tools/dbwriter/synthetic_ranges.h"
 
 #ifndef QUORVANE_BATCH_EXE
@@ -28,7 +29,7 @@ namespace {
 
 using dbwriter::MakeSyntheticRanges;
 using dbwriter::Range;
-using dbwriter::TempDatabase;
+using test::TempDatabase;
 
 class BatchCommandTest : public ::testing::Test {
   protected:

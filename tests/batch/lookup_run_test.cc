@@ -13,6 +13,7 @@
 #include "batch/thread_group.h"
 #include "files/conversions.h"
 #include "quorvane/region.h"
+#include "tests/support/temp_database.h"
 #include "tools/dbwriter/synthetic_ranges.h"
 
 namespace quorvane {
@@ -20,7 +21,7 @@ namespace {
 
 using dbwriter::MakeSyntheticRanges;
 using dbwriter::Range;
-using dbwriter::TempDatabase;
+using test::TempDatabase;
 
 #ifdef QUORVANE_SANITIZED
 constexpr std::size_t kRanges = 2000;
@@ -201,18 +202,6 @@ TEST(LookupRunTest, ReaderDuringRunSeesWholeRows) {
     done = true;
     reader.join();
     EXPECT_TRUE(consistent);
-}
-
-TEST(LookupRunTest, DatabaseFileExistsOnlyForNonDirectories) {
-    TempDatabase db({Range{0, 0xFFFFFFFFu, "A"}});
-    ASSERT_TRUE(db.ok());
-    EXPECT_TRUE(DatabaseFileExists(Utf8ToWide(db.path())));
-    EXPECT_FALSE(DatabaseFileExists(u"/nonexistent/ip2region.db"));
-    EXPECT_FALSE(DatabaseFileExists(u"/tmp"));
-    EXPECT_FALSE(DatabaseFileExists(u""));
-
-    const std::u16string path = DefaultDatabasePath();
-    EXPECT_TRUE(path.ends_with(u"/ip2region.db")) << WideToUtf8(path);
 }
 
 }  // namespace

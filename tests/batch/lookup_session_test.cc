@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "files/conversions.h"
+#include "tests/support/temp_database.h"
 #include "tools/dbwriter/db_writer.h"
 #include "tools/dbwriter/synthetic_ranges.h"
 
@@ -16,7 +17,7 @@ namespace quorvane {
 namespace {
 
 using dbwriter::Range;
-using dbwriter::TempDatabase;
+using test::TempDatabase;
 
 std::vector<std::u16string> L(std::initializer_list<const char16_t*> items) {
     return std::vector<std::u16string>(items.begin(), items.end());

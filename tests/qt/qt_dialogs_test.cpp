@@ -15,6 +15,7 @@
 #include "tests/qt/qt_test_support.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_translations.h"
 #include "ui/resources/resource_ids.h"
 
 namespace quorvane {

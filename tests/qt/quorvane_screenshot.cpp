@@ -18,12 +18,12 @@
 #include <fstream>
 #include <functional>
 
-#include "batch/lookup_run.h"
-#include "files/text_file.h"
+#include "batch/database_path.h"
+#include "files/app_directory.h"
 #include "tools/dbwriter/db_writer.h"
 #include "ui/main_frame.h"
-#include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_main_window.h"
+#include "ui/qt/qt_translations.h"
 #include "ui/qt/result_list_model.h"
 #include "ui/resources/resource_ids.h"
 

@@ -11,12 +11,14 @@
 #include <set>
 #include <sstream>
 
+#include "tests/support/temp_database.h"
 #include "tests/tools/image_reader.h"
 #include "tools/dbwriter/synthetic_ranges.h"
 
 namespace quorvane::dbwriter {
 namespace {
 
+using test::TempDatabase;
 using testing::Decode;
 using testing::DecodedImage;
 

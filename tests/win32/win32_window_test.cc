@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "batch/lookup_run.h"
+#include "batch/database_path.h"
 #include "ui/main_frame.h"
 #include "ui/messages.h"
 #include "ui/resources/resource_ids.h"

@@ -1,14 +1,7 @@
 #include "tools/dbwriter/synthetic_ranges.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
 #include <string_view>
-#include <utility>
 
 namespace quorvane::dbwriter {
 namespace {
@@ -150,72 +143,6 @@ std::vector<Range> MakeSyntheticRanges(std::size_t count, std::uint32_t seed) {
         ranges[i].text = text;
     }
     return ranges;
-}
-
-TempDatabase::TempDatabase(const std::vector<Range>& ranges, const BuildOptions& options) {
-    std::vector<std::uint8_t> image;
-    if (BuildDatabase(ranges, options, image, error_)) {
-        WriteImage(image);
-    }
-}
-
-TempDatabase TempDatabase::FromImage(const std::vector<std::uint8_t>& image) {
-    TempDatabase database;
-    database.WriteImage(image);
-    return database;
-}
-
-TempDatabase::~TempDatabase() {
-    Remove();
-}
-
-TempDatabase::TempDatabase(TempDatabase&& other) noexcept
-    : path_(std::exchange(other.path_, {})), error_(std::move(other.error_)) {}
-
-TempDatabase& TempDatabase::operator=(TempDatabase&& other) noexcept {
-    if (this != &other) {
-        Remove();
-        path_ = std::exchange(other.path_, {});
-        error_ = std::move(other.error_);
-    }
-    return *this;
-}
-
-void TempDatabase::WriteImage(const std::vector<std::uint8_t>& image) {
-    const char* folder = std::getenv("TMPDIR");
-    std::string name = std::string(folder && *folder ? folder : "/tmp") + "/quorvane-XXXXXX.db";
-    int fd = ::mkstemps(name.data(), 3);
-    if (fd < 0) {
-        error_ = "cannot create " + name + ": " + std::strerror(errno);
-        return;
-    }
-    std::size_t done = 0;
-    while (done < image.size()) {
-        ssize_t n = ::write(fd, image.data() + done, image.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            error_ = "cannot write " + name + ": " + std::strerror(errno);
-            ::close(fd);
-            ::unlink(name.c_str());
-            return;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    if (::close(fd) != 0) {
-        error_ = "cannot write " + name + ": " + std::strerror(errno);
-        ::unlink(name.c_str());
-        return;
-    }
-    path_ = std::move(name);
-}
-
-void TempDatabase::Remove() {
-    if (!path_.empty()) {
-        ::unlink(path_.c_str());
-        path_.clear();
-    }
 }
 
 }  // namespace quorvane::dbwriter

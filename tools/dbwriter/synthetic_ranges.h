@@ -1,5 +1,5 @@
-// Made-up but realistic-looking databases for tests and benchmarks, built at run time so that no
-// binary fixture has to be committed.
+// Made-up but realistic-looking ranges for tests, benchmarks and quorvane-dbsynth, generated at
+// run time so that no binary fixture has to be committed.
 #ifndef QUORVANE_TOOLS_DBWRITER_SYNTHETIC_RANGES_H_
 #define QUORVANE_TOOLS_DBWRITER_SYNTHETIC_RANGES_H_
 
@@ -20,36 +20,6 @@ namespace quorvane::dbwriter {
 // With count = 650,000 the built file's header index is near its limit (956 entries).
 // REQUIRES: count <= 4294967296.
 std::vector<Range> MakeSyntheticRanges(std::size_t count, std::uint32_t seed);
-
-// A database file in the temporary folder ($TMPDIR, else /tmp), removed when the object dies.
-// Tests hand path() to the code under test.
-class TempDatabase {
-  public:
-    // Builds ranges with options and writes the image. On failure ok() is false, path() empty and
-    // error() says why.
-    explicit TempDatabase(const std::vector<Range>& ranges, const BuildOptions& options = {});
-
-    // Writes image byte for byte: hand-made or deliberately broken files.
-    static TempDatabase FromImage(const std::vector<std::uint8_t>& image);
-
-    ~TempDatabase();
-    TempDatabase(TempDatabase&& other) noexcept;
-    TempDatabase& operator=(TempDatabase&& other) noexcept;
-    TempDatabase(const TempDatabase&) = delete;
-    TempDatabase& operator=(const TempDatabase&) = delete;
-
-    bool ok() const { return !path_.empty(); }
-    const std::string& path() const { return path_; }
-    const std::string& error() const { return error_; }
-
-  private:
-    TempDatabase() = default;
-    void WriteImage(const std::vector<std::uint8_t>& image);
-    void Remove();
-
-    std::string path_;
-    std::string error_;
-};
 
 }  // namespace quorvane::dbwriter
 

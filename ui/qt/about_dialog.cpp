@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_app_icon.h"
+#include "ui/qt/qt_make_child.h"
 #include "ui/qt/qt_window_geometry.h"
 
 namespace quorvane {
@@ -52,7 +53,8 @@ CAboutDialog::CAboutDialog(QWidget* owner, QString helpPage)
     icon->setPixmap(AppIcon().pixmap(iconSize, iconSize));
     icon->setGeometry(iconRect);
 
-    auto* name = MakeChild<QLabel>(this, QStringLiteral("Quorvane, Version 1.0"));
+    auto* name =
+        MakeChild<QLabel>(this, QStringLiteral("Quorvane, Version " QUORVANE_VERSION_TEXT));
     name->setTextFormat(Qt::PlainText);
     name->setGeometry(du.Rect(42, 14, 114, 8).adjusted(0, 0, 0, du.Y(2)));
 

@@ -3,12 +3,13 @@
 #include <QApplication>
 #include <clocale>
 
-#include "batch/lookup_run.h"
-#include "files/text_file.h"
+#include "batch/database_path.h"
+#include "files/app_directory.h"
 #include "ui/main_frame.h"
-#include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_app_icon.h"
 #include "ui/qt/qt_main_window.h"
 #include "ui/qt/qt_text.h"
+#include "ui/qt/qt_translations.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

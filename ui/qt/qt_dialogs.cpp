@@ -1,9 +1,6 @@
 #include "ui/qt/qt_dialogs.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include "ui/qt/qt_text.h"
 
@@ -56,31 +53,6 @@ std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, bool save, bool nat
         dialog->setFileMode(QFileDialog::ExistingFile);
     }
     return dialog;
-}
-
-bool InstallChineseTranslations(QCoreApplication& app) {
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    bool any = false;
-    for (const char* name : {"qtbase_zh_CN", "qt_zh_CN"}) {
-        auto translator = std::make_unique<QTranslator>();
-        if (translator->load(QString::fromLatin1(name), folder)) {
-            // Owned by the application: a translator must outlive every text it translates.
-            translator->setParent(&app);
-            QCoreApplication::installTranslator(translator.release());
-            any = true;
-            break;
-        }
-    }
-    return any;
-}
-
-QIcon AppIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/quorvane/icons/quorvane-%1.png").arg(size),
-                     QSize(size, size));
-    }
-    return icon;
 }
 
 }  // namespace quorvane

@@ -1,18 +1,15 @@
-// The message boxes, file choosers, translations and icon of the Qt frontend, built apart from
-// the window so that tests can look at them before they run.
+// The message boxes and file choosers of the Qt frontend, built apart from the window so that tests
+// can look at them before they run.
 #ifndef QUORVANE_UI_QT_QT_DIALOGS_H_
 #define QUORVANE_UI_QT_QT_DIALOGS_H_
 
 #include <QFileDialog>
-#include <QIcon>
 #include <QMessageBox>
 #include <memory>
 #include <string_view>
 
 #include "ui/window_port.h"
 #include "ui/window_texts.h"
-
-class QCoreApplication;
 
 namespace quorvane {
 
@@ -32,14 +29,6 @@ MessageAnswer RunMessageBox(QMessageBox& box);
 // bare name and asks before replacing a file. native false forces Qt's own dialog, which tests
 // can reach; a native one may run outside the process.
 std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, bool save, bool native);
-
-// Loads Qt's own Chinese translations (standard buttons, file dialogs) into app, from Qt's
-// translations folder. Returns false when none could be loaded; the tool then still sets its
-// button texts itself.
-bool InstallChineseTranslations(QCoreApplication& app);
-
-// The application icon, from the resources compiled into the program.
-QIcon AppIcon();
 
 }  // namespace quorvane
 

@@ -14,7 +14,9 @@
 
 #include "ui/main_frame.h"
 #include "ui/qt/about_dialog.h"
+#include "ui/qt/qt_app_icon.h"
 #include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_make_child.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_window_geometry.h"
 #include "ui/qt/result_list_model.h"

@@ -2,23 +2,12 @@
 #ifndef QUORVANE_UI_QT_QT_WINDOW_GEOMETRY_H_
 #define QUORVANE_UI_QT_QT_WINDOW_GEOMETRY_H_
 
-#include <QObject>
 #include <QSize>
-#include <memory>
 #include <optional>
-#include <utility>
 
 class QWidget;
 
 namespace quorvane {
-
-// Creates a T whose lifetime the Qt parent takes over (Qt deletes children with their parent).
-template <typename T, typename Parent, typename... Args>
-T* MakeChild(Parent* parent, Args&&... args) {
-    auto child = std::make_unique<T>(std::forward<Args>(args)...);
-    child->setParent(parent);
-    return child.release();
-}
 
 // Moves the top-level window so that it is centred over owner (when owner is visible and not
 // minimised) or on the work area of its screen, kept inside that work area. outerSize is the

@@ -4,8 +4,8 @@
 
 #include <objbase.h>
 
-#include "batch/lookup_run.h"
-#include "files/text_file.h"
+#include "batch/database_path.h"
+#include "files/app_directory.h"
 #include "ui/main_frame.h"
 #include "ui/win32/win32_main_window.h"
 

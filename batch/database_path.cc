@@ -1,0 +1,11 @@
+#include "batch/database_path.h"
+
+#include "files/app_directory.h"
+
+namespace quorvane {
+
+std::u16string DefaultDatabasePath() {
+    return GetAppDirectory() + u"ip2region.db";
+}
+
+}  // namespace quorvane

@@ -1,0 +1,159 @@
+#!/usr/bin/env bash
+# Runs one group of checks of the SQL extension against a real PostgreSQL server of its own:
+# initdb and pg_ctl in a temporary folder, reached only through a Unix socket in that folder (no
+# TCP), run as the postgres system user when started as root. The extension is installed with
+# `cmake --install BUILD --component postgres` under DESTDIR into a private copy of the server's
+# installation (its programs copied, everything else linked): the server finds its share and
+# library folders relative to its own program, so nothing outside the temporary folder changes
+# and no root is needed. The server is stopped and the folder removed however the checks end.
+# Usage: server_test.sh CHECK BUILD_DIR QUORVANE_BATCH QUORVANE_DBMAKE
+set -uo pipefail
+check=$1 build=$2 batch=$3 dbmake=$4
+pg_config=${QUORVANE_PG_CONFIG:-pg_config}
+bindir=$("$pg_config" --bindir) pkglibdir=$("$pg_config" --pkglibdir)
+sharedir=$("$pg_config" --sharedir)
+
+work=$(mktemp -d)
+root="$work/root" data="$work/data" sock="$work"
+as_server=()
+cleanup() {
+    if [ -f "$data/postmaster.pid" ]; then
+        "${as_server[@]}" "$root$bindir/pg_ctl" -D "$data" -m immediate -w stop >/dev/null 2>&1
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "server_test: $*" >&2; exit 1; }
+
+# The private installation.
+DESTDIR="$root" cmake --install "$build" --component postgres >/dev/null ||
+    fail "installing the extension failed"
+mkdir -p "$root$bindir" "$root$pkglibdir" "$root$sharedir/extension"
+for program in postgres initdb pg_ctl; do
+    cp -l "$bindir/$program" "$root$bindir/" 2>/dev/null || cp "$bindir/$program" "$root$bindir/"
+done
+link_missing() {  # links each entry of folder $1 into $2 unless $2 has its own
+    local entry
+    for entry in "$1"/*; do
+        [ -e "$2/${entry##*/}" ] || ln -s "$entry" "$2/"
+    done
+}
+link_missing "$pkglibdir" "$root$pkglibdir"
+link_missing "$sharedir" "$root$sharedir"
+link_missing "$sharedir/extension" "$root$sharedir/extension"
+
+# The server refuses to run as root.
+if [ "$(id -u)" -eq 0 ]; then
+    id postgres >/dev/null 2>&1 || fail "running as root needs the postgres system user"
+    chown -R postgres "$work"
+    as_server=(runuser -u postgres --)
+fi
+"${as_server[@]}" "$root$bindir/initdb" -D "$data" -A trust -U postgres -E UTF8 --locale=C \
+    --no-sync >"$work/initdb.log" 2>&1 || { cat "$work/initdb.log"; fail "initdb failed"; }
+"${as_server[@]}" "$root$bindir/pg_ctl" -D "$data" -l "$work/server.log" -w \
+    -o "-c listen_addresses= -c unix_socket_directories=$sock -c shared_buffers=16MB -c fsync=off" \
+    start >/dev/null || { cat "$work/server.log"; fail "the server did not start"; }
+
+export PGCLIENTENCODING=UTF8
+sql() { "$bindir/psql" -X -q -A -t -h "$sock" -U postgres -d postgres "$@"; }
+sql -v ON_ERROR_STOP=1 -c "CREATE EXTENSION quorvane" || fail "CREATE EXTENSION failed"
+
+passed=0 failed=0
+expect() {  # expect NAME EXPECTED ACTUAL
+    if [ "$2" = "$3" ]; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        printf 'FAILED: %s\n--- expected\n%s\n--- actual\n%s\n' "$1" "$2" "$3" >&2
+    fi
+}
+
+# A few thousand addresses spread over the whole space (the same ones every run), the ends of the
+# space among them, loaded into a table and answered by quorvane-batch for comparison.
+load_addresses() {
+    awk 'BEGIN { srand(13); print "0.0.0.0"; print "255.255.255.255"; print "8.8.8.8"
+                 for (i = 0; i < 4000; ++i)
+                     printf "%d.%d.%d.%d\n", int(rand() * 256), int(rand() * 256),
+                            int(rand() * 256), int(rand() * 256) }' >"$work/addresses.txt"
+    "$batch" --db "$build/bin/ip2region.db" "$work/addresses.txt" "$work/batch.txt" ||
+        fail "quorvane-batch failed"
+    tr -d '\r' <"$work/batch.txt" >"$work/expected.txt"
+    sql -v ON_ERROR_STOP=1 -c "CREATE TABLE addresses (n serial, a inet)" \
+        -c "\\copy addresses (a) FROM '$work/addresses.txt'" || fail "loading the addresses failed"
+}
+# One line per address as quorvane-batch writes it.
+rows_query="SELECT host(a) || ',' || concat_ws(',', (r).country, (r).province, (r).city, (r).provider)
+            FROM (SELECT n, a, quorvane_lookup(a) AS r FROM addresses) s ORDER BY n"
+
+case "$check" in
+matches_batch)
+    load_addresses
+    expect "the installed database is the default" "$sharedir/quorvane/ip2region.db" \
+        "$(sql -c "LOAD 'quorvane'" -c "SHOW quorvane.database" | sed "s|^$root||")"
+    expect "answers equal quorvane-batch's" "$(cat "$work/expected.txt")" "$(sql -c "$rows_query")"
+    ;;
+parallel_plan)
+    load_addresses
+    # Costs that make a parallel plan certain, with the leader only gathering: every lookup then
+    # runs in a worker process, each opening the database for itself.
+    parallel="SET max_parallel_workers_per_gather = 2; SET parallel_setup_cost = 0;
+              SET parallel_tuple_cost = 0; SET min_parallel_table_scan_size = 0;
+              SET parallel_leader_participation = off;
+              ALTER TABLE addresses SET (parallel_workers = 2); ANALYZE addresses;"
+    plan=$(sql -c "$parallel" -c "EXPLAIN (ANALYZE, COSTS OFF, TIMING OFF, SUMMARY OFF) $rows_query")
+    expect "two workers ran the lookups" "Workers Launched: 2" \
+        "$(grep -o 'Workers Launched: [0-9]*' <<<"$plan")"
+    expect "a parallel plan gives the same answers" "$(cat "$work/expected.txt")" \
+        "$(sql -c "$parallel" -c "$rows_query")"
+    ;;
+fields)
+    # Region texts that exercise the field rules, and a gap that no range covers.
+    printf '%s\n' '1.0.0.0,1.0.0.255,W|0|X|Y|Z' '2.0.0.0,2.0.0.255,0|0|0|0|0' \
+        '3.0.0.0,3.0.0.255,W||X|Y|Z' '4.0.0.0,4.0.0.255,中国|0|广东省|00| 0' >"$work/ranges.txt"
+    "$dbmake" "$work/ranges.txt" "$work/rules.db" >/dev/null || fail "quorvane-dbmake failed"
+    [ "$(id -u)" -ne 0 ] || chown postgres "$work/rules.db"
+    expect "fields, region texts, NULL and IPv6" "$(printf '%s\n' \
+        '(W,X,Y,Z)|W|0|X|Y|Z' '("","","","")|0|0|0|0|0' '(W,Y,Z,"")|W||X|Y|Z' \
+        '(中国,广东省,00," 0")|中国|0|广东省|00| 0' '("","","","")|' '(W,X,Y,Z)' \
+        'null|null|null|null')" "$(sql -c "SET quorvane.database = '$work/rules.db'" -c "
+        SELECT quorvane_lookup(a)::text || '|' || quorvane_region_text(a)
+        FROM unnest('{1.0.0.7,2.0.0.0,3.0.0.255,4.0.0.1,9.9.9.9}'::inet[]) WITH ORDINALITY t(a, i)
+        ORDER BY i;
+        SELECT quorvane_lookup('1.0.0.9/8');
+        SELECT concat_ws('|', coalesce(quorvane_lookup(NULL)::text, 'null'),
+            coalesce(quorvane_lookup('::1')::text, 'null'),
+            coalesce(quorvane_lookup('::ffff:1.0.0.7')::text, 'null'),
+            coalesce(quorvane_region_text('2001:db8::1'), 'null'))")"
+    ;;
+database_errors)
+    head -c 100 /dev/zero >"$work/short.db"
+    [ "$(id -u)" -ne 0 ] || chown postgres "$work/short.db"
+    # Without ON_ERROR_STOP the session carries on after each error, as a client's would.
+    output=$(sql -c "SET quorvane.database = '$work/none.db'" \
+        -c "SELECT quorvane_lookup('8.8.8.8')" \
+        -c "SET quorvane.database = '$work/short.db'" \
+        -c "SELECT quorvane_region_text('8.8.8.8')" \
+        -c "SET quorvane.database = '$work'" \
+        -c "SELECT quorvane_region_text('8.8.8.8')" \
+        -c "RESET quorvane.database" \
+        -c "SELECT quorvane_lookup('8.8.8.8') IS NOT NULL" \
+        -c "CREATE ROLE plain LOGIN" -c "SET ROLE plain" \
+        -c "SET quorvane.database = '/etc/passwd'" 2>&1)
+    echo "$output"
+    errors=$(grep -c '^ERROR:' <<<"$output")
+    expect "four errors, none fatal" 4 "$errors"
+    named=""
+    for path in "$work/none.db" "$work/short.db" "$work"; do
+        named+="$(grep -c "ERROR: .*\"$path\"" <<<"$output") "
+    done
+    expect "each error names its path" "1 1 1 " "$named"
+    expect "the session goes on with the default database" "t" "$(grep -x t <<<"$output")"
+    expect "a plain role cannot change the database" 1 \
+        "$(grep -c 'permission denied to set parameter "quorvane.database"' <<<"$output")"
+    expect "the server still runs" 1 "$(sql -c "SELECT 1")"
+    ;;
+*) fail "unknown check $check" ;;
+esac
+
+echo "server_test $check: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

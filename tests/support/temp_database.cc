@@ -1,0 +1,80 @@
+#include "tests/support/temp_database.h"
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+#include <utility>
+
+namespace quorvane::test {
+
+using dbwriter::BuildDatabase;
+
+TempDatabase::TempDatabase(const std::vector<Range>& ranges, const BuildOptions& options) {
+    std::vector<std::uint8_t> image;
+    if (BuildDatabase(ranges, options, image, error_)) {
+        WriteImage(image);
+    }
+}
+
+TempDatabase TempDatabase::FromImage(const std::vector<std::uint8_t>& image) {
+    TempDatabase database;
+    database.WriteImage(image);
+    return database;
+}
+
+TempDatabase::~TempDatabase() {
+    Remove();
+}
+
+TempDatabase::TempDatabase(TempDatabase&& other) noexcept
+    : path_(std::exchange(other.path_, {})), error_(std::move(other.error_)) {}
+
+TempDatabase& TempDatabase::operator=(TempDatabase&& other) noexcept {
+    if (this != &other) {
+        Remove();
+        path_ = std::exchange(other.path_, {});
+        error_ = std::move(other.error_);
+    }
+    return *this;
+}
+
+void TempDatabase::WriteImage(const std::vector<std::uint8_t>& image) {
+    std::string name;
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    static std::atomic<unsigned> counter{0};
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && name.empty() && !error; ++attempt) {
+        const std::filesystem::path candidate = folder / ("quorvane-" + std::to_string(random()) +
+                                                          "-" + std::to_string(counter++) + ".db");
+        if (!std::filesystem::exists(candidate, error)) {
+            name = candidate.string();
+        }
+    }
+    if (name.empty()) {
+        error_ = "cannot choose a temporary file name: " + error.message();
+        return;
+    }
+    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(image.data()),
+              static_cast<std::streamsize>(image.size()));
+    out.close();
+    if (out.fail()) {
+        error_ = "cannot write " + name;
+        std::filesystem::remove(name, error);
+        return;
+    }
+    path_ = std::move(name);
+}
+
+void TempDatabase::Remove() {
+    if (!path_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(path_, ignored);
+        path_.clear();
+    }
+}
+
+}  // namespace quorvane::test
