@@ -11,6 +11,7 @@ set(CMAKE_RC_COMPILER ${_mingw}-windres)
 set(CMAKE_AR /usr/bin/${_mingw}-ar CACHE FILEPATH "")
 set(CMAKE_RANLIB /usr/bin/${_mingw}-ranlib CACHE FILEPATH "")
 set(CMAKE_OBJDUMP /usr/bin/${_mingw}-objdump CACHE FILEPATH "")
+set(CMAKE_STRIP /usr/bin/${_mingw}-strip CACHE FILEPATH "")
 
 set(CMAKE_FIND_ROOT_PATH /usr/${_mingw})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -7,6 +7,8 @@
  * answers of the plain algorithms. */
 #include <quorvane/region.h>
 
+#include "region_file.h"
+
 #include <limits.h>
 #include <stddef.h>
 #include <stdlib.h>
@@ -87,33 +89,36 @@ static int BoundsInOrder(const region_handle* handle) {
     return handle->index_count > 0 && handle->first_index_offset <= handle->last_index_offset;
 }
 
-int ip2region_create(region_handle* handle, const char* path) {
+int quorvane_region_create_from_file(region_handle* handle, FILE* file) {
     if (handle == NULL) {
+        if (file != NULL) {
+            fclose(file);
+        }
         return 0;
     }
     memset(handle, 0, sizeof *handle);
-    if (path == NULL) {
+    if (file == NULL) {
         return 0;
     }
     handle->header_start_ips = (uint32_t*)malloc(kHeaderArrayBytes);
-    if (handle->header_start_ips == NULL) {
-        return 0;
-    }
     handle->header_index_offsets = (uint32_t*)malloc(kHeaderArrayBytes);
-    if (handle->header_index_offsets == NULL) {
-        free(handle->header_start_ips);
-        handle->header_start_ips = NULL;
-        return 0;
-    }
-    handle->file = fopen(path, "rb");
-    if (handle->file == NULL) {
+    if (handle->header_start_ips == NULL || handle->header_index_offsets == NULL) {
         free(handle->header_start_ips);
         free(handle->header_index_offsets);
         handle->header_start_ips = NULL;
         handle->header_index_offsets = NULL;
+        fclose(file);
         return 0;
     }
+    handle->file = file;
     return 1;
+}
+
+int ip2region_create(region_handle* handle, const char* path) {
+    if (handle == NULL) {
+        return 0;
+    }
+    return quorvane_region_create_from_file(handle, path == NULL ? NULL : fopen(path, "rb"));
 }
 
 int ip2region_destroy(region_handle* handle) {

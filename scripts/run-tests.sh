@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the full build with CTest, the core again under ASan+UBSan and
-# under TSan, a short fuzz run, and a program that loads the installed engine library.
+# under TSan, a short fuzz run, a program that loads the installed engine library, and the
+# Windows programs cross-built with MinGW-w64 and tested under Wine.
 # Usage: scripts/run-tests.sh   (from anywhere; needs scripts/install-deps.sh to have run)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -42,7 +43,14 @@ if [ -x examples/run-example.sh ]; then
   examples/run-example.sh build/default
 fi
 
+step "Windows build (MinGW-w64) and tests under Wine"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$jobs"
+run_ctest windows 2>&1
+step "quorvane-batch.exe writes the bytes of the Linux command"
+scripts/compare-windows-batch.sh build/default build/windows
+
 total=$(awk '{n += $NF} END {print n + 0}' "$summary")
 echo
-echo "all test stages passed (fuzz run and example client included)"
+echo "all test stages passed (fuzz run, example client and Windows comparison included)"
 echo "ctest: ${total} passed, 0 failed"
