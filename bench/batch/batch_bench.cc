@@ -133,8 +133,8 @@ int main(int argc, char** argv) {
     const std::size_t ranges = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 650000;
 
     quorvane::test::TempDatabase db(quorvane::dbwriter::MakeSyntheticRanges(ranges, 2024));
-    if (!db.ok()) {
-        std::fprintf(stderr, "cannot build the database: %s\n", db.error().c_str());
+    if (!db.Ok()) {
+        std::fprintf(stderr, "cannot build the database: %s\n", db.Error().c_str());
         return 1;
     }
     const std::vector<std::string> addresses = MakeAddresses(rows);
@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
     }
     std::printf(
         "%zu addresses, %zu ranges (%ld bytes of database), %u workers\n\n", rows, ranges,
-        static_cast<long>(std::ifstream(db.path(), std::ios::ate | std::ios::binary).tellg()),
+        static_cast<long>(std::ifstream(db.Path(), std::ios::ate | std::ios::binary).tellg()),
         quorvane::CThreadGroup().ThreadCount());
 
     const auto total = Clock::now();
@@ -177,7 +177,7 @@ int main(int argc, char** argv) {
         bool done = false;
         quorvane::CThreadGroup group;
         table.BeginRun();
-        group.Launch(quorvane::MakeLookupWork(table, quorvane::Utf8ToWide(db.path())), {}, [&] {
+        group.Launch(quorvane::MakeLookupWork(table, quorvane::Utf8ToWide(db.Path())), {}, [&] {
             table.EndRun();
             std::lock_guard<std::mutex> guard(lock);
             done = true;
@@ -201,20 +201,20 @@ int main(int argc, char** argv) {
     getrusage(RUSAGE_SELF, &self);
 
     double commandSeconds = 0;
-    const int commandStatus = RunCommand(db.path(), inPath, cmdOutPath, commandSeconds);
+    const int commandStatus = RunCommand(db.Path(), inPath, cmdOutPath, commandSeconds);
     rusage children{};
     getrusage(RUSAGE_CHILDREN, &children);
 
     std::size_t found = 0;
     double referenceCpu = 0;
-    const double referenceSeconds = ReferenceLoop(db.path(), addresses, found, referenceCpu);
+    const double referenceSeconds = ReferenceLoop(db.Path(), addresses, found, referenceCpu);
 
     // The same lookups through one session on this thread, without the table, and the whole
     // worker loop on this thread: what the session and the table add to the reference.
     double sessionSeconds = 0;
     double sessionCpu = 0;
     {
-        quorvane::CLookupSession session(quorvane::Utf8ToWide(db.path()));
+        quorvane::CLookupSession session(quorvane::Utf8ToWide(db.Path()));
         AddressRow row{u"0.0.0.0", {}, {}, {}, {}};
         session.Lookup(row);  // loads the file
         std::vector<std::u16string> wide;
@@ -234,7 +234,7 @@ int main(int argc, char** argv) {
     start = Clock::now();
     double loopCpu = ThreadCpuSeconds();
     table.BeginRun();
-    quorvane::MakeLookupWork(table, quorvane::Utf8ToWide(db.path()))();
+    quorvane::MakeLookupWork(table, quorvane::Utf8ToWide(db.Path()))();
     table.EndRun();
     const double loopSeconds = Seconds(start);
     loopCpu = ThreadCpuSeconds() - loopCpu;

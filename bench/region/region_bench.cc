@@ -175,8 +175,8 @@ int main(int argc, char** argv) {
 
     const auto ranges = quorvane::dbwriter::MakeSyntheticRanges(kRangeCount, kRangeSeed);
     quorvane::test::TempDatabase database(ranges);
-    if (!database.ok()) {
-        std::fprintf(stderr, "region_bench: %s\n", database.error().c_str());
+    if (!database.Ok()) {
+        std::fprintf(stderr, "region_bench: %s\n", database.Error().c_str());
         return 1;
     }
     const Reference reference = MakeReference(ranges);
@@ -190,10 +190,10 @@ int main(int argc, char** argv) {
     region_handle memory{};
     region_handle binary{};
     region_handle btree{};
-    if (ip2region_create(&memory, database.path().c_str()) != 1 ||
-        ip2region_create(&binary, database.path().c_str()) != 1 ||
-        ip2region_create(&btree, database.path().c_str()) != 1) {
-        std::fprintf(stderr, "region_bench: cannot open %s\n", database.path().c_str());
+    if (ip2region_create(&memory, database.Path().c_str()) != 1 ||
+        ip2region_create(&binary, database.Path().c_str()) != 1 ||
+        ip2region_create(&btree, database.Path().c_str()) != 1) {
+        std::fprintf(stderr, "region_bench: cannot open %s\n", database.Path().c_str());
         return 1;
     }
     // Warm up: the lazy loads happen here, outside the measurements.

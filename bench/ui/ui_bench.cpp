@@ -117,11 +117,11 @@ int main(int argc, char** argv) {
     if (!quorvane::DatabaseFileExists(db)) {
         synthetic = std::make_unique<quorvane::test::TempDatabase>(
             quorvane::dbwriter::MakeSyntheticRanges(600000, 7));
-        if (!synthetic->ok()) {
-            std::fprintf(stderr, "cannot build a database: %s\n", synthetic->error().c_str());
+        if (!synthetic->Ok()) {
+            std::fprintf(stderr, "cannot build a database: %s\n", synthetic->Error().c_str());
             return 1;
         }
-        db = QString::fromStdString(synthetic->path()).toStdU16String();
+        db = QString::fromStdString(synthetic->Path()).toStdU16String();
     }
     std::printf("database: %s\n", QString::fromStdU16String(db).toUtf8().constData());
 

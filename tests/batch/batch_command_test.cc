@@ -65,12 +65,12 @@ TEST_F(BatchCommandTest, WritesExactBytes) {
     TempDatabase db({Range{0, 0x07FFFFFFu, "A|0|B|C|D"},
                      Range{0x08000000u, 0x08FFFFFFu, "美国|0|0|0|Level3"},
                      Range{0x09000000u, 0x09FFFFFFu, "X|0|Y"}});
-    ASSERT_TRUE(db.ok()) << db.error();
+    ASSERT_TRUE(db.Ok()) << db.Error();
     const std::string in = Write("in.txt",
                                  "\xEF\xBB\xBF"
                                  "1.1.1.1\r\n8.8.8.8\r\n\r\n9.1.2.3\r\n200.1.1.1");
     const std::string out = Write("out.txt", std::string(1000, 'z'));
-    ASSERT_EQ(Run({"--db", db.path(), in, out}), 0) << m_stderr;
+    ASSERT_EQ(Run({"--db", db.Path(), in, out}), 0) << m_stderr;
     EXPECT_EQ(Read(out),
               "1.1.1.1,A,B,C,D\r\n"
               "8.8.8.8,\xE7\xBE\x8E\xE5\x9B\xBD,,,Level3\r\n"
@@ -80,7 +80,7 @@ TEST_F(BatchCommandTest, WritesExactBytes) {
     EXPECT_EQ(m_stdout, "导出成功!\n");
     EXPECT_EQ(m_stderr, "") << "no progress line unless stderr is a terminal";
 
-    ASSERT_EQ(Run({"--db=" + db.path(), in, out}), 0) << m_stderr;
+    ASSERT_EQ(Run({"--db=" + db.Path(), in, out}), 0) << m_stderr;
     EXPECT_EQ(Read(out).substr(0, 17), "1.1.1.1,A,B,C,D\r\n");
 }
 
@@ -92,7 +92,7 @@ TEST_F(BatchCommandTest, SameBytesAsTheToolsExport) {
     constexpr std::size_t kRanges = 30000, kRows = 30000;
 #endif
     TempDatabase db(MakeSyntheticRanges(kRanges, 11));
-    ASSERT_TRUE(db.ok()) << db.error();
+    ASSERT_TRUE(db.Ok()) << db.Error();
     std::string list;
     std::uint32_t value = 99;
     for (std::size_t i = 0; i < kRows; ++i) {
@@ -102,7 +102,7 @@ TEST_F(BatchCommandTest, SameBytesAsTheToolsExport) {
     }
     const std::string in = Write("in.txt", list);
     const std::string out = Path("out.txt");
-    ASSERT_EQ(Run({"--db", db.path(), in, out}), 0) << m_stderr;
+    ASSERT_EQ(Run({"--db", db.Path(), in, out}), 0) << m_stderr;
 
     CAddressTable table;
     std::vector<std::u16string> lines;
@@ -116,7 +116,7 @@ TEST_F(BatchCommandTest, SameBytesAsTheToolsExport) {
     {
         CThreadGroup group;
         table.BeginRun();
-        ASSERT_TRUE(group.Launch(MakeLookupWork(table, Utf8ToWide(db.path())), {}, [&] {
+        ASSERT_TRUE(group.Launch(MakeLookupWork(table, Utf8ToWide(db.Path())), {}, [&] {
             table.EndRun();
             std::lock_guard<std::mutex> guard(lock);
             done = true;
@@ -135,7 +135,7 @@ TEST_F(BatchCommandTest, SameBytesAsTheToolsExport) {
 
 TEST_F(BatchCommandTest, ExitCodes) {
     TempDatabase db({Range{0, 0xFFFFFFFFu, "A|0|B|C|D"}});
-    ASSERT_TRUE(db.ok()) << db.error();
+    ASSERT_TRUE(db.Ok()) << db.Error();
     const std::string in = Write("in.txt", "1.2.3.4\n");
     const std::string empty = Write("empty.txt", "");
     const std::string out = Path("out.txt");
@@ -159,24 +159,24 @@ TEST_F(BatchCommandTest, ExitCodes) {
 
     // Unreadable input, created by nobody.
     const std::string missingInput = Path("missing-input.txt");
-    EXPECT_EQ(Run({"--db", db.path(), missingInput, out}), 4);
+    EXPECT_EQ(Run({"--db", db.Path(), missingInput, out}), 4);
     EXPECT_NE(access(missingInput.c_str(), F_OK), 0);
 
     // Empty input: nothing to resolve, nothing written.
-    EXPECT_EQ(Run({"--db", db.path(), empty, out}), 6);
+    EXPECT_EQ(Run({"--db", db.Path(), empty, out}), 6);
     EXPECT_EQ(m_stderr, "请导入IP地址!\n");
     EXPECT_NE(access(out.c_str(), F_OK), 0);
 
     // Unwritable output: no success message.
-    EXPECT_EQ(Run({"--db", db.path(), in, m_dir + "/no/such/dir.txt"}), 5);
+    EXPECT_EQ(Run({"--db", db.Path(), in, m_dir + "/no/such/dir.txt"}), 5);
     EXPECT_EQ(m_stdout, "");
-    EXPECT_EQ(Run({"--db", db.path(), in, m_dir}), 5);
+    EXPECT_EQ(Run({"--db", db.Path(), in, m_dir}), 5);
     if (access("/dev/full", W_OK) == 0) {
-        EXPECT_EQ(Run({"--db", db.path(), in, "/dev/full"}), 5);
+        EXPECT_EQ(Run({"--db", db.Path(), in, "/dev/full"}), 5);
         EXPECT_EQ(m_stdout, "");
     }
 
-    EXPECT_EQ(Run({"--db", db.path(), "--", in, out}), 0) << m_stderr;
+    EXPECT_EQ(Run({"--db", db.Path(), "--", in, out}), 0) << m_stderr;
     EXPECT_EQ(Read(out), "1.2.3.4,A,B,C,D\r\n");
 }
 

@@ -16,8 +16,8 @@ using test::TempDatabase;
 
 TEST(DatabasePathTest, DatabaseFileExistsOnlyForNonDirectories) {
     TempDatabase db({Range{0, 0xFFFFFFFFu, "A"}});
-    ASSERT_TRUE(db.ok());
-    EXPECT_TRUE(DatabaseFileExists(Utf8ToWide(db.path())));
+    ASSERT_TRUE(db.Ok());
+    EXPECT_TRUE(DatabaseFileExists(Utf8ToWide(db.Path())));
     EXPECT_FALSE(DatabaseFileExists(u"/nonexistent/ip2region.db"));
     EXPECT_FALSE(DatabaseFileExists(u"/tmp"));
     EXPECT_FALSE(DatabaseFileExists(u""));

@@ -93,8 +93,8 @@ class RunDriver {
 
 TEST(LookupRunTest, ResolvesEveryRowLikeTheEngine) {
     TempDatabase db(MakeSyntheticRanges(kRanges, 7));
-    ASSERT_TRUE(db.ok()) << db.error();
-    const std::u16string dbPath = Utf8ToWide(db.path());
+    ASSERT_TRUE(db.Ok()) << db.Error();
+    const std::u16string dbPath = Utf8ToWide(db.Path());
 
     CAddressTable table;
     std::uint32_t value = 12345;
@@ -111,7 +111,7 @@ TEST(LookupRunTest, ResolvesEveryRowLikeTheEngine) {
     EXPECT_TRUE(table.IsStopped());
 
     region_handle handle;
-    ASSERT_EQ(ip2region_create(&handle, db.path().c_str()), 1);
+    ASSERT_EQ(ip2region_create(&handle, db.Path().c_str()), 1);
     std::size_t nonEmpty = 0;
     for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
         const AddressRow row = table.GetRow(i);
@@ -131,15 +131,15 @@ TEST(LookupRunTest, ResolvesEveryRowLikeTheEngine) {
 TEST(LookupRunTest, SecondRunOverwritesEveryRow) {
     TempDatabase first({Range{0, 0xFFFFFFFFu, "A|0|B|C|D"}});
     TempDatabase second({Range{0, 0x7FFFFFFFu, "E|0|F"}});
-    ASSERT_TRUE(first.ok() && second.ok());
+    ASSERT_TRUE(first.Ok() && second.Ok());
     CAddressTable table;
     for (int i = 0; i < 100; ++i) {
         table.AppendRow(AddressRow{i % 2 ? u"1.2.3.4" : u"200.1.1.1", {}, {}, {}, {}});
     }
     RunDriver driver;
-    ASSERT_TRUE(driver.Run(table, Utf8ToWide(first.path())));
+    ASSERT_TRUE(driver.Run(table, Utf8ToWide(first.Path())));
     EXPECT_EQ(table.GetField(99, 4), u"D");
-    ASSERT_TRUE(driver.Run(table, Utf8ToWide(second.path())));
+    ASSERT_TRUE(driver.Run(table, Utf8ToWide(second.Path())));
     for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
         const AddressRow row = table.GetRow(i);
         if (i % 2) {
@@ -158,13 +158,13 @@ TEST(LookupRunTest, SecondRunOverwritesEveryRow) {
 // keep what they held.
 TEST(LookupRunTest, StopBeforeTheFirstRowResolvesNothing) {
     TempDatabase db({Range{0, 0xFFFFFFFFu, "A|0|B|C|D"}});
-    ASSERT_TRUE(db.ok());
+    ASSERT_TRUE(db.Ok());
     CAddressTable table;
     for (int i = 0; i < 50; ++i) {
         table.AppendRow(AddressRow{u"1.2.3.4", u"old", {}, {}, {}});
     }
     RunDriver driver;
-    ASSERT_TRUE(driver.Run(table, Utf8ToWide(db.path()), /*stopAtOnce=*/true));
+    ASSERT_TRUE(driver.Run(table, Utf8ToWide(db.Path()), /*stopAtOnce=*/true));
     EXPECT_FALSE(table.IsRunActive());
     EXPECT_EQ(table.GetRowsHandedOut(), 3u);
     for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
@@ -181,7 +181,7 @@ TEST(LookupRunTest, ReaderDuringRunSeesWholeRows) {
                      Range{0x80000000u, 0xFFFFFFFFu,
                            "BBBBBBBBBBBBBBBBBBBB|0|BBBBBBBBBBBBBBBBBBBB|BBBBBBBBBBBBBBBBBBBB|"
                            "BBBBBBBBBBBBBBBBBBBB"}});
-    ASSERT_TRUE(db.ok());
+    ASSERT_TRUE(db.Ok());
     CAddressTable table;
     for (std::uint32_t i = 0; i < kRows / 4; ++i) {
         table.AppendRow(AddressRow{i % 2 ? u"1.0.0.0" : u"200.0.0.0", u"x", u"x", u"x", u"x"});
@@ -198,7 +198,7 @@ TEST(LookupRunTest, ReaderDuringRunSeesWholeRows) {
         }
     });
     RunDriver driver;
-    ASSERT_TRUE(driver.Run(table, Utf8ToWide(db.path())));
+    ASSERT_TRUE(driver.Run(table, Utf8ToWide(db.Path())));
     done = true;
     reader.join();
     EXPECT_TRUE(consistent);

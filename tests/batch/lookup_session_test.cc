@@ -61,8 +61,8 @@ TEST(LookupSessionTest, RegionTextToFields) {
     for (const LookupCase& c : cases) {
         SCOPED_TRACE(c.region);
         TempDatabase db({Range{0, 0xFFFFFFFFu, c.region}});
-        ASSERT_TRUE(db.ok()) << db.error();
-        CLookupSession session(Utf8ToWide(db.path()));
+        ASSERT_TRUE(db.Ok()) << db.Error();
+        CLookupSession session(Utf8ToWide(db.Path()));
         AddressRow row{u"10.0.0.1", u"old", u"old", u"old", u"old"};
         session.Lookup(row);
         EXPECT_EQ(row.address, u"10.0.0.1");
@@ -77,8 +77,8 @@ TEST(LookupSessionTest, AddressesPickTheirRanges) {
     TempDatabase db({Range{0, 0x0AFFFFFFu, "A|0|a|a|a"},
                      Range{0x0B000000u, 0x0B0000FFu, "B|0|b|b|b"},
                      Range{0x0B000100u, 0xFFFFFFFFu, "C|0|c|c|c"}});
-    ASSERT_TRUE(db.ok()) << db.error();
-    CLookupSession session(Utf8ToWide(db.path()));
+    ASSERT_TRUE(db.Ok()) << db.Error();
+    CLookupSession session(Utf8ToWide(db.Path()));
     auto country = [&](const char16_t* address) {
         AddressRow row{address, {}, {}, {}, {}};
         session.Lookup(row);
@@ -96,8 +96,8 @@ TEST(LookupSessionTest, AddressesPickTheirRanges) {
 // A miss (an address no range covers, or a database that cannot be opened) empties every field.
 TEST(LookupSessionTest, MissEmptiesEveryField) {
     TempDatabase db({Range{0x01000000u, 0x01FFFFFFu, "A|0|a|a|a"}});
-    ASSERT_TRUE(db.ok()) << db.error();
-    CLookupSession session(Utf8ToWide(db.path()));
+    ASSERT_TRUE(db.Ok()) << db.Error();
+    CLookupSession session(Utf8ToWide(db.Path()));
     AddressRow row{u"1.2.3.4", {}, {}, {}, {}};
     session.Lookup(row);
     EXPECT_EQ(row.country, u"A");

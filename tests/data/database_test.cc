@@ -4,6 +4,8 @@
 
 #include <quorvane/region.h>
 
+#include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -76,10 +78,12 @@ TEST_F(BundledDatabase, ChineseCarriers) {
     auto telecom = Lookup("202.96.128.86");  // a Guangdong Telecom resolver
     EXPECT_EQ(telecom[0], "中国");
     EXPECT_EQ(telecom[2], "广东省");
+    EXPECT_EQ(telecom[3], "广州市");
     EXPECT_EQ(telecom[4], "电信");
     auto unicom = Lookup("202.106.0.20");  // a Beijing Unicom resolver
     EXPECT_EQ(unicom[0], "中国");
     EXPECT_EQ(unicom[2], "北京市");
+    EXPECT_EQ(unicom[3], "北京市");  // a municipality is its own city
     EXPECT_EQ(unicom[4], "联通");
     auto mobile = Lookup("211.136.17.107");
     EXPECT_EQ(mobile[0], "中国");
@@ -102,9 +106,39 @@ TEST_F(BundledDatabase, HongKongMacaoAndTaiwanAreProvincesOfChina) {
     auto hk = Lookup("203.198.7.66");
     EXPECT_EQ(hk[0], "中国");
     EXPECT_EQ(hk[2], "香港");
+    EXPECT_EQ(hk[3], "香港");
     auto tw = Lookup("168.95.1.1");
     EXPECT_EQ(tw[0], "中国");
     EXPECT_EQ(tw[2], "台湾");
+    EXPECT_EQ(tw[3], "台北市");
+}
+
+TEST_F(BundledDatabase, ChinasCitiesAreChineseAndEachLiesInOneProvince) {
+    // Every 4096th address: enough to meet every city that holds a sizeable share.
+    std::map<std::string, std::string> province_of_city;
+    std::uint64_t china = 0;
+    std::uint64_t chinese_city = 0;
+    for (std::uint64_t address = 0; address <= 0xFFFFFFFFu; address += 4096) {
+        region_result result{};
+        ASSERT_EQ(ip2region_memory_search(&handle_, static_cast<std::uint32_t>(address), &result),
+                  1);
+        const std::vector<std::string> fields = Fields(result.region_text);
+        ASSERT_EQ(fields.size(), 5u) << result.region_text;
+        if (fields[0] != "中国") {
+            continue;
+        }
+        ++china;
+        const std::string& city = fields[3];
+        if (city == "0" || static_cast<unsigned char>(city[0]) < 0xE0) {
+            continue;
+        }
+        ++chinese_city;
+        const auto [it, inserted] = province_of_city.try_emplace(city, fields[2]);
+        EXPECT_EQ(it->second, fields[2]) << city << " appears under two provinces";
+    }
+    ASSERT_GT(china, 0u);
+    EXPECT_GE(static_cast<double>(chinese_city) / china, 0.999);
+    EXPECT_GT(province_of_city.size(), 200u);
 }
 
 }  // namespace

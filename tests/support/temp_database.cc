@@ -13,7 +13,7 @@ using dbwriter::BuildDatabase;
 
 TempDatabase::TempDatabase(const std::vector<Range>& ranges, const BuildOptions& options) {
     std::vector<std::uint8_t> image;
-    if (BuildDatabase(ranges, options, image, error_)) {
+    if (BuildDatabase(ranges, options, image, m_error)) {
         WriteImage(image);
     }
 }
@@ -29,13 +29,13 @@ TempDatabase::~TempDatabase() {
 }
 
 TempDatabase::TempDatabase(TempDatabase&& other) noexcept
-    : path_(std::exchange(other.path_, {})), error_(std::move(other.error_)) {}
+    : m_path(std::exchange(other.m_path, {})), m_error(std::move(other.m_error)) {}
 
 TempDatabase& TempDatabase::operator=(TempDatabase&& other) noexcept {
     if (this != &other) {
         Remove();
-        path_ = std::exchange(other.path_, {});
-        error_ = std::move(other.error_);
+        m_path = std::exchange(other.m_path, {});
+        m_error = std::move(other.m_error);
     }
     return *this;
 }
@@ -54,7 +54,7 @@ void TempDatabase::WriteImage(const std::vector<std::uint8_t>& image) {
         }
     }
     if (name.empty()) {
-        error_ = "cannot choose a temporary file name: " + error.message();
+        m_error = "cannot choose a temporary file name: " + error.message();
         return;
     }
     std::ofstream out(name, std::ios::binary | std::ios::trunc);
@@ -62,18 +62,18 @@ void TempDatabase::WriteImage(const std::vector<std::uint8_t>& image) {
               static_cast<std::streamsize>(image.size()));
     out.close();
     if (out.fail()) {
-        error_ = "cannot write " + name;
+        m_error = "cannot write " + name;
         std::filesystem::remove(name, error);
         return;
     }
-    path_ = std::move(name);
+    m_path = std::move(name);
 }
 
 void TempDatabase::Remove() {
-    if (!path_.empty()) {
+    if (!m_path.empty()) {
         std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
-        path_.clear();
+        std::filesystem::remove(m_path, ignored);
+        m_path.clear();
     }
 }
 

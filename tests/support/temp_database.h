@@ -14,12 +14,12 @@ namespace quorvane::test {
 using dbwriter::BuildOptions;
 using dbwriter::Range;
 
-// A database file in the temporary folder ($TMPDIR, else /tmp; %TEMP% on Windows), removed when the
-// object dies. Tests hand path() to the code under test.
+// A database file in the temporary folder ($TMPDIR, else /tmp; %TEMP% on Windows), removed when
+// the object dies. Tests hand Path() to the code under test.
 class TempDatabase {
   public:
-    // Builds ranges with options and writes the image. On failure ok() is false, path() empty and
-    // error() says why.
+    // Builds ranges with options and writes the image. On failure Ok() is false, Path() empty and
+    // Error() says why.
     explicit TempDatabase(const std::vector<Range>& ranges, const BuildOptions& options = {});
 
     // Writes image byte for byte: hand-made or deliberately broken files.
@@ -31,17 +31,17 @@ class TempDatabase {
     TempDatabase(const TempDatabase&) = delete;
     TempDatabase& operator=(const TempDatabase&) = delete;
 
-    bool ok() const { return !path_.empty(); }
-    const std::string& path() const { return path_; }
-    const std::string& error() const { return error_; }
+    bool Ok() const { return !m_path.empty(); }
+    const std::string& Path() const { return m_path; }
+    const std::string& Error() const { return m_error; }
 
   private:
     TempDatabase() = default;
     void WriteImage(const std::vector<std::uint8_t>& image);
     void Remove();
 
-    std::string path_;
-    std::string error_;
+    std::string m_path;
+    std::string m_error;
 };
 
 }  // namespace quorvane::test

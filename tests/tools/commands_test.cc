@@ -23,14 +23,14 @@ struct Outcome {
 class CommandsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("quorvane-commands-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
+        m_dir = fs::temp_directory_path() /
+                ("quorvane-commands-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_dir);
     }
-    void TearDown() override { fs::remove_all(dir_); }
+    void TearDown() override { fs::remove_all(m_dir); }
 
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
 
     std::string Write(const std::string& name, const std::string& content) const {
         std::ofstream(Path(name), std::ios::binary) << content;
@@ -53,7 +53,7 @@ class CommandsTest : public ::testing::Test {
         return outcome;
     }
 
-    fs::path dir_;
+    fs::path m_dir;
 };
 
 const std::string kMake = QUORVANE_DBMAKE;

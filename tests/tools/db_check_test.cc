@@ -44,7 +44,7 @@ std::string Joined(const std::vector<std::string>& lines) {
 // The check must fail and one of its errors must contain expected.
 void ExpectError(const std::vector<std::uint8_t>& image, const std::string& expected) {
     CheckResult result = CheckImage(image);
-    EXPECT_FALSE(result.valid()) << "expected an error containing: " << expected;
+    EXPECT_FALSE(result.Valid()) << "expected an error containing: " << expected;
     EXPECT_NE(Joined(result.errors).find(expected), std::string::npos)
         << "expected: " << expected << "\ngot:\n"
         << Joined(result.errors);
@@ -82,12 +82,12 @@ TEST(CheckImage, AcceptsWhatTheWriterBuilds) {
     };
     for (const auto& image : images) {
         CheckResult result = CheckImage(image);
-        EXPECT_TRUE(result.valid()) << Joined(result.errors);
+        EXPECT_TRUE(result.Valid()) << Joined(result.errors);
         EXPECT_EQ(result.stats.ranges, testing::Decode(image).index.size());
     }
 #ifndef QUORVANE_SANITIZED
     CheckResult big = CheckImage(Build(MakeSyntheticRanges(650000, 2)));
-    EXPECT_TRUE(big.valid()) << Joined(big.errors);
+    EXPECT_TRUE(big.Valid()) << Joined(big.errors);
     EXPECT_TRUE(big.warnings.empty()) << Joined(big.warnings);
     EXPECT_EQ(big.stats.headerEntries, 956u);
 #endif
@@ -102,7 +102,7 @@ TEST(CheckImage, CountsWhatTheFileHolds) {
     };
     std::vector<std::uint8_t> image = Build(ranges);
     CheckResult result = CheckImage(image);
-    ASSERT_TRUE(result.valid()) << Joined(result.errors);
+    ASSERT_TRUE(result.Valid()) << Joined(result.errors);
     const Statistics& stats = result.stats;
     EXPECT_EQ(stats.fileSize, image.size());
     EXPECT_EQ(stats.headerEntries, 2u);
@@ -153,7 +153,7 @@ TEST(CheckImage, RejectsBrokenBounds) {
 
 TEST(CheckImage, RejectsBrokenHeaderIndexes) {
     const std::vector<std::uint8_t> good = Build(Narrow(1400));  // entries 0, 681, 1362, 1399
-    ASSERT_TRUE(CheckImage(good).valid());
+    ASSERT_TRUE(CheckImage(good).Valid());
     ASSERT_EQ(GetU32(good, HeaderAt(4) + 4), 0u);
 
     std::vector<std::uint8_t> image = good;
@@ -260,7 +260,7 @@ TEST(CheckImage, WarnsAboutLegalButSuspectContent) {
     const std::uint32_t first = GetU32(image, 0);
     SetU32(image, first + 8, 0);  // range 0 without data
     CheckResult result = CheckImage(image);
-    EXPECT_TRUE(result.valid()) << Joined(result.errors);
+    EXPECT_TRUE(result.Valid()) << Joined(result.errors);
     std::string warnings = Joined(result.warnings);
     EXPECT_NE(warnings.find("1 ranges have data pointer 0"), std::string::npos) << warnings;
     EXPECT_NE(warnings.find("text \"x\" does not have five"), std::string::npos) << warnings;
@@ -272,7 +272,7 @@ TEST(CheckImage, WarnsAboutLegalButSuspectContent) {
     SetU32(image, HeaderAt(5), 99);
     SetU32(image, HeaderAt(5) + 4, GetU32(image, 0));
     result = CheckImage(image);
-    EXPECT_TRUE(result.valid()) << Joined(result.errors);
+    EXPECT_TRUE(result.Valid()) << Joined(result.errors);
     EXPECT_NE(Joined(result.warnings).find("header entry 5 follows the terminating entry 2"),
               std::string::npos)
         << Joined(result.warnings);

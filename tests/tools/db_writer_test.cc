@@ -398,26 +398,26 @@ TEST(TempDatabase, HoldsTheBuiltImageUntilDestroyed) {
     std::string path;
     {
         TempDatabase database(ranges);
-        ASSERT_TRUE(database.ok()) << database.error();
-        path = database.path();
+        ASSERT_TRUE(database.Ok()) << database.Error();
+        path = database.Path();
         std::ifstream in(path, std::ios::binary);
         std::vector<std::uint8_t> written((std::istreambuf_iterator<char>(in)), {});
         EXPECT_EQ(written, Build(ranges));
 
         TempDatabase moved = std::move(database);
-        EXPECT_FALSE(database.ok());
-        EXPECT_EQ(moved.path(), path);
+        EXPECT_FALSE(database.Ok());
+        EXPECT_EQ(moved.Path(), path);
         EXPECT_TRUE(std::filesystem::exists(path));
     }
     EXPECT_FALSE(std::filesystem::exists(path));
 
     TempDatabase broken = TempDatabase::FromImage({1, 2, 3});
-    ASSERT_TRUE(broken.ok());
-    EXPECT_EQ(std::filesystem::file_size(broken.path()), 3u);
+    ASSERT_TRUE(broken.Ok());
+    EXPECT_EQ(std::filesystem::file_size(broken.Path()), 3u);
 
     TempDatabase refused(std::vector<Range>{});
-    EXPECT_FALSE(refused.ok());
-    EXPECT_NE(refused.error().find("no ranges"), std::string::npos);
+    EXPECT_FALSE(refused.Ok());
+    EXPECT_NE(refused.Error().find("no ranges"), std::string::npos);
 }
 
 }  // namespace

@@ -51,47 +51,47 @@ std::string WithSeparators(std::uint64_t value) {
 
 class Findings {
   public:
-    explicit Findings(std::vector<std::string>& out) : out_(out) {}
+    explicit Findings(std::vector<std::string>& out) : m_out(out) {}
 
     void Add(const std::string& kind, std::string message) {
-        std::size_t& seen = counts_[kind];
+        std::size_t& seen = m_counts[kind];
         if (seen++ < kListedPerKind) {
-            out_.push_back(std::move(message));
+            m_out.push_back(std::move(message));
         }
     }
 
     // Appends the count of what was seen but not listed.
     void Close() {
-        for (const auto& [kind, seen] : counts_) {
+        for (const auto& [kind, seen] : m_counts) {
             if (seen > kListedPerKind) {
-                out_.push_back("... and " + WithSeparators(seen - kListedPerKind) +
-                               " more: " + kind);
+                m_out.push_back("... and " + WithSeparators(seen - kListedPerKind) +
+                                " more: " + kind);
             }
         }
     }
 
   private:
-    std::vector<std::string>& out_;
-    std::map<std::string, std::size_t> counts_;
+    std::vector<std::string>& m_out;
+    std::map<std::string, std::size_t> m_counts;
 };
 
 class Checker {
   public:
     explicit Checker(const std::vector<std::uint8_t>& image, CheckResult& result)
-        : image_(image), result_(result), errors_(result.errors), warnings_(result.warnings) {}
+        : m_image(image), m_result(result), m_errors(result.errors), m_warnings(result.warnings) {}
 
     void Run() {
-        result_.stats.fileSize = image_.size();
-        if (image_.size() < kHeaderOffset) {
-            errors_.Add("short file", "the file is " + std::to_string(image_.size()) +
-                                          " bytes long: too short for the 8-byte bounds block");
+        m_result.stats.fileSize = m_image.size();
+        if (m_image.size() < kHeaderOffset) {
+            m_errors.Add("short file", "the file is " + std::to_string(m_image.size()) +
+                                           " bytes long: too short for the 8-byte bounds block");
             Close();
             return;
         }
-        if (image_.size() < kFixedBlocksEnd) {
-            errors_.Add("short file",
-                        "the file is " + WithSeparators(image_.size()) +
-                            " bytes long and ends inside the header index (offsets 8 to 8,199)");
+        if (m_image.size() < kFixedBlocksEnd) {
+            m_errors.Add("short file",
+                         "the file is " + WithSeparators(m_image.size()) +
+                             " bytes long and ends inside the header index (offsets 8 to 8,199)");
         }
         bool indexReadable = CheckBounds();
         CheckHeader(indexReadable);
@@ -103,53 +103,54 @@ class Checker {
 
   private:
     std::optional<std::uint32_t> U32(std::uint64_t at) const {
-        if (at + 4 > image_.size()) {
+        if (at + 4 > m_image.size()) {
             return std::nullopt;
         }
-        return dbwriter::LoadU32(image_.data() + at);
+        return dbwriter::LoadU32(m_image.data() + at);
     }
 
     void Close() {
-        errors_.Close();
-        warnings_.Close();
+        m_errors.Close();
+        m_warnings.Close();
     }
 
     // True when the index bounds describe whole entries inside the file.
     bool CheckBounds() {
-        first_ = *U32(0);
-        last_ = *U32(4);
+        m_first = *U32(0);
+        m_last = *U32(4);
         bool readable = true;
-        if (last_ < first_) {
-            errors_.Add("bounds", "the last index offset " + WithSeparators(last_) +
-                                      " is below the first index offset " + WithSeparators(first_));
+        if (m_last < m_first) {
+            m_errors.Add("bounds", "the last index offset " + WithSeparators(m_last) +
+                                       " is below the first index offset " +
+                                       WithSeparators(m_first));
             return false;
         }
-        if ((last_ - first_) % kIndexEntrySize != 0) {
-            errors_.Add("bounds", "the index bounds " + WithSeparators(first_) + " and " +
-                                      WithSeparators(last_) +
-                                      " are not a whole number of 12-byte entries apart");
+        if ((m_last - m_first) % kIndexEntrySize != 0) {
+            m_errors.Add("bounds", "the index bounds " + WithSeparators(m_first) + " and " +
+                                       WithSeparators(m_last) +
+                                       " are not a whole number of 12-byte entries apart");
         }
-        if (std::uint64_t{last_} + kIndexEntrySize > image_.size()) {
-            errors_.Add("bounds", "the last index entry at " + WithSeparators(last_) +
-                                      " runs past the end of the file (" +
-                                      WithSeparators(image_.size()) + " bytes)");
+        if (std::uint64_t{m_last} + kIndexEntrySize > m_image.size()) {
+            m_errors.Add("bounds", "the last index entry at " + WithSeparators(m_last) +
+                                       " runs past the end of the file (" +
+                                       WithSeparators(m_image.size()) + " bytes)");
             readable = false;
         }
-        if (first_ < kFixedBlocksEnd) {
-            errors_.Add("bounds", "the index starts at " + WithSeparators(first_) +
-                                      ", inside the bounds block or the header index");
+        if (m_first < kFixedBlocksEnd) {
+            m_errors.Add("bounds", "the index starts at " + WithSeparators(m_first) +
+                                       ", inside the bounds block or the header index");
         }
-        count_ = (last_ - first_) / kIndexEntrySize + 1;
-        result_.stats.ranges = count_;
+        m_count = (m_last - m_first) / kIndexEntrySize + 1;
+        m_result.stats.ranges = m_count;
         return readable;
     }
 
     // The index entry number an offset points at, if it points at one.
     std::optional<std::uint32_t> EntryAt(std::uint32_t offset) const {
-        if (offset < first_ || offset > last_ || (offset - first_) % kIndexEntrySize != 0) {
+        if (offset < m_first || offset > m_last || (offset - m_first) % kIndexEntrySize != 0) {
             return std::nullopt;
         }
-        return (offset - first_) / kIndexEntrySize;
+        return (offset - m_first) / kIndexEntrySize;
     }
 
     void CheckHeader(bool indexReadable) {
@@ -170,49 +171,49 @@ class Checker {
         for (std::uint64_t i = header.size() + 1; i < kMaxHeaderEntries; ++i) {
             auto offset = U32(kHeaderOffset + i * kHeaderEntrySize + 4);
             if (offset && *offset != 0) {
-                warnings_.Add("header after end", "header entry " + std::to_string(i) +
-                                                      " follows the terminating entry " +
-                                                      std::to_string(header.size()) +
-                                                      " and is never read");
+                m_warnings.Add("header after end", "header entry " + std::to_string(i) +
+                                                       " follows the terminating entry " +
+                                                       std::to_string(header.size()) +
+                                                       " and is never read");
                 break;
             }
         }
-        result_.stats.headerEntries = static_cast<std::uint32_t>(header.size());
+        m_result.stats.headerEntries = static_cast<std::uint32_t>(header.size());
         if (header.size() < 2) {
-            errors_.Add("header", "the header index has " + std::to_string(header.size()) +
-                                      (header.size() == 1 ? " entry" : " entries") +
-                                      ": the two-level search needs at least 2");
+            m_errors.Add("header", "the header index has " + std::to_string(header.size()) +
+                                       (header.size() == 1 ? " entry" : " entries") +
+                                       ": the two-level search needs at least 2");
         }
         if (header.empty()) {
             return;
         }
-        if (header.front().indexOffset != first_) {
-            errors_.Add("header", "the first header entry points at " +
-                                      WithSeparators(header.front().indexOffset) +
-                                      ", not at the first index entry " + WithSeparators(first_));
+        if (header.front().indexOffset != m_first) {
+            m_errors.Add("header", "the first header entry points at " +
+                                       WithSeparators(header.front().indexOffset) +
+                                       ", not at the first index entry " + WithSeparators(m_first));
         }
-        if (header.back().indexOffset != last_) {
-            errors_.Add("header", "the last header entry (" + std::to_string(header.size() - 1) +
-                                      ") points at " + WithSeparators(header.back().indexOffset) +
-                                      ", not at the last index entry " + WithSeparators(last_) +
-                                      ": addresses above it would be looked for in the wrong "
-                                      "stretch");
+        if (header.back().indexOffset != m_last) {
+            m_errors.Add("header", "the last header entry (" + std::to_string(header.size() - 1) +
+                                       ") points at " + WithSeparators(header.back().indexOffset) +
+                                       ", not at the last index entry " + WithSeparators(m_last) +
+                                       ": addresses above it would be looked for in the wrong "
+                                       "stretch");
         }
         for (std::size_t h = 0; h < header.size(); ++h) {
             const Entry& entry = header[h];
             const std::string name = "header entry " + std::to_string(h);
             auto index = EntryAt(entry.indexOffset);
             if (!index) {
-                errors_.Add("header pointer", name + " points at " +
-                                                  WithSeparators(entry.indexOffset) +
-                                                  ", which is not an index entry");
+                m_errors.Add("header pointer", name + " points at " +
+                                                   WithSeparators(entry.indexOffset) +
+                                                   ", which is not an index entry");
             } else if (indexReadable) {
                 std::uint32_t indexStart = *U32(entry.indexOffset);
                 if (entry.startIp != indexStart) {
-                    errors_.Add("header start", name + " has start address " +
-                                                    Dotted(entry.startIp) +
-                                                    " but the index entry it points at starts at " +
-                                                    Dotted(indexStart));
+                    m_errors.Add("header start",
+                                 name + " has start address " + Dotted(entry.startIp) +
+                                     " but the index entry it points at starts at " +
+                                     Dotted(indexStart));
                 }
             }
             if (h == 0) {
@@ -220,43 +221,43 @@ class Checker {
             }
             const Entry& previous = header[h - 1];
             if (entry.startIp < previous.startIp) {
-                errors_.Add("header order", name + " starts at " + Dotted(entry.startIp) +
-                                                ", below the entry before it (" +
-                                                Dotted(previous.startIp) + ")");
+                m_errors.Add("header order", name + " starts at " + Dotted(entry.startIp) +
+                                                 ", below the entry before it (" +
+                                                 Dotted(previous.startIp) + ")");
             }
             if (entry.indexOffset < previous.indexOffset) {
-                errors_.Add("header order", name + " points at " +
-                                                WithSeparators(entry.indexOffset) +
-                                                ", before the entry before it (" +
-                                                WithSeparators(previous.indexOffset) + ")");
+                m_errors.Add("header order", name + " points at " +
+                                                 WithSeparators(entry.indexOffset) +
+                                                 ", before the entry before it (" +
+                                                 WithSeparators(previous.indexOffset) + ")");
             } else if (std::uint64_t{entry.indexOffset} - previous.indexOffset + kIndexEntrySize >
                        kHeaderBlockSize) {
-                errors_.Add("header spacing",
-                            "header entries " + std::to_string(h - 1) + " and " +
-                                std::to_string(h) + " are " +
-                                WithSeparators((entry.indexOffset - previous.indexOffset) /
-                                               kIndexEntrySize) +
-                                " index entries apart (at most " +
-                                std::to_string(kMaxHeaderSpacing) +
-                                "): their stretch does not fit the 8,192-byte read");
-            } else if (entry.indexOffset == previous.indexOffset && count_ > 1) {
-                warnings_.Add("header duplicate", "header entries " + std::to_string(h - 1) +
-                                                      " and " + std::to_string(h) +
-                                                      " point at the same index entry");
+                m_errors.Add("header spacing",
+                             "header entries " + std::to_string(h - 1) + " and " +
+                                 std::to_string(h) + " are " +
+                                 WithSeparators((entry.indexOffset - previous.indexOffset) /
+                                                kIndexEntrySize) +
+                                 " index entries apart (at most " +
+                                 std::to_string(kMaxHeaderSpacing) +
+                                 "): their stretch does not fit the 8,192-byte read");
+            } else if (entry.indexOffset == previous.indexOffset && m_count > 1) {
+                m_warnings.Add("header duplicate", "header entries " + std::to_string(h - 1) +
+                                                       " and " + std::to_string(h) +
+                                                       " point at the same index entry");
             }
         }
     }
 
     void CheckIndex() {
-        Statistics& stats = result_.stats;
+        Statistics& stats = m_result.stats;
         std::unordered_map<std::uint32_t, bool> recordsSeen;  // data pointer -> record is sound
         std::unordered_set<std::string_view> texts;
         std::uint64_t notFiveFields = 0;
         std::uint64_t nextUncovered = 0;  // first address above every range so far
         bool sorted = true;
         std::uint32_t previousEnd = 0;
-        for (std::uint32_t i = 0; i < count_; ++i) {
-            const std::uint64_t at = std::uint64_t{first_} + std::uint64_t{i} * kIndexEntrySize;
+        for (std::uint32_t i = 0; i < m_count; ++i) {
+            const std::uint64_t at = std::uint64_t{m_first} + std::uint64_t{i} * kIndexEntrySize;
             const std::uint32_t start = *U32(at);
             const std::uint32_t end = *U32(at + 4);
             const std::uint32_t pointer = *U32(at + 8);
@@ -266,13 +267,13 @@ class Checker {
                        Dotted(end) + ")";
             };
             if (start > end) {
-                errors_.Add("index start after end", name() + " starts after it ends");
+                m_errors.Add("index start after end", name() + " starts after it ends");
             }
             if (i > 0 && start <= previousEnd) {
                 sorted = false;
-                errors_.Add("index order", name() +
-                                               " is not above the entry before it, which ends at " +
-                                               Dotted(previousEnd));
+                m_errors.Add("index order",
+                             name() + " is not above the entry before it, which ends at " +
+                                 Dotted(previousEnd));
             }
             previousEnd = end;
             if (start <= end) {
@@ -305,12 +306,12 @@ class Checker {
         }
         stats.distinctTexts = texts.size();
         if (stats.rangesWithoutData > 0) {
-            warnings_.Add("no data", WithSeparators(stats.rangesWithoutData) +
-                                         " ranges have data pointer 0 and are never found");
+            m_warnings.Add("no data", WithSeparators(stats.rangesWithoutData) +
+                                          " ranges have data pointer 0 and are never found");
         }
         if (notFiveFields > 0) {
-            warnings_.Add("five fields", WithSeparators(notFiveFields) +
-                                             " distinct texts do not have five '|' fields");
+            m_warnings.Add("five fields", WithSeparators(notFiveFields) +
+                                              " distinct texts do not have five '|' fields");
         }
     }
 
@@ -326,52 +327,52 @@ class Checker {
         };
         bool sound = true;
         if (length < kMinRecordLength) {
-            errors_.Add("record length", where() + " is shorter than its 4-byte record number");
+            m_errors.Add("record length", where() + " is shorter than its 4-byte record number");
             sound = false;
         }
-        if (std::uint64_t{offset} + length > image_.size()) {
-            errors_.Add("record outside", where() + " runs past the end of the file");
+        if (std::uint64_t{offset} + length > m_image.size()) {
+            m_errors.Add("record outside", where() + " runs past the end of the file");
             return false;
         }
         if (offset < kFixedBlocksEnd) {
-            errors_.Add("record overlap", where() + " overlaps the bounds block or header index");
+            m_errors.Add("record overlap", where() + " overlaps the bounds block or header index");
             sound = false;
         }
-        if (offset < std::uint64_t{last_} + kIndexEntrySize && offset + length > first_) {
-            errors_.Add("record overlap", where() + " overlaps the index");
+        if (offset < std::uint64_t{m_last} + kIndexEntrySize && offset + length > m_first) {
+            m_errors.Add("record overlap", where() + " overlaps the index");
             sound = false;
         }
-        Statistics& stats = result_.stats;
+        Statistics& stats = m_result.stats;
         ++stats.dataRecords;
         stats.dataBytes += length;
         if (length < kMinRecordLength) {
             return false;
         }
-        std::string_view text(reinterpret_cast<const char*>(image_.data()) + offset + 4,
+        std::string_view text(reinterpret_cast<const char*>(m_image.data()) + offset + 4,
                               length - 4);
         if (!dbwriter::IsValidUtf8(text)) {
-            errors_.Add("record text", where() + " holds a text that is not valid UTF-8");
+            m_errors.Add("record text", where() + " holds a text that is not valid UTF-8");
             return false;
         }
         if (text.find('\0') != std::string_view::npos) {
-            warnings_.Add("record nul", where() + " holds a NUL byte: readers cut the text there");
+            m_warnings.Add("record nul", where() + " holds a NUL byte: readers cut the text there");
         }
         if (texts.insert(text).second && std::count(text.begin(), text.end(), '|') != 4) {
             if (notFiveFields++ < 3) {
-                warnings_.Add("five fields example",
-                              "text \"" + std::string(text) + "\" does not have five '|' fields");
+                m_warnings.Add("five fields example",
+                               "text \"" + std::string(text) + "\" does not have five '|' fields");
             }
         }
         return sound;
     }
 
-    const std::vector<std::uint8_t>& image_;
-    CheckResult& result_;
-    Findings errors_;
-    Findings warnings_;
-    std::uint32_t first_ = 0;
-    std::uint32_t last_ = 0;
-    std::uint32_t count_ = 0;
+    const std::vector<std::uint8_t>& m_image;
+    CheckResult& m_result;
+    Findings m_errors;
+    Findings m_warnings;
+    std::uint32_t m_first = 0;
+    std::uint32_t m_last = 0;
+    std::uint32_t m_count = 0;
 };
 
 }  // namespace

@@ -33,7 +33,7 @@ struct CheckResult {
     std::vector<std::string> warnings;
     Statistics stats;
 
-    bool valid() const { return errors.empty(); }
+    bool Valid() const { return errors.empty(); }
 };
 
 // Checks the image of a whole file.

@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
         std::cout << "warning: " << message << "\n";
     }
     std::cout << FormatStatistics(result.stats);
-    if (result.valid()) {
+    if (result.Valid()) {
         std::cout << path << ": valid\n";
         return 0;
     }

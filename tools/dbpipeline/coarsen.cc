@@ -252,12 +252,16 @@ bool Coarsen(const std::vector<Segment>& segments, const CoarsenOptions& options
     return alive <= options.max_ranges;
 }
 
-Coverage MeasureCoverage(const std::vector<Segment>& fine, const std::vector<Segment>& coarse) {
+Coverage MeasureCoverage(const std::vector<Segment>& fine, const std::vector<Segment>& coarse,
+                         const std::function<bool(const Segment&)>& counts) {
     Coverage coverage;
     std::size_t j = 0;
     for (const Segment& s : fine) {
         while (j < coarse.size() && coarse[j].end < s.start)
             ++j;
+        if (counts && !counts(s)) {
+            continue;
+        }
         const std::uint64_t size = std::uint64_t{s.end} - s.start + 1;
         for (int f = 0; f < kFieldCount; ++f) {
             if (s.value[f] == 0)

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace quorvane::dbpipeline {
@@ -61,8 +62,10 @@ struct Coverage {
     }
 };
 
+// When counts is given, only the fine segments it accepts are counted.
 // REQUIRES: every fine segment lies inside one coarse segment; both sorted.
-Coverage MeasureCoverage(const std::vector<Segment>& fine, const std::vector<Segment>& coarse);
+Coverage MeasureCoverage(const std::vector<Segment>& fine, const std::vector<Segment>& coarse,
+                         const std::function<bool(const Segment&)>& counts = {});
 
 }  // namespace quorvane::dbpipeline
 

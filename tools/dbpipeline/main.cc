@@ -1,7 +1,7 @@
 // quorvane-dbpipeline: builds the CSV of ranges and region texts for the bundled ip2region.db
 // from the city blocks (MaxMind DB file), the AS table and the Chinese country names.
 //
-// Usage: quorvane-dbpipeline --mmdb FILE --asn FILE --countries FILE --out CSV
+// Usage: quorvane-dbpipeline --mmdb FILE --asn FILE --countries FILE --places FILE --out CSV
 //                            [--max-ranges N] [--weights P,C,I] [--invent-divisor N]
 //                            [--report FILE] [--details]
 #include <algorithm>
@@ -22,6 +22,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "tools/dbpipeline/chinese_cities.h"
 #include "tools/dbpipeline/coarsen.h"
 #include "tools/dbpipeline/coverage_bound.h"
 #include "tools/dbpipeline/mmdb_reader.h"
@@ -60,10 +61,12 @@ struct Place {
     std::uint32_t province = 0;
     std::uint32_t city = 0;
     bool mainland = false;
+    // Index into the places whose Chinese city is still to be chosen, or -1.
+    std::int32_t choice = -1;
 };
 
 struct Options {
-    std::string mmdb, asn, countries, out, report;
+    std::string mmdb, asn, countries, places, out, report;
     std::size_t max_ranges = dbwriter::kMaxRanges;
     // Print where values are lost, per country.
     bool details = false;
@@ -101,6 +104,8 @@ bool ParseArgs(int argc, char** argv, Options& options) {
             options.asn = value;
         } else if (arg == "--countries") {
             options.countries = value;
+        } else if (arg == "--places") {
+            options.places = value;
         } else if (arg == "--out") {
             options.out = value;
         } else if (arg == "--report") {
@@ -123,7 +128,7 @@ bool ParseArgs(int argc, char** argv, Options& options) {
         }
     }
     return !options.mmdb.empty() && !options.asn.empty() && !options.countries.empty() &&
-           !options.out.empty();
+           !options.places.empty() && !options.out.empty();
 }
 
 int Run(const Options& options) {
@@ -142,6 +147,14 @@ int Run(const Options& options) {
         std::ifstream in(options.asn);
         if (!in || !ReadAsnCsv(in, asn, error)) {
             std::cerr << options.asn << ": " << (error.empty() ? "cannot read" : error) << "\n";
+            return 1;
+        }
+    }
+    ChineseCityTable city_table;
+    {
+        std::ifstream in(options.places);
+        if (!in || !city_table.Read(in, error)) {
+            std::cerr << options.places << ": " << (error.empty() ? "cannot read" : error) << "\n";
             return 1;
         }
     }
@@ -166,6 +179,9 @@ int Run(const Options& options) {
     std::unordered_map<std::uint32_t, std::uint32_t> place_of_offset;
     bool decode_failed = false;
     std::map<std::string, std::string> fields;
+    std::vector<PlaceChoice> choices;
+    // The source's "state / city" of each choice, for the table of the largest mappings.
+    std::vector<std::string> choice_source;
     const bool walked = mmdb.ForEachIpv4Block(
         [&](const MmdbBlock& block) {
             auto [it, inserted] = place_of_offset.try_emplace(
@@ -179,21 +195,32 @@ int Run(const Options& options) {
                 const std::string state = CleanField(fields["state1"]);
                 const std::string city = CleanField(fields["city"]);
                 Place place;
-                if (code == "HK" || code == "MO" || code == "TW") {
+                if (code == "HK" || code == "MO") {
+                    // Each region is its own only city.
                     place.country = china;
-                    place.province = pool.Intern(code == "HK"   ? "香港"
-                                                 : code == "MO" ? "澳门"
-                                                                : "台湾");
+                    place.province = pool.Intern(code == "HK" ? "香港" : "澳门");
+                    place.city = place.province;
+                } else if (code == "CN" || code == "TW") {
+                    place.country = china;
+                    place.mainland = code == "CN";
+                    std::string province = code == "TW" ? "台湾" : MainlandProvinceName(state);
+                    if (province.empty()) {
+                        province = state;
+                    }
+                    place.province = pool.Intern(province);
                     place.city = pool.Intern(city);
-                } else if (code == "CN") {
-                    place.country = china;
-                    place.mainland = true;
-                    const std::string province = MainlandProvinceName(state);
-                    place.province = pool.Intern(province.empty() ? state : province);
-                    std::string chinese_city = MunicipalityCityName(state);
-                    if (chinese_city.empty())
-                        chinese_city = MainlandCityName(city);
-                    place.city = pool.Intern(chinese_city.empty() ? city : chinese_city);
+                    if (IsMunicipality(province)) {
+                        place.city = place.province;
+                    } else if (!city.empty()) {
+                        PlaceChoice choice{province, city_table.Candidates(province, city), 0};
+                        // Taiwan's source sometimes names only the city or county as the state.
+                        if (choice.candidates.empty() && code == "TW") {
+                            choice.candidates = city_table.Candidates(province, state);
+                        }
+                        place.choice = static_cast<std::int32_t>(choices.size());
+                        choices.push_back(std::move(choice));
+                        choice_source.push_back(state + " / " + city);
+                    }
                 } else {
                     const auto name = country_names.find(code);
                     place.country =
@@ -210,6 +237,20 @@ int Run(const Options& options) {
     if (!walked || decode_failed) {
         std::cerr << options.mmdb << ": " << error << "\n";
         return 1;
+    }
+
+    // Chinese cities, chosen with the address counts of all places in view.
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const Place& place = places[block_place[i]];
+        if (place.choice >= 0) {
+            choices[place.choice].addresses += std::uint64_t{blocks[i].end} - blocks[i].start + 1;
+        }
+    }
+    const std::vector<ChosenCity> chosen = ChooseCities(choices);
+    for (Place& place : places) {
+        if (place.choice >= 0 && !chosen[place.choice].city.empty()) {
+            place.city = pool.Intern(chosen[place.choice].city);
+        }
     }
 
     // Provider ids per AS row: the general name and the one used inside mainland China.
@@ -324,6 +365,19 @@ int Run(const Options& options) {
         return 1;
     }
 
+    // A Chinese city must lie in the province its range carries: the coarsening takes the city
+    // only from a side whose province it kept, and the table only offers a province's own cities.
+    for (const Segment& s : coarse) {
+        const std::string& province = pool.Get(s.value[kProvince]);
+        const std::string& city = pool.Get(s.value[kCity]);
+        const bool chinese = !city.empty() && static_cast<unsigned char>(city[0]) >= 0xE0;
+        if (s.value[kCountry] == china && chinese && city != province &&
+            !city_table.Contains(province, city)) {
+            std::cerr << "city " << city << " is not in " << province << "\n";
+            return 1;
+        }
+    }
+
     // Texts and the size of their data records.
     std::ofstream out(options.out, std::ios::binary);
     std::unordered_set<std::string> distinct;
@@ -384,11 +438,54 @@ int Run(const Options& options) {
         report += line;
     }
     const char* names[kFieldCount] = {"country", "province", "city", "provider"};
-    for (int f = 0; f < kFieldCount; ++f) {
-        std::snprintf(line, sizeof line, "coverage %-8s %7.3f%%  (%llu of %llu addresses)\n",
-                      names[f], coverage.Percent(f),
-                      static_cast<unsigned long long>(coverage.kept[f]),
-                      static_cast<unsigned long long>(coverage.with_value[f]));
+    auto add_coverage = [&](const char* where, const Coverage& part) {
+        for (int f = 0; f < kFieldCount; ++f) {
+            std::snprintf(line, sizeof line, "coverage%s %-8s %7.3f%%  (%llu of %llu addresses)\n",
+                          where, names[f], part.Percent(f),
+                          static_cast<unsigned long long>(part.kept[f]),
+                          static_cast<unsigned long long>(part.with_value[f]));
+            report += line;
+        }
+    };
+    add_coverage("", coverage);
+    const auto in_china = [china](const Segment& s) { return s.value[kCountry] == china; };
+    add_coverage(" China", MeasureCoverage(fine, coarse, in_china));
+    add_coverage(" elsewhere",
+                 MeasureCoverage(fine, coarse, [&](const Segment& s) { return !in_china(s); }));
+    {
+        // What a user sees: China's addresses whose city is written in Chinese.
+        std::uint64_t china_addresses = 0;
+        std::uint64_t chinese_city = 0;
+        for (const Segment& s : coarse) {
+            if (!in_china(s)) {
+                continue;
+            }
+            const std::uint64_t size = std::uint64_t{s.end} - s.start + 1;
+            const std::string& city = pool.Get(s.value[kCity]);
+            china_addresses += size;
+            if (!city.empty() && static_cast<unsigned char>(city[0]) >= 0xE0) {
+                chinese_city += size;
+            }
+        }
+        std::snprintf(line, sizeof line, "China: city in Chinese %.3f%% of %llu addresses\n",
+                      china_addresses == 0 ? 0.0 : 100.0 * chinese_city / china_addresses,
+                      static_cast<unsigned long long>(china_addresses));
+        report += line;
+        std::array<std::uint64_t, 4> by_basis{};
+        std::uint64_t chosen_total = 0;
+        for (std::size_t i = 0; i < choices.size(); ++i) {
+            by_basis[static_cast<int>(chosen[i].basis)] += choices[i].addresses;
+            chosen_total += choices[i].addresses;
+        }
+        auto share = [&](CityBasis basis) {
+            return chosen_total == 0 ? 0.0
+                                     : 100.0 * by_basis[static_cast<int>(basis)] / chosen_total;
+        };
+        std::snprintf(line, sizeof line,
+                      "China outside the four municipalities, Hong Kong and Macao: city by its "
+                      "name %.3f%%, the likeliest of several %.3f%%, guessed %.3f%%, none %.3f%%\n",
+                      share(CityBasis::kName), share(CityBasis::kAmongSeveral),
+                      share(CityBasis::kGuessed), share(CityBasis::kNone));
         report += line;
     }
     // What the range budget allows at best, so that a shortfall can be told from a poor merge.
@@ -399,6 +496,33 @@ int Run(const Options& options) {
         report += line;
     }
     report += "\n";
+    {
+        // Places of one name in several source records are one mapping.
+        std::map<std::string, std::pair<std::uint64_t, std::size_t>> by_source;
+        for (std::size_t i = 0; i < choices.size(); ++i) {
+            auto& entry = by_source.try_emplace(choice_source[i], 0, i).first->second;
+            entry.first += choices[i].addresses;
+        }
+        std::vector<std::pair<std::uint64_t, std::size_t>> order;
+        for (const auto& [source, entry] : by_source) {
+            order.push_back(entry);
+        }
+        std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
+            return a.first != b.first ? a.first > b.first : a.second < b.second;
+        });
+        static constexpr const char* kBasisNames[] = {"", " (likeliest of several)", " (guessed)",
+                                                      " (none)"};
+        report +=
+            "largest mappings of source places to Chinese cities (addresses, state / city "
+            "-> city):\n";
+        for (std::size_t k = 0; k < order.size() && k < 30; ++k) {
+            const std::size_t i = order[k].second;
+            std::snprintf(line, sizeof line, "  %10llu  %s -> %s%s\n",
+                          static_cast<unsigned long long>(order[k].first), choice_source[i].c_str(),
+                          chosen[i].city.c_str(), kBasisNames[static_cast<int>(chosen[i].basis)]);
+            report += line;
+        }
+    }
     std::cout << report;
     if (!options.report.empty()) {
         std::ofstream report_file(options.report);
@@ -417,7 +541,8 @@ int Run(const Options& options) {
 int main(int argc, char** argv) {
     quorvane::dbpipeline::Options options;
     if (!quorvane::dbpipeline::ParseArgs(argc, argv, options)) {
-        std::cerr << "usage: quorvane-dbpipeline --mmdb FILE --asn FILE --countries FILE --out CSV"
+        std::cerr << "usage: quorvane-dbpipeline --mmdb FILE --asn FILE --countries FILE"
+                     " --places FILE --out CSV"
                      " [--max-ranges N] [--weights P,C,I] [--invent-divisor N] [--report FILE]"
                      " [--details]\n";
         return 2;

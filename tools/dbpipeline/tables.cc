@@ -46,34 +46,6 @@ constexpr std::array kProvinces = {
     Pair{"Zhejiang", "浙江省"},
 };
 
-// Provincial capitals and other large cities. The source writes a city either alone or with its
-// district in parentheses; only the part before the parenthesis is matched.
-constexpr std::array kCities = {
-    Pair{"Anshan", "鞍山"},    Pair{"Baoding", "保定"},        Pair{"Baotou", "包头"},
-    Pair{"Beijing", "北京"},   Pair{"Changchun", "长春"},      Pair{"Changsha", "长沙"},
-    Pair{"Changzhou", "常州"}, Pair{"Chengdu", "成都"},        Pair{"Chongqing", "重庆"},
-    Pair{"Dalian", "大连"},    Pair{"Datong", "大同"},         Pair{"Dongguan", "东莞"},
-    Pair{"Foshan", "佛山"},    Pair{"Fuzhou", "福州"},         Pair{"Guangzhou", "广州"},
-    Pair{"Guilin", "桂林"},    Pair{"Guiyang", "贵阳"},        Pair{"Haikou", "海口"},
-    Pair{"Handan", "邯郸"},    Pair{"Hangzhou", "杭州"},       Pair{"Harbin", "哈尔滨"},
-    Pair{"Hefei", "合肥"},     Pair{"Hohhot", "呼和浩特"},     Pair{"Huizhou", "惠州"},
-    Pair{"Jiaxing", "嘉兴"},   Pair{"Jilin", "吉林"},          Pair{"Jinan", "济南"},
-    Pair{"Jinhua", "金华"},    Pair{"Kunming", "昆明"},        Pair{"Lanzhou", "兰州"},
-    Pair{"Lhasa", "拉萨"},     Pair{"Linyi", "临沂"},          Pair{"Luoyang", "洛阳"},
-    Pair{"Nanchang", "南昌"},  Pair{"Nanjing", "南京"},        Pair{"Nanning", "南宁"},
-    Pair{"Nantong", "南通"},   Pair{"Ningbo", "宁波"},         Pair{"Qingdao", "青岛"},
-    Pair{"Quanzhou", "泉州"},  Pair{"Sanya", "三亚"},          Pair{"Shanghai", "上海"},
-    Pair{"Shantou", "汕头"},   Pair{"Shaoxing", "绍兴"},       Pair{"Shenyang", "沈阳"},
-    Pair{"Shenzhen", "深圳"},  Pair{"Shijiazhuang", "石家庄"}, Pair{"Suzhou", "苏州"},
-    Pair{"Taiyuan", "太原"},   Pair{"Taizhou", "台州"},        Pair{"Tangshan", "唐山"},
-    Pair{"Tianjin", "天津"},   Pair{"Urumqi", "乌鲁木齐"},     Pair{"Weifang", "潍坊"},
-    Pair{"Wenzhou", "温州"},   Pair{"Wuhan", "武汉"},          Pair{"Wuxi", "无锡"},
-    Pair{"Xi'an", "西安"},     Pair{"Xiamen", "厦门"},         Pair{"Xining", "西宁"},
-    Pair{"Xuzhou", "徐州"},    Pair{"Yangzhou", "扬州"},       Pair{"Yantai", "烟台"},
-    Pair{"Yinchuan", "银川"},  Pair{"Zhengzhou", "郑州"},      Pair{"Zhongshan", "中山"},
-    Pair{"Zhuhai", "珠海"},    Pair{"Zibo", "淄博"},
-};
-
 std::string Lower(std::string_view text) {
     std::string out(text);
     for (char& c : out)
@@ -112,22 +84,9 @@ std::string MainlandProvinceName(std::string_view english) {
     return Find(kProvinces, english);
 }
 
-std::string MainlandCityName(std::string_view english) {
-    std::string_view name = english;
-    const std::size_t paren = name.find(" (");
-    if (paren != std::string_view::npos)
-        name = name.substr(0, paren);
-    return Find(kCities, name);
-}
-
-std::string MunicipalityCityName(std::string_view province_english) {
-    static constexpr std::array kMunicipalities = {
-        Pair{"Beijing", "北京"},
-        Pair{"Chongqing", "重庆"},
-        Pair{"Shanghai", "上海"},
-        Pair{"Tianjin", "天津"},
-    };
-    return Find(kMunicipalities, province_english);
+bool IsMunicipality(std::string_view province) {
+    return province == "北京市" || province == "上海市" || province == "天津市" ||
+           province == "重庆市";
 }
 
 std::string KnownProviderName(std::string_view organisation, bool in_mainland) {

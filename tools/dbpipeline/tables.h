@@ -1,4 +1,4 @@
-// Our own naming tables: Chinese names for mainland provinces and well-known cities, the names
+// Our own naming tables: Chinese names for mainland provinces, the names
 // users know for China's carriers and clouds, and the special-purpose IPv4 ranges.
 #ifndef QUORVANE_TOOLS_DBPIPELINE_TABLES_H_
 #define QUORVANE_TOOLS_DBPIPELINE_TABLES_H_
@@ -15,14 +15,9 @@ namespace quorvane::dbpipeline {
 // the name is not one of the 31.
 std::string MainlandProvinceName(std::string_view english);
 
-// The Chinese name of a well-known mainland city (provincial capitals and other big cities)
-// from the source's city text, which may carry a district in parentheses
-// ("Guangzhou (Tianhe Qu)" -> "广州"); empty when the city is not in our table.
-std::string MainlandCityName(std::string_view english);
-
-// The Chinese city name of a province-level municipality ("Beijing" -> "北京"), which is its own
-// only city: the source names districts and neighbourhoods there instead. Empty for a province.
-std::string MunicipalityCityName(std::string_view province_english);
+// Whether a mainland province-level division (by its Chinese name) is one of the four
+// municipalities, which are their own only city.
+bool IsMunicipality(std::string_view province);
 
 // The name users know for a network operator, from its AS organisation: "电信", "联通", "移动",
 // "教育网", "铁通", "广电", "阿里云", "腾讯云", "华为云", "百度云" ...; empty when the organisation

@@ -9,10 +9,10 @@ namespace {
 // splitmix64: tiny, and unlike the standard distributions it gives the same numbers everywhere.
 class Random {
   public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
+    explicit Random(std::uint64_t seed) : m_state(seed) {}
 
     std::uint64_t Next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
         return z ^ (z >> 31);
@@ -27,7 +27,7 @@ class Random {
     }
 
   private:
-    std::uint64_t state_;
+    std::uint64_t m_state;
 };
 
 struct Place {
