@@ -47,8 +47,8 @@ step "Windows build (MinGW-w64) and tests under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
 run_ctest windows 2>&1
-step "quorvane-batch.exe writes the bytes of the Linux command"
-scripts/compare-windows-batch.sh build/default build/windows
+step "the Windows programs answer as the Linux ones"
+scripts/compare-windows.sh build/default build/windows
 
 total=$(awk '{n += $NF} END {print n + 0}' "$summary")
 echo

@@ -14,21 +14,16 @@
 #include <vector>
 
 #include "batch/database_path.h"
+#include "tests/win32/scripted_window.h"
 #include "ui/main_frame.h"
 #include "ui/messages.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/win32/win32_main_window.h"
 
 namespace quorvane {
 namespace {
 
-// The real window with the Open chooser scripted: tests cannot reach the system's dialog.
-class ScriptedWindow : public CWin32MainWindow {
-  public:
-    using CWin32MainWindow::CWin32MainWindow;
-    std::optional<std::u16string> ChooseFileToOpen() override { return openAnswer; }
-    std::optional<std::u16string> openAnswer;
-};
+using testing::PumpUntil;
+using testing::ScriptedWindow;
 
 std::wstring WindowText(HWND hwnd) {
     wchar_t text[512] = {};
@@ -40,23 +35,6 @@ std::wstring ClassOf(HWND hwnd) {
     wchar_t name[64] = {};
     GetClassNameW(hwnd, name, 64);
     return name;
-}
-
-// Runs the window's messages until done() or the time is up.
-bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(5);
-    }
-    return true;
 }
 
 // Inspects the next modal dialog of this thread from inside its own loop, then sends it command.
