@@ -1,5 +1,6 @@
 #include "batch/address_table.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -106,6 +107,20 @@ std::optional<std::uint32_t> CAddressTable::TakeNextRowIndex() {
 std::uint32_t CAddressTable::GetRowsHandedOut() const {
     std::lock_guard<std::mutex> guard(m_lock);
     return m_nextRow;
+}
+
+std::size_t CAddressTable::CountRowsWithoutResult(std::size_t rows) const {
+    const std::size_t end = std::min(rows, m_rows.size());
+    std::size_t count = 0;
+    std::lock_guard<std::mutex> guard(m_resultsLock);
+    for (std::size_t i = 0; i < end; ++i) {
+        const AddressRow& row = m_rows[i];
+        if (row.country.empty() && row.province.empty() && row.city.empty() &&
+            row.provider.empty()) {
+            ++count;
+        }
+    }
+    return count;
 }
 
 void CAddressTable::BeginRun() {

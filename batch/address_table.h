@@ -76,13 +76,19 @@ class CAddressTable {
     // How many indexes this run has handed out so far (progress display).
     std::uint32_t GetRowsHandedOut() const;
 
+    // How many of the first `rows` rows (all of them when rows is larger) have all four result
+    // fields empty. Reads every one of those rows: meant for once at the end of a run, not for
+    // every repaint. Any thread; consistent with concurrent publishing row by row.
+    std::size_t CountRowsWithoutResult(std::size_t rows) const;
+
     // Owner's thread, at Start: cursor to 0, stop flag cleared, run marked active.
     void BeginRun();
     // Any thread: asks the workers to stop at their next test. The run stays active.
     void RequestStop();
     // The run's finished notification: stop flag set, run no longer active.
     void EndRun();
-    // True from BeginRun until Stop or EndRun; workers test it after each index they take.
+    // False from BeginRun until RequestStop or EndRun, true otherwise (also before the first
+    // run); workers test it after each index they take.
     bool IsStopped() const;
     // True from BeginRun until EndRun: while true the number of rows must not change.
     bool IsRunActive() const;

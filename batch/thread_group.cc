@@ -70,10 +70,6 @@ struct CThreadGroup::LaunchState {
     }
 };
 
-void RunDetached(std::function<void()> fn) {
-    CreateThread([fn = std::move(fn)] { fn(); }).detach();
-}
-
 CThreadGroup::CThreadGroup() = default;
 
 CThreadGroup::~CThreadGroup() {
@@ -110,12 +106,15 @@ bool CThreadGroup::Launch(Callable work, Callable onStarted, Callable onFinished
         }
     };
 
+    // Any failure here (a refused thread, memory for a thread or its record) happens while no
+    // std::thread can be lost: the threads vector has its room reserved and StartWaiter records
+    // its thread without allocating.
     try {
         for (std::uint32_t i = 0; i < m_threadCount; ++i) {
             state->m_threads.push_back(CreateThread([sharedWork] { (*sharedWork)(); }));
         }
         StartWaiter(state);
-    } catch (const std::system_error&) {
+    } catch (...) {
         rollBack();
         return false;
     }
@@ -124,10 +123,15 @@ bool CThreadGroup::Launch(Callable work, Callable onStarted, Callable onFinished
         std::lock_guard<std::mutex> guard(m_mutex);
         m_current = state;
     }
+    // The gate opens however onStarted ends: a waiter left waiting on it would never join the
+    // workers, and the destructor would wait for that waiter for ever.
+    struct GateOpener {
+        LaunchState& state;
+        ~GateOpener() { state.OpenGate(); }
+    } opener{*state};
     if (onStarted) {
         onStarted();
     }
-    state->OpenGate();
     return true;
 }
 
@@ -143,22 +147,26 @@ void CThreadGroup::StartJoinWaiter() {
     ReapWaiters();
     try {
         StartWaiter(state);
-    } catch (const std::system_error&) {
+    } catch (...) {
         // The launch's own waiter does the join and the notification anyway.
     }
 }
 
 void CThreadGroup::StartWaiter(const std::shared_ptr<LaunchState>& state) {
     auto done = std::make_shared<std::atomic<bool>>(false);
-    std::thread thread = CreateThread([state, done, hook = CurrentWaiterHook()] {
+    Callable body = [state, done, hook = CurrentWaiterHook()] {
         if (hook) {
             hook();
         }
         state->Join();
         done->store(true);
-    });
+    };
+    // The room for the record is made before the thread exists, and the lock is held until the
+    // thread is recorded, so that nothing can throw between the two: a std::thread destroyed
+    // while joinable ends the program.
     std::lock_guard<std::mutex> guard(m_mutex);
-    m_waiters.push_back(Waiter{std::move(thread), std::move(done)});
+    m_waiters.reserve(m_waiters.size() + 1);
+    m_waiters.push_back(Waiter{CreateThread(std::move(body)), std::move(done)});
 }
 
 void CThreadGroup::ReapWaiters() {

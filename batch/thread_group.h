@@ -14,10 +14,6 @@
 
 namespace quorvane {
 
-// Runs a copy of fn on a new thread that nobody joins.
-// Throws std::system_error when the thread cannot be created.
-void RunDetached(std::function<void()> fn);
-
 class CThreadGroup {
   public:
     using Callable = std::function<void()>;
@@ -32,10 +28,12 @@ class CThreadGroup {
     // Starts ThreadCount() threads running work and a waiter for them, then calls onStarted on
     // this thread. Only after onStarted has returned does the waiter join this launch's threads
     // and call onFinished on its own thread, holding no lock; onFinished stays alive until it
-    // returns even if a new Launch begins meanwhile. If a thread cannot be created: onCreateFailed
-    // is called (it must make the work end), the threads already created are joined, neither
-    // notification is made, and false is returned. REQUIRES: work is not empty; the previous
-    // launch's finished notification has begun.
+    // returns even if a new Launch begins meanwhile. If a thread cannot be created (refused by
+    // the system, or no memory for it or its record): onCreateFailed is called (it must make the
+    // work end), the threads already created are joined, neither notification is made, and false
+    // is returned. If onStarted throws, the exception propagates but the launch goes on: its
+    // finished notification still follows. REQUIRES: work is not empty; the previous launch's
+    // finished notification has begun; onCreateFailed does not throw.
     bool Launch(Callable work, Callable onStarted, Callable onFinished,
                 Callable onCreateFailed = {});
 
@@ -69,7 +67,8 @@ class CThreadGroup {
 
     // Joins the waiters that have finished their work, so finished threads do not pile up.
     void ReapWaiters();
-    // Starts a waiter for state and records it. Throws std::system_error.
+    // Starts a waiter for state and records it. Throws, leaving no thread behind, when either
+    // cannot be done.
     void StartWaiter(const std::shared_ptr<LaunchState>& state);
 
     const std::uint32_t m_threadCount = 3;

@@ -3,19 +3,36 @@
 #include "database.h"
 
 #include <errno.h>
-#include <stdio.h>
+#include <fcntl.h>
 #include <string.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include "image_search.h"
 #include "utils/memutils.h"
 
-enum { kBoundsSize = 8, kHeaderEnd = 8 + 8192, kIndexEntrySize = 12 };
+enum { kHeaderEnd = 8 + 8192, kIndexEntrySize = 12 };
 
-static region_handle g_handle;
-static char* g_path; /* in TopMemoryContext; NULL while nothing is open */
+/* The open database: a read-only mapping of the whole file and its index bounds. */
+typedef struct Database {
+    const unsigned char* image;
+    size_t size;
+    uint32_t first_index_offset;
+    uint32_t last_index_offset;
+    char* path; /* in TopMemoryContext; NULL while nothing is open */
+} Database;
+
+static Database g_database;
 
 static uint32_t ReadU32(const unsigned char* p) {
     return (uint32_t)p[0] | ((uint32_t)p[1] << 8) | ((uint32_t)p[2] << 16) | ((uint32_t)p[3] << 24);
+}
+
+static void FileError(const char* path, int error) pg_attribute_noreturn();
+static void FileError(const char* path, int error) {
+    errno = error;
+    ereport(ERROR, (errcode_for_file_access(), errmsg("无法打开地区数据库文件 \"%s\": %m", path)));
 }
 
 static void BrokenFile(const char* path, const char* why) pg_attribute_noreturn();
@@ -24,77 +41,76 @@ static void BrokenFile(const char* path, const char* why) {
                     errmsg("地区数据库文件 \"%s\" 不可用: %s", path, why)));
 }
 
-/* The checks that a whole run would otherwise fail on silently, every search a miss: a regular
- * file that the format can address, with an index that lies inside it after the header. */
-static void CheckLayout(const char* path, FILE* file) {
+/* Maps the file at path into *database, or raises an ERROR and leaves nothing mapped. Checks
+ * what a run of lookups would otherwise fail on silently, every search a miss: a regular file
+ * that the format can address, whose index lies inside it after the header. */
+static void Map(const char* path, Database* database) {
+    int fd = open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        FileError(path, errno);
+    }
     struct stat st;
-    unsigned char bounds[kBoundsSize];
-    if (fstat(fileno(file), &st) != 0) {
-        ereport(ERROR,
-                (errcode_for_file_access(), errmsg("无法读取地区数据库文件 \"%s\": %m", path)));
+    if (fstat(fd, &st) != 0) {
+        int error = errno;
+        close(fd);
+        FileError(path, error);
     }
     if (!S_ISREG(st.st_mode)) {
+        close(fd);
         BrokenFile(path, "不是普通文件");
     }
     if (st.st_size < kHeaderEnd + kIndexEntrySize || (uint64_t)st.st_size > UINT32_MAX) {
+        close(fd);
         BrokenFile(path, "文件大小不符合数据库格式");
     }
-    if (fread(bounds, 1, kBoundsSize, file) != kBoundsSize) {
-        ereport(ERROR,
-                (errcode_for_file_access(), errmsg("无法读取地区数据库文件 \"%s\": %m", path)));
+    size_t size = (size_t)st.st_size;
+    void* image = mmap(NULL, size, PROT_READ, MAP_SHARED, fd, 0);
+    int error = errno;
+    close(fd); /* the mapping keeps the file */
+    if (image == MAP_FAILED) {
+        FileError(path, error);
     }
-    uint32_t first = ReadU32(bounds);
-    uint32_t last = ReadU32(bounds + 4);
+    uint32_t first = ReadU32(image);
+    uint32_t last = ReadU32((const unsigned char*)image + 4);
     if (first < kHeaderEnd || last < first || (last - first) % kIndexEntrySize != 0 ||
-        (uint64_t)last + kIndexEntrySize > (uint64_t)st.st_size) {
+        (uint64_t)last + kIndexEntrySize > size) {
+        munmap(image, size);
         BrokenFile(path, "索引不在文件之内");
     }
+    database->image = image;
+    database->size = size;
+    database->first_index_offset = first;
+    database->last_index_offset = last;
 }
 
 void QuorvaneDatabaseUse(const char* path) {
-    if (g_path != NULL && strcmp(g_path, path) == 0) {
+    if (g_database.path != NULL && strcmp(g_database.path, path) == 0) {
         return;
     }
     if (path[0] == '\0') {
         ereport(ERROR, (errcode(ERRCODE_INVALID_PARAMETER_VALUE),
                         errmsg("未设置地区数据库文件 (quorvane.database 为空)")));
     }
-    FILE* file = fopen(path, "rb");
-    if (file == NULL) {
-        ereport(ERROR,
-                (errcode_for_file_access(), errmsg("无法打开地区数据库文件 \"%s\": %m", path)));
-    }
-    PG_TRY();
-    { CheckLayout(path, file); }
-    PG_FINALLY();
-    { fclose(file); }
-    PG_END_TRY();
-
+    /* Everything that can fail comes before the open database is given up. */
     char* copy = MemoryContextStrdup(TopMemoryContext, path);
-    region_handle handle;
-    region_result probe;
-    if (!ip2region_create(&handle, path)) {
+    Database opened;
+    PG_TRY();
+    { Map(path, &opened); }
+    PG_CATCH();
+    {
         pfree(copy);
-        ereport(ERROR,
-                (errcode_for_file_access(), errmsg("无法打开地区数据库文件 \"%s\": %m", path)));
+        PG_RE_THROW();
     }
-    /* The first memory search loads the image; doing it here turns a failed load into an error
-     * now instead of a miss on every row. */
-    ip2region_memory_search(&handle, 0, &probe);
-    if (handle.file_image == NULL) {
-        ip2region_destroy(&handle);
-        pfree(copy);
-        ereport(ERROR, (errcode(ERRCODE_OUT_OF_MEMORY),
-                        errmsg("无法把地区数据库文件 \"%s\" 读入内存", path)));
+    PG_END_TRY();
+    if (g_database.path != NULL) {
+        munmap((void*)g_database.image, g_database.size);
+        pfree(g_database.path);
     }
-    if (g_path != NULL) {
-        ip2region_destroy(&g_handle);
-        pfree(g_path);
-    }
-    g_handle = handle;
-    g_path = copy;
+    g_database = opened;
+    g_database.path = copy;
 }
 
 bool QuorvaneDatabaseSearch(uint32_t address, region_result* result) {
-    return ip2region_memory_search(&g_handle, address, result) == 1;
+    return RegionSearchImage(g_database.image, g_database.size, g_database.first_index_offset,
+                             g_database.last_index_offset, address, result) == 1;
 }

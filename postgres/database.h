@@ -1,5 +1,7 @@
-/* The region database of one server process: opened on first use, reopened when the path
- * setting changes, kept until the process ends. */
+/* The region database of one server process: the file mapped read-only on first use, so that
+ * every process of the server shares its pages; mapped anew when the path setting changes, kept
+ * until the process ends. The file must be replaced, never rewritten in place, while the server
+ * runs. */
 #ifndef QUORVANE_POSTGRES_DATABASE_H_
 #define QUORVANE_POSTGRES_DATABASE_H_
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the full build with CTest, the core again under ASan+UBSan and
-# under TSan, a short fuzz run, a program that loads the installed engine library, and the
-# Windows programs cross-built with MinGW-w64 and tested under Wine.
+# Builds and runs every test: the full build with CTest (the PostgreSQL extension against a
+# server of its own among them), the core again under ASan+UBSan and under TSan, a short fuzz
+# run, a program that loads the installed engine library, and the Windows programs cross-built
+# with MinGW-w64 and tested under Wine.
 # Usage: scripts/run-tests.sh   (from anywhere; needs scripts/install-deps.sh to have run)
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -2,6 +2,7 @@
 # drive it through a scripted window.
 add_library(quorvane_frame STATIC
   ${CMAKE_CURRENT_LIST_DIR}/main_frame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/status_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_call_mailbox.cpp)
 quorvane_include_root(quorvane_frame PUBLIC ui)
 find_package(Threads REQUIRED)

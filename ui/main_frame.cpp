@@ -9,6 +9,7 @@
 #include "batch/lookup_run.h"
 #include "ui/messages.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/status_text.h"
 
 namespace quorvane {
 
@@ -42,6 +43,9 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::OnCreate() {
     m_window.SetMenuState(ID_CMD_STOP, MenuState::kGrayed);
+    // A menu item that looks active must do something: About is enabled, whatever a menu
+    // template says.
+    m_window.SetMenuState(ID_CMD_ABOUT, MenuState::kEnabled);
 }
 
 bool CMainFrame::OnCommand(int commandId) {
@@ -79,6 +83,7 @@ void CMainFrame::OnTimer(int timerId) {
     // end has made the final repaint, so a late one is ignored.
     if (timerId == IDT_REFRESH && m_refreshTimerOn && !m_windowGone) {
         m_window.RepaintListNow();
+        m_window.SetStatusText(ProgressStatus(m_table.GetRowsHandedOut(), m_table.GetRowCount()));
     }
 }
 
@@ -156,6 +161,7 @@ void CMainFrame::OnImport() {
         m_table.AppendRow(std::move(row));
     }
     m_window.SetListItemCount(m_table.GetRowCount());
+    m_window.SetStatusText(RowsStatus(m_table.GetRowCount()));
 }
 
 void CMainFrame::OnExport() {
@@ -193,6 +199,8 @@ void CMainFrame::OnStart() {
     m_table.BeginRun();
     m_runAlive = true;
     m_stopAsked = false;
+    m_runStart = std::chrono::steady_clock::now();
+    m_window.SetStatusText(ProgressStatus(0, m_table.GetRowCount()));
 
     auto onStarted = [this] {
         m_refreshTimerOn = true;
@@ -215,6 +223,7 @@ void CMainFrame::OnStart() {
     }
     m_window.SetMenuState(ID_CMD_START, MenuState::kEnabled);
     m_window.SetMenuState(ID_CMD_STOP, MenuState::kGrayed);
+    m_window.SetStatusText(RowsStatus(m_table.GetRowCount()));
     ShowMessage(messages::kNoWorkerThread);
 }
 
@@ -229,7 +238,11 @@ void CMainFrame::OnStop() {
 }
 
 void CMainFrame::OnHelpPage() {
-    m_window.OpenWithSystem(m_helpPath);
+    // Without a browser (or with one that refuses to run, as some do for root) the system cannot
+    // show the page; the tool's own viewer always can.
+    if (!m_window.OpenWithSystem(m_helpPath)) {
+        m_window.ShowHelpPage(m_helpPath);
+    }
 }
 
 void CMainFrame::OnAbout() {
@@ -237,6 +250,9 @@ void CMainFrame::OnAbout() {
 }
 
 void CMainFrame::FinishRun() {
+    RunSummary summary;
+    summary.elapsed = std::chrono::steady_clock::now() - m_runStart;
+    summary.stopped = m_stopAsked;
     m_table.EndRun();
     m_runAlive = false;
     m_stopAsked = false;
@@ -248,6 +264,12 @@ void CMainFrame::FinishRun() {
     m_window.KillTimer(IDT_REFRESH);
     m_window.SetMenuState(ID_CMD_START, MenuState::kEnabled);
     m_window.SetMenuState(ID_CMD_STOP, MenuState::kGrayed);
+    // Every worker has ended, so the rows handed out are the rows the run reached (but for the
+    // few taken at the moment of a stop, which keep what they held).
+    summary.rows = m_table.GetRowCount();
+    summary.reached = m_table.GetRowsHandedOut();
+    summary.withoutResult = m_table.CountRowsWithoutResult(summary.reached);
+    m_window.SetStatusText(FinishedStatus(summary));
 }
 
 void CMainFrame::StopAndAwaitRun() {

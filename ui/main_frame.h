@@ -3,6 +3,7 @@
 #ifndef QUORVANE_UI_MAIN_FRAME_H_
 #define QUORVANE_UI_MAIN_FRAME_H_
 
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -28,14 +29,15 @@ class CMainFrame {
     CMainFrame(const CMainFrame&) = delete;
     CMainFrame& operator=(const CMainFrame&) = delete;
 
-    // The window exists: Stop is grayed.
+    // The window exists: Stop is grayed and About enabled.
     void OnCreate();
 
     // Dispatch by command identifier (ID_CMD_*), compared on its low 16 bits only. Returns false
     // for an identifier it does not handle (the frontend then does its default processing).
     bool OnCommand(int commandId);
 
-    // A timer expiry: IDT_REFRESH repaints the list; any other identifier does nothing.
+    // A timer expiry: IDT_REFRESH repaints the list and shows the run's progress in the status
+    // bar; any other identifier does nothing.
     void OnTimer(int timerId);
 
     // Close button, Alt+F4 and Exit: stops a run, waits for it (without deadlock against the
@@ -51,8 +53,9 @@ class CMainFrame {
     // The command handlers that OnCommand dispatches to; all run on the window's thread.
 
     // File -> Import: refused during a run; otherwise the Open chooser, the question whether to
-    // clear rows already present, then the file's lines appended as rows. A file that cannot be
-    // read is reported and leaves the table exactly as it was.
+    // clear rows already present, then the file's lines appended as rows and the row count shown
+    // in the status bar. A file that cannot be read is reported and leaves the table exactly as
+    // it was.
     void OnImport();
     // File -> Export: refused during a run and for an empty table; otherwise the Save chooser and
     // every row written, with a message telling whether the file was written completely.
@@ -65,9 +68,10 @@ class CMainFrame {
     // Operation -> Stop: asks the run to stop; the finished notification follows when its workers
     // have ended. Does nothing unless a run is going and no stop was asked yet.
     void OnStop();
-    // Help -> Help: hands the local help page to the system.
+    // Help -> Help: hands the local help page to the system, or shows it in the tool's own
+    // viewer when the system cannot open it.
     void OnHelpPage();
-    // Command 104: the modal About dialog.
+    // Help -> About (command 104): the modal About dialog.
     void OnAbout();
 
     // True from a successful Start until the run's finished notification has run: import and
@@ -84,7 +88,7 @@ class CMainFrame {
 
   private:
     // The run's end, on the window's thread, as one step: run over, final repaint, timer killed,
-    // Start enabled, Stop grayed.
+    // Start enabled, Stop grayed, the run's summary in the status bar.
     void FinishRun();
     // On the window's thread: stops a live run and waits for its workers and every waiter while
     // running the calls they make into this thread.
@@ -102,6 +106,7 @@ class CMainFrame {
     bool m_stopAsked = false;
     bool m_refreshTimerOn = false;  // a timer message that arrives after KillTimer is ignored
     bool m_windowGone = false;      // after DestroyWindow, or in the destructor
+    std::chrono::steady_clock::time_point m_runStart;
     // Last, so that it is destroyed first: its destructor waits for every waiter, which may still
     // be using the members above.
     CThreadGroup m_workers;

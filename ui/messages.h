@@ -1,5 +1,5 @@
-// Every text the frame logic shows in a message box. The caption of each box ("提示信息") is the
-// window's business.
+// Every text the frame logic shows in a message box or the status bar. The caption of each box
+// ("提示信息") is the window's business.
 #ifndef QUORVANE_UI_MESSAGES_H_
 #define QUORVANE_UI_MESSAGES_H_
 
@@ -17,6 +17,17 @@ inline constexpr char16_t kImportUnreadable[] = u"无法读取文件!";
 inline constexpr char16_t kExportFailed[] = u"导出失败!";
 // A worker thread could not be created; no run is going.
 inline constexpr char16_t kNoWorkerThread[] = u"无法创建工作线程!";
+
+// The status bar. %1, %2, ... stand for numbers (FormatStatus); seconds have one decimal.
+// After an import: the rows the list holds.
+inline constexpr char16_t kStatusRows[] = u"共 %1 行";
+// During a run, refreshed with the list: rows handed to the workers so far, of all rows.
+inline constexpr char16_t kStatusProgress[] = u"解析中 %1 / %2";
+// A run that went through every row: rows with a result, rows without one, seconds.
+inline constexpr char16_t kStatusFinished[] = u"解析完成：有结果 %1 行，无结果 %2 行，用时 %3 秒";
+// A run ended by Stop: the same, and the rows it never reached.
+inline constexpr char16_t kStatusStopped[] =
+    u"已结束：有结果 %1 行，无结果 %2 行，未解析 %3 行，用时 %4 秒";
 
 }  // namespace quorvane::messages
 

@@ -43,8 +43,17 @@ class IWindowPort {
     // queued when the window is gone may be dropped.
     virtual void PostToWindowThread(std::function<void()> fn) = 0;
 
-    // Hands a local file or address to the system's handler; failure is silent.
-    virtual void OpenWithSystem(std::u16string_view pathOrUrl) = 0;
+    // The one line of the status bar under the list: replaces what it showed.
+    virtual void SetStatusText(std::u16string_view text) = 0;
+
+    // Hands a local file or address to the system's handler. Returns false when the system has
+    // no handler for it or the handler could not be started; true says only that it was handed
+    // over, not that a page appeared.
+    virtual bool OpenWithSystem(std::u16string_view pathOrUrl) = 0;
+
+    // Shows the local HTML page at path in the tool's own simple viewer, which needs no browser.
+    // Returns when the page is shown (the viewer need not be modal).
+    virtual void ShowHelpPage(std::u16string_view path) = 0;
 
     // The modal About dialog.
     virtual void ShowAboutDialog() = 0;

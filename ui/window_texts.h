@@ -7,6 +7,8 @@ namespace quorvane::texts {
 
 // "Quorvane · Velbrin", with a middle dot between single spaces.
 inline constexpr char16_t kWindowTitle[] = u"Quorvane \u00B7 Velbrin";
+// The title of the tool's own help viewer.
+inline constexpr char16_t kHelpViewerTitle[] = u"Quorvane 帮助";
 // The caption of every message box the tool shows.
 inline constexpr char16_t kMessageCaption[] = u"提示信息";
 // The one filter of the Open and Save choosers, and the pattern it stands for.

@@ -20,14 +20,14 @@ class ListFilesTest : public ::testing::Test {
     std::string Write(const std::string& name, const std::string& bytes) const {
         return m_scratch.Write(name, bytes);
     }
-    static std::string Read(const std::string& path) { return testing::ReadBytes(path); }
+    static std::string Read(const std::string& path) { return test::ReadBytes(path); }
     static std::vector<std::u16string> Lines(const std::string& path) {
         std::vector<std::u16string> lines;
         EXPECT_TRUE(ReadAddressList(Utf8ToWide(path), lines));
         return lines;
     }
 
-    testing::ScratchDir m_scratch{"quorvane-lists"};
+    test::ScratchDir m_scratch{"quorvane-lists"};
     const std::string m_dir = m_scratch.Dir().string();
 };
 

@@ -37,7 +37,7 @@ class BatchCommandTest : public ::testing::Test {
     std::string Write(const std::string& name, const std::string& bytes) const {
         return m_scratch.Write(name, bytes);
     }
-    static std::string Read(const std::string& path) { return testing::ReadBytes(path); }
+    static std::string Read(const std::string& path) { return test::ReadBytes(path); }
 
     // Runs the command with args (each quoted for the shell); returns its exit code and keeps
     // what it printed.
@@ -55,7 +55,7 @@ class BatchCommandTest : public ::testing::Test {
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-    testing::ScratchDir m_scratch{"quorvane-batch"};
+    test::ScratchDir m_scratch{"quorvane-batch"};
     const std::string m_dir = m_scratch.Dir().string();
     std::string m_stdout;
     std::string m_stderr;

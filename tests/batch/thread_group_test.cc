@@ -5,7 +5,6 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <future>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -235,17 +234,6 @@ TEST(ThreadGroupTest, CreationFailureRollsBack) {
         notes.WaitFinished(1);
         group.WaitForWaiters();  // before notes goes away
     }
-}
-
-TEST(ThreadGroupTest, RunDetachedRunsItsOwnCopy) {
-    // Shared ownership: the detached thread may still be unwinding after the test returns.
-    auto promise = std::make_shared<std::promise<int>>();
-    std::future<int> result = promise->get_future();
-    {
-        std::function<void()> fn = [promise] { promise->set_value(42); };
-        RunDetached(fn);
-    }  // the caller's callable is gone; the thread has its own copy
-    EXPECT_EQ(result.get(), 42);
 }
 
 }  // namespace

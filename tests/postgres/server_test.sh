@@ -1,62 +1,16 @@
 #!/usr/bin/env bash
-# Runs one group of checks of the SQL extension against a real PostgreSQL server of its own:
-# initdb and pg_ctl in a temporary folder, reached only through a Unix socket in that folder (no
-# TCP), run as the postgres system user when started as root. The extension is installed with
-# `cmake --install BUILD --component postgres` under DESTDIR into a private copy of the server's
-# installation (its programs copied, everything else linked): the server finds its share and
-# library folders relative to its own program, so nothing outside the temporary folder changes
-# and no root is needed. The server is stopped and the folder removed however the checks end.
+# Runs one group of checks of the SQL extension against a real PostgreSQL server of its own
+# (scripts/pg-private-server.sh: a temporary folder, a Unix socket only, the postgres user when run
+# as root); the server is stopped and its folder removed however the checks end.
 # Usage: server_test.sh CHECK BUILD_DIR QUORVANE_BATCH QUORVANE_DBMAKE
 set -uo pipefail
 check=$1 build=$2 batch=$3 dbmake=$4
-pg_config=${QUORVANE_PG_CONFIG:-pg_config}
-bindir=$("$pg_config" --bindir) pkglibdir=$("$pg_config" --pkglibdir)
-sharedir=$("$pg_config" --sharedir)
-
-work=$(mktemp -d)
-root="$work/root" data="$work/data" sock="$work"
-as_server=()
-cleanup() {
-    if [ -f "$data/postmaster.pid" ]; then
-        "${as_server[@]}" "$root$bindir/pg_ctl" -D "$data" -m immediate -w stop >/dev/null 2>&1
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "server_test: $*" >&2; exit 1; }
-
-# The private installation.
-DESTDIR="$root" cmake --install "$build" --component postgres >/dev/null ||
-    fail "installing the extension failed"
-mkdir -p "$root$bindir" "$root$pkglibdir" "$root$sharedir/extension"
-for program in postgres initdb pg_ctl; do
-    cp -l "$bindir/$program" "$root$bindir/" 2>/dev/null || cp "$bindir/$program" "$root$bindir/"
-done
-link_missing() {  # links each entry of folder $1 into $2 unless $2 has its own
-    local entry
-    for entry in "$1"/*; do
-        [ -e "$2/${entry##*/}" ] || ln -s "$entry" "$2/"
-    done
-}
-link_missing "$pkglibdir" "$root$pkglibdir"
-link_missing "$sharedir" "$root$sharedir"
-link_missing "$sharedir/extension" "$root$sharedir/extension"
-
-# The server refuses to run as root.
-if [ "$(id -u)" -eq 0 ]; then
-    id postgres >/dev/null 2>&1 || fail "running as root needs the postgres system user"
-    chown -R postgres "$work"
-    as_server=(runuser -u postgres --)
-fi
-"${as_server[@]}" "$root$bindir/initdb" -D "$data" -A trust -U postgres -E UTF8 --locale=C \
-    --no-sync >"$work/initdb.log" 2>&1 || { cat "$work/initdb.log"; fail "initdb failed"; }
-"${as_server[@]}" "$root$bindir/pg_ctl" -D "$data" -l "$work/server.log" -w \
-    -o "-c listen_addresses= -c unix_socket_directories=$sock -c shared_buffers=16MB -c fsync=off" \
-    start >/dev/null || { cat "$work/server.log"; fail "the server did not start"; }
-
-export PGCLIENTENCODING=UTF8
-sql() { "$bindir/psql" -X -q -A -t -h "$sock" -U postgres -d postgres "$@"; }
-sql -v ON_ERROR_STOP=1 -c "CREATE EXTENSION quorvane" || fail "CREATE EXTENSION failed"
+source "$(dirname "$0")/../../scripts/pg-private-server.sh"
+sharedir=$("$pg_config_program" --sharedir)
+PG_SERVER_OPTIONS="-c shared_buffers=16MB" pg_private_start "$build"
+work=$pg_work root="$pg_work/root"
+fail() { pg_private_fail "$@"; }
+sql() { pg_sql "$@"; }
 
 passed=0 failed=0
 expect() {  # expect NAME EXPECTED ACTUAL
@@ -111,7 +65,12 @@ fields)
     printf '%s\n' '1.0.0.0,1.0.0.255,W|0|X|Y|Z' '2.0.0.0,2.0.0.255,0|0|0|0|0' \
         '3.0.0.0,3.0.0.255,W||X|Y|Z' '4.0.0.0,4.0.0.255,中国|0|广东省|00| 0' >"$work/ranges.txt"
     "$dbmake" "$work/ranges.txt" "$work/rules.db" >/dev/null || fail "quorvane-dbmake failed"
-    [ "$(id -u)" -ne 0 ] || chown postgres "$work/rules.db"
+    pg_give_to_server "$work/rules.db"
+    expect "a changed setting opens the other database, and back" "t|W|0|X|Y|Z|t" "$(sql \
+        -c "SELECT quorvane_region_text('1.0.0.7') <> 'W|0|X|Y|Z'" \
+        -c "SET quorvane.database = '$work/rules.db'" -c "SELECT quorvane_region_text('1.0.0.7')" \
+        -c "RESET quorvane.database" -c "SELECT quorvane_region_text('1.0.0.7') <> 'W|0|X|Y|Z'" |
+        paste -sd '|')"
     expect "fields, region texts, NULL and IPv6" "$(printf '%s\n' \
         '(W,X,Y,Z)|W|0|X|Y|Z' '("","","","")|0|0|0|0|0' '(W,Y,Z,"")|W||X|Y|Z' \
         '(中国,广东省,00," 0")|中国|0|广东省|00| 0' '("","","","")|' '(W,X,Y,Z)' \
@@ -127,7 +86,7 @@ fields)
     ;;
 database_errors)
     head -c 100 /dev/zero >"$work/short.db"
-    [ "$(id -u)" -ne 0 ] || chown postgres "$work/short.db"
+    pg_give_to_server "$work/short.db"
     # Without ON_ERROR_STOP the session carries on after each error, as a client's would.
     output=$(sql -c "SET quorvane.database = '$work/none.db'" \
         -c "SELECT quorvane_lookup('8.8.8.8')" \

@@ -21,9 +21,9 @@
 namespace quorvane {
 namespace {
 
-using testing::AnswerNextModal;
-using testing::FrontendHarness;
-using testing::UrlCatcher;
+using test::AnswerNextModal;
+using test::FrontendHarness;
+using test::UrlCatcher;
 
 QString Q(const char16_t* text) {
     return QString::fromUtf16(text);
@@ -189,7 +189,6 @@ TEST(QtAboutDialogTest, CommandOpensItModallyCentredOverTheMainWindow) {
         wasModal = dialog.isModal();
         dialog.OkButton()->click();
     });
-    // The menu item stays disabled; the command itself still opens the dialog.
     EXPECT_TRUE(h.frame->OnCommand(ID_CMD_ABOUT));
     EXPECT_TRUE(wasModal);
     EXPECT_EQ(owner, &h.window);

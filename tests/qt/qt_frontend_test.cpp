@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,9 +12,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <atomic>
 #include <fstream>
 #include <thread>
@@ -21,6 +24,7 @@
 #include "tests/qt/qt_test_support.h"
 #include "tools/dbwriter/db_writer.h"
 #include "ui/qt/about_dialog.h"
+#include "ui/qt/help_viewer.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/result_list_model.h"
 #include "ui/resources/resource_ids.h"
@@ -28,9 +32,9 @@
 namespace quorvane {
 namespace {
 
-using testing::AnswerNextModal;
-using testing::FrontendHarness;
-using testing::UrlCatcher;
+using test::AnswerNextModal;
+using test::FrontendHarness;
+using test::UrlCatcher;
 
 QString Q(const char16_t* text) {
     return QString::fromUtf16(text);
@@ -67,7 +71,7 @@ TEST(QtMenuTest, LabelsIdentifiersAndStatesAfterCreation) {
         {Q(u"操作(&O)"),
          {{Q(u"开始(&B)"), ID_CMD_START, true}, {Q(u"结束(&E)"), ID_CMD_STOP, false}}},
         {Q(u"帮助(&H)"),
-         {{Q(u"帮助(&H)"), ID_CMD_HELP, true}, {Q(u"关于(&A)"), ID_CMD_ABOUT, false}}},
+         {{Q(u"帮助(&H)"), ID_CMD_HELP, true}, {Q(u"关于(&A)"), ID_CMD_ABOUT, true}}},
     };
     for (int p = 0; p < 3; ++p) {
         SCOPED_TRACE(p);
@@ -90,19 +94,33 @@ TEST(QtMenuTest, LabelsIdentifiersAndStatesAfterCreation) {
     }
 }
 
-TEST(QtMenuTest, AboutIsDisabledButPaintedLikeAnEnabledItem) {
+TEST(QtMenuTest, AboutOpensFromTheMenuByKeyboardAndByMouse) {
     FrontendHarness h;
+    h.window.PlaceAndShow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&h.window));
+    QMenuBar* bar = h.window.menuBar();
+    QAction* helpPopup = bar->actions()[2];
+    QMenu* help = helpPopup->menu();
     QAction* about = h.window.Action(ID_CMD_ABOUT);
-    ASSERT_NE(about, nullptr);
-    QMenu* menu = h.window.menuBar()->actions()[2]->menu();
-    const QPalette& palette = menu->palette();
-    EXPECT_FALSE(about->isEnabled());
-    EXPECT_EQ(palette.color(QPalette::Disabled, QPalette::Text),
-              palette.color(QPalette::Active, QPalette::Text));
-    // The other menus keep the usual gray for disabled items (Stop).
-    QMenu* operations = h.window.menuBar()->actions()[1]->menu();
-    EXPECT_NE(operations->palette().color(QPalette::Disabled, QPalette::Text),
-              operations->palette().color(QPalette::Active, QPalette::Text));
+    int opened = 0;
+    auto answer = [&](CAboutDialog& dialog) {
+        ++opened;
+        dialog.OkButton()->click();
+    };
+
+    // Alt+H opens the Help menu and A chooses About; the dialog's own loop runs inside the click.
+    AnswerNextModal<CAboutDialog>(answer);
+    QTest::keyClick(&h.window, Qt::Key_H, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return help->isVisible(); }));
+    QTest::keyClick(help, Qt::Key_A);
+    EXPECT_EQ(opened, 1);
+
+    AnswerNextModal<CAboutDialog>(answer);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(helpPopup).center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return help->isVisible(); }));
+    QTest::mouseClick(help, Qt::LeftButton, {}, help->actionGeometry(about).center());
+    EXPECT_EQ(opened, 2);
+    h.window.hide();
 }
 
 // ---- Result list model and view ---------------------------------------------------------------
@@ -282,6 +300,41 @@ TEST(QtWindowPortTest, PlacedCentredOnTheWorkAreaWithItsOuterSize) {
     EXPECT_EQ(outer.left(), area.left() + (area.width() / 2 - 375));
     EXPECT_GE(outer.top(), area.top());
     h.window.hide();
+}
+
+TEST(QtWindowPortTest, StatusBarSitsUnderTheListWhichFillsTheRest) {
+    FrontendHarness h;
+    h.window.PlaceAndShow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&h.window));
+    EXPECT_EQ(h.window.frameGeometry().size(), QSize(750, 450));
+    const QRect list = h.window.List()->geometry();
+    const QRect bar = h.window.statusBar()->geometry();
+    EXPECT_EQ(list.width(), h.window.width());
+    EXPECT_EQ(list.bottom() + 1, bar.top());
+    EXPECT_EQ(bar.bottom() + 1, h.window.height());
+    EXPECT_TRUE(h.window.StatusLabel()->isVisible());
+    h.window.hide();
+}
+
+TEST(QtWindowPortTest, HelpWithoutAHandlerShowsThePageInTheToolsOwnViewer) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("help")));
+    const QString page = dir.filePath(QStringLiteral("help/index.html"));
+    {
+        std::ofstream out(page.toStdString(), std::ios::binary);
+        out << "<html><body><h1>使用帮助</h1><p id=\"export\">导出</p></body></html>";
+    }
+    FrontendHarness h(u"/nonexistent/ip2region.db", page.toStdU16String());
+    // No handler is registered for local files, and the offscreen platform has none either.
+    EXPECT_TRUE(h.frame->OnCommand(ID_CMD_HELP));
+    CHelpViewer* viewer = h.window.HelpViewer();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(viewer->Browser()->toPlainText().contains(Q(u"使用帮助")));
+    // Help again reuses the one viewer.
+    EXPECT_TRUE(h.frame->OnCommand(ID_CMD_HELP));
+    EXPECT_EQ(h.window.HelpViewer(), viewer);
+    viewer->hide();
 }
 
 TEST(QtWindowPortTest, HelpOpensTheLocalPage) {

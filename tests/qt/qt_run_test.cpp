@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
@@ -16,7 +17,7 @@
 namespace quorvane {
 namespace {
 
-using testing::FrontendHarness;
+using test::FrontendHarness;
 
 class QtRunTest : public ::testing::Test {
   protected:
@@ -62,6 +63,8 @@ TEST_F(QtRunTest, RunFillsTheListAndEndsWithStartEnabledAndTimerKilled) {
     EXPECT_EQ(model->data(model->index(0, 4)).toString(), QString::fromUtf16(u"电信"));
     EXPECT_EQ(model->data(model->index(1, 2)).toString(), QString::fromUtf16(u"加利福尼亚"));
     EXPECT_EQ(model->data(model->index(1, 3)).toString(), QString());
+    EXPECT_TRUE(h.window.StatusLabel()->text().startsWith(
+        QString::fromUtf16(u"解析完成：有结果 40 行，无结果 0 行，用时 ")));
 
     const QString out = m_dir.filePath(QStringLiteral("out.txt"));
     h.window.savePath = out.toStdU16String();

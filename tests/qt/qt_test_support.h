@@ -15,7 +15,7 @@
 #include "ui/main_frame.h"
 #include "ui/qt/qt_main_window.h"
 
-namespace quorvane::testing {
+namespace quorvane::test {
 
 // Stands in for the system's handler of local files: QDesktopServices hands it every file URL
 // while it is registered with setUrlHandler("file", ...).
@@ -78,6 +78,6 @@ void AnswerNextModal(std::function<void(T&)> handle, int triesLeft = 1000) {
     });
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test
 
 #endif  // QUORVANE_TESTS_QT_QT_TEST_SUPPORT_H_

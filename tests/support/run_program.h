@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace quorvane::testing {
+namespace quorvane::test {
 
 // Runs program with args (ASCII or UTF-8 text), input from nothing and output and errors into
 // the files named, and waits for it. Returns its exit code, or -1 when it could not be started
@@ -14,6 +14,6 @@ namespace quorvane::testing {
 int RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
                const std::filesystem::path& output, const std::filesystem::path& errors);
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test
 
 #endif  // QUORVANE_TESTS_SUPPORT_RUN_PROGRAM_H_

@@ -6,7 +6,7 @@
 
 #include "tests/support/run_program.h"
 
-namespace quorvane::testing {
+namespace quorvane::test {
 
 int RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
                const std::filesystem::path& output, const std::filesystem::path& errors) {
@@ -41,4 +41,4 @@ int RunProgram(const std::filesystem::path& program, const std::vector<std::stri
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test

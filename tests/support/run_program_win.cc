@@ -3,7 +3,7 @@
 #include "files/conversions.h"
 #include "tests/support/run_program.h"
 
-namespace quorvane::testing {
+namespace quorvane::test {
 
 namespace {
 
@@ -65,4 +65,4 @@ int RunProgram(const std::filesystem::path& program, const std::vector<std::stri
     return known ? static_cast<int>(code) : -1;
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test

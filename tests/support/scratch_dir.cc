@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <system_error>
 
-namespace quorvane::testing {
+namespace quorvane::test {
 
 ScratchDir::ScratchDir(std::string_view prefix) {
     // A folder that did not exist before is ours alone: creating it is the exclusive step.
@@ -59,4 +59,4 @@ void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
     EXPECT_FALSE(out.fail()) << "cannot write " << path;
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test

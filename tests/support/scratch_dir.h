@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace quorvane::testing {
+namespace quorvane::test {
 
 // A fresh folder of its own under $TMPDIR (or /tmp; %TEMP% on Windows), removed with everything in
 // it when the object goes. Throws std::runtime_error, which fails the test, when it cannot be made.
@@ -36,6 +36,6 @@ std::string ReadBytes(const std::filesystem::path& path);
 // Replaces the file's content with bytes; a write that fails fails the current test.
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test
 
 #endif  // QUORVANE_TESTS_SUPPORT_SCRATCH_DIR_H_

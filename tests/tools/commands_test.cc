@@ -81,7 +81,7 @@ TEST_F(CommandsTest, DbmakeBuildsADatabaseThatDbcheckAccepts) {
     ASSERT_EQ(filled.exitCode, 0) << filled.err;
     std::string bytes = Read(Path("c.db"));
     std::vector<std::uint8_t> image(bytes.begin(), bytes.end());
-    quorvane::testing::DecodedImage decoded = quorvane::testing::Decode(image);
+    quorvane::test::DecodedImage decoded = quorvane::test::Decode(image);
     EXPECT_EQ(decoded.index.size(), 4u);
     EXPECT_EQ(decoded.Find(0xFFFFFFFF), "0|0|0|0|0");
 }

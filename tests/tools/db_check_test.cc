@@ -83,7 +83,7 @@ TEST(CheckImage, AcceptsWhatTheWriterBuilds) {
     for (const auto& image : images) {
         CheckResult result = CheckImage(image);
         EXPECT_TRUE(result.Valid()) << Joined(result.errors);
-        EXPECT_EQ(result.stats.ranges, testing::Decode(image).index.size());
+        EXPECT_EQ(result.stats.ranges, test::Decode(image).index.size());
     }
 #ifndef QUORVANE_SANITIZED
     CheckResult big = CheckImage(Build(MakeSyntheticRanges(650000, 2)));

@@ -18,9 +18,9 @@
 namespace quorvane::dbwriter {
 namespace {
 
+using test::Decode;
+using test::DecodedImage;
 using test::TempDatabase;
-using testing::Decode;
-using testing::DecodedImage;
 
 constexpr std::uint32_t Ip(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d) {
     return a << 24 | b << 16 | c << 8 | d;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace quorvane::testing {
+namespace quorvane::test {
 
 struct DecodedEntry {
     std::uint32_t start;
@@ -80,6 +80,6 @@ inline DecodedImage Decode(const std::vector<std::uint8_t>& bytes) {
     return image;
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test
 
 #endif  // QUORVANE_TESTS_TOOLS_IMAGE_READER_H_

@@ -17,16 +17,16 @@ namespace quorvane {
 namespace {
 
 TEST(ExportMatchesBatch, FrameExportEqualsBatchOutputForTheSameList) {
-    testing::ScratchDir dir;
-    testing::MakeDatabase(dir.Path("ip2region.db"), testing::SampleRanges());
+    test::ScratchDir dir;
+    test::MakeDatabase(dir.Path("ip2region.db"), test::SampleRanges());
     // A UTF-8 list with a mark, blank and malformed lines, a duplicate, a comma, Chinese text,
     // and a last line without a break.
-    testing::WriteBytes(dir.Path("list.txt"),
-                        "\xEF\xBB\xBF"
-                        "8.8.8.8\r\n1.2.3.4\r\n\r\n10.0.0.1\r\nnot an address\r\n8.8.8.8\r\n"
-                        "a,b\r\n地址\r\n255.255.255.255");
+    test::WriteBytes(dir.Path("list.txt"),
+                     "\xEF\xBB\xBF"
+                     "8.8.8.8\r\n1.2.3.4\r\n\r\n10.0.0.1\r\nnot an address\r\n8.8.8.8\r\n"
+                     "a,b\r\n地址\r\n255.255.255.255");
 
-    testing::FakeWindow window;
+    test::FakeWindow window;
     {
         CMainFrame frame(window, dir.Wide("ip2region.db"), u"");
         frame.OnCreate();
@@ -42,15 +42,15 @@ TEST(ExportMatchesBatch, FrameExportEqualsBatchOutputForTheSameList) {
     // The command lies beside this test program.
     const std::filesystem::path batch =
         std::filesystem::path(GetAppDirectory()) / QUORVANE_BATCH_EXE;
-    ASSERT_EQ(testing::RunProgram(batch,
+    ASSERT_EQ(test::RunProgram(batch,
                                   {"--db", dir.Path("ip2region.db").string(),
                                    dir.Path("list.txt").string(), dir.Path("batch.txt").string()},
                                   dir.Path("stdout"), dir.Path("stderr")),
               0);
 
-    const std::string fromFrame = testing::ReadBytes(dir.Path("frame.txt"));
+    const std::string fromFrame = test::ReadBytes(dir.Path("frame.txt"));
     EXPECT_NE(fromFrame.find("8.8.8.8,美国,加利福尼亚,山景城,谷歌\r\n"), std::string::npos);
-    EXPECT_EQ(fromFrame, testing::ReadBytes(dir.Path("batch.txt")));
+    EXPECT_EQ(fromFrame, test::ReadBytes(dir.Path("batch.txt")));
 }
 
 }  // namespace

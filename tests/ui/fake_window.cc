@@ -4,7 +4,7 @@
 
 #include <utility>
 
-namespace quorvane::testing {
+namespace quorvane::test {
 
 namespace {
 
@@ -96,8 +96,19 @@ void FakeWindow::PostToWindowThread(std::function<void()> fn) {
     m_posted.notify_all();
 }
 
-void FakeWindow::OpenWithSystem(std::u16string_view pathOrUrl) {
+void FakeWindow::SetStatusText(std::u16string_view text) {
+    EXPECT_EQ(std::this_thread::get_id(), m_owner) << "status text off the window thread";
+    EXPECT_FALSE(destroyed) << "status text after DestroyWindow";
+    statusTexts.emplace_back(text);
+}
+
+bool FakeWindow::OpenWithSystem(std::u16string_view pathOrUrl) {
     Record("system " + Narrow(pathOrUrl));
+    return systemOpens;
+}
+
+void FakeWindow::ShowHelpPage(std::u16string_view path) {
+    Record("help " + Narrow(path));
 }
 
 void FakeWindow::ShowAboutDialog() {
@@ -154,4 +165,4 @@ std::vector<std::u16string> FakeWindow::MessageTexts() const {
     return texts;
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test

@@ -18,7 +18,7 @@
 
 #include "ui/window_port.h"
 
-namespace quorvane::testing {
+namespace quorvane::test {
 
 class FakeWindow : public IWindowPort {
   public:
@@ -35,13 +35,17 @@ class FakeWindow : public IWindowPort {
 
     // What happened, in order. Every window call but PostToWindowThread is also logged in calls
     // as a short text ("menu 32777 grayed", "timer 1025 1000", "kill 1025", "count 3",
-    // "repaint", "message", "open", "save", "system <path>", "about", "destroy").
+    // "repaint", "message", "open", "save", "system <path>", "help <path>", "about", "destroy").
+    // Status texts are kept apart, in statusTexts.
     std::vector<Message> messages;
     std::vector<std::string> calls;
     std::map<int, MenuState> menu;
     std::vector<std::size_t> itemCounts;
     // Called inside RepaintListNow, where a real list would ask for its visible cells.
     std::function<void()> onRepaint;
+    std::vector<std::u16string> statusTexts;
+    // What OpenWithSystem answers: false plays a system without a browser.
+    bool systemOpens = true;
     bool timerRunning = false;
     bool destroyed = false;
 
@@ -56,7 +60,9 @@ class FakeWindow : public IWindowPort {
     void SetListItemCount(std::size_t count) override;
     void RepaintListNow() override;
     void PostToWindowThread(std::function<void()> fn) override;
-    void OpenWithSystem(std::u16string_view pathOrUrl) override;
+    void SetStatusText(std::u16string_view text) override;
+    bool OpenWithSystem(std::u16string_view pathOrUrl) override;
+    void ShowHelpPage(std::u16string_view path) override;
     void ShowAboutDialog() override;
     void DestroyWindow() override;
 
@@ -84,6 +90,6 @@ class FakeWindow : public IWindowPort {
     std::deque<std::function<void()>> m_queue;
 };
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test
 
 #endif  // QUORVANE_TESTS_UI_FAKE_WINDOW_H_

@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <regex>
 #include <string>
 #include <vector>
 
+#include "files/conversions.h"
 #include "tests/ui/fake_window.h"
 #include "tests/ui/test_files.h"
 #include "ui/messages.h"
@@ -16,9 +18,9 @@
 namespace quorvane {
 namespace {
 
-using testing::FakeWindow;
-using testing::ScratchDir;
-using testing::Widen;
+using test::FakeWindow;
+using test::ScratchDir;
+using test::Widen;
 
 #ifdef QUORVANE_SANITIZED
 constexpr int kLongTable = 3000;
@@ -55,7 +57,7 @@ bool SameRows(const std::vector<AddressRow>& a, const std::vector<AddressRow>& b
 class FrameTest : public ::testing::Test {
   protected:
     FrameTest() {
-        testing::MakeDatabase(dir.Path("ip2region.db"), testing::SampleRanges());
+        test::MakeDatabase(dir.Path("ip2region.db"), test::SampleRanges());
         frame = std::make_unique<CMainFrame>(window, dir.Wide("ip2region.db"), kHelpPath);
         frame->OnCreate();
         window.calls.clear();
@@ -69,7 +71,7 @@ class FrameTest : public ::testing::Test {
             bytes += line + "\r\n";
         }
         const std::string name = "list" + std::to_string(++m_files) + ".txt";
-        testing::WriteBytes(dir.Path(name), bytes);
+        test::WriteBytes(dir.Path(name), bytes);
         window.openAnswers.push_back(dir.Wide(name));
         if (frame->GetRowCount() != 0) {
             window.yesNoAnswers.push_back(answer);
@@ -122,10 +124,10 @@ class FrameTest : public ::testing::Test {
     int m_files = 0;
 };
 
-TEST_F(FrameTest, CreateGraysStopAndDispatchHandlesOnlyItsCommands) {
+TEST_F(FrameTest, CreateGraysStopEnablesAboutAndDispatchHandlesOnlyItsCommands) {
     CMainFrame other(window, u"", kHelpPath);
     other.OnCreate();
-    EXPECT_EQ(window.calls, std::vector<std::string>{"menu 32778 grayed"});
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"menu 32778 grayed", "menu 104 enabled"}));
     window.calls.clear();
 
     for (int id : {0, 1, 103, 106, 128, IDC_RESULT_LIST, 32775, 32779, 32784, -1, 0x10000}) {
@@ -133,12 +135,64 @@ TEST_F(FrameTest, CreateGraysStopAndDispatchHandlesOnlyItsCommands) {
     }
     EXPECT_TRUE(window.calls.empty());
 
-    // 104 opens About even though its menu item can never be chosen; a code in the high word
-    // (an accelerator's) does not change the command.
-    EXPECT_TRUE(frame->OnCommand(ID_CMD_ABOUT));
+    // A code in the high word (an accelerator's) does not change the command.
+    EXPECT_TRUE(frame->OnCommand((1 << 16) | ID_CMD_ABOUT));
     EXPECT_TRUE(frame->OnCommand((1 << 16) | ID_CMD_HELP));
     EXPECT_EQ(window.calls,
               (std::vector<std::string>{"about", "system /opt/quorvane/help/index.html"}));
+}
+
+TEST_F(FrameTest, HelpShowsTheOwnViewerOnlyWhenTheSystemCannotOpenThePage) {
+    window.systemOpens = false;
+    frame->OnCommand(ID_CMD_HELP);
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"system /opt/quorvane/help/index.html",
+                                                      "help /opt/quorvane/help/index.html"}));
+    EXPECT_TRUE(window.messages.empty());
+}
+
+TEST_F(FrameTest, StatusBarShowsRowCountThenProgressThenWhatTheRunFound) {
+    Import({"8.8.8.8", "9.9.9.9", "garbage", "10.0.0.1"});
+    EXPECT_EQ(window.statusTexts, std::vector<std::u16string>{u"共 4 行"});
+    frame->OnCommand(ID_CMD_START);
+    EXPECT_EQ(window.statusTexts.back(), u"解析中 0 / 4");
+    PumpToIdle();
+    // 9.9.9.9 and a text that is no address find nothing; the private range has a provider.
+    const std::string end = WideToUtf8(window.statusTexts.back());
+    EXPECT_TRUE(std::regex_match(
+        end, std::regex("解析完成：有结果 2 行，无结果 2 行，用时 [0-9]+\\.[0-9] 秒")))
+        << end;
+
+    Import({"1.1.1.1"}, MessageAnswer::kNo);
+    EXPECT_EQ(window.statusTexts.back(), u"共 5 行");
+}
+
+TEST_F(FrameTest, ProgressFollowsTheTimerAndAStoppedRunCountsTheRowsItNeverReached) {
+    ImportMany(kLongTable);
+    frame->OnCommand(ID_CMD_START);
+    frame->OnTimer(IDT_REFRESH);
+    std::smatch m;
+    std::string text = WideToUtf8(window.statusTexts.back());
+    ASSERT_TRUE(std::regex_match(text, m, std::regex("解析中 ([0-9]+) / ([0-9]+)"))) << text;
+    EXPECT_LE(std::stoul(m[1]), static_cast<unsigned long>(kLongTable));
+    EXPECT_EQ(std::stoul(m[2]), static_cast<unsigned long>(kLongTable));
+
+    frame->OnCommand(ID_CMD_STOP);
+    PumpToIdle();
+    text = WideToUtf8(window.statusTexts.back());
+    // The three counts cover the table; the workers may have reached every row before the stop.
+    if (std::regex_match(
+            text, m,
+            std::regex("已结束：有结果 ([0-9]+) 行，无结果 ([0-9]+) 行，未解析 ([0-9]+) "
+                       "行，用时 [0-9]+\\.[0-9] 秒"))) {
+        EXPECT_EQ(std::stoul(m[1]) + std::stoul(m[2]) + std::stoul(m[3]),
+                  static_cast<unsigned long>(kLongTable));
+        EXPECT_GT(std::stoul(m[3]), 0u);
+    } else {
+        ASSERT_TRUE(std::regex_match(
+            text, m, std::regex("解析完成：有结果 ([0-9]+) 行，无结果 ([0-9]+) 行，用时 .* 秒")))
+            << text;
+        EXPECT_EQ(std::stoul(m[1]) + std::stoul(m[2]), static_cast<unsigned long>(kLongTable));
+    }
 }
 
 TEST_F(FrameTest, CellTextsComeFromTheTableAndOutOfRangeIsEmpty) {
@@ -236,7 +290,7 @@ TEST_F(FrameTest, StartTestsTheDatabaseBeforeTheTable) {
         FakeWindow w;
         CMainFrame f(w, c.db, kHelpPath);
         if (c.importFirst) {
-            testing::WriteBytes(dir.Path("one.txt"), "8.8.8.8\r\n");
+            test::WriteBytes(dir.Path("one.txt"), "8.8.8.8\r\n");
             w.openAnswers.push_back(dir.Wide("one.txt"));
             f.OnCommand(ID_CMD_IMPORT);
             w.calls.clear();
@@ -318,8 +372,7 @@ TEST_F(FrameTest, SecondRunStartsAtRowZeroAndOverwritesEveryResult) {
     RunToEnd();
     EXPECT_EQ(frame->Table().GetRow(1).city, u"广州市");
 
-    testing::MakeDatabase(dir.Path("ip2region.db"),
-                          testing::OneTextRanges("乙国|0|乙省|乙市|乙网"));
+    test::MakeDatabase(dir.Path("ip2region.db"), test::OneTextRanges("乙国|0|乙省|乙市|乙网"));
     RunToEnd();
     for (const AddressRow& row : Rows(*frame)) {
         EXPECT_EQ(row.country, u"乙国");
@@ -370,11 +423,11 @@ TEST_F(FrameTest, ExportChecksRunThenEmptyTableThenAsksForAFile) {
 TEST_F(FrameTest, ExportWritesExactBytesOverWhateverTheFileHeld) {
     Import({"8.8.8.8", "9.9.9.9", "a,b"});
     RunToEnd();
-    testing::WriteBytes(dir.Path("out.txt"), "\xEF\xBB\xBFold content that is much longer\r\n");
+    test::WriteBytes(dir.Path("out.txt"), "\xEF\xBB\xBFold content that is much longer\r\n");
     window.saveAnswers.push_back(dir.Wide("out.txt"));
     frame->OnCommand(ID_CMD_EXPORT);
     EXPECT_EQ(window.MessageTexts(), std::vector<std::u16string>{messages::kExportDone});
-    EXPECT_EQ(testing::ReadBytes(dir.Path("out.txt")),
+    EXPECT_EQ(test::ReadBytes(dir.Path("out.txt")),
               "8.8.8.8,美国,加利福尼亚,山景城,谷歌\r\n9.9.9.9,,,,\r\na,b,,,,\r\n");
 }
 

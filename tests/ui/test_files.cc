@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace quorvane::testing {
+namespace quorvane::test {
 
 std::vector<dbwriter::Range> SampleRanges() {
     return {
@@ -23,4 +23,4 @@ void MakeDatabase(const std::filesystem::path& path, const std::vector<dbwriter:
     ASSERT_TRUE(dbwriter::WriteDatabase(ranges, options, path.string(), error)) << error;
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test

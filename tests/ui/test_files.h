@@ -10,7 +10,7 @@
 #include "tests/support/scratch_dir.h"
 #include "tools/dbwriter/db_writer.h"
 
-namespace quorvane::testing {
+namespace quorvane::test {
 
 // Three known ranges over a filler: 1.0.0.0/8, 8.8.8.0/24 and 10.0.0.0/8 (see the .cc for the
 // texts), every other address "0|0|0|0|0".
@@ -20,6 +20,6 @@ std::vector<dbwriter::Range> OneTextRanges(const std::string& text);
 // Writes a database; fails the test on error.
 void MakeDatabase(const std::filesystem::path& path, const std::vector<dbwriter::Range>& ranges);
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test
 
 #endif  // QUORVANE_TESTS_UI_TEST_FILES_H_

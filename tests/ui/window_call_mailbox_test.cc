@@ -9,7 +9,7 @@
 namespace quorvane {
 namespace {
 
-using testing::FakeWindow;
+using test::FakeWindow;
 
 TEST(WindowCallMailbox, WindowThreadDrainsItselfAfterDetachAndStalePostsDoNothing) {
     FakeWindow window;

@@ -10,7 +10,7 @@
 
 #include "ui/win32/win32_main_window.h"
 
-namespace quorvane::testing {
+namespace quorvane::test {
 
 class ScriptedWindow : public CWin32MainWindow {
   public:
@@ -36,6 +36,6 @@ inline bool PumpUntil(const std::function<bool()>& done, std::chrono::millisecon
     return true;
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test
 
 #endif  // QUORVANE_TESTS_WIN32_SCRIPTED_WINDOW_H_

@@ -65,7 +65,7 @@ int wmain(int argc, wchar_t** argv) {
         << "114.114.114.114\r\n223.5.5.5\r\n119.29.29.29\r\n180.76.76.76\r\n202.96.128.86\r\n"
            "1.2.4.8\r\n61.139.2.69\r\n8.8.8.8\r\n1.1.1.1\r\n208.67.222.222\r\n9.9.9.9\r\n"
            "210.2.4.8\r\n";
-    testing::ScriptedWindow window(u"");
+    test::ScriptedWindow window(u"");
     CMainFrame frame(window, DefaultDatabasePath(), u"");
     window.AttachFrame(&frame);
     if (!window.Create()) {
@@ -75,9 +75,9 @@ int wmain(int argc, wchar_t** argv) {
     window.openAnswer = list.u16string();
     SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_IMPORT, 0);
     SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_START, 0);
-    testing::PumpUntil([&] { return !frame.IsRunAlive(); }, std::chrono::seconds(60));
+    test::PumpUntil([&] { return !frame.IsRunAlive(); }, std::chrono::seconds(60));
     SetForegroundWindow(window.Handle());
-    testing::PumpUntil([] { return false; }, std::chrono::milliseconds(1500));
+    test::PumpUntil([] { return false; }, std::chrono::milliseconds(1500));
     const bool saved = SaveWindowBitmap(window.Handle(), argv[1]);
     window.AttachFrame(nullptr);
     std::filesystem::remove(list);

@@ -22,8 +22,8 @@
 namespace quorvane {
 namespace {
 
-using testing::PumpUntil;
-using testing::ScriptedWindow;
+using test::PumpUntil;
+using test::ScriptedWindow;
 
 std::wstring WindowText(HWND hwnd) {
     wchar_t text[512] = {};
@@ -144,6 +144,7 @@ TEST_F(Win32WindowTest, WindowMenuAndListAsBuilt) {
     EXPECT_STREQ(label, L"退出 Atl+F4");
     EXPECT_EQ(MenuState(ID_CMD_START) & MF_GRAYED, 0u);
     EXPECT_NE(MenuState(ID_CMD_STOP) & MF_GRAYED, 0u);
+    EXPECT_EQ(MenuState(ID_CMD_ABOUT) & (MF_GRAYED | MF_DISABLED), 0u);
 
     const HWND list = window.List();
     EXPECT_EQ(ClassOf(list), L"SysListView32");
@@ -154,15 +155,20 @@ TEST_F(Win32WindowTest, WindowMenuAndListAsBuilt) {
     EXPECT_EQ(ListView_GetColumnWidth(list, 0), 150);
     EXPECT_EQ(ListView_GetItemCount(list), 0);
 
-    // The list fills the client area, also after the window was minimised and restored.
+    // The list and the status bar under it fill the client area, also after the window was
+    // minimised and restored.
     ShowWindow(hwnd, SW_MINIMIZE);
     ShowWindow(hwnd, SW_RESTORE);
     RECT client;
     RECT listRect;
+    RECT statusRect;
     GetClientRect(hwnd, &client);
     GetWindowRect(list, &listRect);
+    GetWindowRect(window.StatusBar(), &statusRect);
     EXPECT_EQ(listRect.right - listRect.left, client.right);
-    EXPECT_EQ(listRect.bottom - listRect.top, client.bottom);
+    EXPECT_GT(statusRect.bottom - statusRect.top, 0);
+    EXPECT_EQ(listRect.bottom - listRect.top + statusRect.bottom - statusRect.top, client.bottom);
+    EXPECT_EQ(statusRect.top, listRect.bottom);
 
     // Timer messages of other identifiers, and notifications of other codes, do nothing.
     EXPECT_EQ(SendMessageW(hwnd, WM_TIMER, 7, 0), 0);
@@ -171,6 +177,7 @@ TEST_F(Win32WindowTest, WindowMenuAndListAsBuilt) {
 TEST_F(Win32WindowTest, ImportFillsTheVirtualListAndStartResolvesIt) {
     Import("8.8.8.8\r\nhello\r\n");
     ASSERT_EQ(ListView_GetItemCount(window.List()), 2);
+    EXPECT_NE(WindowText(window.StatusBar()), L"");
     EXPECT_EQ(Cell(0, 0), L"8.8.8.8");
     EXPECT_EQ(Cell(1, 0), L"hello");
     EXPECT_EQ(Cell(0, 1), L"");
@@ -247,6 +254,19 @@ TEST_F(Win32WindowTest, ClosingDuringARunEndsTheLoop) {
         quit = quit || message.message == WM_QUIT;
     }
     EXPECT_TRUE(quit);
+}
+
+TEST_F(Win32WindowTest, HelpViewerShowsThePagesText) {
+    const std::filesystem::path page =
+        std::filesystem::temp_directory_path() / "quorvane-help.html";
+    std::ofstream(page, std::ios::binary)
+        << "<html><head><title>t</title><style>p{}</style></head><body><h1>\xE5\xB8\xAE\xE5\x8A\xA9"
+           "</h1><p>A &amp; B &#x4E2D;</p><ul><li>one</li><li>two</li></ul></body></html>";
+    window.ShowHelpPage(page.u16string());
+    std::filesystem::remove(page);
+    ASSERT_NE(window.HelpViewer().Handle(), nullptr);
+    EXPECT_EQ(WindowText(window.HelpViewer().Text()),
+              L"\u5E2E\u52A9\r\nA & B \u4E2D\r\n\u2022 one\r\n\u2022 two");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
 
 #include "ui/qt/qt_app_icon.h"
 #include "ui/qt/qt_make_child.h"

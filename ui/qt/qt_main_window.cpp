@@ -5,15 +5,19 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 #include <QTimerEvent>
 #include <QUrl>
+#include <algorithm>
 #include <utility>
 
 #include "ui/main_frame.h"
 #include "ui/qt/about_dialog.h"
+#include "ui/qt/help_viewer.h"
 #include "ui/qt/qt_app_icon.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_make_child.h"
@@ -31,6 +35,7 @@ CQtMainWindow::CQtMainWindow(QString helpPage, QWidget* parent)
     setWindowIcon(AppIcon());
     BuildMenu();
     BuildList();
+    BuildStatusBar();
 }
 
 CQtMainWindow::~CQtMainWindow() {
@@ -57,7 +62,6 @@ void CQtMainWindow::BuildMenu() {
         {u"操作(&O)", {{u"开始(&B)", ID_CMD_START}, {u"结束(&E)", ID_CMD_STOP}}},
         {u"帮助(&H)", {{u"帮助(&H)", ID_CMD_HELP}, {u"关于(&A)", ID_CMD_ABOUT}}},
     };
-    QMenu* aboutMenu = nullptr;
     for (const Popup& popup : popups) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf16(popup.label));
         for (const Item& item : popup.items) {
@@ -74,23 +78,7 @@ void CQtMainWindow::BuildMenu() {
                 }
             });
             m_actions[id] = action;
-            if (id == ID_CMD_ABOUT) {
-                aboutMenu = menu;
-            }
         }
-    }
-    // About is disabled as the menu was designed, but not grayed: its menu paints disabled
-    // items in the active text colours.
-    QAction* about = m_actions.at(ID_CMD_ABOUT);
-    about->setEnabled(false);
-    if (aboutMenu) {
-        QPalette palette = aboutMenu->palette();
-        for (QPalette::ColorRole role :
-             {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
-            palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
-        }
-        palette.setColor(QPalette::Disabled, QPalette::Light, Qt::transparent);
-        aboutMenu->setPalette(palette);
     }
 }
 
@@ -137,6 +125,14 @@ void CQtMainWindow::BuildList() {
         columns->resizeSection(column, CResultListModel::ColumnWidth(column));
     }
     setCentralWidget(m_list);
+}
+
+void CQtMainWindow::BuildStatusBar() {
+    // A plain label rather than the bar's temporary message, which a menu item's status tip
+    // would wipe.
+    m_status = MakeChild<QLabel>(this);
+    m_status->setTextFormat(Qt::PlainText);
+    statusBar()->addWidget(m_status, 1);
 }
 
 void CQtMainWindow::AttachFrame(CMainFrame* frame) {
@@ -258,10 +254,28 @@ void CQtMainWindow::PostToWindowThread(std::function<void()> fn) {
     QMetaObject::invokeMethod(this, std::move(fn), Qt::QueuedConnection);
 }
 
-void CQtMainWindow::OpenWithSystem(std::u16string_view pathOrUrl) {
+void CQtMainWindow::SetStatusText(std::u16string_view text) {
+    m_status->setText(ToQString(text));
+}
+
+namespace {
+
+QUrl ToUrl(std::u16string_view pathOrUrl) {
     const QString text = ToQString(pathOrUrl);
-    const QUrl url = text.contains(QStringLiteral("://")) ? QUrl(text) : QUrl::fromLocalFile(text);
-    QDesktopServices::openUrl(url);  // failure is silent
+    return text.contains(QStringLiteral("://")) ? QUrl(text) : QUrl::fromLocalFile(text);
+}
+
+}  // namespace
+
+bool CQtMainWindow::OpenWithSystem(std::u16string_view pathOrUrl) {
+    return QDesktopServices::openUrl(ToUrl(pathOrUrl));
+}
+
+void CQtMainWindow::ShowHelpPage(std::u16string_view path) {
+    if (!m_helpViewer) {
+        m_helpViewer = std::make_unique<CHelpViewer>(this);
+    }
+    m_helpViewer->ShowPage(ToUrl(path));
 }
 
 void CQtMainWindow::ShowAboutDialog() {

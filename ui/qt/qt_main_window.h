@@ -7,14 +7,17 @@
 #include <QMainWindow>
 #include <QString>
 #include <map>
+#include <memory>
 
 #include "ui/window_port.h"
 
 class QAction;
+class QLabel;
 class QTableView;
 
 namespace quorvane {
 
+class CHelpViewer;
 class CMainFrame;
 class CResultListModel;
 
@@ -47,6 +50,9 @@ class CQtMainWindow : public QMainWindow, public IWindowPort {
     CResultListModel* Model() const { return m_model; }
     bool IsDestroyed() const { return m_destroyed; }
     bool IsTimerRunning(int timerId) const { return m_timers.count(timerId) != 0; }
+    QLabel* StatusLabel() const { return m_status; }
+    // The help viewer once Help has needed it; nullptr before.
+    CHelpViewer* HelpViewer() const { return m_helpViewer.get(); }
 
     // IWindowPort.
     MessageAnswer ShowMessage(std::u16string_view text, MessageButtons buttons) override;
@@ -58,7 +64,9 @@ class CQtMainWindow : public QMainWindow, public IWindowPort {
     void SetListItemCount(std::size_t count) override;
     void RepaintListNow() override;
     void PostToWindowThread(std::function<void()> fn) override;
-    void OpenWithSystem(std::u16string_view pathOrUrl) override;
+    void SetStatusText(std::u16string_view text) override;
+    bool OpenWithSystem(std::u16string_view pathOrUrl) override;
+    void ShowHelpPage(std::u16string_view path) override;
     void ShowAboutDialog() override;
     void DestroyWindow() override;
 
@@ -75,6 +83,7 @@ class CQtMainWindow : public QMainWindow, public IWindowPort {
   private:
     void BuildMenu();
     void BuildList();
+    void BuildStatusBar();
     void FitOuterSize();
     std::optional<std::u16string> ChooseFile(bool save);
 
@@ -82,8 +91,10 @@ class CQtMainWindow : public QMainWindow, public IWindowPort {
     CMainFrame* m_frame = nullptr;
     CResultListModel* m_model = nullptr;
     QTableView* m_list = nullptr;
-    std::map<int, QAction*> m_actions;  // command identifier -> menu item
-    std::map<int, int> m_timers;        // frame's timer identifier -> Qt's timer identifier
+    QLabel* m_status = nullptr;
+    std::unique_ptr<CHelpViewer> m_helpViewer;  // a window of its own, owned here
+    std::map<int, QAction*> m_actions;          // command identifier -> menu item
+    std::map<int, int> m_timers;                // frame's timer identifier -> Qt's timer identifier
     bool m_useNativeDialogs = true;
     bool m_inCloseEvent = false;
     bool m_destroyed = false;

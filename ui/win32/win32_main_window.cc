@@ -78,7 +78,7 @@ void CWin32MainWindow::AttachFrame(CMainFrame* frame) {
 bool CWin32MainWindow::Create() {
     INITCOMMONCONTROLSEX controls = {};
     controls.dwSize = sizeof(controls);
-    controls.dwICC = ICC_LISTVIEW_CLASSES | ICC_LINK_CLASS;
+    controls.dwICC = ICC_LISTVIEW_CLASSES | ICC_LINK_CLASS | ICC_BAR_CLASSES;
     InitCommonControlsEx(&controls);
     if (!RegisterMainClass(&CWin32MainWindow::WindowProc)) {
         return false;
@@ -150,6 +150,7 @@ LRESULT CWin32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             m_hwnd = nullptr;
             m_list = nullptr;
+            m_status = nullptr;
             m_menu = nullptr;  // destroyed with the window
             return DefWindowProcW(hwnd, message, wParam, lParam);
         }
@@ -176,6 +177,9 @@ LRESULT CWin32MainWindow::OnCreate() {
         SendMessageW(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }
     CreateList();
+    m_status = CreateWindowExW(
+        0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, m_hwnd,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)), ModuleInstance(), nullptr);
     if (m_frame != nullptr) {
         m_frame->OnCreate();  // grays Stop
     }
@@ -206,11 +210,21 @@ void CWin32MainWindow::CreateList() {
 }
 
 void CWin32MainWindow::OnSize() {
+    // The status bar places itself along the bottom edge; the list takes the rest.
+    int statusHeight = 0;
+    if (m_status != nullptr) {
+        SendMessageW(m_status, WM_SIZE, 0, 0);
+        RECT status;
+        if (GetWindowRect(m_status, &status)) {
+            statusHeight = status.bottom - status.top;
+        }
+    }
     RECT client;
     if (m_list == nullptr || !IsWindow(m_list) || !GetClientRect(m_hwnd, &client)) {
         return;
     }
-    SetWindowPos(m_list, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
+    const int height = client.bottom - client.top - statusHeight;
+    SetWindowPos(m_list, nullptr, 0, 0, client.right - client.left, height > 0 ? height : 0,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -316,10 +330,23 @@ void CWin32MainWindow::RunPostedCalls() {
     }
 }
 
-void CWin32MainWindow::OpenWithSystem(std::u16string_view pathOrUrl) {
+void CWin32MainWindow::SetStatusText(std::u16string_view text) {
+    if (m_status != nullptr) {
+        const std::wstring line = ToWide(text);
+        SendMessageW(m_status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    }
+}
+
+bool CWin32MainWindow::OpenWithSystem(std::u16string_view pathOrUrl) {
     const std::wstring target = ToWide(pathOrUrl);
-    // Failure is silent.
-    ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    // Values above 32 mean the handler was started.
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return result > 32;
+}
+
+void CWin32MainWindow::ShowHelpPage(std::u16string_view path) {
+    m_helpViewer.ShowPage(m_hwnd, path);
 }
 
 void CWin32MainWindow::ShowAboutDialog() {

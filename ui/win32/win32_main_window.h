@@ -1,6 +1,6 @@
-// The Win32 main window: menu bar, virtual result list, timers and dialogs. It decides nothing
-// itself: menu commands, timer expiries, close requests and cell requests go to the attached
-// CMainFrame, which answers through the IWindowPort side of this class.
+// The Win32 main window: menu bar, virtual result list, status bar, timers and dialogs. It decides
+// nothing itself: menu commands, timer expiries, close requests and cell requests go to the
+// attached CMainFrame, which answers through the IWindowPort side of this class.
 #ifndef QUORVANE_UI_WIN32_WIN32_MAIN_WINDOW_H_
 #define QUORVANE_UI_WIN32_WIN32_MAIN_WINDOW_H_
 
@@ -12,6 +12,7 @@
 #include <mutex>
 #include <string>
 
+#include "ui/win32/win32_help_viewer.h"
 #include "ui/window_port.h"
 
 namespace quorvane {
@@ -46,6 +47,8 @@ class CWin32MainWindow : public IWindowPort {
 
     HWND Handle() const { return m_hwnd; }
     HWND List() const { return m_list; }
+    HWND StatusBar() const { return m_status; }
+    const CWin32HelpViewer& HelpViewer() const { return m_helpViewer; }
     HMENU Menu() const { return m_menu; }
 
     // IWindowPort.
@@ -58,7 +61,9 @@ class CWin32MainWindow : public IWindowPort {
     void SetListItemCount(std::size_t count) override;
     void RepaintListNow() override;
     void PostToWindowThread(std::function<void()> fn) override;
-    void OpenWithSystem(std::u16string_view pathOrUrl) override;
+    void SetStatusText(std::u16string_view text) override;
+    bool OpenWithSystem(std::u16string_view pathOrUrl) override;
+    void ShowHelpPage(std::u16string_view path) override;
     void ShowAboutDialog() override;
     void DestroyWindow() override;
 
@@ -75,7 +80,9 @@ class CWin32MainWindow : public IWindowPort {
     CMainFrame* m_frame = nullptr;
     HWND m_hwnd = nullptr;
     HWND m_list = nullptr;
+    HWND m_status = nullptr;
     HMENU m_menu = nullptr;
+    CWin32HelpViewer m_helpViewer;
     std::wstring m_cellText;  // the last cell handed to the list; it copies it at once
     // Calls queued by PostToWindowThread from any thread; m_postTarget is the window while it
     // exists, so that posts stop when it is gone.
