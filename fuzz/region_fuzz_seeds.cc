@@ -15,9 +15,7 @@ namespace {
 using quorvane::dbwriter::Range;
 
 void PutU32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
+    quorvane::format::WriteU32(bytes.data() + at, value);
 }
 
 // Prefix: the order byte, then addresses at the starts and ends of some ranges.
@@ -80,9 +78,11 @@ int main(int argc, char** argv) {
         PutU32(broken, 12, 0);
         ok &= save(WithPrefix(2, ranges, broken));
         broken = db;  // record lengths below 4 and pointers past the end
-        const std::uint32_t firstIndex = broken[0] | broken[1] << 8 | broken[2] << 16;
-        PutU32(broken, firstIndex + 8, 3u << 24 | 8200);
-        PutU32(broken, firstIndex + 20, 200u << 24 | static_cast<std::uint32_t>(db.size() - 10));
+        const std::uint32_t firstIndex = quorvane::format::ReadU32(broken.data());
+        PutU32(broken, firstIndex + 8,
+               quorvane::format::MakeDataPointer(3, quorvane::format::kFixedBlocksEnd));
+        PutU32(broken, firstIndex + 20,
+               quorvane::format::MakeDataPointer(200, static_cast<std::uint32_t>(db.size() - 10)));
         ok &= save(WithPrefix(3, ranges, broken));
         broken.assign(db.begin(), db.begin() + static_cast<std::ptrdiff_t>(db.size() - 7));
         ok &= save(WithPrefix(0x84, ranges, broken));

@@ -14,9 +14,20 @@
 #include <string>
 
 #include "fuzz/fuzz_input.h"
+#include "region/region_format.h"
 
 namespace {
 
+using quorvane::format::DataPointerLength;
+using quorvane::format::DataPointerOffset;
+using quorvane::format::kFixedBlocksEnd;
+using quorvane::format::kHeaderBlockSize;
+using quorvane::format::kHeaderEntrySize;
+using quorvane::format::kHeaderOffset;
+using quorvane::format::kIndexEntrySize;
+using quorvane::format::kMaxHeaderEntries;
+using quorvane::format::kMinRecordLength;
+using quorvane::format::ReadU32;
 using quorvane::fuzz::kAddressCount;
 using quorvane::fuzz::kPrefixSize;
 
@@ -50,49 +61,49 @@ Outcome Search(SearchFn search, region_handle* handle, std::uint32_t address) {
     return outcome;
 }
 
-std::uint32_t U32(const std::uint8_t* p) {
-    return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
-           std::uint32_t{p[3]} << 24;
-}
-
 // Whether the file keeps every rule of the layout, so that all strategies must agree.
 bool WellFormed(const std::uint8_t* db, std::size_t size) {
-    if (size < 8 + 8192) {
+    if (size < kFixedBlocksEnd) {
         return false;
     }
-    const std::uint32_t first = U32(db);
-    const std::uint32_t last = U32(db + 4);
-    if (first > last || (last - first) % 12 != 0 || std::uint64_t{last} + 12 > size) {
+    const std::uint32_t first = ReadU32(db);
+    const std::uint32_t last = ReadU32(db + 4);
+    if (first > last || (last - first) % kIndexEntrySize != 0 ||
+        std::uint64_t{last} + kIndexEntrySize > size) {
         return false;
     }
-    for (std::uint32_t at = first; at <= last; at += 12) {
-        const std::uint32_t start = U32(db + at);
-        const std::uint32_t end = U32(db + at + 4);
-        const std::uint32_t pointer = U32(db + at + 8);
-        if (start > end || (at > first && start <= U32(db + at - 12 + 4))) {
+    for (std::uint32_t at = first; at <= last; at += kIndexEntrySize) {
+        const std::uint32_t start = ReadU32(db + at);
+        const std::uint32_t end = ReadU32(db + at + 4);
+        const std::uint32_t pointer = ReadU32(db + at + 8);
+        if (start > end || (at > first && start <= ReadU32(db + at - kIndexEntrySize + 4))) {
             return false;
         }
-        const std::uint32_t length = pointer >> 24;
-        if (pointer != 0 && (length < 4 || (pointer & 0xFFFFFF) + std::uint64_t{length} > size)) {
+        const std::uint32_t length = DataPointerLength(pointer);
+        if (pointer != 0 && (length < kMinRecordLength ||
+                             DataPointerOffset(pointer) + std::uint64_t{length} > size)) {
             return false;
         }
     }
     std::size_t count = 0;
-    while (count < 1024 && U32(db + 8 + 8 * count + 4) != 0) {
-        const std::uint32_t offset = U32(db + 8 + 8 * count + 4);
-        if (offset < first || offset > last || (offset - first) % 12 != 0 ||
-            U32(db + 8 + 8 * count) != U32(db + offset)) {
+    while (count < kMaxHeaderEntries &&
+           ReadU32(db + kHeaderOffset + kHeaderEntrySize * count + 4) != 0) {
+        const std::uint32_t offset = ReadU32(db + kHeaderOffset + kHeaderEntrySize * count + 4);
+        if (offset < first || offset > last || (offset - first) % kIndexEntrySize != 0 ||
+            ReadU32(db + kHeaderOffset + kHeaderEntrySize * count) != ReadU32(db + offset)) {
             return false;
         }
         if (count > 0) {
-            const std::uint32_t previous = U32(db + 8 + 8 * (count - 1) + 4);
-            if (offset < previous || offset - previous + 12 > 8192) {
+            const std::uint32_t previous =
+                ReadU32(db + kHeaderOffset + kHeaderEntrySize * (count - 1) + 4);
+            if (offset < previous || offset - previous + kIndexEntrySize > kHeaderBlockSize) {
                 return false;
             }
         }
         ++count;
     }
-    return count >= 2 && U32(db + 12) == first && U32(db + 8 + 8 * (count - 1) + 4) == last;
+    return count >= 2 && ReadU32(db + kHeaderOffset + 4) == first &&
+           ReadU32(db + kHeaderOffset + kHeaderEntrySize * (count - 1) + 4) == last;
 }
 
 // One in-memory file for the whole run, reached by path like a database on disk.
@@ -115,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const unsigned order = data[0];
     std::array<std::uint32_t, kAddressCount> addresses{};
     for (std::size_t i = 0; i < kAddressCount; ++i) {
-        addresses[i] = U32(data + 1 + 4 * i);
+        addresses[i] = ReadU32(data + 1 + 4 * i);
     }
     const std::uint8_t* db = data + kPrefixSize;
     const std::size_t dbSize = size - kPrefixSize;

@@ -10,9 +10,8 @@
 #include <unistd.h>
 
 #include "image_search.h"
+#include "region_format.h"
 #include "utils/memutils.h"
-
-enum { kHeaderEnd = 8 + 8192, kIndexEntrySize = 12 };
 
 /* The open database: a read-only mapping of the whole file and its index bounds. */
 typedef struct Database {
@@ -24,10 +23,6 @@ typedef struct Database {
 } Database;
 
 static Database g_database;
-
-static uint32_t ReadU32(const unsigned char* p) {
-    return (uint32_t)p[0] | ((uint32_t)p[1] << 8) | ((uint32_t)p[2] << 16) | ((uint32_t)p[3] << 24);
-}
 
 static void FileError(const char* path, int error) pg_attribute_noreturn();
 static void FileError(const char* path, int error) {
@@ -59,7 +54,7 @@ static void Map(const char* path, Database* database) {
         close(fd);
         BrokenFile(path, "不是普通文件");
     }
-    if (st.st_size < kHeaderEnd + kIndexEntrySize || (uint64_t)st.st_size > UINT32_MAX) {
+    if (st.st_size < kFixedBlocksEnd + kIndexEntrySize || (uint64_t)st.st_size > UINT32_MAX) {
         close(fd);
         BrokenFile(path, "文件大小不符合数据库格式");
     }
@@ -72,7 +67,7 @@ static void Map(const char* path, Database* database) {
     }
     uint32_t first = ReadU32(image);
     uint32_t last = ReadU32((const unsigned char*)image + 4);
-    if (first < kHeaderEnd || last < first || (last - first) % kIndexEntrySize != 0 ||
+    if (first < kFixedBlocksEnd || last < first || (last - first) % kIndexEntrySize != 0 ||
         (uint64_t)last + kIndexEntrySize > size) {
         munmap(image, size);
         BrokenFile(path, "索引不在文件之内");

@@ -6,11 +6,7 @@
 #include <stddef.h>
 #include <string.h>
 
-enum { kIndexEntrySize = 12, kRecordHeaderSize = 4 };
-
-static inline uint32_t ReadU32(const unsigned char* p) {
-    return (uint32_t)p[0] | ((uint32_t)p[1] << 8) | ((uint32_t)p[2] << 16) | ((uint32_t)p[3] << 24);
-}
+#include "region_format.h"
 
 /* Finds the entry whose start address is the last one at or below address, among count entries
  * sorted by start address. On a sorted, non-overlapping index that entry is the one range that
@@ -59,8 +55,8 @@ int RegionSearchImage(const unsigned char* image, uint64_t size, uint32_t first_
     if (data_pointer == 0) {
         return 0;
     }
-    uint32_t offset = data_pointer & 0x00FFFFFFu;
-    uint32_t length = data_pointer >> 24;
+    uint32_t offset = DataPointerOffset(data_pointer);
+    uint32_t length = DataPointerLength(data_pointer);
     if (length < kRecordHeaderSize || (uint64_t)offset + length > size) {
         return 0;
     }

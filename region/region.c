@@ -14,15 +14,10 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "region_format.h"
+
 enum {
-    kBoundsSize = 8,
-    kHeaderOffset = 8,
-    kHeaderBlockSize = 8192,
-    kHeaderEntrySize = 8,
-    kHeaderMaxEntries = 1024,
     kHeaderArrayBytes = 8192,
-    kIndexEntrySize = 12,
-    kRecordHeaderSize = 4,
     kDiskRecordBuffer = 256,
     kStretchBuffer = 8192
 };
@@ -33,12 +28,6 @@ enum {
  * file_image points just past the prefix, and ip2region_destroy frees file_image - kImagePrefix.
  * The prefix is 16 bytes so that the image keeps malloc's alignment. */
 enum { kImagePrefix = 16 };
-
-/* The one place that decodes the file's integers: little-endian whatever the host. Compilers
- * turn this pattern into a single load on little-endian machines. */
-static inline uint32_t ReadU32(const unsigned char* p) {
-    return (uint32_t)p[0] | ((uint32_t)p[1] << 8) | ((uint32_t)p[2] << 16) | ((uint32_t)p[3] << 24);
-}
 
 static uint64_t ImageSize(const unsigned char* image) {
     uint64_t size;
@@ -226,8 +215,8 @@ int ip2region_memory_search(region_handle* handle, uint32_t address, region_resu
     if (data_pointer == 0) {
         return 0;
     }
-    uint32_t offset = data_pointer & 0x00FFFFFFu;
-    uint32_t length = data_pointer >> 24;
+    uint32_t offset = DataPointerOffset(data_pointer);
+    uint32_t length = DataPointerLength(data_pointer);
     if (length < kRecordHeaderSize || (uint64_t)offset + length > image_size) {
         return 0;
     }
@@ -257,8 +246,9 @@ static int ReadRecordFromDisk(FILE* file, const unsigned char* entry, unsigned c
     if (data_pointer == 0) {
         return 0;
     }
-    uint32_t length = data_pointer >> 24;
-    if (length < kRecordHeaderSize || !ReadAt(file, data_pointer & 0x00FFFFFFu, buffer, length)) {
+    uint32_t length = DataPointerLength(data_pointer);
+    if (length < kRecordHeaderSize ||
+        !ReadAt(file, DataPointerOffset(data_pointer), buffer, length)) {
         return 0;
     }
     FillResult(buffer, length, result);
@@ -313,7 +303,7 @@ static int LoadHeader(region_handle* handle, unsigned char* buffer) {
         return 0;
     }
     int32_t count = 0;
-    for (int i = 0; i < kHeaderMaxEntries; ++i) {
+    for (int i = 0; i < kMaxHeaderEntries; ++i) {
         const unsigned char* entry = buffer + (size_t)i * kHeaderEntrySize;
         uint32_t index_offset = ReadU32(entry + 4);
         if (index_offset == 0) {

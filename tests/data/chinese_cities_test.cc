@@ -62,8 +62,8 @@ TEST(ChineseCities, MalformedTableLinesAreReported) {
     std::istringstream in("广东省\t深圳市\tP\tshen zhen\n广东省\t深圳市\tX\tshen zhen\n");
     EXPECT_FALSE(table.Read(in, error));
     EXPECT_EQ(error.rfind("line 2:", 0), 0u) << error;
-    std::istringstream short_line("广东省\t深圳市\n");
-    EXPECT_FALSE(table.Read(short_line, error));
+    std::istringstream shortLine("广东省\t深圳市\n");
+    EXPECT_FALSE(table.Read(shortLine, error));
 }
 
 TEST(ChineseCities, SeveralCandidatesGoToTheCityWithMostAddresses) {

@@ -10,9 +10,9 @@
 namespace quorvane::dbpipeline {
 namespace {
 
-CoarsenOptions Budget(std::size_t max_ranges) {
+CoarsenOptions Budget(std::size_t maxRanges) {
     CoarsenOptions options;
-    options.max_ranges = max_ranges;
+    options.maxRanges = maxRanges;
     return options;
 }
 
@@ -20,8 +20,9 @@ void ExpectContiguous(const std::vector<Segment>& fine, const std::vector<Segmen
     ASSERT_FALSE(coarse.empty());
     EXPECT_EQ(coarse.front().start, fine.front().start);
     EXPECT_EQ(coarse.back().end, fine.back().end);
-    for (std::size_t i = 1; i < coarse.size(); ++i)
+    for (std::size_t i = 1; i < coarse.size(); ++i) {
         EXPECT_EQ(coarse[i].start, coarse[i - 1].end + 1);
+    }
 }
 
 TEST(Coarsen, JoinIdenticalLosesNothing) {
@@ -51,8 +52,9 @@ TEST(Coarsen, UnknownSpaceJoinsANeighbourAndCostsNoCoverage) {
     ASSERT_EQ(coarse.size(), 1u);
     EXPECT_EQ(coarse[0].value, (std::array<std::uint32_t, 4>{1, 1, 1, 1}));
     const Coverage coverage = MeasureCoverage(fine, coarse);
-    for (int f = 0; f < kFieldCount; ++f)
+    for (int f = 0; f < kFieldCount; ++f) {
         EXPECT_EQ(coverage.Percent(f), 100.0) << f;
+    }
 }
 
 TEST(Coarsen, SpecialRangesStayAsTheyAre) {
@@ -97,7 +99,7 @@ TEST(Coarsen, CheapestLossGoesFirstAndTheMajorityKeepsItsValue) {
     EXPECT_EQ(coarse[1].value[kProvince], 3u);
     const Coverage coverage = MeasureCoverage(fine, coarse);
     EXPECT_EQ(coverage.kept[kCity], 299u);
-    EXPECT_EQ(coverage.with_value[kCity], 300u);
+    EXPECT_EQ(coverage.withValue[kCity], 300u);
     EXPECT_EQ(coverage.kept[kProvince], 300u);
 }
 
@@ -122,8 +124,9 @@ TEST(Coarsen, RandomInputsKeepEveryRule) {
             const std::uint32_t size = 1 + rng() % 300;
             Segment s = Seg(at, at + size - 1, rng() % 4, rng() % 3, rng() % 5, rng() % 3);
             s.special = rng() % 50 == 0;
-            if (rng() % 40 == 0)
+            if (rng() % 40 == 0) {
                 s.pinned = kAllFieldsPinned;
+            }
             fine.push_back(s);
             at += size;
         }
@@ -139,8 +142,9 @@ TEST(Coarsen, RandomInputsKeepEveryRule) {
         // special and pinned ranges keep their values.
         std::size_t j = 0;
         for (const Segment& s : fine) {
-            while (coarse[j].end < s.start)
+            while (coarse[j].end < s.start) {
                 ++j;
+            }
             ASSERT_LE(s.end, coarse[j].end);
             if (s.value[kCountry] != 0) {
                 EXPECT_EQ(coarse[j].value[kCountry], s.value[kCountry]);

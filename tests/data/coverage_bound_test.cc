@@ -14,13 +14,14 @@
 namespace quorvane::dbpipeline {
 namespace {
 
-// The best Percent(field) over every split of fine into at most max_ranges valid ranges, each
+// The best Percent(field) over every split of fine into at most maxRanges valid ranges, each
 // taking the field's most common value; -1 when no split is valid.
-double BestByExhaustion(const std::vector<Segment>& fine, int field, std::size_t max_ranges) {
+double BestByExhaustion(const std::vector<Segment>& fine, int field, std::size_t maxRanges) {
     const std::size_t n = fine.size();
     std::uint64_t total = 0;
-    for (const Segment& s : fine)
+    for (const Segment& s : fine) {
         total += s.value[field] != 0 ? std::uint64_t{s.end} - s.start + 1 : 0;
+    }
     std::uint64_t best = 0;
     bool any = false;
     for (std::uint32_t cuts = 0; cuts < (1u << (n - 1)); ++cuts) {
@@ -29,46 +30,55 @@ double BestByExhaustion(const std::vector<Segment>& fine, int field, std::size_t
         bool valid = true;
         std::size_t begin = 0;
         for (std::size_t i = 1; i <= n && valid; ++i) {
-            if (i < n && !((cuts >> (i - 1)) & 1))
+            if (i < n && !((cuts >> (i - 1)) & 1)) {
                 continue;
+            }
             std::uint32_t country = 0;
             std::map<std::uint32_t, std::uint64_t> count;
             for (std::size_t k = begin; k < i; ++k) {
                 const Segment& s = fine[k];
-                if (s.special && i - begin > 1)
+                if (s.special && i - begin > 1) {
                     valid = false;
+                }
                 if (s.value[kCountry] != 0) {
-                    if (country != 0 && country != s.value[kCountry])
+                    if (country != 0 && country != s.value[kCountry]) {
                         valid = false;
+                    }
                     country = s.value[kCountry];
                 }
-                if (s.value[field] != 0)
+                if (s.value[field] != 0) {
                     count[s.value[field]] += std::uint64_t{s.end} - s.start + 1;
+                }
             }
             std::uint64_t most = 0;
-            for (const auto& [value, addresses] : count)
+            for (const auto& [value, addresses] : count) {
                 most = std::max(most, addresses);
+            }
             kept += most;
-            if (i < n)
+            if (i < n) {
                 ++ranges;
+            }
             begin = i;
         }
-        if (valid && ranges <= max_ranges) {
+        if (valid && ranges <= maxRanges) {
             best = std::max(best, kept);
             any = true;
         }
     }
-    if (!any)
+    if (!any) {
         return -1;
-    if (total == 0)
+    }
+    if (total == 0) {
         return 100.0;
+    }
     return 100.0 * static_cast<double>(best) / static_cast<double>(total);
 }
 
 TEST(CoverageBound, AlternatingValuesInOneRangeKeepHalf) {
     std::vector<Segment> fine;
-    for (std::uint32_t i = 0; i < 4; ++i)
+    for (std::uint32_t i = 0; i < 4; ++i) {
         fine.push_back(Seg(i * 10, i * 10 + 9, 1, 1 + i % 2, 0, 0));
+    }
     EXPECT_NEAR(CoverageUpperBound(fine, kProvince, 1), 50.0, 0.01);
     EXPECT_NEAR(CoverageUpperBound(fine, kProvince, 4), 100.0, 0.01);
     // No city at all: nothing to lose.
@@ -90,15 +100,16 @@ TEST(CoverageBound, NeverBelowTheBestSplitNorBelowTheMerger) {
         }
         const std::size_t budget = 1 + rng() % n;
         CoarsenOptions options;
-        options.max_ranges = budget;
+        options.maxRanges = budget;
         std::vector<Segment> coarse;
         const bool reached = Coarsen(fine, options, coarse);
         const Coverage merged = MeasureCoverage(fine, coarse);
         for (int field = kProvince; field < kFieldCount; ++field) {
             const double bound = CoverageUpperBound(fine, field, budget);
             const double best = BestByExhaustion(fine, field, budget);
-            if (best < 0)
+            if (best < 0) {
                 break;  // No coarsening exists: any figure is sound.
+            }
             ASSERT_LE(bound, 100.0 + 1e-9);
             ASSERT_GE(bound, best - 1e-6) << "round " << round << " field " << field;
             if (reached) {

@@ -29,34 +29,37 @@ std::vector<std::string> Fields(const std::string& text) {
 class BundledDatabase : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!QUORVANE_DATABASE_BUNDLED)
+        if (!QUORVANE_DATABASE_BUNDLED) {
             GTEST_SKIP() << "only the sample database is built; the real one is not in data/";
-        ASSERT_EQ(ip2region_create(&handle_, QUORVANE_DATABASE_PATH), 1);
-        opened_ = true;
+        }
+        ASSERT_EQ(ip2region_create(&m_handle, QUORVANE_DATABASE_PATH), 1);
+        m_opened = true;
     }
     void TearDown() override {
-        if (opened_)
-            ip2region_destroy(&handle_);
+        if (m_opened) {
+            ip2region_destroy(&m_handle);
+        }
     }
 
     // The five fields of the address's region text; every strategy must give the same text.
     std::vector<std::string> Lookup(const char* address) {
         region_result memory{}, binary{}, btree{};
-        EXPECT_EQ(ip2region_memory_search_string(&handle_, address, &memory), 1) << address;
-        EXPECT_EQ(ip2region_binary_search_string(&handle_, address, &binary), 1) << address;
-        EXPECT_EQ(ip2region_btree_search_string(&handle_, address, &btree), 1) << address;
+        EXPECT_EQ(ip2region_memory_search_string(&m_handle, address, &memory), 1) << address;
+        EXPECT_EQ(ip2region_binary_search_string(&m_handle, address, &binary), 1) << address;
+        EXPECT_EQ(ip2region_btree_search_string(&m_handle, address, &btree), 1) << address;
         EXPECT_STREQ(memory.region_text, binary.region_text) << address;
         EXPECT_STREQ(memory.region_text, btree.region_text) << address;
         std::vector<std::string> fields = Fields(memory.region_text);
         EXPECT_EQ(fields.size(), 5u) << address << ": " << memory.region_text;
         fields.resize(5);
-        for (const std::string& field : fields)
+        for (const std::string& field : fields) {
             EXPECT_FALSE(field.empty()) << address << ": " << memory.region_text;
+        }
         return fields;
     }
 
-    region_handle handle_{};
-    bool opened_ = false;
+    region_handle m_handle{};
+    bool m_opened = false;
 };
 
 TEST_F(BundledDatabase, PublicResolvers) {
@@ -115,12 +118,12 @@ TEST_F(BundledDatabase, HongKongMacaoAndTaiwanAreProvincesOfChina) {
 
 TEST_F(BundledDatabase, ChinasCitiesAreChineseAndEachLiesInOneProvince) {
     // Every 4096th address: enough to meet every city that holds a sizeable share.
-    std::map<std::string, std::string> province_of_city;
+    std::map<std::string, std::string> provinceOfCity;
     std::uint64_t china = 0;
-    std::uint64_t chinese_city = 0;
+    std::uint64_t chineseCity = 0;
     for (std::uint64_t address = 0; address <= 0xFFFFFFFFu; address += 4096) {
         region_result result{};
-        ASSERT_EQ(ip2region_memory_search(&handle_, static_cast<std::uint32_t>(address), &result),
+        ASSERT_EQ(ip2region_memory_search(&m_handle, static_cast<std::uint32_t>(address), &result),
                   1);
         const std::vector<std::string> fields = Fields(result.region_text);
         ASSERT_EQ(fields.size(), 5u) << result.region_text;
@@ -132,13 +135,13 @@ TEST_F(BundledDatabase, ChinasCitiesAreChineseAndEachLiesInOneProvince) {
         if (city == "0" || static_cast<unsigned char>(city[0]) < 0xE0) {
             continue;
         }
-        ++chinese_city;
-        const auto [it, inserted] = province_of_city.try_emplace(city, fields[2]);
+        ++chineseCity;
+        const auto [it, inserted] = provinceOfCity.try_emplace(city, fields[2]);
         EXPECT_EQ(it->second, fields[2]) << city << " appears under two provinces";
     }
     ASSERT_GT(china, 0u);
-    EXPECT_GE(static_cast<double>(chinese_city) / china, 0.999);
-    EXPECT_GT(province_of_city.size(), 200u);
+    EXPECT_GE(static_cast<double>(chineseCity) / china, 0.999);
+    EXPECT_GT(provinceOfCity.size(), 200u);
 }
 
 }  // namespace

@@ -35,8 +35,9 @@ TEST(RegionText, EmptyValuesBecomeZeroSoNoFieldVanishes) {
 
 TEST(RegionText, LongTextIsShortenedInsideTheLongestFieldsOnCharacterBoundaries) {
     std::string city;
-    for (int i = 0; i < 60; ++i)
+    for (int i = 0; i < 60; ++i) {
         city += "城";  // 3 bytes each: 180 bytes
+    }
     const std::string provider(150, 'p');
     const std::string text = ComposeRegionText("中国", "广东省", city, provider);
     EXPECT_LE(text.size(), kMaxRegionTextBytes);
@@ -97,8 +98,9 @@ TEST(Sources, AsnCsvHandlesQuotedFieldsAndClipsOverlaps) {
     EXPECT_EQ(ranges[1].organisation, "Overlapping");
     EXPECT_EQ(ranges[2].organisation, "Say \"hi\"");
     EXPECT_EQ(ranges[3].organisation, "Cloudflare, Inc.");
-    for (std::size_t i = 1; i < ranges.size(); ++i)
+    for (std::size_t i = 1; i < ranges.size(); ++i) {
         EXPECT_GT(ranges[i].start, ranges[i - 1].end);
+    }
 }
 
 TEST(Sources, AsnCsvReportsTheBadLine) {
@@ -109,8 +111,8 @@ TEST(Sources, AsnCsvReportsTheBadLine) {
     EXPECT_EQ(error.rfind("line 2:", 0), 0u) << error;
     std::istringstream unclosed("1,2,3,\"A\n");
     EXPECT_FALSE(ReadAsnCsv(unclosed, ranges, error));
-    std::istringstream not_a_number("1x,2,3,A\n");
-    EXPECT_FALSE(ReadAsnCsv(not_a_number, ranges, error));
+    std::istringstream notANumber("1x,2,3,A\n");
+    EXPECT_FALSE(ReadAsnCsv(notANumber, ranges, error));
 }
 
 TEST(Sources, CountryNamesTakeTheFirstOfAListAndDecodeEscapes) {
@@ -171,17 +173,18 @@ TEST(Tables, SpecialRangesAreSortedDisjointAndLabelled) {
             EXPECT_GT(ranges[i].start, ranges[i - 1].end);
         }
     }
-    auto label_of = [&](std::uint32_t ip) -> std::string {
+    auto labelOf = [&](std::uint32_t ip) -> std::string {
         for (const auto& r : ranges) {
-            if (r.start <= ip && ip <= r.end)
+            if (r.start <= ip && ip <= r.end) {
                 return r.label;
+            }
         }
         return "";
     };
-    EXPECT_EQ(label_of(0xC0A80101u), "局域网");    // 192.168.1.1
-    EXPECT_EQ(label_of(0x7F000001u), "本机地址");  // 127.0.0.1
-    EXPECT_EQ(label_of(0xE0000001u), "组播地址");  // 224.0.0.1
-    EXPECT_EQ(label_of(0x08080808u), "");          // 8.8.8.8
+    EXPECT_EQ(labelOf(0xC0A80101u), "局域网");    // 192.168.1.1
+    EXPECT_EQ(labelOf(0x7F000001u), "本机地址");  // 127.0.0.1
+    EXPECT_EQ(labelOf(0xE0000001u), "组播地址");  // 224.0.0.1
+    EXPECT_EQ(labelOf(0x08080808u), "");          // 8.8.8.8
 }
 
 }  // namespace

@@ -49,7 +49,8 @@ TEST(MalformedTest, RecordLengthBelowFour) {
     for (std::uint32_t length = 0; length < 4; ++length) {
         auto image = BuildImage(ThreeRanges(), 1);
         const std::uint32_t pointer = GetU32(image, IndexEntryOffset(image, 1) + 8);
-        PutU32(image, IndexEntryOffset(image, 1) + 8, length << 24 | (pointer & 0xFFFFFFu));
+        PutU32(image, IndexEntryOffset(image, 1) + 8,
+               format::MakeDataPointer(length, format::DataPointerOffset(pointer)));
         ExpectAllFail(image, {0x10000000u, 0x7FFFFFFFu});
     }
 }
@@ -58,13 +59,13 @@ TEST(MalformedTest, DataRecordPastTheEndOfTheFile) {
     auto image = BuildImage(ThreeRanges(), 1);
     const auto size = static_cast<std::uint32_t>(image.size());
     // One byte too long, wholly past the end, and at the largest offset a pointer can hold.
-    PutU32(image, IndexEntryOffset(image, 0) + 8, 20u << 24 | (size - 19));
-    PutU32(image, IndexEntryOffset(image, 1) + 8, 10u << 24 | (size + 100));
-    PutU32(image, IndexEntryOffset(image, 2) + 8, 255u << 24 | 0xFFFFFFu);
+    PutU32(image, IndexEntryOffset(image, 0) + 8, format::MakeDataPointer(20, size - 19));
+    PutU32(image, IndexEntryOffset(image, 1) + 8, format::MakeDataPointer(10, size + 100));
+    PutU32(image, IndexEntryOffset(image, 2) + 8, format::MakeDataPointer(255, 0xFFFFFFu));
     ExpectAllFail(image, {0, 0x10000000u, 0xFFFFFFFFu});
 
     // Ending exactly at the end of the file is still inside it.
-    PutU32(image, IndexEntryOffset(image, 0) + 8, 20u << 24 | (size - 20));
+    PutU32(image, IndexEntryOffset(image, 0) + 8, format::MakeDataPointer(20, size - 20));
     TempFile file(image);
     for (const auto& strategy : AllStrategies()) {
         OpenHandle handle(file.path());

@@ -12,17 +12,13 @@
 namespace quorvane::test {
 
 void PutU32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        bytes.at(offset + i) = static_cast<std::uint8_t>(value >> (8 * i));
-    }
+    bytes.at(offset + 3);
+    format::WriteU32(bytes.data() + offset, value);
 }
 
 std::uint32_t GetU32(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
-    std::uint32_t value = 0;
-    for (int i = 0; i < 4; ++i) {
-        value |= std::uint32_t{bytes.at(offset + i)} << (8 * i);
-    }
-    return value;
+    bytes.at(offset + 3);
+    return format::ReadU32(bytes.data() + offset);
 }
 
 std::vector<std::uint8_t> BuildImage(const std::vector<TestRange>& ranges, std::size_t spacing) {
@@ -37,7 +33,7 @@ std::vector<std::uint8_t> BuildImage(const std::vector<TestRange>& ranges, std::
         image.resize(image.size() + length);
         PutU32(image, offset, static_cast<std::uint32_t>(i + 1));
         std::memcpy(image.data() + offset + 4, ranges[i].text.data(), ranges[i].text.size());
-        pointers.push_back(length << 24 | offset);
+        pointers.push_back(format::MakeDataPointer(length, offset));
     }
     const auto first = static_cast<std::uint32_t>(image.size());
     for (std::size_t i = 0; i < ranges.size(); ++i) {

@@ -10,12 +10,15 @@
 #include <string_view>
 #include <vector>
 
+#include "region/region_format.h"
+
 namespace quorvane::test {
 
-inline constexpr std::uint32_t kHeaderOffset = 8;
-inline constexpr std::uint32_t kHeaderBlockSize = 8192;
-inline constexpr std::uint32_t kFixedBlocksEnd = kHeaderOffset + kHeaderBlockSize;
+using format::kFixedBlocksEnd;
+using format::kHeaderBlockSize;
+using format::kHeaderOffset;
 
+// Bounds-checked little-endian access: an offset outside bytes throws std::out_of_range.
 void PutU32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value);
 std::uint32_t GetU32(const std::vector<std::uint8_t>& bytes, std::size_t offset);
 

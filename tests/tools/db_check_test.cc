@@ -24,13 +24,12 @@ std::vector<std::uint8_t> Build(const std::vector<Range>& ranges,
 }
 
 void SetU32(std::vector<std::uint8_t>& image, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        image.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
-    }
+    image.at(at + 3);  // throws when the value would not fit
+    format::WriteU32(image.data() + at, value);
 }
 
 std::uint32_t GetU32(const std::vector<std::uint8_t>& image, std::size_t at) {
-    return dbwriter::LoadU32(&image.at(at));
+    return format::ReadU32(&image.at(at));
 }
 
 std::string Joined(const std::vector<std::string>& lines) {
@@ -232,22 +231,23 @@ TEST(CheckImage, RejectsBrokenDataRecords) {
     const std::uint32_t first = GetU32(good, 0);
     const std::uint32_t pointerAt = first + 12 * 1 + 8;
     const std::uint32_t pointer = GetU32(good, pointerAt);
-    const std::uint32_t offset = pointer & 0xFFFFFF;
+    const std::uint32_t offset = format::DataPointerOffset(pointer);
 
     std::vector<std::uint8_t> image = good;
-    SetU32(image, pointerAt, 3u << 24 | offset);
+    SetU32(image, pointerAt, format::MakeDataPointer(3, offset));
     ExpectError(image, "is shorter than its 4-byte record number");
 
     image = good;
-    SetU32(image, pointerAt, 255u << 24 | static_cast<std::uint32_t>(good.size() - 100));
+    SetU32(image, pointerAt,
+           format::MakeDataPointer(255, static_cast<std::uint32_t>(good.size() - 100)));
     ExpectError(image, "runs past the end of the file");
 
     image = good;
-    SetU32(image, pointerAt, 12u << 24 | 0x10);
+    SetU32(image, pointerAt, format::MakeDataPointer(12, 0x10));
     ExpectError(image, "overlaps the bounds block or header index");
 
     image = good;
-    SetU32(image, pointerAt, 16u << 24 | (first - 8));
+    SetU32(image, pointerAt, format::MakeDataPointer(16, first - 8));
     ExpectError(image, "overlaps the index");
 
     image = good;
@@ -282,13 +282,14 @@ TEST(CheckImage, ListsAFewFaultsOfEachKindAndCountsTheRest) {
     std::vector<std::uint8_t> image = Build(Narrow(100));
     const std::uint32_t first = GetU32(image, 0);
     for (std::size_t i = 0; i < 100; ++i) {
-        SetU32(image, first + 12 * i + 8, 2u << 24 | 9000);
+        SetU32(image, first + 12 * i + 8, format::MakeDataPointer(2, 9000));
     }
     CheckResult result = CheckImage(image);
     // One bad record shared by every range is one fault.
     EXPECT_EQ(result.errors.size(), 1u) << Joined(result.errors);
     for (std::size_t i = 0; i < 100; ++i) {
-        SetU32(image, first + 12 * i + 8, 2u << 24 | static_cast<std::uint32_t>(9000 + i));
+        SetU32(image, first + 12 * i + 8,
+               format::MakeDataPointer(2, static_cast<std::uint32_t>(9000 + i)));
     }
     result = CheckImage(image);
     ASSERT_EQ(result.errors.size(), 11u) << Joined(result.errors);

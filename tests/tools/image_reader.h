@@ -1,5 +1,6 @@
-// A deliberately naive reader of database images for the tests: it decodes every block on its
-// own terms, so that a fault in the writer is not hidden by the same fault in a shared decoder.
+// A deliberately naive reader of database images for the tests: it lays out every block on its
+// own terms (only the reading of a little-endian integer is shared), so that a fault in the
+// writer's layout is not hidden by the same fault in a shared description of it.
 #ifndef QUORVANE_TESTS_TOOLS_IMAGE_READER_H_
 #define QUORVANE_TESTS_TOOLS_IMAGE_READER_H_
 
@@ -8,6 +9,8 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "region/region_format.h"
 
 namespace quorvane::test {
 
@@ -34,9 +37,7 @@ struct DecodedImage {
         if (at + 4 > bytes.size()) {
             throw std::out_of_range("read past the image");
         }
-        const auto& b = bytes;
-        return b[at] | b[at + 1] << 8 | b[at + 2] << 16 |
-               static_cast<std::uint32_t>(b[at + 3]) << 24;
+        return format::ReadU32(bytes.data() + at);
     }
 
     std::uint32_t RecordNumber(const DecodedEntry& entry) const { return U32(entry.offset); }

@@ -18,14 +18,14 @@
 namespace quorvane::dbcheck {
 namespace {
 
-using dbwriter::kFixedBlocksEnd;
-using dbwriter::kHeaderBlockSize;
-using dbwriter::kHeaderEntrySize;
-using dbwriter::kHeaderOffset;
-using dbwriter::kIndexEntrySize;
-using dbwriter::kMaxHeaderEntries;
-using dbwriter::kMaxHeaderSpacing;
-using dbwriter::kMinRecordLength;
+using format::kFixedBlocksEnd;
+using format::kHeaderBlockSize;
+using format::kHeaderEntrySize;
+using format::kHeaderOffset;
+using format::kIndexEntrySize;
+using format::kMaxHeaderEntries;
+using format::kMaxHeaderSpacing;
+using format::kMinRecordLength;
 
 // A broken file can hold the same fault a million times; list a few of each kind and count the
 // rest.
@@ -106,7 +106,7 @@ class Checker {
         if (at + 4 > m_image.size()) {
             return std::nullopt;
         }
-        return dbwriter::LoadU32(m_image.data() + at);
+        return format::ReadU32(m_image.data() + at);
     }
 
     void Close() {
@@ -319,8 +319,8 @@ class Checker {
     template <typename Name>
     bool CheckRecord(std::uint32_t pointer, const Name& name,
                      std::unordered_set<std::string_view>& texts, std::uint64_t& notFiveFields) {
-        const std::uint32_t offset = pointer & 0xFFFFFF;  // always below 16 MiB: 24 bits
-        const std::uint32_t length = pointer >> 24;
+        const std::uint32_t offset = format::DataPointerOffset(pointer);  // below 16 MiB
+        const std::uint32_t length = format::DataPointerLength(pointer);
         auto where = [&] {
             return name() + ": its data record at " + WithSeparators(offset) + " (" +
                    std::to_string(length) + " bytes)";

@@ -194,16 +194,16 @@ std::vector<ChosenCity> ChooseCities(const std::vector<PlaceChoice>& places) {
     auto heaviest = [&](const std::string& province, const std::vector<std::string>* among) {
         const auto found = weight.find(province);
         std::string best;
-        std::uint64_t best_weight = 0;
+        std::uint64_t bestWeight = 0;
         if (found == weight.end()) {
             return best;
         }
         for (const auto& [city, addresses] : found->second) {
             const bool allowed =
                 among == nullptr || std::find(among->begin(), among->end(), city) != among->end();
-            if (allowed && (best.empty() || addresses > best_weight)) {
+            if (allowed && (best.empty() || addresses > bestWeight)) {
                 best = city;
-                best_weight = addresses;
+                bestWeight = addresses;
             }
         }
         return best;

@@ -33,16 +33,16 @@ void JoinIdentical(std::vector<Segment>& segments);
 
 struct CoarsenOptions {
     // Stop merging once at most this many ranges remain.
-    std::size_t max_ranges = 0;
+    std::size_t maxRanges = 0;
     // Cost of losing one address's value, per field (the country is never lost).
     std::array<std::uint64_t, kFieldCount> weight{0, 10, 3, 3};
     // Giving a country to addresses that have none costs (their count / this) per address
     // group; it keeps unknown space unknown while cheaper merges are left.
-    std::uint64_t invent_divisor = 16;
+    std::uint64_t inventDivisor = 16;
 };
 
 // Merges adjacent ranges, repeatedly taking the pair whose merge loses least (addresses whose
-// value in a field stops matching the source, weighted per field), until options.max_ranges is
+// value in a field stops matching the source, weighted per field), until options.maxRanges is
 // met or no allowed merge is left. A merge never joins two different known countries, never
 // touches a special range and keeps pinned values; per field the merged range takes the value
 // that more of its addresses hold, and its city only from a side whose province it took, so a
@@ -55,10 +55,10 @@ bool Coarsen(const std::vector<Segment>& segments, const CoarsenOptions& options
 // Share of addresses, per field, whose value survived: counted over the addresses that have a
 // value in fine, kept when coarse gives the same value there.
 struct Coverage {
-    std::array<std::uint64_t, kFieldCount> with_value{};
+    std::array<std::uint64_t, kFieldCount> withValue{};
     std::array<std::uint64_t, kFieldCount> kept{};
     double Percent(int field) const {
-        return with_value[field] == 0 ? 100.0 : 100.0 * kept[field] / with_value[field];
+        return withValue[field] == 0 ? 100.0 : 100.0 * kept[field] / withValue[field];
     }
 };
 

@@ -33,35 +33,38 @@ struct Unit {
 // loss), so a solution is a choice of kept units; consecutive kept units with the same value in
 // one stretch share a range, and everything between them is lost.
 // REQUIRES: every unit's value is below value_count.
-Best Solve(const std::vector<Unit>& units, std::uint32_t value_count, double price) {
+Best Solve(const std::vector<Unit>& units, std::uint32_t valueCount, double price) {
     struct Entry {
         Best best;
         std::uint32_t stretch = std::numeric_limits<std::uint32_t>::max();
     };
     // The best solution whose last kept unit holds this value, if that unit is in the current
     // stretch.
-    std::vector<Entry> by_value(value_count);
+    std::vector<Entry> byValue(valueCount);
     Best any;
     for (const Unit& u : units) {
-        Entry& entry = by_value[u.value];
-        const bool same_stretch = entry.stretch == u.stretch;
+        Entry& entry = byValue[u.value];
+        const bool sameStretch = entry.stretch == u.stretch;
         Best best{any.value - price, any.ranges + 1};
-        if (same_stretch && best < entry.best)
+        if (sameStretch && best < entry.best) {
             best = entry.best;
+        }
         best.value += u.size;
-        if (!same_stretch || entry.best < best)
+        if (!sameStretch || entry.best < best) {
             entry = Entry{best, u.stretch};
-        if (any < best)
+        }
+        if (any < best) {
             any = best;
+        }
     }
     return any;
 }
 
 }  // namespace
 
-double CoverageUpperBound(const std::vector<Segment>& fine, int field, std::size_t max_ranges) {
+double CoverageUpperBound(const std::vector<Segment>& fine, int field, std::size_t maxRanges) {
     std::vector<Unit> units;
-    std::uint32_t value_count = 0;
+    std::uint32_t valueCount = 0;
     double total = 0;
     // Addresses of special ranges keep everything; they and the stretches that hold no value of
     // the field use up ranges the field cannot have.
@@ -69,46 +72,52 @@ double CoverageUpperBound(const std::vector<Segment>& fine, int field, std::size
     std::uint64_t forced = 0;
     std::uint32_t stretch = 0;
     std::uint32_t country = 0;
-    bool stretch_used = false;
-    bool stretch_has_value = false;
-    auto close_stretch = [&] {
-        if (stretch_used && !stretch_has_value)
+    bool stretchUsed = false;
+    bool stretchHasValue = false;
+    auto closeStretch = [&] {
+        if (stretchUsed && !stretchHasValue) {
             ++forced;
+        }
         ++stretch;
-        stretch_used = false;
-        stretch_has_value = false;
+        stretchUsed = false;
+        stretchHasValue = false;
     };
     for (const Segment& s : fine) {
         const double size = static_cast<double>(std::uint64_t{s.end} - s.start + 1);
-        if (s.value[field] != 0)
+        if (s.value[field] != 0) {
             total += size;
+        }
         if (s.special) {
-            close_stretch();
+            closeStretch();
             ++forced;
-            if (s.value[field] != 0)
+            if (s.value[field] != 0) {
                 fixed += size;
+            }
             country = 0;
             continue;
         }
         // Only two different known countries side by side are a sure break: addresses without a
         // country between them may join either side, so the bound lets a range span them.
         const std::uint32_t c = s.value[kCountry];
-        if (c != 0 && country != 0 && c != country)
-            close_stretch();
+        if (c != 0 && country != 0 && c != country) {
+            closeStretch();
+        }
         country = c;
-        stretch_used = true;
+        stretchUsed = true;
         if (s.value[field] != 0) {
-            stretch_has_value = true;
+            stretchHasValue = true;
             units.push_back(Unit{s.value[field], stretch, size});
-            value_count = std::max(value_count, s.value[field] + 1);
+            valueCount = std::max(valueCount, s.value[field] + 1);
         }
     }
-    close_stretch();
-    if (total == 0)
+    closeStretch();
+    if (total == 0) {
         return 100.0;
-    if (forced >= max_ranges)
+    }
+    if (forced >= maxRanges) {
         return 100.0 * fixed / total;
-    const double budget = static_cast<double>(max_ranges - forced);
+    }
+    const double budget = static_cast<double>(maxRanges - forced);
 
     // For every price, best.value + price * budget bounds the kept addresses. The best price is
     // where the optimum's range count crosses the budget; bisect for it on a log scale.
@@ -117,12 +126,13 @@ double CoverageUpperBound(const std::vector<Segment>& fine, int field, std::size
     double bound = total - fixed;
     for (int step = 0; step < 64 && high > low * (1 + 1e-6); ++step) {
         const double price = std::sqrt(low * high);
-        const Best best = Solve(units, value_count, price);
+        const Best best = Solve(units, valueCount, price);
         bound = std::min(bound, best.value + price * budget);
-        if (static_cast<double>(best.ranges) > budget)
+        if (static_cast<double>(best.ranges) > budget) {
             low = price;
-        else
+        } else {
             high = price;
+        }
     }
     return 100.0 * std::min(total, fixed + bound) / total;
 }

@@ -13,12 +13,12 @@
 namespace quorvane::dbpipeline {
 
 // Returns a percentage that Coverage::Percent(field) cannot exceed for any coarsening of fine
-// into at most max_ranges ranges that obeys the rules Coarsen keeps: two different known
+// into at most maxRanges ranges that obeys the rules Coarsen keeps: two different known
 // countries never share a range and a special range stays alone. Pinned values and the other
 // fields are ignored, which only loosens the bound. The value is a Lagrangian dual bound,
 // minimised over the price of one range, so it is sound but need not be reached.
 // REQUIRES: fine sorted and not overlapping (as JoinIdentical leaves it); 0 <= field < 4.
-double CoverageUpperBound(const std::vector<Segment>& fine, int field, std::size_t max_ranges);
+double CoverageUpperBound(const std::vector<Segment>& fine, int field, std::size_t maxRanges);
 
 }  // namespace quorvane::dbpipeline
 

@@ -33,17 +33,17 @@ void DropLastWord(std::string& text) {
 std::string CleanField(std::string_view value) {
     std::u16string out;
     out.reserve(value.size());
-    bool pending_space = false;
+    bool pendingSpace = false;
     for (char16_t c : Utf8ToWide(value)) {
         // A comma would split the field in a comma-separated export; the replacement character
         // stands for bytes that were not UTF-8.
         if (c <= 0x20 || c == 0x7F || c == u',' || c == 0xFFFD) {
-            pending_space = pending_space || (c != 0xFFFD && !out.empty());
+            pendingSpace = pendingSpace || (c != 0xFFFD && !out.empty());
             continue;
         }
-        if (pending_space) {
+        if (pendingSpace) {
             out += u' ';
-            pending_space = false;
+            pendingSpace = false;
         }
         out += c == u'|' ? u'/' : c;
     }
@@ -55,26 +55,30 @@ std::string ComposeRegionText(std::string_view country, std::string_view provinc
     std::array<std::string, 4> fields = {std::string(country), std::string(province),
                                          std::string(city), std::string(provider)};
     for (auto& field : fields) {
-        if (field.empty())
+        if (field.empty()) {
             field = "0";
+        }
     }
     // Four separators and the hidden second field "0".
     constexpr std::size_t kFixedBytes = 5;
     auto total = [&] {
         std::size_t sum = kFixedBytes;
-        for (const auto& field : fields)
+        for (const auto& field : fields) {
             sum += field.size();
+        }
         return sum;
     };
     while (total() > kMaxRegionTextBytes) {
         std::size_t longest = 0;
         for (std::size_t k = 1; k < fields.size(); ++k) {
-            if (fields[k].size() > fields[longest].size())
+            if (fields[k].size() > fields[longest].size()) {
                 longest = k;
+            }
         }
         DropLastWord(fields[longest]);
-        if (fields[longest].empty())
+        if (fields[longest].empty()) {
             fields[longest] = "0";
+        }
     }
     return fields[0] + "|0|" + fields[1] + "|" + fields[2] + "|" + fields[3];
 }

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <iterator>
 
+#include "tools/dbpipeline/json_reader.h"
+
 namespace quorvane::dbpipeline {
 
 namespace {
@@ -13,7 +15,7 @@ bool SplitCsv(const std::string& line, std::vector<std::string>& fields) {
     fields.clear();
     std::string field;
     bool quoted = false;
-    bool at_start = true;
+    bool atStart = true;
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
         if (quoted) {
@@ -27,20 +29,21 @@ bool SplitCsv(const std::string& line, std::vector<std::string>& fields) {
             } else {
                 field += c;
             }
-        } else if (c == '"' && at_start) {
+        } else if (c == '"' && atStart) {
             quoted = true;
-            at_start = false;
+            atStart = false;
         } else if (c == ',') {
             fields.push_back(std::move(field));
             field.clear();
-            at_start = true;
+            atStart = true;
         } else {
             field += c;
-            at_start = false;
+            atStart = false;
         }
     }
-    if (quoted)
+    if (quoted) {
         return false;
+    }
     fields.push_back(std::move(field));
     return true;
 }
@@ -51,250 +54,25 @@ bool ParseAddress(const std::string& text, std::uint32_t& value) {
     return result.ec == std::errc() && result.ptr == end;
 }
 
-// A small JSON reader: just enough for a locale file of string values and string lists.
-class JsonReader {
-  public:
-    explicit JsonReader(std::string text) : text_(std::move(text)) {}
-
-    bool ReadCountries(std::map<std::string, std::string>& names, std::string& error) {
-        if (!Expect('{', error))
-            return false;
-        bool first = true;
-        while (true) {
-            SkipSpace();
-            if (Peek() == '}') {
-                ++pos_;
-                return true;
-            }
-            if (!first && !Expect(',', error))
-                return false;
-            first = false;
-            std::string key;
-            if (!ReadString(key, error) || !Expect(':', error))
-                return false;
-            if (key == "countries") {
-                if (!ReadNameMap(names, error))
-                    return false;
-            } else if (!SkipValue(error)) {
-                return false;
-            }
-        }
-    }
-
-  private:
-    char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
-
-    void SkipSpace() {
-        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\n' ||
-                                       text_[pos_] == '\r' || text_[pos_] == '\t'))
-            ++pos_;
-    }
-
-    bool Fail(std::string& error, const char* what) {
-        error = std::string(what) + " at byte " + std::to_string(pos_);
-        return false;
-    }
-
-    bool Expect(char c, std::string& error) {
-        SkipSpace();
-        if (Peek() != c)
-            return Fail(error, (std::string("expected '") + c + "'").c_str());
-        ++pos_;
-        return true;
-    }
-
-    static void AppendUtf8(std::string& out, std::uint32_t cp) {
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
-
-    bool ReadHex4(std::uint32_t& value, std::string& error) {
-        if (pos_ + 4 > text_.size())
-            return Fail(error, "short \\u escape");
-        value = 0;
-        for (int i = 0; i < 4; ++i) {
-            const char c = text_[pos_++];
-            value <<= 4;
-            if (c >= '0' && c <= '9')
-                value |= static_cast<std::uint32_t>(c - '0');
-            else if (c >= 'a' && c <= 'f')
-                value |= static_cast<std::uint32_t>(c - 'a' + 10);
-            else if (c >= 'A' && c <= 'F')
-                value |= static_cast<std::uint32_t>(c - 'A' + 10);
-            else
-                return Fail(error, "bad \\u escape");
-        }
-        return true;
-    }
-
-    bool ReadString(std::string& out, std::string& error) {
-        SkipSpace();
-        if (Peek() != '"')
-            return Fail(error, "expected a string");
-        ++pos_;
-        out.clear();
-        while (pos_ < text_.size()) {
-            const char c = text_[pos_++];
-            if (c == '"')
-                return true;
-            if (c != '\\') {
-                out += c;
-                continue;
-            }
-            if (pos_ >= text_.size())
-                break;
-            const char e = text_[pos_++];
-            switch (e) {
-                case 'n':
-                    out += '\n';
-                    break;
-                case 't':
-                    out += '\t';
-                    break;
-                case 'r':
-                    out += '\r';
-                    break;
-                case 'b':
-                    out += '\b';
-                    break;
-                case 'f':
-                    out += '\f';
-                    break;
-                case 'u': {
-                    std::uint32_t cp = 0;
-                    if (!ReadHex4(cp, error))
-                        return false;
-                    if (cp >= 0xD800 && cp < 0xDC00 && pos_ + 6 <= text_.size() &&
-                        text_[pos_] == '\\' && text_[pos_ + 1] == 'u') {
-                        pos_ += 2;
-                        std::uint32_t low = 0;
-                        if (!ReadHex4(low, error))
-                            return false;
-                        cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
-                    }
-                    AppendUtf8(out, cp);
-                    break;
-                }
-                default:
-                    out += e;
-                    break;
-            }
-        }
-        return Fail(error, "unterminated string");
-    }
-
-    bool ReadNameMap(std::map<std::string, std::string>& names, std::string& error) {
-        if (!Expect('{', error))
-            return false;
-        bool first = true;
-        while (true) {
-            SkipSpace();
-            if (Peek() == '}') {
-                ++pos_;
-                return true;
-            }
-            if (!first && !Expect(',', error))
-                return false;
-            first = false;
-            std::string code, name;
-            if (!ReadString(code, error) || !Expect(':', error))
-                return false;
-            SkipSpace();
-            if (Peek() == '[') {
-                ++pos_;
-                if (!ReadString(name, error))
-                    return false;
-                SkipSpace();
-                while (Peek() == ',') {
-                    ++pos_;
-                    std::string alias;
-                    if (!ReadString(alias, error))
-                        return false;
-                    SkipSpace();
-                }
-                if (!Expect(']', error))
-                    return false;
-            } else if (!ReadString(name, error)) {
-                return false;
-            }
-            names[code] = name;
-        }
-    }
-
-    bool SkipValue(std::string& error) {
-        SkipSpace();
-        const char c = Peek();
-        if (c == '"') {
-            std::string ignored;
-            return ReadString(ignored, error);
-        }
-        if (c == '{' || c == '[') {
-            const char close = c == '{' ? '}' : ']';
-            ++pos_;
-            bool first = true;
-            while (true) {
-                SkipSpace();
-                if (Peek() == close) {
-                    ++pos_;
-                    return true;
-                }
-                if (!first && !Expect(',', error))
-                    return false;
-                first = false;
-                if (c == '{') {
-                    std::string ignored;
-                    if (!ReadString(ignored, error) || !Expect(':', error))
-                        return false;
-                }
-                if (!SkipValue(error))
-                    return false;
-            }
-        }
-        // A number, true, false or null.
-        const std::size_t begin = pos_;
-        while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '}' &&
-               text_[pos_] != ']' && text_[pos_] != ' ' && text_[pos_] != '\n' &&
-               text_[pos_] != '\r' && text_[pos_] != '\t')
-            ++pos_;
-        if (pos_ == begin)
-            return Fail(error, "expected a value");
-        return true;
-    }
-
-    std::string text_;
-    std::size_t pos_ = 0;
-};
-
 }  // namespace
 
 bool ReadAsnCsv(std::istream& in, std::vector<AsnRange>& ranges, std::string& error) {
     ranges.clear();
     std::string line;
     std::vector<std::string> fields;
-    std::size_t line_number = 0;
+    std::size_t lineNumber = 0;
     while (std::getline(in, line)) {
-        ++line_number;
-        if (!line.empty() && line.back() == '\r')
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r') {
             line.pop_back();
-        if (line.empty())
+        }
+        if (line.empty()) {
             continue;
+        }
         AsnRange range;
         if (!SplitCsv(line, fields) || fields.size() < 4 || !ParseAddress(fields[0], range.start) ||
             !ParseAddress(fields[1], range.end) || range.start > range.end) {
-            error = "line " + std::to_string(line_number) + ": not start,end,asn,organisation";
+            error = "line " + std::to_string(lineNumber) + ": not start,end,asn,organisation";
             return false;
         }
         range.organisation = std::move(fields[3]);
@@ -307,8 +85,9 @@ bool ReadAsnCsv(std::istream& in, std::vector<AsnRange>& ranges, std::string& er
     clipped.reserve(ranges.size());
     for (auto& range : ranges) {
         if (!clipped.empty() && range.start <= clipped.back().end) {
-            if (range.end <= clipped.back().end)
+            if (range.end <= clipped.back().end) {
                 continue;
+            }
             range.start = clipped.back().end + 1;
         }
         clipped.push_back(std::move(range));
@@ -320,9 +99,25 @@ bool ReadAsnCsv(std::istream& in, std::vector<AsnRange>& ranges, std::string& er
 bool ReadCountryNames(std::istream& in, std::map<std::string, std::string>& names,
                       std::string& error) {
     names.clear();
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    JsonReader reader(std::move(text));
-    return reader.ReadCountries(names, error);
+    JsonReader reader(
+        std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
+    return reader.ReadObject(
+        [&](const std::string& key) {
+            if (key != "countries") {
+                return reader.SkipValue(error);
+            }
+            return reader.ReadObject(
+                [&](const std::string& code) {
+                    std::string name;
+                    if (!reader.ReadFirstString(name, error)) {
+                        return false;
+                    }
+                    names[code] = std::move(name);
+                    return true;
+                },
+                error);
+        },
+        error);
 }
 
 }  // namespace quorvane::dbpipeline

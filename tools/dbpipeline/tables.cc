@@ -48,8 +48,9 @@ constexpr std::array kProvinces = {
 
 std::string Lower(std::string_view text) {
     std::string out(text);
-    for (char& c : out)
+    for (char& c : out) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
     return out;
 }
 
@@ -64,8 +65,9 @@ bool StartsWith(const std::string& text, std::string_view prefix) {
 template <std::size_t N>
 std::string Find(const std::array<Pair, N>& table, std::string_view key) {
     for (const auto& [english, chinese] : table) {
-        if (english == key)
+        if (english == key) {
             return std::string(chinese);
+        }
     }
     return {};
 }
@@ -74,8 +76,8 @@ constexpr std::uint32_t Ip(std::uint32_t a, std::uint32_t b, std::uint32_t c, st
     return (a << 24) | (b << 16) | (c << 8) | d;
 }
 
-constexpr std::uint32_t Last(std::uint32_t start, int prefix_length) {
-    return start | (prefix_length == 32 ? 0u : (0xFFFFFFFFu >> prefix_length));
+constexpr std::uint32_t Last(std::uint32_t start, int prefixLength) {
+    return start | (prefixLength == 32 ? 0u : (0xFFFFFFFFu >> prefixLength));
 }
 
 }  // namespace
@@ -89,49 +91,60 @@ bool IsMunicipality(std::string_view province) {
            province == "重庆市";
 }
 
-std::string KnownProviderName(std::string_view organisation, bool in_mainland) {
+std::string KnownProviderName(std::string_view organisation, bool inMainland) {
     const std::string org = Lower(organisation);
     // Order matters: "China Mobile" before the generic telecom words, Tietong (now part of China
     // Mobile) before "telecom".
-    if (Contains(org, "tietong") || Contains(org, "railcom"))
+    if (Contains(org, "tietong") || Contains(org, "railcom")) {
         return "铁通";
-    if (Contains(org, "china mobile") || StartsWith(org, "cmnet"))
+    }
+    if (Contains(org, "china mobile") || StartsWith(org, "cmnet")) {
         return "移动";
+    }
     if (Contains(org, "china unicom") || StartsWith(org, "unicom ") || Contains(org, "china169") ||
-        Contains(org, "china netcom"))
+        Contains(org, "china netcom")) {
         return "联通";
+    }
     if (Contains(org, "chinanet") || Contains(org, "china telecom") ||
-        Contains(org, "chinatelecom") || Contains(org, "china telecommunications"))
+        Contains(org, "chinatelecom") || Contains(org, "china telecommunications")) {
         return "电信";
-    if (Contains(org, "cernet") || Contains(org, "china education and research"))
+    }
+    if (Contains(org, "cernet") || Contains(org, "china education and research")) {
         return "教育网";
-    if (Contains(org, "alibaba") || Contains(org, "aliyun") || Contains(org, "taobao"))
+    }
+    if (Contains(org, "alibaba") || Contains(org, "aliyun") || Contains(org, "taobao")) {
         return "阿里云";
-    if (Contains(org, "tencent"))
+    }
+    if (Contains(org, "tencent")) {
         return "腾讯云";
+    }
     if (Contains(org, "huawei cloud") || Contains(org, "huawei clouds") ||
-        Contains(org, "huawei international pte"))
+        Contains(org, "huawei international pte")) {
         return "华为云";
-    if (Contains(org, "baidu"))
+    }
+    if (Contains(org, "baidu")) {
         return "百度云";
-    if (Contains(org, "kingsoft cloud"))
+    }
+    if (Contains(org, "kingsoft cloud")) {
         return "金山云";
-    if (Contains(org, "jingdong") || Contains(org, "jd.com"))
+    }
+    if (Contains(org, "jingdong") || Contains(org, "jd.com")) {
         return "京东云";
-    if (in_mainland &&
+    }
+    if (inMainland &&
         (Contains(org, "china broadcast") || Contains(org, "china radio and television") ||
          Contains(org, "broadcast & tv") || Contains(org, "broadcast&tv") ||
          Contains(org, "broadcasting&tv") || Contains(org, "broadcasting tv") ||
          Contains(org, "cable tv network") || Contains(org, "oriental cable") ||
-         Contains(org, "guangdong cable") || Contains(org, "broadcasting data network")))
+         Contains(org, "guangdong cable") || Contains(org, "broadcasting data network"))) {
         return "广电";
+    }
     return {};
 }
 
 bool IsChineseCarrier(std::string_view provider) {
-    static constexpr std::array<std::string_view, 6> kCarriers = {"电信",   "联通", "移动",
-                                                                  "教育网", "铁通", "广电"};
-    return std::find(kCarriers.begin(), kCarriers.end(), provider) != kCarriers.end();
+    return std::find(kChineseCarriers.begin(), kChineseCarriers.end(), provider) !=
+           kChineseCarriers.end();
 }
 
 const std::vector<SpecialRange>& SpecialRanges() {

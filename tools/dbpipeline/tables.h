@@ -3,6 +3,7 @@
 #ifndef QUORVANE_TOOLS_DBPIPELINE_TABLES_H_
 #define QUORVANE_TOOLS_DBPIPELINE_TABLES_H_
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,10 +24,14 @@ bool IsMunicipality(std::string_view province);
 // "教育网", "铁通", "广电", "阿里云", "腾讯云", "华为云", "百度云" ...; empty when the organisation
 // is none of them. Broadcasting networks are recognised only when in_mainland is set, since
 // the word alone names many foreign television companies.
-std::string KnownProviderName(std::string_view organisation, bool in_mainland);
+std::string KnownProviderName(std::string_view organisation, bool inMainland);
 
-// True for the basic carriers whose blocks must keep their values exactly ("电信", "联通",
-// "移动", "教育网", "铁通", "广电").
+// The basic carriers of China, by the names KnownProviderName gives them: their blocks keep
+// their values exactly.
+inline constexpr std::array<std::string_view, 6> kChineseCarriers = {"电信",   "联通", "移动",
+                                                                     "教育网", "铁通", "广电"};
+
+// Whether provider is one of kChineseCarriers.
 bool IsChineseCarrier(std::string_view provider);
 
 // A special-purpose range and the label shown as its provider.

@@ -72,13 +72,6 @@ std::string CheckOrder(const Range& previous, const Range& range) {
     return {};
 }
 
-void StoreU32(std::uint8_t* bytes, std::uint32_t value) {
-    bytes[0] = static_cast<std::uint8_t>(value);
-    bytes[1] = static_cast<std::uint8_t>(value >> 8);
-    bytes[2] = static_cast<std::uint8_t>(value >> 16);
-    bytes[3] = static_cast<std::uint8_t>(value >> 24);
-}
-
 // One range of the file as laid out; text points into the caller's ranges or the fill text.
 struct Slot {
     std::uint32_t start;
@@ -308,8 +301,8 @@ bool BuildDatabase(const std::vector<Range>& ranges, const BuildOptions& options
     const auto lastIndex = static_cast<std::uint32_t>(firstIndex + (slots.size() - 1) * 12);
     image.assign(std::size_t{lastIndex} + kIndexEntrySize, 0);
     std::uint8_t* bytes = image.data();
-    StoreU32(bytes, firstIndex);
-    StoreU32(bytes + 4, lastIndex);
+    format::WriteU32(bytes, firstIndex);
+    format::WriteU32(bytes + 4, lastIndex);
 
     // Header entries at full spacing, always one on the last index entry; a one-entry index gets
     // two header entries so that the two-level search still has a pair to choose.
@@ -322,22 +315,23 @@ bool BuildDatabase(const std::vector<Range>& ranges, const BuildOptions& options
     }
     for (std::size_t h = 0; h < sampled.size(); ++h) {
         std::uint8_t* entry = bytes + kHeaderOffset + h * kHeaderEntrySize;
-        StoreU32(entry, slots[sampled[h]].start);
-        StoreU32(entry + 4, static_cast<std::uint32_t>(firstIndex + sampled[h] * kIndexEntrySize));
+        format::WriteU32(entry, slots[sampled[h]].start);
+        format::WriteU32(entry + 4,
+                         static_cast<std::uint32_t>(firstIndex + sampled[h] * kIndexEntrySize));
     }
 
     for (std::size_t r = 0; r < records.size(); ++r) {
         std::uint8_t* record = bytes + records[r].offset;
-        StoreU32(record, static_cast<std::uint32_t>(r + 1));
+        format::WriteU32(record, static_cast<std::uint32_t>(r + 1));
         std::memcpy(record + 4, recordTexts[r]->data(), recordTexts[r]->size());
     }
 
     for (std::size_t i = 0; i < slots.size(); ++i) {
         std::uint8_t* entry = bytes + firstIndex + i * kIndexEntrySize;
         const Record& record = records[slotRecord[i]];
-        StoreU32(entry, slots[i].start);
-        StoreU32(entry + 4, slots[i].end);
-        StoreU32(entry + 8, record.length << 24 | record.offset);
+        format::WriteU32(entry, slots[i].start);
+        format::WriteU32(entry + 4, slots[i].end);
+        format::WriteU32(entry + 8, format::MakeDataPointer(record.length, record.offset));
     }
     return true;
 }

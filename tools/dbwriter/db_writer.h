@@ -11,28 +11,23 @@
 #include <string_view>
 #include <vector>
 
+#include "region/region_format.h"
+
 namespace quorvane::dbwriter {
 
-// Layout limits of the file. Every integer in the file is an unsigned 32-bit little-endian value.
-inline constexpr std::uint32_t kBoundsSize = 8;
-inline constexpr std::uint32_t kHeaderOffset = 8;
-inline constexpr std::uint32_t kHeaderBlockSize = 8192;
-inline constexpr std::uint32_t kHeaderEntrySize = 8;
-inline constexpr std::uint32_t kMaxHeaderEntries = kHeaderBlockSize / kHeaderEntrySize;  // 1,024
-inline constexpr std::uint32_t kIndexEntrySize = 12;
-// Two neighbouring header entries point at index entries at most this many entries apart, so
-// that the stretch between them, both ends included, fits the 8,192-byte read buffer.
-inline constexpr std::uint32_t kMaxHeaderSpacing = kHeaderBlockSize / kIndexEntrySize - 1;  // 681
-// The most index entries a header index of 1,024 entries at full spacing can reach.
-inline constexpr std::size_t kMaxRanges =
-    std::size_t{kMaxHeaderEntries - 1} * kMaxHeaderSpacing + 1;
-// A data pointer holds a 24-bit offset and an 8-bit length.
-inline constexpr std::uint32_t kMaxDataOffset = 1u << 24;  // offsets lie below this
-inline constexpr std::uint32_t kMinRecordLength = 4;
-inline constexpr std::uint32_t kMaxRecordLength = 255;
-inline constexpr std::size_t kMaxTextBytes = kMaxRecordLength - 4;  // 251
-// First byte after the bounds block and the header index: the earliest place for other blocks.
-inline constexpr std::uint32_t kFixedBlocksEnd = kHeaderOffset + kHeaderBlockSize;  // 8,200
+// The layout limits the writer keeps to; see region/region_format.h.
+using format::kFixedBlocksEnd;
+using format::kHeaderBlockSize;
+using format::kHeaderEntrySize;
+using format::kHeaderOffset;
+using format::kIndexEntrySize;
+using format::kMaxDataOffset;
+using format::kMaxHeaderEntries;
+using format::kMaxHeaderSpacing;
+using format::kMaxRanges;
+using format::kMaxRecordLength;
+using format::kMaxTextBytes;
+using format::kMinRecordLength;
 
 // One closed range [start, end] and its region text (UTF-8, at most 251 bytes).
 struct Range {
@@ -86,12 +81,6 @@ std::optional<std::uint32_t> ParseAddress(std::string_view text);
 // Checks a region text for storage: empty when it can be stored, else what is wrong with it.
 // Texts with a NUL byte are refused: readers hand the text on zero-terminated and would cut it.
 std::string CheckRegionText(std::string_view text);
-
-// Reads a u32 stored little-endian at bytes[0..3].
-inline std::uint32_t LoadU32(const std::uint8_t* bytes) {
-    return std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 | std::uint32_t{bytes[2]} << 16 |
-           std::uint32_t{bytes[3]} << 24;
-}
 
 }  // namespace quorvane::dbwriter
 

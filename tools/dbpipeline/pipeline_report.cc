@@ -1,0 +1,201 @@
+#include "tools/dbpipeline/pipeline_report.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <ctime>
+#include <map>
+#include <sstream>
+#include <tuple>
+#include <utility>
+
+#include "tools/dbpipeline/coverage_bound.h"
+
+namespace quorvane::dbpipeline {
+
+namespace {
+
+constexpr std::array<const char*, kFieldCount> kFieldNames = {"country", "province", "city",
+                                                              "provider"};
+
+bool IsChineseText(const std::string& text) {
+    return !text.empty() && static_cast<unsigned char>(text[0]) >= 0xE0;
+}
+
+void AddCoverage(std::string& report, const char* where, const Coverage& part) {
+    char line[512];
+    for (int f = 0; f < kFieldCount; ++f) {
+        std::snprintf(line, sizeof line, "coverage%s %-8s %7.3f%%  (%llu of %llu addresses)\n",
+                      where, kFieldNames[f], part.Percent(f),
+                      static_cast<unsigned long long>(part.kept[f]),
+                      static_cast<unsigned long long>(part.withValue[f]));
+        report += line;
+    }
+}
+
+// What a user sees: China's addresses whose city is written in Chinese, and how the cities
+// outside the municipalities, Hong Kong and Macao were chosen.
+void AddChineseCities(std::string& report, const std::vector<Segment>& coarse,
+                      const StringPool& pool, std::uint32_t china, const SourcePlaces& places) {
+    std::uint64_t chinaAddresses = 0;
+    std::uint64_t chineseCity = 0;
+    for (const Segment& s : coarse) {
+        if (s.value[kCountry] != china) {
+            continue;
+        }
+        const std::uint64_t size = std::uint64_t{s.end} - s.start + 1;
+        chinaAddresses += size;
+        if (IsChineseText(pool.Get(s.value[kCity]))) {
+            chineseCity += size;
+        }
+    }
+    char line[512];
+    std::snprintf(line, sizeof line, "China: city in Chinese %.3f%% of %llu addresses\n",
+                  chinaAddresses == 0 ? 0.0 : 100.0 * chineseCity / chinaAddresses,
+                  static_cast<unsigned long long>(chinaAddresses));
+    report += line;
+    std::array<std::uint64_t, 4> byBasis{};
+    std::uint64_t chosenTotal = 0;
+    for (std::size_t i = 0; i < places.choices.size(); ++i) {
+        byBasis[static_cast<int>(places.chosen[i].basis)] += places.choices[i].addresses;
+        chosenTotal += places.choices[i].addresses;
+    }
+    auto share = [&](CityBasis basis) {
+        return chosenTotal == 0 ? 0.0 : 100.0 * byBasis[static_cast<int>(basis)] / chosenTotal;
+    };
+    std::snprintf(line, sizeof line,
+                  "China outside the four municipalities, Hong Kong and Macao: city by its "
+                  "name %.3f%%, the likeliest of several %.3f%%, guessed %.3f%%, none %.3f%%\n",
+                  share(CityBasis::kName), share(CityBasis::kAmongSeveral),
+                  share(CityBasis::kGuessed), share(CityBasis::kNone));
+    report += line;
+}
+
+void AddLargestMappings(std::string& report, const SourcePlaces& places) {
+    // Places of one name in several source records are one mapping.
+    std::map<std::string, std::pair<std::uint64_t, std::size_t>> bySource;
+    for (std::size_t i = 0; i < places.choices.size(); ++i) {
+        auto& entry = bySource.try_emplace(places.choiceSources[i], 0, i).first->second;
+        entry.first += places.choices[i].addresses;
+    }
+    std::vector<std::pair<std::uint64_t, std::size_t>> order;
+    for (const auto& [source, entry] : bySource) {
+        order.push_back(entry);
+    }
+    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
+    static constexpr std::array<const char*, 4> kBasisNames = {"", " (likeliest of several)",
+                                                               " (guessed)", " (none)"};
+    report +=
+        "largest mappings of source places to Chinese cities (addresses, state / city -> city):\n";
+    char line[512];
+    for (std::size_t k = 0; k < order.size() && k < 30; ++k) {
+        const std::size_t i = order[k].second;
+        std::snprintf(line, sizeof line, "  %10llu  %s -> %s%s\n",
+                      static_cast<unsigned long long>(order[k].first),
+                      places.choiceSources[i].c_str(), places.chosen[i].city.c_str(),
+                      kBasisNames[static_cast<int>(places.chosen[i].basis)]);
+        report += line;
+    }
+}
+
+}  // namespace
+
+std::string MakeReport(const std::vector<Segment>& fine, const std::vector<Segment>& coarse,
+                       const StringPool& pool, std::uint32_t china, const SourcePlaces& places,
+                       const ReportFacts& facts) {
+    char line[512];
+    std::string report;
+    std::snprintf(line, sizeof line,
+                  "ranges: %zu (source pieces %zu, after joining identical %zu)\n"
+                  "distinct texts: %zu, data records %llu bytes (limit %llu)\n",
+                  coarse.size(), facts.sourcePieces, fine.size(), facts.distinctTexts,
+                  static_cast<unsigned long long>(facts.dataBytes),
+                  static_cast<unsigned long long>(facts.dataBudget));
+    report += line;
+    const auto epoch = static_cast<std::time_t>(facts.buildEpoch);
+    std::tm utc{};
+    gmtime_r(&epoch, &utc);
+    std::strftime(line, sizeof line, "city source build: %Y-%m-%d\n", &utc);
+    report += line;
+
+    const auto inChina = [china](const Segment& s) { return s.value[kCountry] == china; };
+    AddCoverage(report, "", MeasureCoverage(fine, coarse));
+    AddCoverage(report, " China", MeasureCoverage(fine, coarse, inChina));
+    AddCoverage(report, " elsewhere",
+                MeasureCoverage(fine, coarse, [&](const Segment& s) { return !inChina(s); }));
+    AddChineseCities(report, coarse, pool, china, places);
+
+    // What the range budget allows at best, so that a shortfall can be told from a poor merge.
+    report += "upper bounds (every range spent on that field alone):";
+    for (int f = kProvince; f < kFieldCount; ++f) {
+        std::snprintf(line, sizeof line, " %s %.3f%%", kFieldNames[f],
+                      CoverageUpperBound(fine, f, facts.maxRanges));
+        report += line;
+    }
+    report += "\n";
+    AddLargestMappings(report, places);
+    return report;
+}
+
+std::string DescribeRuns(const std::vector<Segment>& fine) {
+    auto runs = [&](auto key) {
+        std::size_t count = 0;
+        for (std::size_t i = 0; i < fine.size(); ++i) {
+            count += i == 0 || key(fine[i]) != key(fine[i - 1]);
+        }
+        return count;
+    };
+    std::ostringstream out;
+    out << "runs country " << runs([](const Segment& s) { return s.value[kCountry]; })
+        << " +province "
+        << runs([](const Segment& s) { return std::pair(s.value[kCountry], s.value[kProvince]); })
+        << " +city " << runs([](const Segment& s) {
+               return std::tuple(s.value[kCountry], s.value[kProvince], s.value[kCity]);
+           })
+        << " provider " << runs([](const Segment& s) { return s.value[kProvider]; }) << "\n";
+    return out.str();
+}
+
+std::string DescribeLosses(const std::vector<Segment>& fine, const std::vector<Segment>& coarse,
+                           const StringPool& pool) {
+    struct Loss {
+        std::uint64_t provinceAddresses = 0;
+        std::uint64_t cityAddresses = 0;
+        std::uint64_t provinceRanges = 0;
+        std::uint64_t fineRanges = 0;
+    };
+    std::map<std::uint32_t, Loss> lost;
+    std::size_t j = 0;
+    for (const Segment& s : fine) {
+        while (coarse[j].end < s.start) {
+            ++j;
+        }
+        const std::uint64_t size = std::uint64_t{s.end} - s.start + 1;
+        Loss& loss = lost[s.value[kCountry]];
+        loss.fineRanges += 1;
+        if (s.value[kProvince] != 0 && coarse[j].value[kProvince] != s.value[kProvince]) {
+            loss.provinceAddresses += size;
+            loss.provinceRanges += 1;
+        }
+        if (s.value[kCity] != 0 && coarse[j].value[kCity] != s.value[kCity]) {
+            loss.cityAddresses += size;
+        }
+    }
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> order;
+    for (const auto& [country, loss] : lost) {
+        order.emplace_back(loss.provinceAddresses, country);
+    }
+    std::sort(order.rbegin(), order.rend());
+    std::ostringstream out;
+    for (std::size_t k = 0; k < 15 && k < order.size(); ++k) {
+        const Loss& loss = lost[order[k].second];
+        out << pool.Get(order[k].second) << " province lost " << loss.provinceAddresses << " in "
+            << loss.provinceRanges << " ranges; city lost " << loss.cityAddresses
+            << "; fine ranges " << loss.fineRanges << "\n";
+    }
+    return out.str();
+}
+
+}  // namespace quorvane::dbpipeline

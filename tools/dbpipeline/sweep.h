@@ -1,0 +1,28 @@
+// Laying the sources over each other: the address space cut into pieces on which the city
+// source, the AS table and the special-purpose ranges are each constant.
+#ifndef QUORVANE_TOOLS_DBPIPELINE_SWEEP_H_
+#define QUORVANE_TOOLS_DBPIPELINE_SWEEP_H_
+
+#include <cstdint>
+#include <vector>
+
+#include "tools/dbpipeline/coarsen.h"
+#include "tools/dbpipeline/source_places.h"
+#include "tools/dbpipeline/sources.h"
+#include "tools/dbpipeline/string_pool.h"
+
+namespace quorvane::dbpipeline {
+
+// Returns the pieces, in address order, covering every address once. A piece takes its place
+// from the city source and its provider from the AS table (the carriers' names inside mainland
+// China, see KnownProviderName); a special-purpose range takes only its label, as provider, and
+// is marked special. Blocks of China's carriers and the ranges holding well-known public
+// resolvers are pinned whole.
+// REQUIRES: places and asn sorted and not overlapping (as DecodePlaces and ReadAsnCsv leave
+// them); china == pool.Intern("中国").
+std::vector<Segment> SweepSources(const SourcePlaces& places, const std::vector<AsnRange>& asn,
+                                  std::uint32_t china, StringPool& pool);
+
+}  // namespace quorvane::dbpipeline
+
+#endif  // QUORVANE_TOOLS_DBPIPELINE_SWEEP_H_
