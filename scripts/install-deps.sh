@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git
+  dpkg-dev                         # dpkg-shlibdeps: the Depends of the .deb that cpack makes
   clang libclang-rt-dev            # libFuzzer and the sanitizer runtimes
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
@@ -12,6 +13,7 @@ packages=(
   fonts-wqy-microhei               # without a CJK font every Chinese character is a box
   xz-utils                         # unpacks the bundled database at build time
   xvfb xauth                       # a real X display for screenshots and smoke runs
+  openbox                          # a window manager, so screenshots show the window frame
   postgresql-15 postgresql-server-dev-15   # the SQL extension and the server its tests start
 )
 

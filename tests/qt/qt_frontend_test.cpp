@@ -4,7 +4,9 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -17,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolTip>
 #include <atomic>
 #include <fstream>
 #include <thread>
@@ -26,7 +29,9 @@
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/help_viewer.h"
 #include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_translations.h"
 #include "ui/qt/result_list_model.h"
+#include "ui/qt/result_list_view.h"
 #include "ui/resources/resource_ids.h"
 
 namespace quorvane {
@@ -123,6 +128,25 @@ TEST(QtMenuTest, AboutOpensFromTheMenuByKeyboardAndByMouse) {
     h.window.hide();
 }
 
+TEST(QtLocaleTest, FileDialogsNameTypesAndDatesInChinese) {
+    // The tool's own start-up (test main) set the locales; its translations are loaded here.
+    InstallChineseTranslations(*qApp);
+    EXPECT_EQ(QLocale().name(), QStringLiteral("zh_CN"));
+    EXPECT_EQ(QLocale::system().name(), QStringLiteral("zh_CN"));
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    auto dialog = MakeFileDialog(nullptr, false, false);
+    dialog->setDirectory(dir.path());
+    auto* model = dialog->findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    const QModelIndex sub = model->index(dir.filePath(QStringLiteral("sub")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model->data(sub.siblingAtColumn(3)).isNull(); }));
+    EXPECT_EQ(model->data(sub.siblingAtColumn(2)).toString(), Q(u"文件夹"));
+    const QDateTime modified = QFileInfo(dir.filePath(QStringLiteral("sub"))).lastModified();
+    EXPECT_EQ(model->data(sub.siblingAtColumn(3)).toString(),
+              QLocale(QLocale::Chinese, QLocale::China).toString(modified, QLocale::ShortFormat));
+}
+
 // ---- Result list model and view ---------------------------------------------------------------
 
 // Reaches data() with indexes a view never makes (negative or past the last column).
@@ -196,6 +220,47 @@ TEST(QtResultListTest, ImportShowsAddressesAndEmptyResultsAndKeepsColumnWidths) 
     EXPECT_EQ(h.window.List()->horizontalHeader()->sectionSize(0), 150);
     EXPECT_EQ(h.window.List()->horizontalHeader()->sectionSize(1), 130);
     EXPECT_TRUE(h.window.messages.empty());
+}
+
+TEST(QtResultListTest, LastColumnTakesTheGrowthLongCellsTellTheirTextHomeAndEndJump) {
+    QTemporaryDir dir;
+    FrontendHarness h;
+    std::vector<std::string> lines(50, "1.2.3.4");
+    lines[0] = std::string(80, 'x');
+    h.window.openPath = WriteLines(dir, "in.txt", lines);
+    ASSERT_TRUE(h.frame->OnCommand(ID_CMD_IMPORT));
+    h.window.PlaceAndShow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&h.window));
+    CResultListView* list = h.window.List();
+    QHeaderView* header = list->horizontalHeader();
+    const int widths[] = {150, 100, 100, 100, 100};
+    for (int c = 0; c < 5; ++c) {
+        EXPECT_EQ(header->sectionSize(c), widths[c]) << c;
+    }
+    h.window.resize(h.window.width() + 200, h.window.height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(header->sectionSize(4), 300);
+    EXPECT_EQ(header->sectionSize(3), 100);
+    h.window.resize(h.window.width() - 200, h.window.height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(header->sectionSize(4), 100);
+
+    const QModelIndex longCell = h.window.Model()->index(0, 0);
+    EXPECT_TRUE(list->IsElided(longCell));
+    EXPECT_FALSE(list->IsElided(h.window.Model()->index(1, 0)));
+    const QPoint at = list->visualRect(longCell).center();
+    QHelpEvent tip(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(list->viewport(), &tip);
+    EXPECT_EQ(QToolTip::text(), QString::fromStdString(lines[0]));
+
+    list->setFocus();
+    list->setCurrentIndex(h.window.Model()->index(10, 2));
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(list->currentIndex(), h.window.Model()->index(49, 2));
+    QTest::keyClick(list, Qt::Key_Home);
+    EXPECT_EQ(list->currentIndex(), h.window.Model()->index(0, 2));
+    QToolTip::hideText();
+    h.window.hide();
 }
 
 TEST(QtResultListTest, RepaintAsksOnlyForVisibleCellsWhateverTheRowCount) {
@@ -316,6 +381,25 @@ TEST(QtWindowPortTest, StatusBarSitsUnderTheListWhichFillsTheRest) {
     h.window.hide();
 }
 
+// Puts PATH on a folder of the test's own, holding an xdg-open that exits with exitCode (none
+// when exitCode is negative), for as long as it lives.
+class ScopedOpener {
+  public:
+    explicit ScopedOpener(int exitCode) : m_old(qgetenv("PATH")) {
+        if (exitCode >= 0) {
+            const QString script = m_dir.filePath(QStringLiteral("xdg-open"));
+            std::ofstream(script.toStdString()) << "#!/bin/sh\nexit " << exitCode << "\n";
+            QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
+        }
+        qputenv("PATH", m_dir.path().toLocal8Bit());
+    }
+    ~ScopedOpener() { qputenv("PATH", m_old); }
+
+  private:
+    QTemporaryDir m_dir;
+    QByteArray m_old;
+};
+
 TEST(QtWindowPortTest, HelpWithoutAHandlerShowsThePageInTheToolsOwnViewer) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("help")));
@@ -325,6 +409,7 @@ TEST(QtWindowPortTest, HelpWithoutAHandlerShowsThePageInTheToolsOwnViewer) {
         out << "<html><body><h1>使用帮助</h1><p id=\"export\">导出</p></body></html>";
     }
     FrontendHarness h(u"/nonexistent/ip2region.db", page.toStdU16String());
+    ScopedOpener noDesktopOpener(-1);
     // No handler is registered for local files, and the offscreen platform has none either.
     EXPECT_TRUE(h.frame->OnCommand(ID_CMD_HELP));
     CHelpViewer* viewer = h.window.HelpViewer();
@@ -341,12 +426,34 @@ TEST(QtWindowPortTest, HelpOpensTheLocalPage) {
     QTemporaryDir dir;
     const QString page = dir.filePath(QStringLiteral("help/index.html"));
     FrontendHarness h(u"/nonexistent/ip2region.db", page.toStdU16String());
+    ScopedOpener noDesktopOpener(-1);
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Catch");
     EXPECT_TRUE(h.frame->OnCommand(ID_CMD_HELP));
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     ASSERT_EQ(catcher.urls.size(), 1);
     EXPECT_EQ(catcher.urls[0], QUrl::fromLocalFile(page));
+    EXPECT_EQ(h.window.HelpViewer(), nullptr);
+}
+
+TEST(QtWindowPortTest, HelpShowsTheOwnViewerWhenTheDesktopOpenerFails) {
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("index.html"));
+    std::ofstream(page.toStdString()) << "<p>帮助</p>";
+    {
+        // A browser that refuses to run (as some do for root) makes xdg-open fail.
+        ScopedOpener failing(4);
+        FrontendHarness h(u"/nonexistent/ip2region.db", page.toStdU16String());
+        EXPECT_TRUE(h.frame->OnCommand(ID_CMD_HELP));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return h.window.HelpViewer() != nullptr; }, 10000));
+        EXPECT_TRUE(h.window.HelpViewer()->isVisible());
+        h.window.HelpViewer()->hide();
+    }
+    ScopedOpener working(0);
+    FrontendHarness h(u"/nonexistent/ip2region.db", page.toStdU16String());
+    EXPECT_TRUE(h.frame->OnCommand(ID_CMD_HELP));
+    QTest::qWait(300);
+    EXPECT_EQ(h.window.HelpViewer(), nullptr);
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
-#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -22,6 +21,7 @@
 #include "files/app_directory.h"
 #include "tools/dbwriter/db_writer.h"
 #include "ui/main_frame.h"
+#include "ui/qt/qt_locale.h"
 #include "ui/qt/qt_main_window.h"
 #include "ui/qt/qt_translations.h"
 #include "ui/qt/result_list_model.h"
@@ -110,16 +110,23 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    quorvane::CToolLocale locale;
     QApplication app(argc, argv);
-    std::setlocale(LC_ALL, "");
+    locale.ApplicationCreated();
     quorvane::InstallChineseTranslations(app);
+    constexpr char kUsage[] = "usage: quorvane-screenshot [--frame] OUT.png [DATABASE]\n";
     const bool withFrame = argc > 1 && std::strcmp(argv[1], "--frame") == 0;
     if (withFrame) {
         --argc;
         ++argv;
     }
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: quorvane-screenshot [--frame] OUT.png [DATABASE]\n");
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    // An option it does not know is not a file name to write to.
+    if (argc < 2 || argc > 3 || argv[1][0] == '-' || (argc == 3 && argv[2][0] == '-')) {
+        std::fputs(kUsage, stderr);
         return 2;
     }
     QTemporaryDir work;

@@ -186,17 +186,6 @@ bool WriteCsv(const std::string& path, const std::vector<Segment>& coarse,
     return true;
 }
 
-bool WriteReport(const std::string& path, const std::string& report) {
-    std::ofstream out(path, std::ios::binary);
-    out << report;
-    out.close();
-    if (!out) {
-        std::cerr << path << ": cannot write the report\n";
-        return false;
-    }
-    return true;
-}
-
 int Run(const Options& options) {
     Sources sources;
     if (!LoadSources(options, sources)) {
@@ -273,11 +262,17 @@ int Run(const Options& options) {
 }  // namespace quorvane::dbpipeline
 
 int main(int argc, char** argv) {
+    constexpr char kUsage[] =
+        "usage: quorvane-dbpipeline --mmdb FILE --asn FILE --countries FILE --places FILE"
+        " --out CSV [--max-ranges N] [--weights P,C,I] [--invent-divisor N] [--report FILE]"
+        " [--details]\n";
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        std::cout << kUsage;
+        return 0;
+    }
     quorvane::dbpipeline::Options options;
     if (!quorvane::dbpipeline::ParseArgs(argc, argv, options)) {
-        std::cerr << "usage: quorvane-dbpipeline --mmdb FILE --asn FILE --countries FILE"
-                     " --places FILE --out CSV [--max-ranges N] [--weights P,C,I]"
-                     " [--invent-divisor N] [--report FILE] [--details]\n";
+        std::cerr << kUsage;
         return 2;
     }
     return quorvane::dbpipeline::Run(options);

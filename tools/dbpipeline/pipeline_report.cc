@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdio>
 #include <ctime>
+#include <fstream>
+#include <iostream>
 #include <map>
 #include <sstream>
 #include <tuple>
@@ -71,10 +73,16 @@ void AddChineseCities(std::string& report, const std::vector<Segment>& coarse,
     report += line;
 }
 
-void AddLargestMappings(std::string& report, const SourcePlaces& places) {
+// The largest mappings of source places to Chinese cities by address count, of those whose basis
+// counts (all of them when basisCounts is not given).
+void AddLargestMappings(std::string& report, const SourcePlaces& places, const char* title,
+                        std::size_t count, bool (*basisCounts)(CityBasis)) {
     // Places of one name in several source records are one mapping.
     std::map<std::string, std::pair<std::uint64_t, std::size_t>> bySource;
     for (std::size_t i = 0; i < places.choices.size(); ++i) {
+        if (basisCounts != nullptr && !basisCounts(places.chosen[i].basis)) {
+            continue;
+        }
         auto& entry = bySource.try_emplace(places.choiceSources[i], 0, i).first->second;
         entry.first += places.choices[i].addresses;
     }
@@ -87,10 +95,10 @@ void AddLargestMappings(std::string& report, const SourcePlaces& places) {
     });
     static constexpr std::array<const char*, 4> kBasisNames = {"", " (likeliest of several)",
                                                                " (guessed)", " (none)"};
-    report +=
-        "largest mappings of source places to Chinese cities (addresses, state / city -> city):\n";
+    report += title;
+    report += " (addresses, state / city -> city):\n";
     char line[512];
-    for (std::size_t k = 0; k < order.size() && k < 30; ++k) {
+    for (std::size_t k = 0; k < order.size() && k < count; ++k) {
         const std::size_t i = order[k].second;
         std::snprintf(line, sizeof line, "  %10llu  %s -> %s%s\n",
                       static_cast<unsigned long long>(order[k].first),
@@ -135,8 +143,23 @@ std::string MakeReport(const std::vector<Segment>& fine, const std::vector<Segme
         report += line;
     }
     report += "\n";
-    AddLargestMappings(report, places);
+    AddLargestMappings(report, places, "largest mappings of source places to Chinese cities", 30,
+                       nullptr);
+    // The ones a reader may doubt: not settled by the name alone.
+    AddLargestMappings(report, places, "largest of those not settled by the name alone", 15,
+                       [](CityBasis basis) { return basis != CityBasis::kName; });
     return report;
+}
+
+bool WriteReport(const std::string& path, const std::string& report) {
+    std::ofstream out(path, std::ios::binary);
+    out << report;
+    out.close();
+    if (!out) {
+        std::cerr << path << ": cannot write the report\n";
+        return false;
+    }
+    return true;
 }
 
 std::string DescribeRuns(const std::vector<Segment>& fine) {

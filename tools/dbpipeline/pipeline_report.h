@@ -25,11 +25,15 @@ struct ReportFacts {
 };
 
 // The report kept in data/SOURCES: one figure per line, then the 30 largest mappings of source
-// places to Chinese cities by address count.
+// places to Chinese cities by address count and the 15 largest of those that were not settled by
+// the name alone (chosen among several cities, or guessed).
 // REQUIRES: coarse made from fine by Coarsen; china == pool.Intern("中国").
 std::string MakeReport(const std::vector<Segment>& fine, const std::vector<Segment>& coarse,
                        const StringPool& pool, std::uint32_t china, const SourcePlaces& places,
                        const ReportFacts& facts);
+
+// Writes report to path; false (with a message on stderr) when it cannot be written whole.
+bool WriteReport(const std::string& path, const std::string& report);
 
 // How many runs of equal values fine has per field, for --details.
 std::string DescribeRuns(const std::vector<Segment>& fine);

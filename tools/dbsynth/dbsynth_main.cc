@@ -21,6 +21,11 @@ bool ParseNumber(std::string_view text, T& value) {
 int main(int argc, char** argv) {
     std::size_t count = 0;
     std::uint32_t seed = 1;
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        std::printf("usage: quorvane-dbsynth COUNT [SEED]   (COUNT 1..%zu)\n",
+                    quorvane::dbwriter::kMaxRanges);
+        return 0;
+    }
     if (argc < 2 || argc > 3 || !ParseNumber(argv[1], count) || count == 0 ||
         count > quorvane::dbwriter::kMaxRanges || (argc == 3 && !ParseNumber(argv[2], seed))) {
         std::fprintf(stderr, "usage: quorvane-dbsynth COUNT [SEED]   (COUNT 1..%zu)\n",

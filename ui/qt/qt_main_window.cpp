@@ -4,15 +4,19 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 #include <QTimerEvent>
 #include <QUrl>
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 #include "ui/main_frame.h"
@@ -24,6 +28,7 @@
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_window_geometry.h"
 #include "ui/qt/result_list_model.h"
+#include "ui/qt/result_list_view.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/window_texts.h"
 
@@ -87,7 +92,8 @@ void CQtMainWindow::BuildList() {
     m_model->SetCellSource([this](std::size_t row, int column) {
         return m_frame ? m_frame->OnGetDispInfo(row, column) : std::u16string();
     });
-    m_list = MakeChild<QTableView>(this);
+    m_list = MakeChild<CResultListView>(this);
+    m_list->SetReferenceOuterWidth(kOuterWidth);
     m_list->setModel(m_model);
     m_list->setShowGrid(true);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -115,15 +121,11 @@ void CQtMainWindow::BuildList() {
     rows->setMinimumSectionSize(1);
 
     QHeaderView* columns = m_list->horizontalHeader();
-    columns->setStretchLastSection(false);
     columns->setSectionsClickable(true);
     columns->setSortIndicatorShown(false);
     columns->setHighlightSections(false);
     columns->setSectionResizeMode(QHeaderView::Interactive);
     columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int column = 0; column < CResultListModel::kColumnCount; ++column) {
-        columns->resizeSection(column, CResultListModel::ColumnWidth(column));
-    }
     setCentralWidget(m_list);
 }
 
@@ -268,7 +270,37 @@ QUrl ToUrl(std::u16string_view pathOrUrl) {
 }  // namespace
 
 bool CQtMainWindow::OpenWithSystem(std::u16string_view pathOrUrl) {
-    return QDesktopServices::openUrl(ToUrl(pathOrUrl));
+    const QUrl url = ToUrl(pathOrUrl);
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        // No desktop opener: whatever Qt itself knows (an in-process handler, a portal).
+        return QDesktopServices::openUrl(url);
+    }
+    // xdg-open's exit status tells what Qt's detached launch would hide: no browser, or one that
+    // refuses to run (as some do for root). A failure reported soon after shows the page in the
+    // tool's own viewer; the process object goes with the window at the latest.
+    auto process = std::make_unique<QProcess>(this);
+    process->setProgram(opener);
+    process->setArguments({url.toString()});
+    QProcess* launched = process.release();
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    const std::u16string path(pathOrUrl);
+    connect(launched, &QProcess::finished, this,
+            [this, launched, started, path](int exitCode, QProcess::ExitStatus status) {
+                launched->deleteLater();
+                constexpr qint64 kSoonMs = 20000;
+                if ((status != QProcess::NormalExit || exitCode != 0) &&
+                    started->elapsed() < kSoonMs && !m_destroyed) {
+                    ShowHelpPage(path);
+                }
+            });
+    launched->start();
+    if (!launched->waitForStarted(5000)) {
+        launched->deleteLater();
+        return false;
+    }
+    return true;
 }
 
 void CQtMainWindow::ShowHelpPage(std::u16string_view path) {

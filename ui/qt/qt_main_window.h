@@ -9,11 +9,11 @@
 #include <map>
 #include <memory>
 
+#include "ui/qt/result_list_view.h"
 #include "ui/window_port.h"
 
 class QAction;
 class QLabel;
-class QTableView;
 
 namespace quorvane {
 
@@ -46,7 +46,7 @@ class CQtMainWindow : public QMainWindow, public IWindowPort {
 
     // Access for tests, the screenshot and the benchmark.
     QAction* Action(int commandId) const;
-    QTableView* List() const { return m_list; }
+    CResultListView* List() const { return m_list; }
     CResultListModel* Model() const { return m_model; }
     bool IsDestroyed() const { return m_destroyed; }
     bool IsTimerRunning(int timerId) const { return m_timers.count(timerId) != 0; }
@@ -90,7 +90,7 @@ class CQtMainWindow : public QMainWindow, public IWindowPort {
     QString m_helpPage;
     CMainFrame* m_frame = nullptr;
     CResultListModel* m_model = nullptr;
-    QTableView* m_list = nullptr;
+    CResultListView* m_list = nullptr;
     QLabel* m_status = nullptr;
     std::unique_ptr<CHelpViewer> m_helpViewer;  // a window of its own, owned here
     std::map<int, QAction*> m_actions;          // command identifier -> menu item

@@ -5,11 +5,17 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv) {
+    constexpr char kUsage[] = "usage: quorvane-render-icons SVG OUTDIR\n";
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s SVG OUTDIR\n", argv[0]);
+    if (argc != 3 || argv[1][0] == '-' || argv[2][0] == '-') {
+        std::fputs(kUsage, stderr);
         return 2;
     }
     QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));

@@ -1,0 +1,102 @@
+#include "ui/qt/result_list_view.h"
+
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QToolTip>
+#include <algorithm>
+
+#include "ui/qt/result_list_model.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr int kLastColumn = CResultListModel::kColumnCount - 1;
+
+}  // namespace
+
+CResultListView::CResultListView(QWidget* parent) : QTableView(parent) {
+    QHeaderView* columns = horizontalHeader();
+    columns->setStretchLastSection(false);
+    // A width the user gives the last column is its new base; growth still adds to it.
+    connect(columns, &QHeaderView::sectionResized, this, [this](int column, int, int newSize) {
+        if (column == kLastColumn && !m_fitting) {
+            m_lastBase = std::max(1, newSize - Growth());
+        }
+    });
+}
+
+void CResultListView::setModel(QAbstractItemModel* model) {
+    QTableView::setModel(model);
+    QHeaderView* columns = horizontalHeader();
+    for (int column = 0; column < CResultListModel::kColumnCount; ++column) {
+        columns->resizeSection(column, CResultListModel::ColumnWidth(column));
+    }
+    m_lastBase = CResultListModel::ColumnWidth(kLastColumn);
+    FitLastColumn();
+}
+
+void CResultListView::SetReferenceOuterWidth(int outerWidth) {
+    m_referenceWidth = outerWidth;
+    FitLastColumn();
+}
+
+int CResultListView::Growth() const {
+    // The window's outer width, not the list's: a scroll bar that comes and goes, or a window
+    // manager's frame that arrives after the first show, must not move the columns.
+    return m_referenceWidth < 0 ? 0
+                                : std::max(0, window()->frameGeometry().width() - m_referenceWidth);
+}
+
+void CResultListView::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    FitLastColumn();
+}
+
+void CResultListView::FitLastColumn() {
+    m_fitting = true;
+    horizontalHeader()->resizeSection(kLastColumn, m_lastBase + Growth());
+    m_fitting = false;
+}
+
+bool CResultListView::IsElided(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return false;
+    }
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (text.isEmpty()) {
+        return false;
+    }
+    // The item delegate leaves a margin of the focus frame's width plus one on each side.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int room = visualRect(index).width() - 2 * margin;
+    return viewport()->fontMetrics().horizontalAdvance(text) > room;
+}
+
+bool CResultListView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = indexAt(help->pos());
+        if (IsElided(index)) {
+            QToolTip::showText(help->globalPos(), index.data(Qt::DisplayRole).toString(),
+                               viewport(), visualRect(index));
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return QTableView::viewportEvent(event);
+}
+
+QModelIndex CResultListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    // As in a report list, Home and End go to the first and last row, not along the row.
+    const bool plain = !(modifiers & Qt::ControlModifier);
+    if (plain && (action == MoveHome || action == MoveEnd) && model() && model()->rowCount() > 0) {
+        const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+        const int row = action == MoveHome ? 0 : model()->rowCount() - 1;
+        return model()->index(row, column);
+    }
+    return QTableView::moveCursor(action, modifiers);
+}
+
+}  // namespace quorvane

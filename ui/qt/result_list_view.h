@@ -1,0 +1,46 @@
+// The result list's view: a report list over CResultListModel. The columns start at their
+// designed widths; when its window grows wider than its designed outer width, the last column
+// takes the extra width. A cell too narrow for its text shows the whole text as a tooltip, and
+// Home/End jump to the first/last row.
+#ifndef QUORVANE_UI_QT_RESULT_LIST_VIEW_H_
+#define QUORVANE_UI_QT_RESULT_LIST_VIEW_H_
+
+#include <QTableView>
+
+namespace quorvane {
+
+class CResultListView : public QTableView {
+    Q_OBJECT
+
+  public:
+    explicit CResultListView(QWidget* parent = nullptr);
+
+    // Also gives the columns their designed widths (CResultListModel::ColumnWidth).
+    void setModel(QAbstractItemModel* model) override;
+
+    // The outer width (frame included) of the top-level window at which the columns have their
+    // designed widths; the last column takes whatever the window is wider. Without it the
+    // columns keep their widths.
+    void SetReferenceOuterWidth(int outerWidth);
+
+    // True when the cell's text is wider than the room the cell gives it.
+    bool IsElided(const QModelIndex& index) const;
+
+  protected:
+    bool viewportEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
+  private:
+    void FitLastColumn();
+    // How much wider the top-level window is than its reference width.
+    int Growth() const;
+
+    int m_referenceWidth = -1;  // -1: none
+    int m_lastBase = 0;         // the last column's width without growth
+    bool m_fitting = false;     // a resize of the last column made by FitLastColumn
+};
+
+}  // namespace quorvane
+
+#endif  // QUORVANE_UI_QT_RESULT_LIST_VIEW_H_
