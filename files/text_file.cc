@@ -67,7 +67,8 @@ CTextFile::CTextFile(std::u16string_view path, Mode mode) : m_mode(mode) {
         m_file.Open(path,
                     mode == Mode::kRead ? CNativeFile::Access::kRead : CNativeFile::Access::kWrite);
     }
-    m_encoding = DetectEncoding(m_file);
+    // A file being written starts empty whatever the target held: nothing is read from it.
+    m_encoding = mode == Mode::kRead ? DetectEncoding(m_file) : TextEncoding::Ascii;
     const std::uint64_t skip = MarkLength(m_encoding);
     if (m_file.IsOpen() && skip != 0 && !m_file.Seek(skip)) {
         m_readFailed = true;
@@ -76,6 +77,9 @@ CTextFile::CTextFile(std::u16string_view path, Mode mode) : m_mode(mode) {
 }
 
 CTextFile::~CTextFile() {
+    if (m_mode == Mode::kWrite && !m_closed) {
+        m_writeFailed = true;  // not closed by its writer: unfinished, so the target is kept
+    }
     Close();
 }
 
@@ -264,8 +268,10 @@ bool CTextFile::Close() {
     if (!m_writeBuffer.empty()) {
         Flush();
     }
-    const bool closed = m_file.Close();
-    m_closeResult = closed && !m_writeFailed && !m_readFailed;
+    // A new file written beside its target replaces it only when every write succeeded.
+    const bool complete = !m_writeFailed && !m_readFailed;
+    const bool closed = m_file.Close(complete);
+    m_closeResult = closed && complete;
     return m_closeResult;
 }
 

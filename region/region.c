@@ -8,6 +8,7 @@
 #include <quorvane/region.h>
 
 #include "region_file.h"
+#include "regular_file.h"
 
 #include <limits.h>
 #include <stddef.h>
@@ -107,7 +108,9 @@ int ip2region_create(region_handle* handle, const char* path) {
     if (handle == NULL) {
         return 0;
     }
-    return quorvane_region_create_from_file(handle, path == NULL ? NULL : fopen(path, "rb"));
+    /* Only a regular file: a directory reports a size of 2^63 that the memory search would try
+     * to allocate, and a named pipe would block the caller until someone writes to it. */
+    return quorvane_region_create_from_file(handle, path == NULL ? NULL : OpenRegularFile(path));
 }
 
 int ip2region_destroy(region_handle* handle) {
