@@ -97,6 +97,12 @@ bool IsAnsiCharsetUtf8() {
     return CurrentCodePage() == CP_UTF8;
 }
 
+// Every ANSI code page Windows can make a thread's keeps the bytes 0x01-0x7F as ASCII, and so
+// does the fallback for an unknown name.
+bool IsAnsiCharsetAsciiCompatible() {
+    return true;
+}
+
 std::string GetAnsiCharset() {
     const unsigned codePage = CurrentCodePage();
     for (const NamedCodePage& named : kNamedCodePages) {
