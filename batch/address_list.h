@@ -13,12 +13,13 @@ namespace quorvane {
 
 // Every line of the file at path, as Import reads it (encoding from the first 128 bytes,
 // byte-order mark skipped, CR / LF / CR LF rules, nothing trimmed). The file is opened read-only
-// and never created. Returns false, leaving lines untouched, when it cannot be opened or a read
-// fails before its end.
+// and never created; only regular files, pipes and terminals are read. Returns false, leaving
+// lines untouched, when it cannot be opened, a read fails before its end, or memory runs out.
 bool ReadAddressList(std::u16string_view path, std::vector<std::u16string>& lines);
 
 // Writes every row as "address,country,province,city,provider" + CR LF in UTF-8 without a mark,
-// replacing whatever the file held. Returns true only when the file could be opened, every byte
+// replacing whatever the file held; a ',' inside a field is written as '，' (U+FF0C), so every
+// line has exactly four commas. Returns true only when the file could be opened, every byte
 // was written and it was closed without error.
 // REQUIRES: !table.IsRunActive().
 bool WriteResultFile(const CAddressTable& table, std::u16string_view path);

@@ -29,6 +29,19 @@ void CAddressTable::ClearRows() {
     m_rows.clear();
 }
 
+void CAddressTable::AppendAddresses(std::vector<std::u16string>&& addresses, bool keepRows) {
+    // Only the reservation can throw: moving a string into reserved room allocates nothing.
+    std::vector<AddressRow> fresh;
+    std::vector<AddressRow>& rows = keepRows ? m_rows : fresh;
+    rows.reserve(rows.size() + addresses.size());
+    for (std::u16string& address : addresses) {
+        rows.push_back(AddressRow{std::move(address), {}, {}, {}, {}});
+    }
+    if (!keepRows) {
+        m_rows.swap(fresh);
+    }
+}
+
 void CAddressTable::CheckIndex(std::size_t index) const {
     if (index >= m_rows.size()) {
         ThrowRowOutOfRange(index, m_rows.size());

@@ -39,6 +39,12 @@ class CAddressTable {
     // REQUIRES: !IsRunActive(); owner's thread.
     void ClearRows();
 
+    // One row per address, with empty results, after the rows already there (keepRows) or in
+    // their place. All or nothing: when memory runs out, std::bad_alloc is thrown and the table
+    // is as it was, so a failed import changes nothing.
+    // REQUIRES: !IsRunActive(); owner's thread.
+    void AppendAddresses(std::vector<std::u16string>&& addresses, bool keepRows);
+
     // A copy of row index, taken consistently with concurrent publishing.
     // Throws std::out_of_range when index >= GetRowCount(); never reads past the end.
     AddressRow GetRow(std::size_t index) const;

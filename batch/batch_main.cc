@@ -7,16 +7,19 @@
 #include <condition_variable>
 #include <cstdio>
 #include <mutex>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "batch/address_list.h"
 #include "batch/address_table.h"
+#include "batch/database_file.h"
 #include "batch/database_path.h"
 #include "batch/lookup_run.h"
 #include "batch/thread_group.h"
 #include "files/conversions.h"
+#include "files/removal_on_signal.h"
 
 namespace quorvane {
 namespace {
@@ -36,11 +39,13 @@ constexpr char16_t kUsage[] =
     u"\n"
     u"读取输入文件中的IP地址(每行一个), 用三个线程解析, 并把结果按\n"
     u"\"IP地址,国家,省份,城市,服务商\" 逐行写入输出文件 (UTF-8, CR LF).\n"
+    u"只解析点分十进制的IPv4地址 (如 1.2.3.4), 其他行的结果为空;\n"
+    u"字段中的逗号写作全角逗号 \"，\", 每行总是五个字段.\n"
     u"\n"
     u"  --db 文件   使用的ip2region.db (默认: 程序目录下的ip2region.db)\n"
     u"  --help      显示此帮助\n"
     u"\n"
-    u"退出码: 0 成功, 1 无法创建工作线程, 2 参数错误, 3 未找到数据库,\n"
+    u"退出码: 0 成功, 1 无法创建工作线程, 2 参数错误, 3 数据库不存在或无效,\n"
     u"        4 无法读取输入文件, 5 无法写入输出文件, 6 输入文件中没有IP地址\n";
 
 // Messages follow the locale's character set, as everything else the command reads and writes
@@ -61,7 +66,16 @@ struct Options {
     bool haveDb = false;
     std::u16string dbPath;
     std::vector<std::u16string> files;
+    bool dbNameKept = true;  // see NameKept
+    std::vector<bool> fileNameKept;
 };
+
+// Whether a name given on the command line reaches the file system unchanged: paths go to the
+// system as UTF-8, so bytes that are no text in the locale's character set (or a set other than
+// UTF-8 spelling a non-ASCII name) would name another file.
+bool NameKept(std::string_view arg) {
+    return WideToUtf8(AnsiToWide(arg)) == arg;
+}
 
 bool ParseOptions(int argc, char** argv, Options& options, std::u16string& error) {
     bool optionsEnded = false;
@@ -75,9 +89,11 @@ bool ParseOptions(int argc, char** argv, Options& options, std::u16string& error
                 return false;
             }
             options.haveDb = true;
-            options.dbPath = AnsiToWide(argv[++i]);
+            options.dbNameKept = NameKept(argv[++i]);
+            options.dbPath = AnsiToWide(argv[i]);
         } else if (!optionsEnded && arg.starts_with("--db=")) {
             options.haveDb = true;
+            options.dbNameKept = NameKept(arg.substr(5));
             options.dbPath = AnsiToWide(arg.substr(5));
         } else if (!optionsEnded && arg == "--") {
             optionsEnded = true;
@@ -86,6 +102,7 @@ bool ParseOptions(int argc, char** argv, Options& options, std::u16string& error
             return false;
         } else {
             options.files.push_back(AnsiToWide(arg));
+            options.fileNameKept.push_back(NameKept(arg));
         }
     }
     if (!options.help && options.files.size() != 2) {
@@ -158,13 +175,24 @@ int Run(int argc, char** argv) {
     }
 
     const std::u16string dbPath = options.haveDb ? options.dbPath : DefaultDatabasePath();
-    if (!DatabaseFileExists(dbPath)) {
+    const DatabaseStatus database =
+        options.dbNameKept ? CheckDatabaseFile(dbPath) : DatabaseStatus::kMissing;
+    if (database == DatabaseStatus::kMissing) {
         PrintLine(stderr, u"未找到ip2region.db文件!");
         return kExitNoDatabase;
     }
+    if (database == DatabaseStatus::kUnusable) {
+        PrintLine(stderr, u"数据库文件已损坏或无法读取! " + dbPath);
+        return kExitNoDatabase;
+    }
+    // Refused before any work: the result could only go to a name other than the one given.
+    if (!options.fileNameKept[1]) {
+        PrintLine(stderr, u"输出文件名无法在文件系统中表示! " + options.files[1]);
+        return kExitUnwritableOutput;
+    }
 
     std::vector<std::u16string> lines;
-    if (!ReadAddressList(options.files[0], lines)) {
+    if (!options.fileNameKept[0] || !ReadAddressList(options.files[0], lines)) {
         PrintLine(stderr, u"无法读取文件! " + options.files[0]);
         return kExitUnreadableInput;
     }
@@ -174,11 +202,13 @@ int Run(int argc, char** argv) {
     }
 
     CAddressTable table;
-    for (std::u16string& line : lines) {
-        table.AppendRow(AddressRow{std::move(line), {}, {}, {}, {}});
+    try {
+        table.AppendAddresses(std::move(lines), false);
+    } catch (const std::bad_alloc&) {
+        PrintLine(stderr, u"无法读取文件! " + options.files[0]);
+        return kExitUnreadableInput;
     }
-    lines.clear();
-    lines.shrink_to_fit();
+    lines = {};
 
     CRunMonitor monitor;
     bool started = false;
@@ -216,5 +246,7 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
+    // Ctrl+C or a kill during the export leaves neither a partial result nor its temporary file.
+    quorvane::RemovePendingFileOnSignal();
     return quorvane::Run(argc, argv);
 }

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstring>
+#include <optional>
 
+#include "batch/dotted_address.h"
 #include "batch/region_fields.h"
 #include "files/conversions.h"
 
@@ -43,22 +45,6 @@ void AssignField(std::u16string& field, const QuorvaneField& text) {
     }
 }
 
-// Addresses are nearly always plain ASCII, which every narrow character set in use keeps
-// unchanged; only other text goes through the conversion.
-void AddressToNarrow(const std::u16string& address, std::string& narrow) {
-    narrow.clear();
-    for (char16_t c : address) {
-        if (c >= 0x80) {
-            narrow = WideToAnsi(address);
-            return;
-        }
-        if (c == 0) {
-            break;  // the conversion also stops at the first NUL
-        }
-        narrow.push_back(static_cast<char>(c));
-    }
-}
-
 }  // namespace
 
 CLookupSession::CLookupSession(std::u16string_view dbPath) {
@@ -76,10 +62,12 @@ CLookupSession::~CLookupSession() {
 void CLookupSession::Lookup(AddressRow& row) {
     region_result result;
     std::memset(&result, 0, sizeof(result));
-    // A dotted address fits the string's inline buffer, so this allocates nothing.
-    std::string narrow;
-    AddressToNarrow(row.address, narrow);
-    ip2region_memory_search(&m_handle, ip2long(narrow.c_str()), &result);
+    // Text that is no dotted address stays a miss: ip2long would read "hello" as 0.0.0.0 and
+    // "1.2.3" as 1.2.0.3, and the row would show a place the text never named.
+    const std::optional<std::uint32_t> address = ParseDottedAddress(row.address);
+    if (address) {
+        ip2region_memory_search(&m_handle, *address, &result);
+    }
     result.region_text[sizeof(result.region_text) - 1] = '\0';
 
     // Splitting the UTF-8 text and decoding only the fields shown gives the same texts as

@@ -22,7 +22,8 @@ class CLookupSession {
     CLookupSession& operator=(const CLookupSession&) = delete;
 
     // Resolves row.address with the memory search and overwrites country, province, city and
-    // provider (a field without a value, or the text "0", becomes empty).
+    // provider (a field without a value, or the text "0", becomes empty). An address that is not
+    // dotted decimal (see ParseDottedAddress) is not looked up: its four fields become empty.
     void Lookup(AddressRow& row);
 
   private:

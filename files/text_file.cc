@@ -4,10 +4,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 #include "files/conversions.h"
+#include "files/removal_on_signal.h"
 
 namespace quorvane {
 
@@ -43,7 +48,84 @@ off_t MarkLength(TextEncoding kind) {
     }
 }
 
-int OpenPath(const std::string& native, CTextFile::Mode mode) {
+// A new, empty file with a name of its own in the folder of finalPath; -1 when none can be made.
+int CreateFileBeside(const std::string& finalPath, std::string& tempPath) {
+    static std::atomic<unsigned> s_counter{0};
+    const std::size_t slash = finalPath.rfind('/');
+    const std::string folder =
+        slash == std::string::npos ? std::string() : finalPath.substr(0, slash + 1);
+    struct timespec now = {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char name[80];
+        std::snprintf(name, sizeof name, ".quorvane-%ld-%u-%lx.tmp", static_cast<long>(::getpid()),
+                      s_counter++, static_cast<unsigned long>(now.tv_nsec) + attempt);
+        tempPath = folder + name;
+        int fd;
+        do {
+            fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        } while (fd < 0 && errno == EINTR);
+        if (fd >= 0 || errno != EEXIST) {
+            if (fd < 0) {
+                tempPath.clear();
+            }
+            return fd;
+        }
+    }
+    tempPath.clear();
+    errno = EEXIST;
+    return -1;
+}
+
+int OpenWriteOnly(const std::string& native) {
+    int fd;
+    do {
+        fd = ::open(native.c_str(), O_WRONLY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// A regular file (or a name not yet taken) is written to a new file beside it, which Close()
+// renames over it (tempPath and finalPath set): until then the old file stays whole, and a
+// second writer of the same name cannot interleave its bytes with ours. Anything else that
+// exists (a pipe, a terminal, /dev/stdout) is opened write-only and written directly: renaming
+// over it would be wrong, and reading from it could hang.
+int OpenForWriting(const std::string& native, std::string& tempPath, std::string& finalPath) {
+    struct stat st;
+    const bool exists = ::stat(native.c_str(), &st) == 0;
+    if (exists && !S_ISREG(st.st_mode)) {
+        return OpenWriteOnly(native);  // a directory fails here
+    }
+    if (exists && ::access(native.c_str(), W_OK) != 0) {
+        return -1;  // a read-only file stays refused, as an in-place write would be
+    }
+    finalPath = native;
+    struct stat link;
+    if (exists && ::lstat(native.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        // The link stays a link; the file it names is replaced.
+        if (char* real = ::realpath(native.c_str(), nullptr)) {
+            finalPath = real;
+            std::free(real);
+        }
+    }
+    const int fd = CreateFileBeside(finalPath, tempPath);
+    if (fd >= 0) {
+        if (exists) {
+            ::fchmod(fd, st.st_mode & 07777);  // the replacement keeps the old file's permissions
+        }
+        SetPendingFile(tempPath);
+        return fd;
+    }
+    finalPath.clear();
+    if (exists && (errno == EACCES || errno == EPERM || errno == EROFS)) {
+        // A writable file in a folder that takes no new names: in place is the only way left.
+        return OpenWriteOnly(native);
+    }
+    return -1;
+}
+
+int OpenPath(const std::string& native, CTextFile::Mode mode, std::string& tempPath,
+             std::string& finalPath) {
     int fd;
     if (mode == CTextFile::Mode::kRead) {
         // Without O_NONBLOCK a named pipe nobody writes to would hold the open (and the window)
@@ -52,8 +134,10 @@ int OpenPath(const std::string& native, CTextFile::Mode mode) {
             fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         } while (fd < 0 && errno == EINTR);
         struct stat st;
-        if (fd >= 0 && (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode))) {
-            // A directory opens but reads nothing; it is no text file.
+        if (fd >= 0 && (::fstat(fd, &st) != 0 ||
+                        !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode) || ::isatty(fd) == 1))) {
+            // A directory opens but reads nothing, and a device such as /dev/zero never ends:
+            // neither is a text file.
             ::close(fd);
             fd = -1;
         }
@@ -66,16 +150,7 @@ int OpenPath(const std::string& native, CTextFile::Mode mode) {
         }
         return fd;
     }
-    do {
-        fd = ::open(native.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0 && errno == EACCES) {
-        // Writable but not readable: still usable for writing, classified as empty.
-        do {
-            fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-        } while (fd < 0 && errno == EINTR);
-    }
-    return fd;
+    return OpenForWriting(native, tempPath, finalPath);
 }
 
 // The first at most 128 bytes of a regular file; bytes that cannot be read stay zero, and a file
@@ -116,9 +191,10 @@ void DropLeadingBreak(String& text) {
 CTextFile::CTextFile(std::u16string_view path, Mode mode) : m_mode(mode) {
     // A NUL inside the name would silently open a different, shorter path.
     if (!path.empty() && path.find(u'\0') == std::u16string_view::npos) {
-        m_fd = OpenPath(WideToUtf8(path), mode);
+        m_fd = OpenPath(WideToUtf8(path), mode, m_tempPath, m_finalPath);
     }
-    m_encoding = DetectEncoding(m_fd);
+    // A file being written starts empty whatever the target held: nothing is read from it.
+    m_encoding = DetectEncoding(mode == Mode::kRead ? m_fd : -1);
     const off_t skip = MarkLength(m_encoding);
     if (m_fd >= 0 && skip != 0 && ::lseek(m_fd, skip, SEEK_SET) != skip) {
         m_readFailed = true;
@@ -127,6 +203,9 @@ CTextFile::CTextFile(std::u16string_view path, Mode mode) : m_mode(mode) {
 }
 
 CTextFile::~CTextFile() {
+    if (m_mode == Mode::kWrite && !m_closed) {
+        m_writeFailed = true;  // not closed by its writer: unfinished, so the target is kept
+    }
     Close();
 }
 
@@ -338,6 +417,16 @@ bool CTextFile::Close() {
     const bool closed = ::close(m_fd) == 0;
     m_fd = -1;
     m_closeResult = closed && !m_writeFailed && !m_readFailed;
+    if (!m_tempPath.empty()) {
+        if (m_closeResult && ::rename(m_tempPath.c_str(), m_finalPath.c_str()) != 0) {
+            m_closeResult = false;
+        }
+        if (!m_closeResult) {
+            ::unlink(m_tempPath.c_str());
+        }
+        SetPendingFile({});
+        m_tempPath.clear();
+    }
     return m_closeResult;
 }
 

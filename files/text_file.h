@@ -17,14 +17,18 @@ class CTextFile {
   public:
     enum class Mode {
         kRead,   // opened read-only; a missing file or a directory is not opened
-        kWrite,  // opened for writing (mode 0666 less the umask when created), truncated by
-                 // Truncate()
+        kWrite,  // a regular file (or a new name) is written to a new file beside it that
+                 // Close() renames over it (mode 0666 less the umask, or the old file's mode);
+                 // a read-only file is refused; a pipe or device is opened write-only and
+                 // written directly
     };
 
     // Opens path (UTF-16; passed to the system as UTF-8), classifies the first at most 128 bytes
-    // of a regular file (anything else counts as empty: Ascii) and positions after the
-    // byte-order mark of the kind found. Failure to open is not thrown: IsOpen() tells. A path
-    // holding a NUL is not opened, since the system would open a shorter one.
+    // of a regular file read (anything else counts as empty: Ascii) and positions after the
+    // byte-order mark of the kind found. kRead opens only regular files, pipes and terminals: a
+    // directory or a device such as /dev/zero is not a list of lines. Failure to open is not
+    // thrown: IsOpen() tells. A path holding a NUL is not opened, since the system would open a
+    // shorter one.
     CTextFile(std::u16string_view path, Mode mode);
     ~CTextFile();
     CTextFile(const CTextFile&) = delete;
@@ -53,9 +57,12 @@ class CTextFile {
     // kWrite only: appends text + CR LF as UTF-8 (no byte-order mark, ever). Buffered.
     void WriteLine(std::u16string_view text);
 
-    // Flushes and closes. Returns true when the file was open and every byte was written and the
-    // close succeeded; false otherwise, also after a read error or a Truncate or WriteLine in
-    // kRead mode. A second call returns the first call's answer; the destructor calls it.
+    // Flushes and closes; in kWrite mode then renames the new file over the target. Returns true
+    // when the file was open and every byte was written and the close (and rename) succeeded;
+    // false otherwise, also after a read error or a Truncate or WriteLine in kRead mode. On false
+    // the new file is removed and the target keeps what it held. A second call returns the first
+    // call's answer. The destructor calls it; for a kWrite file not closed by then it counts as
+    // a failure, so an export cut short by an exception leaves the target as it was.
     bool Close();
 
   private:
@@ -67,6 +74,8 @@ class CTextFile {
 
     int m_fd = -1;
     Mode m_mode;
+    std::string m_tempPath;  // kWrite: the new file, renamed over m_finalPath by Close()
+    std::string m_finalPath;
     TextEncoding m_encoding = TextEncoding::Ascii;
     bool m_closed = false;  // Close() has run; m_closeResult holds its answer
     bool m_closeResult = false;

@@ -7,6 +7,8 @@
  * answers of the plain algorithms. */
 #include <quorvane/region.h>
 
+#include "regular_file.h"
+
 #include <limits.h>
 #include <stddef.h>
 #include <stdlib.h>
@@ -94,7 +96,9 @@ int ip2region_create(region_handle* handle, const char* path) {
         handle->header_start_ips = NULL;
         return 0;
     }
-    handle->file = fopen(path, "rb");
+    /* Only a regular file: a directory reports a size of 2^63 that the memory search would try
+     * to allocate, and a named pipe would block the caller until someone writes to it. */
+    handle->file = OpenRegularFile(path);
     if (handle->file == NULL) {
         free(handle->header_start_ips);
         free(handle->header_index_offsets);

@@ -1,10 +1,12 @@
 #include "ui/main_frame.h"
 
+#include <new>
 #include <stdexcept>
 #include <utility>
 #include <vector>
 
 #include "batch/address_list.h"
+#include "batch/database_file.h"
 #include "batch/database_path.h"
 #include "batch/lookup_run.h"
 #include "ui/messages.h"
@@ -153,15 +155,18 @@ void CMainFrame::OnImport() {
     }
     if (clear) {
         m_window.SetListItemCount(0);
-        m_table.ClearRows();
     }
-    for (std::u16string& line : lines) {
-        AddressRow row;
-        row.address = std::move(line);
-        m_table.AppendRow(std::move(row));
+    bool appended = true;
+    try {
+        m_table.AppendAddresses(std::move(lines), !clear);
+    } catch (const std::bad_alloc&) {
+        appended = false;  // the table is as it was
     }
     m_window.SetListItemCount(m_table.GetRowCount());
     m_window.SetStatusText(RowsStatus(m_table.GetRowCount()));
+    if (!appended) {
+        ShowMessage(messages::kImportUnreadable);
+    }
 }
 
 void CMainFrame::OnExport() {
@@ -186,8 +191,10 @@ void CMainFrame::OnStart() {
     if (m_runAlive || m_windowGone) {
         return;
     }
-    if (!DatabaseFileExists(m_dbPath)) {
-        ShowMessage(messages::kDatabaseMissing);
+    const DatabaseStatus database = CheckDatabaseFile(m_dbPath);
+    if (database != DatabaseStatus::kUsable) {
+        ShowMessage(database == DatabaseStatus::kMissing ? messages::kDatabaseMissing
+                                                         : messages::kDatabaseUnusable);
         return;
     }
     if (m_table.GetRowCount() == 0) {

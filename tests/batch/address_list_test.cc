@@ -77,12 +77,18 @@ TEST_F(ListFilesTest, ExportBytes) {
     table.AppendRow(AddressRow{u"1.2.3.4", u"A", u"B", u"C", u"D"});
     table.AppendRow(AddressRow{u"5.6.7.8", {}, {}, {}, {}});
     table.AppendRow(AddressRow{u"9.9.9.9", u"中国", u"", u"a,b", u"电信"});
+    table.AppendRow(AddressRow{u"1,2", u",", u"Cloudflare, Inc.", u",,", u"x,"});
     const std::string path = Write("out.txt", "\xEF\xBB\xBF" + std::string(500, 'x'));
     ASSERT_TRUE(WriteResultFile(table, Utf8ToWide(path)));
-    EXPECT_EQ(Read(path),
-              "1.2.3.4,A,B,C,D\r\n"
-              "5.6.7.8,,,,\r\n"
-              "9.9.9.9,\xE4\xB8\xAD\xE5\x9B\xBD,,a,b,\xE7\x94\xB5\xE4\xBF\xA1\r\n");
+    // A comma inside a field becomes '，' (EF BC 8C), so every line keeps five fields.
+    EXPECT_EQ(
+        Read(path),
+        "1.2.3.4,A,B,C,D\r\n"
+        "5.6.7.8,,,,\r\n"
+        "9.9.9.9,\xE4\xB8\xAD\xE5\x9B\xBD,,a\xEF\xBC\x8C"
+        "b,\xE7\x94\xB5\xE4\xBF\xA1\r\n"
+        "1\xEF\xBC\x8C"
+        "2,\xEF\xBC\x8C,Cloudflare\xEF\xBC\x8C Inc.,\xEF\xBC\x8C\xEF\xBC\x8C,x\xEF\xBC\x8C\r\n");
 
     // A field holding NUL ends where "%s" would end it; the line goes on.
     CAddressTable withNul;

@@ -7,7 +7,10 @@
 
 #include <condition_variable>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <mutex>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -44,7 +47,8 @@ class BatchCommandTest : public ::testing::Test {
     int Run(const std::vector<std::string>& args) {
         const std::string out = Path("stdout");
         const std::string err = Path("stderr");
-        std::string command = "'" QUORVANE_BATCH_EXE "'";
+        // A command that hangs (on a pipe, say) fails the test instead of holding it.
+        std::string command = "timeout 60 '" QUORVANE_BATCH_EXE "'";
         for (const std::string& arg : args) {
             command += " '" + arg + "'";
         }
@@ -74,7 +78,7 @@ TEST_F(BatchCommandTest, WritesExactBytes) {
     EXPECT_EQ(Read(out),
               "1.1.1.1,A,B,C,D\r\n"
               "8.8.8.8,\xE7\xBE\x8E\xE5\x9B\xBD,,,Level3\r\n"
-              ",A,B,C,D\r\n"
+              ",,,,\r\n"
               "9.1.2.3,X,Y,,\r\n"
               "200.1.1.1,,,,\r\n");
     EXPECT_EQ(m_stdout, "导出成功!\n");
@@ -178,6 +182,94 @@ TEST_F(BatchCommandTest, ExitCodes) {
 
     EXPECT_EQ(Run({"--db", db.Path(), "--", in, out}), 0) << m_stderr;
     EXPECT_EQ(Read(out), "1.2.3.4,A,B,C,D\r\n");
+
+    // A device is no list: /dev/zero would grow until memory ran out.
+    EXPECT_EQ(Run({"--db", db.Path(), "/dev/zero", out}), 4);
+    // A name whose bytes are no UTF-8 would reach the file system as another name.
+    EXPECT_EQ(Run({"--db", db.Path(), in, m_dir + "/bad\xFF\xFEname.txt"}), 5);
+    EXPECT_EQ(m_stdout, "");
+    EXPECT_EQ(Run({"--db", db.Path(), in + "\xFF", out}), 4);
+}
+
+// Each of these would have run to "导出成功!" with empty fields, hung, or loaded gigabytes.
+TEST_F(BatchCommandTest, RefusesWhatIsNoDatabase) {
+    TempDatabase db(MakeSyntheticRanges(2000, 7));
+    ASSERT_TRUE(db.Ok()) << db.Error();
+    const std::string image = Read(db.Path());
+    const std::string in = Write("in.txt", "1.2.3.4\n");
+    const std::string out = Path("out.txt");
+
+    const std::string fifo = Path("pipe.db");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(Run({"--db", fifo, in, out}), 3) << "a pipe counts as missing, at once";
+    EXPECT_EQ(m_stderr, "未找到ip2region.db文件!\n");
+
+    std::string bounds = image.substr(0, 8);
+    bounds[0] ^= 4;  // index no longer a whole number of entries long
+    std::mt19937 random(11);
+    std::string noise(20000, '\0');
+    for (char& c : noise) {
+        c = static_cast<char>(random());
+    }
+    const std::string sparse = Path("sparse.db");
+    { std::ofstream(sparse, std::ios::binary) << image; }
+    ASSERT_EQ(truncate(sparse.c_str(), std::int64_t{1} << 30), 0);
+    const std::string unreadable = Write("unreadable.db", image);
+    chmod(unreadable.c_str(), 0);
+    for (const std::string& bad :
+         {Write("empty.db", ""), Write("noise.db", noise),
+          Write("cut.db", image.substr(0, image.size() / 2)),
+          Write("shifted.db", bounds + image.substr(8)), sparse, unreadable}) {
+        if (bad == unreadable && access(bad.c_str(), R_OK) == 0) {
+            continue;  // root reads it anyway
+        }
+        EXPECT_EQ(Run({"--db", bad, in, out}), 3) << bad;
+        EXPECT_NE(m_stderr.find(bad), std::string::npos) << "names the file: " << m_stderr;
+        EXPECT_NE(access(out.c_str(), F_OK), 0);
+    }
+    EXPECT_EQ(Run({"--db", db.Path(), in, out}), 0) << m_stderr;
+}
+
+// The export reaches the target only whole: until then the previous file stays, and a pipe is
+// written directly rather than replaced.
+TEST_F(BatchCommandTest, OutputIsReplacedWholeOrWrittenToAPipe) {
+    TempDatabase db({Range{0, 0xFFFFFFFFu, "Cloudflare, Inc.|0|B,b|C|D"}});
+    ASSERT_TRUE(db.Ok()) << db.Error();
+    const std::string in = Write("in.txt", "1.2.3.4\nhello\n");
+    const std::string fifo = Path("out.pipe");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string copy = Path("copy.txt");
+    const std::string reader = "cat '" + fifo + "' >'" + copy + "' &";
+    ASSERT_EQ(std::system(reader.c_str()), 0);
+    ASSERT_EQ(Run({"--db", db.Path(), in, fifo}), 0) << m_stderr;
+    for (int i = 0; i < 100 && Read(copy).size() < 40; ++i) {
+        usleep(50000);
+    }
+    const std::string expected =
+        "1.2.3.4,Cloudflare\xEF\xBC\x8C Inc.,B\xEF\xBC\x8C"
+        "b,C,D\r\nhello,,,,\r\n";
+    EXPECT_EQ(Read(copy), expected);
+
+    // Interrupted half-way: the old file is whole and no temporary file is left beside it.
+    std::string many;
+    std::size_t wholeSize = 0;
+    for (int i = 0; i < 400000; ++i) {
+        const std::string address = "10.0.0." + std::to_string(i % 256);
+        many += address + "\n";
+        wholeSize += address.size() + expected.size() - 7 - 11;  // the first line, for address
+    }
+    const std::string big = Write("big.txt", many);
+    const std::string out = Write("out.txt", "previous\r\n");
+    const std::string killer = "timeout -s TERM 0.3 '" QUORVANE_BATCH_EXE "' --db '" + db.Path() +
+                               "' '" + big + "' '" + out + "' >/dev/null 2>&1";
+    const int status = std::system(killer.c_str());
+    const std::string after = Read(out);
+    EXPECT_TRUE(after == "previous\r\n" || after.size() == wholeSize)
+        << "status " << status << ", " << after.size() << " bytes";
+    for (const auto& entry : std::filesystem::directory_iterator(m_dir)) {
+        EXPECT_EQ(entry.path().filename().string().find(".quorvane-"), std::string::npos)
+            << entry.path();
+    }
 }
 
 }  // namespace

@@ -115,7 +115,8 @@ TEST(LookupRunTest, ResolvesEveryRowLikeTheEngine) {
     std::size_t nonEmpty = 0;
     for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
         const AddressRow row = table.GetRow(i);
-        const AddressRow expected = Expected(handle, row.address);
+        // The two rows after the addresses name none: ip2long's 0.0.0.0 must not be shown.
+        const AddressRow expected = i < kRows ? Expected(handle, row.address) : AddressRow{};
         ASSERT_EQ(row.country, expected.country) << i;
         ASSERT_EQ(row.province, expected.province) << i;
         ASSERT_EQ(row.city, expected.city) << i;

@@ -1,6 +1,7 @@
 // The MaxMind DB reader over a small file built byte by byte here.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -138,6 +139,60 @@ TEST(MmdbReader, DamagedFilesFailWithoutReadingOutside) {
         std::map<std::string, std::string> fields;
         EXPECT_FALSE(reader.ReadStringFields(100000, fields, error));
     }
+}
+
+// A file with the given 24-bit nodes and data section, and the metadata the reader needs.
+Bytes BuildImage(const std::vector<std::array<std::uint32_t, 2>>& nodes, const Bytes& data) {
+    Bytes out;
+    for (const auto& node : nodes) {
+        for (std::uint32_t value : node) {
+            out.insert(out.end(),
+                       {static_cast<std::uint8_t>(value >> 16),
+                        static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value)});
+        }
+    }
+    out.insert(out.end(), 16, 0);
+    out.insert(out.end(), data.begin(), data.end());
+    const std::string marker = "\xAB\xCD\xEFMaxMind.com";
+    out.insert(out.end(), marker.begin(), marker.end());
+    out.push_back((7 << 5) | 3);
+    PutString(out, "node_count");
+    out.insert(out.end(), {(6 << 5) | 1, static_cast<std::uint8_t>(nodes.size())});
+    PutString(out, "record_size");
+    out.insert(out.end(), {(5 << 5) | 1, 24});
+    PutString(out, "ip_version");
+    out.insert(out.end(), {(5 << 5) | 1, 4});
+    return out;
+}
+
+// Values the format forbids, and sizes the file cannot back, are refused before anything is
+// reserved or expanded for them.
+TEST(MmdbReader, HostileDataIsRefused) {
+    const std::vector<std::array<std::uint32_t, 2>> oneNode = {{1 + 16, 1 + 16}};
+    const std::vector<Bytes> records = {
+        {1 << 5, 2, 1 << 5, 4, 7 << 5},        // a pointer to a pointer to an empty map
+        {0, 0},                                // extended type 0: would read as a map
+        {(7 << 5) | 31, 0xFF, 0xFF, 0xFF, 0},  // a map of 16,843,036 entries in 5 bytes
+        {(7 << 5) | 1, (2 << 5) | 1, 'k', (6 << 5) | 9, 1, 2, 3, 4, 5, 6, 7, 8, 9},  // 9-byte u32
+    };
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        MmdbReader reader(BuildImage(oneNode, records[i]));
+        std::string error;
+        ASSERT_TRUE(reader.Open(error)) << error;
+        std::map<std::string, std::string> fields;
+        EXPECT_FALSE(reader.ReadStringFields(0, fields, error)) << "record " << i;
+    }
+
+    // Both records of every node lead to the next: 32 nodes, 2^32 paths to one record.
+    std::vector<std::array<std::uint32_t, 2>> shared;
+    for (std::uint32_t i = 0; i < 31; ++i) {
+        shared.push_back({i + 1, i + 1});
+    }
+    shared.push_back({32 + 16, 32 + 16});
+    MmdbReader reader(BuildImage(shared, {7 << 5}));
+    std::string error;
+    ASSERT_TRUE(reader.Open(error)) << error;
+    EXPECT_FALSE(reader.ForEachIpv4Block([](const MmdbBlock&) {}, error));
 }
 
 }  // namespace

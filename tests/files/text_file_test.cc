@@ -1,17 +1,23 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "files/conversions.h"
+#include "files/removal_on_signal.h"
 #include "files/text_file.h"
 
 namespace quorvane {
@@ -331,6 +337,10 @@ TEST_F(TextFileTest, ReadingNeverCreatesOrOpensForWriting) {
     const std::string fifo = PathOf("pipe.txt");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(ReadAll(fifo), Lines{});
+
+    // A device that never ends is no list of lines.
+    CTextFile zero(u"/dev/zero", CTextFile::Mode::kRead);
+    EXPECT_FALSE(zero.IsOpen());
 }
 
 TEST_F(TextFileTest, BadPaths) {
@@ -429,6 +439,88 @@ TEST_F(TextFileTest, FailedWritesAreReported) {
     reader.WriteLine(u"x");
     EXPECT_FALSE(reader.Close());
     EXPECT_EQ(ReadBytes(path), "keep\r\n");
+}
+
+// Until Close() the target keeps its old bytes; a writer that never closes leaves it so, and
+// no file of ours stays behind either way.
+TEST_F(TextFileTest, TargetIsReplacedOnlyByAClosedFile) {
+    auto leftovers = [this] {
+        int count = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(m_dir)) {
+            count += entry.path().filename().string().starts_with(".quorvane-");
+        }
+        return count;
+    };
+    const std::string path = WriteBytes("keep.txt", "old\r\n");
+    ASSERT_EQ(chmod(path.c_str(), 0604), 0);
+    const std::string line(100, 'x');
+    {
+        CTextFile file(Utf8ToWide(path), CTextFile::Mode::kWrite);
+        ASSERT_TRUE(file.IsOpen());
+        file.Truncate();
+        for (int i = 0; i < 2000; ++i) {
+            file.WriteLine(Utf8ToWide(line));  // well past the write buffer
+        }
+        EXPECT_EQ(ReadBytes(path), "old\r\n");
+        EXPECT_EQ(leftovers(), 1);
+    }
+    EXPECT_EQ(ReadBytes(path), "old\r\n") << "an unclosed export counts as failed";
+    EXPECT_EQ(leftovers(), 0);
+
+    // Through a link: the link stays, the file it names gets the lines and keeps its mode.
+    const std::string link = PathOf("link.txt");
+    ASSERT_EQ(symlink(path.c_str(), link.c_str()), 0);
+    CTextFile file(Utf8ToWide(link), CTextFile::Mode::kWrite);
+    file.Truncate();
+    file.WriteLine(u"new");
+    EXPECT_TRUE(file.Close());
+    EXPECT_EQ(ReadBytes(path), "new\r\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    struct stat st;
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0604u);
+    EXPECT_EQ(leftovers(), 0);
+
+    // A file nobody may write stays refused.
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    if (access(path.c_str(), W_OK) != 0) {
+        CTextFile readOnly(Utf8ToWide(path), CTextFile::Mode::kWrite);
+        EXPECT_FALSE(readOnly.IsOpen());
+    }
+}
+
+// A pipe is written directly and write-only: opened for reading too, the export would fill the
+// pipe and block, or report success with nobody to read it.
+TEST_F(TextFileTest, PipeTargetIsWrittenDirectly) {
+    const std::string fifo = PathOf("out.pipe");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = ReadBytes(fifo); });
+    {
+        CTextFile file(Utf8ToWide(fifo), CTextFile::Mode::kWrite);
+        ASSERT_TRUE(file.IsOpen());
+        file.Truncate();
+        file.WriteLine(u"1.2.3.4,A,B,C,D");
+        EXPECT_TRUE(file.Close());
+    }
+    reader.join();
+    EXPECT_EQ(received, "1.2.3.4,A,B,C,D\r\n");
+}
+
+TEST_F(TextFileTest, SignalRemovesThePendingFile) {
+    const std::string path = WriteBytes("pending.tmp", "partial");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        RemovePendingFileOnSignal();
+        SetPendingFile(path);
+        raise(SIGTERM);
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    EXPECT_NE(access(path.c_str(), F_OK), 0);
 }
 
 }  // namespace

@@ -57,9 +57,26 @@ TEST(QtMessageBoxTest, AnswersFollowTheButtonChosen) {
     AnswerNextModal<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
     EXPECT_EQ(window.ShowMessage(u"?", MessageButtons::kYesNo), MessageAnswer::kNo);
     AnswerNextModal<QMessageBox>([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
-    EXPECT_EQ(window.ShowMessage(u"?", MessageButtons::kYesNo), MessageAnswer::kNo);
-    AnswerNextModal<QMessageBox>([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
     EXPECT_EQ(window.ShowMessage(u"!", MessageButtons::kOk), MessageAnswer::kOk);
+}
+
+// Only 是 and 否 end the question: Esc and the close button used to count as 否, which appends the
+// new rows to the old ones.
+TEST(QtMessageBoxTest, QuestionEndsOnlyByYesOrNo) {
+    CQtMainWindow window(QString{});
+    bool stillOpen = false;
+    for (const auto& [key, answer] :
+         {std::pair{Qt::Key_N, MessageAnswer::kNo}, std::pair{Qt::Key_Y, MessageAnswer::kYes}}) {
+        AnswerNextModal<QMessageBox>([&, key = key](QMessageBox& box) {
+            QTest::keyClick(&box, Qt::Key_Escape);
+            EXPECT_FALSE(box.close());
+            QCoreApplication::processEvents();
+            stillOpen = box.isVisible() && box.clickedButton() == nullptr;
+            QTest::keyClick(&box, key);
+        });
+        EXPECT_EQ(window.ShowMessage(u"?", MessageButtons::kYesNo), answer);
+        EXPECT_TRUE(stillOpen);
+    }
 }
 
 // ---- File choosers ----------------------------------------------------------------------------
@@ -68,7 +85,7 @@ TEST(QtFileDialogTest, OneTextFilterAndTxtSuffixOnSave) {
     auto open = MakeFileDialog(nullptr, false, false);
     EXPECT_EQ(open->nameFilters(), QStringList{Q(u"文本文档(*.txt)")});
     EXPECT_EQ(open->acceptMode(), QFileDialog::AcceptOpen);
-    EXPECT_EQ(open->fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(open->fileMode(), QFileDialog::AnyFile) << "a name that does not exist is taken";
     EXPECT_TRUE(open->testOption(QFileDialog::DontUseNativeDialog));
 
     auto save = MakeFileDialog(nullptr, true, true);
@@ -95,6 +112,30 @@ TEST(QtFileDialogTest, SaveChooserAppendsTxtToABareName) {
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(QString::fromStdU16String(*chosen),
               QDir(dir.path()).filePath(QStringLiteral("result.txt")));
+}
+
+// The tool keeps nothing between runs; Qt's dialog would store its folder and history in
+// $XDG_CONFIG_HOME/QtProject.conf (the test's own folder, set by CTest).
+TEST(QtFileDialogTest, ChoosingWritesNoSettingsFile) {
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    ASSERT_FALSE(config.isEmpty()) << "run through CTest";
+    QDir(config).removeRecursively();
+    QTemporaryDir dir;
+    {
+        CQtMainWindow window(QString{});
+        window.SetUseNativeDialogs(false);
+        AnswerNextModal<QFileDialog>([&](QFileDialog& dialog) {
+            dialog.setDirectory(dir.path());
+            dialog.selectFile(QStringLiteral("not-there.txt"));
+            QMetaObject::invokeMethod(&dialog, "accept");
+        });
+        const std::optional<std::u16string> chosen = window.ChooseFileToOpen();
+        ASSERT_TRUE(chosen.has_value()) << "a name that does not exist is taken";
+        EXPECT_EQ(QString::fromStdU16String(*chosen),
+                  QDir(dir.path()).filePath(QStringLiteral("not-there.txt")));
+    }
+    EXPECT_FALSE(QDir(config).exists() &&
+                 !QDir(config).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
 }
 
 TEST(QtFileDialogTest, CancelledChooserGivesNothing) {

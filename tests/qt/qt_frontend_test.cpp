@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -380,6 +381,25 @@ TEST(QtWindowPortTest, StatusBarSitsUnderTheListWhichFillsTheRest) {
     h.window.hide();
 }
 
+// Puts PATH on a folder of the test's own, holding an xdg-open that exits with exitCode (none
+// when exitCode is negative), for as long as it lives.
+class ScopedOpener {
+  public:
+    explicit ScopedOpener(int exitCode) : m_old(qgetenv("PATH")) {
+        if (exitCode >= 0) {
+            const QString script = m_dir.filePath(QStringLiteral("xdg-open"));
+            std::ofstream(script.toStdString()) << "#!/bin/sh\nexit " << exitCode << "\n";
+            QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
+        }
+        qputenv("PATH", m_dir.path().toLocal8Bit());
+    }
+    ~ScopedOpener() { qputenv("PATH", m_old); }
+
+  private:
+    QTemporaryDir m_dir;
+    QByteArray m_old;
+};
+
 TEST(QtWindowPortTest, HelpWithoutAHandlerShowsThePageInTheToolsOwnViewer) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("help")));
@@ -389,6 +409,7 @@ TEST(QtWindowPortTest, HelpWithoutAHandlerShowsThePageInTheToolsOwnViewer) {
         out << "<html><body><h1>使用帮助</h1><p id=\"export\">导出</p></body></html>";
     }
     FrontendHarness h(u"/nonexistent/ip2region.db", page.toStdU16String());
+    ScopedOpener noDesktopOpener(-1);
     // No handler is registered for local files, and the offscreen platform has none either.
     EXPECT_TRUE(h.frame->OnCommand(ID_CMD_HELP));
     CHelpViewer* viewer = h.window.HelpViewer();
@@ -405,12 +426,34 @@ TEST(QtWindowPortTest, HelpOpensTheLocalPage) {
     QTemporaryDir dir;
     const QString page = dir.filePath(QStringLiteral("help/index.html"));
     FrontendHarness h(u"/nonexistent/ip2region.db", page.toStdU16String());
+    ScopedOpener noDesktopOpener(-1);
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Catch");
     EXPECT_TRUE(h.frame->OnCommand(ID_CMD_HELP));
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     ASSERT_EQ(catcher.urls.size(), 1);
     EXPECT_EQ(catcher.urls[0], QUrl::fromLocalFile(page));
+    EXPECT_EQ(h.window.HelpViewer(), nullptr);
+}
+
+TEST(QtWindowPortTest, HelpShowsTheOwnViewerWhenTheDesktopOpenerFails) {
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("index.html"));
+    std::ofstream(page.toStdString()) << "<p>帮助</p>";
+    {
+        // A browser that refuses to run (as some do for root) makes xdg-open fail.
+        ScopedOpener failing(4);
+        FrontendHarness h(u"/nonexistent/ip2region.db", page.toStdU16String());
+        EXPECT_TRUE(h.frame->OnCommand(ID_CMD_HELP));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return h.window.HelpViewer() != nullptr; }, 10000));
+        EXPECT_TRUE(h.window.HelpViewer()->isVisible());
+        h.window.HelpViewer()->hide();
+    }
+    ScopedOpener working(0);
+    FrontendHarness h(u"/nonexistent/ip2region.db", page.toStdU16String());
+    EXPECT_TRUE(h.frame->OnCommand(ID_CMD_HELP));
+    QTest::qWait(300);
+    EXPECT_EQ(h.window.HelpViewer(), nullptr);
 }
 
 }  // namespace

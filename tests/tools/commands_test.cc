@@ -1,5 +1,6 @@
 // Runs quorvane-dbmake and quorvane-dbcheck as a user would: exit codes and messages.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -132,6 +133,26 @@ TEST_F(CommandsTest, DbcheckListsViolations) {
     outcome = Run(kCheck + " '" + Path("missing.db") + "'");
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_NE(outcome.err.find("cannot open"), std::string::npos) << outcome.err;
+
+    // Reported, not aborted on (a directory) or read for ever (/dev/zero, a pipe).
+    ASSERT_EQ(mkfifo(Path("pipe.db").c_str(), 0600), 0);
+    for (const std::string& path : {m_dir.string(), std::string("/dev/zero"), Path("pipe.db")}) {
+        outcome = Run("timeout 60 " + kCheck + " '" + path + "'");
+        EXPECT_EQ(outcome.exitCode, 1) << path;
+        EXPECT_NE(outcome.err.find("not a regular file"), std::string::npos) << outcome.err;
+    }
+}
+
+TEST_F(CommandsTest, DbmakeWarnsAboutCommasInsideFields) {
+    const std::string input = Write("commas.csv",
+                                    "1.0.0.0,1.0.0.255,美国|0|0|0|Cloudflare, Inc.\n"
+                                    "1.0.1.0,1.0.1.255,美国|0|0|0|Cloudflare\n");
+    const Outcome made = Run(kMake + " '" + input + "' '" + Path("a.db") + "'");
+    EXPECT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_NE(made.err.find("\"美国|0|0|0|Cloudflare, Inc.\" holds ','"), std::string::npos)
+        << made.err;
+    EXPECT_NE(made.err.find("1 ranges hold ','"), std::string::npos) << made.err;
+    EXPECT_TRUE(fs::exists(Path("a.db")));
 }
 
 }  // namespace

@@ -30,9 +30,5 @@ TEST(StatusTextTest, RunSummariesCountEveryRowOnceAndRoundSecondsToTenths) {
     EXPECT_EQ(RowsStatus(0), u"共 0 行");
 }
 
-TEST(StatusTextTest, PercentWithoutAMatchingArgumentStaysAsWritten) {
-    EXPECT_EQ(FormatStatus(u"%1%%2 %3 %", {u"a", u"b"}), u"a%b %3 %");
-}
-
 }  // namespace
 }  // namespace quorvane

@@ -1,11 +1,13 @@
 #include "tools/dbcheck/db_check.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <set>
@@ -31,6 +33,8 @@ using format::kMinRecordLength;
 // rest.
 constexpr std::size_t kListedPerKind = 10;
 constexpr std::uint64_t kAddressSpace = std::uint64_t{1} << 32;
+// Offsets are 32 bits wide; anything larger is not read into memory.
+constexpr std::uint64_t kMaxCheckedSize = std::uint64_t{1} << 32;
 
 std::string Dotted(std::uint32_t address) {
     return std::to_string(address >> 24) + "." + std::to_string((address >> 16) & 0xFF) + "." +
@@ -384,14 +388,44 @@ CheckResult CheckImage(const std::vector<std::uint8_t>& image) {
 }
 
 bool CheckFile(const std::string& path, CheckResult& result, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    // A directory reads as an error only after the stream has tried, a pipe waits for a writer
+    // and /dev/zero never ends: only a regular file of a size the format can address is read.
+    int fd;
+    do {
+        fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
         error = "cannot open " + path + ": " + std::strerror(errno);
         return false;
     }
-    std::vector<std::uint8_t> image((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
-    if (in.bad()) {
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        error = "cannot check " + path + ": not a regular file";
+        return false;
+    }
+    if (static_cast<std::uint64_t>(st.st_size) > kMaxCheckedSize) {
+        ::close(fd);
+        error = "cannot check " + path + ": " +
+                WithSeparators(static_cast<std::uint64_t>(st.st_size)) +
+                " bytes, more than any database the format can address";
+        return false;
+    }
+    std::vector<std::uint8_t> image(static_cast<std::size_t>(st.st_size));
+    std::size_t got = 0;
+    while (got < image.size()) {
+        const ssize_t n =
+            ::pread(fd, image.data() + got, image.size() - got, static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (got != image.size()) {
         error = "cannot read " + path;
         return false;
     }

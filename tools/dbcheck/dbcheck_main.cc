@@ -1,6 +1,7 @@
 // quorvane-dbcheck FILE
 // Checks an ip2region.db against every rule of its layout and prints what it holds.
 // Exit codes: 0 valid, 1 invalid or unreadable (each violation listed), 2 usage.
+#include <exception>
 #include <iostream>
 #include <string>
 
@@ -19,7 +20,13 @@ int main(int argc, char** argv) {
     const std::string path = argv[1];
     CheckResult result;
     std::string error;
-    if (!CheckFile(path, result, error)) {
+    bool read = false;
+    try {
+        read = CheckFile(path, result, error);
+    } catch (const std::exception& e) {
+        error = "cannot check " + path + ": " + e.what();
+    }
+    if (!read) {
         std::cerr << "quorvane-dbcheck: " << error << "\n";
         return 1;
     }

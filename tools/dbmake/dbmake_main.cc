@@ -21,6 +21,28 @@ int Usage(const std::string& problem) {
     return 2;
 }
 
+// The tool's export has no quoting: a ',' inside a field reaches readers that split at commas as
+// an extra field, so the export writes it as U+FF0C. Data meant for the tool is better without
+// it; the database is written all the same.
+void WarnAboutCommas(const std::string& input,
+                     const std::vector<quorvane::dbwriter::Range>& ranges) {
+    std::size_t count = 0;
+    for (const auto& range : ranges) {
+        if (range.text.find(',') == std::string::npos) {
+            continue;
+        }
+        if (++count <= 3) {
+            std::cerr << input << ": warning: text \"" << range.text
+                      << "\" holds ',' inside a field\n";
+        }
+    }
+    if (count > 0) {
+        std::cerr << input << ": warning: " << count
+                  << " ranges hold ',' inside a field; exports write it as '\xEF\xBC\x8C' "
+                     "(U+FF0C)\n";
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -71,6 +93,7 @@ int main(int argc, char** argv) {
         std::cerr << input << ":" << error << "\n";
         return 1;
     }
+    WarnAboutCommas(input, ranges);
     std::vector<std::uint8_t> image;
     if (!BuildDatabase(ranges, options, image, error)) {
         std::cerr << input << ": " << error << "\n";

@@ -13,6 +13,9 @@ constexpr std::uint8_t kMetadataMarker[] = {0xAB, 0xCD, 0xEF, 'M', 'a', 'x', 'M'
 constexpr int kMaxDepth = 32;
 // Added to the depth of a stack entry that is a leaf record rather than a node.
 constexpr int kLeafMark = 64;
+// Pointers let small data expand without bound (a map whose entries all point at one large map,
+// nested); a record of the pipeline's sources holds a few hundred values.
+constexpr std::size_t kMaxDecodedValues = 100000;
 
 enum Type : int {
     kExtended = 0,
@@ -32,6 +35,22 @@ enum Type : int {
     kBoolean = 14,
     kFloat = 15,
 };
+
+// The most bytes a number of the type may take.
+std::size_t MaxNumberSize(int type) {
+    switch (type) {
+        case kUint16:
+            return 2;
+        case kFloat:
+        case kInt32:
+        case kUint32:
+            return 4;
+        case kUint128:
+            return 16;
+        default:  // double, uint64
+            return 8;
+    }
+}
 
 }  // namespace
 
@@ -68,7 +87,8 @@ bool MmdbReader::Open(std::string& error) {
     data_end_ = image_.size();
     std::size_t pos = data_start_;
     Value meta;
-    if (!Decode(pos, meta, 0, error))
+    std::size_t budget = kMaxDecodedValues;
+    if (!Decode(pos, meta, 0, budget, error))
         return false;
     if (meta.type != kMap) {
         error = "metadata is not a map";
@@ -153,6 +173,7 @@ bool MmdbReader::ForEachIpv4Block(const std::function<void(const MmdbBlock&)>& s
         int depth;
     };
     std::vector<Pending> stack{{root, 0, 0}};
+    std::uint64_t expanded = 0;
     bool have_block = false;
     MmdbBlock block;
     auto emit = [&](std::uint32_t start, int depth, std::uint32_t record) {
@@ -186,6 +207,12 @@ bool MmdbReader::ForEachIpv4Block(const std::function<void(const MmdbBlock&)>& s
             error = "IPv4 tree deeper than 32 bits";
             return false;
         }
+        // In a tree every node is reached once; nodes shared below the IPv4 root would make the
+        // walk exponential (2^32 paths through one node per level).
+        if (++expanded > node_count_) {
+            error = "IPv4 tree shares nodes";
+            return false;
+        }
         std::uint32_t records[2];
         if (!ReadNodeRecord(cur.node, 0, records[0]) || !ReadNodeRecord(cur.node, 1, records[1])) {
             error = "node past the end of the tree";
@@ -205,7 +232,8 @@ bool MmdbReader::ForEachIpv4Block(const std::function<void(const MmdbBlock&)>& s
     return true;
 }
 
-bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::string& error) const {
+bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::size_t& budget,
+                        std::string& error) const {
     if (depth > kMaxDepth) {
         error = "data nested too deeply";
         return false;
@@ -250,11 +278,23 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::string& er
             error = "pointer past the data section";
             return false;
         }
-        return Decode(at, out, depth + 1, error);
+        // The format lets a pointer name any value but another pointer: chains of them would
+        // cost a decode per link and could loop.
+        if (image_[at] >> 5 == kPointer) {
+            error = "pointer to a pointer";
+            return false;
+        }
+        return Decode(at, out, depth + 1, budget, error);
     }
     if (type == kExtended) {
         if (!need(1))
             return false;
+        // Extended types start at 8; a type byte of 0 would spell a map, which has a code of its
+        // own.
+        if (image_[pos] == 0) {
+            error = "extended type 0";
+            return false;
+        }
         type = 7 + image_[pos++];
     }
     std::size_t size = ctrl & 0x1Fu;
@@ -268,6 +308,15 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::string& er
         pos += extra;
         size = size == 29 ? 29 + v : size == 30 ? 285 + v : 65821 + v;
     }
+    // Every size is bounded by the bytes that remain: a string needs its bytes, a number at most
+    // its width, and every map entry or array element at least one control byte of its own
+    // (two for a map's key and value), so nothing is reserved for data the file cannot hold.
+    const std::size_t left = data_end_ - pos;
+    if (budget == 0) {
+        error = "data record too large to decode";
+        return false;
+    }
+    --budget;
     out.type = type;
     switch (type) {
         case kUtf8:
@@ -284,6 +333,10 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::string& er
         case kUint32:
         case kUint64:
         case kUint128:
+            if (size > MaxNumberSize(type)) {
+                error = "number wider than its type";
+                return false;
+            }
             if (!need(size))
                 return false;
             out.number = 0;
@@ -295,10 +348,15 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::string& er
             out.number = size;
             return true;
         case kMap:
+            if (size > left / 2) {
+                error = "map larger than its section";
+                return false;
+            }
             out.entries.reserve(size);
             for (std::size_t i = 0; i < size; ++i) {
                 Value key, value;
-                if (!Decode(pos, key, depth + 1, error) || !Decode(pos, value, depth + 1, error))
+                if (!Decode(pos, key, depth + 1, budget, error) ||
+                    !Decode(pos, value, depth + 1, budget, error))
                     return false;
                 if (key.type != kUtf8) {
                     error = "map key is not a string";
@@ -308,9 +366,13 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::string& er
             }
             return true;
         case kArray:
+            if (size > left) {
+                error = "array larger than its section";
+                return false;
+            }
             for (std::size_t i = 0; i < size; ++i) {
                 Value skipped;
-                if (!Decode(pos, skipped, depth + 1, error))
+                if (!Decode(pos, skipped, depth + 1, budget, error))
                     return false;
             }
             return true;
@@ -330,7 +392,8 @@ bool MmdbReader::ReadStringFields(std::uint32_t data_offset,
         return false;
     }
     Value value;
-    if (!Decode(pos, value, 0, error))
+    std::size_t budget = kMaxDecodedValues;
+    if (!Decode(pos, value, 0, budget, error))
         return false;
     if (value.type != kMap) {
         error = "data record is not a map";

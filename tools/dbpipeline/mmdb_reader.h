@@ -36,7 +36,10 @@ class MmdbReader {
     bool ForEachIpv4Block(const std::function<void(const MmdbBlock&)>& sink, std::string& error);
 
     // Decodes the map at data_offset and returns its top-level string values by key (numbers,
-    // nested maps and arrays are skipped). False with error set on malformed data.
+    // nested maps and arrays are skipped). False with error set on malformed data: a size larger
+    // than the bytes left, a number wider than its type, a pointer to a pointer, extended type 0,
+    // or more than 100,000 values reached through pointers. Never reserves memory for more than
+    // the file can hold.
     // REQUIRES: Open succeeded.
     bool ReadStringFields(std::uint32_t data_offset, std::map<std::string, std::string>& fields,
                           std::string& error) const;
@@ -47,7 +50,9 @@ class MmdbReader {
 
   private:
     struct Value;
-    bool Decode(std::size_t& pos, Value& out, int depth, std::string& error) const;
+    // budget: how many more values this record may decode (pointers can repeat data).
+    bool Decode(std::size_t& pos, Value& out, int depth, std::size_t& budget,
+                std::string& error) const;
     bool ReadNodeRecord(std::uint32_t node, int bit, std::uint32_t& record) const;
 
     std::vector<std::uint8_t> image_;

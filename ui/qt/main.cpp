@@ -6,6 +6,7 @@
 
 #include "batch/database_path.h"
 #include "files/app_directory.h"
+#include "files/removal_on_signal.h"
 #include "ui/main_frame.h"
 #include "ui/qt/qt_app_icon.h"
 #include "ui/qt/qt_locale.h"
@@ -50,6 +51,8 @@ int main(int argc, char** argv) {
                           QString::fromUtf16(kUsage));
         return 2;
     }
+    // A kill during an export leaves the previous file and no temporary one beside it.
+    quorvane::RemovePendingFileOnSignal();
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     QApplication::setOrganizationName(QStringLiteral("Velbrin"));
     QApplication::setWindowIcon(quorvane::AppIcon());

@@ -1,14 +1,57 @@
 #include "ui/qt/qt_dialogs.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QSettings>
 
 #include "ui/qt/qt_text.h"
 
 namespace quorvane {
 
+namespace {
+
+// The question before an import clears the table offers 是 and 否 and no third way: Esc and the
+// window's close button do nothing (Qt would take them as 否 and append the rows), while Y and N
+// choose, as the keyboard does in the platform's own Yes/No box.
+class CQuestionBox : public QMessageBox {
+  public:
+    using QMessageBox::QMessageBox;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier ||
+                           event->modifiers() == Qt::ShiftModifier;
+        if (event->matches(QKeySequence::Cancel)) {
+            event->accept();
+        } else if (plain && event->key() == Qt::Key_Y) {
+            button(QMessageBox::Yes)->click();
+        } else if (plain && event->key() == Qt::Key_N) {
+            button(QMessageBox::No)->click();
+        } else {
+            QMessageBox::keyPressEvent(event);
+        }
+    }
+
+    // Closing through a button does not come here: the dialog swallows its own close event then.
+    void closeEvent(QCloseEvent* event) override { event->ignore(); }
+};
+
+// Qt's file dialog keeps its last folder and history in the user's QtProject.conf; the tool
+// keeps no state between runs, so the user settings of this process point where no file can be
+// made.
+void KeepNoSettingsFile() {
+    const QString nowhere = QStringLiteral("/dev/null/quorvane-keeps-no-settings");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
+}
+
+}  // namespace
+
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, std::u16string_view text,
                                             MessageButtons buttons) {
-    auto box = std::make_unique<QMessageBox>(parent);
+    auto box = buttons == MessageButtons::kYesNo ? std::make_unique<CQuestionBox>(parent)
+                                                 : std::make_unique<QMessageBox>(parent);
     box->setWindowTitle(QString::fromUtf16(kMessageCaption));
     box->setIcon(QMessageBox::NoIcon);
     box->setTextFormat(Qt::PlainText);
@@ -16,7 +59,6 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, std::u16string_view
     if (buttons == MessageButtons::kYesNo) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->setDefaultButton(QMessageBox::Yes);
-        box->setEscapeButton(QMessageBox::No);
         box->button(QMessageBox::Yes)->setText(QString::fromUtf16(u"是"));
         box->button(QMessageBox::No)->setText(QString::fromUtf16(u"否"));
     } else {
@@ -38,6 +80,7 @@ MessageAnswer RunMessageBox(QMessageBox& box) {
 }
 
 std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, bool save, bool native) {
+    KeepNoSettingsFile();  // before the dialog reads its settings, and long before it saves them
     auto dialog = std::make_unique<QFileDialog>(parent);
     dialog->setOption(QFileDialog::DontUseNativeDialog, !native);
     dialog->setNameFilter(QString::fromUtf16(kTextFileFilter));
@@ -50,7 +93,8 @@ std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, bool save, bool nat
     } else {
         dialog->setWindowTitle(QString::fromUtf16(u"打开"));
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
-        dialog->setFileMode(QFileDialog::ExistingFile);
+        // A name that does not exist is accepted; Import then reports it as unreadable.
+        dialog->setFileMode(QFileDialog::AnyFile);
     }
     return dialog;
 }

@@ -4,15 +4,19 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 #include <QTimerEvent>
 #include <QUrl>
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 #include "ui/main_frame.h"
@@ -265,7 +269,37 @@ QUrl ToUrl(std::u16string_view pathOrUrl) {
 }  // namespace
 
 bool CQtMainWindow::OpenWithSystem(std::u16string_view pathOrUrl) {
-    return QDesktopServices::openUrl(ToUrl(pathOrUrl));
+    const QUrl url = ToUrl(pathOrUrl);
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        // No desktop opener: whatever Qt itself knows (an in-process handler, a portal).
+        return QDesktopServices::openUrl(url);
+    }
+    // xdg-open's exit status tells what Qt's detached launch would hide: no browser, or one that
+    // refuses to run (as some do for root). A failure reported soon after shows the page in the
+    // tool's own viewer; the process object goes with the window at the latest.
+    auto process = std::make_unique<QProcess>(this);
+    process->setProgram(opener);
+    process->setArguments({url.toString()});
+    QProcess* launched = process.release();
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    const std::u16string path(pathOrUrl);
+    connect(launched, &QProcess::finished, this,
+            [this, launched, started, path](int exitCode, QProcess::ExitStatus status) {
+                launched->deleteLater();
+                constexpr qint64 kSoonMs = 20000;
+                if ((status != QProcess::NormalExit || exitCode != 0) &&
+                    started->elapsed() < kSoonMs && !m_destroyed) {
+                    ShowHelpPage(path);
+                }
+            });
+    launched->start();
+    if (!launched->waitForStarted(5000)) {
+        launched->deleteLater();
+        return false;
+    }
+    return true;
 }
 
 void CQtMainWindow::ShowHelpPage(std::u16string_view path) {
