@@ -1,6 +1,5 @@
 #include "batch/lookup_session.h"
 
-#include <array>
 #include <cstring>
 #include <optional>
 
@@ -11,31 +10,6 @@
 namespace quorvane {
 
 namespace {
-
-// The first N fields of text split at '|' (runs of '|' are one separator, no field is empty).
-// Returns how many were found. Works on UTF-8 and UTF-16 alike: '|' never occurs inside a
-// multi-byte UTF-8 sequence, and an ill-formed sequence cut short by '|' decodes the same alone.
-template <typename Char, std::size_t N>
-std::size_t SplitFields(std::basic_string_view<Char> text,
-                        std::array<std::basic_string_view<Char>, N>& fields) {
-    std::size_t count = 0;
-    std::size_t pos = 0;
-    while (count < N) {
-        while (pos < text.size() && text[pos] == Char('|')) {
-            ++pos;
-        }
-        if (pos == text.size()) {
-            break;
-        }
-        std::size_t end = text.find(Char('|'), pos);
-        if (end == std::basic_string_view<Char>::npos) {
-            end = text.size();
-        }
-        fields[count++] = text.substr(pos, end - pos);
-        pos = end;
-    }
-    return count;
-}
 
 void AssignField(std::u16string& field, const QuorvaneField& text) {
     if (text.size == 0) {
@@ -78,21 +52,6 @@ void CLookupSession::Lookup(AddressRow& row) {
     AssignField(row.province, fields[kQuorvaneProvince]);
     AssignField(row.city, fields[kQuorvaneCity]);
     AssignField(row.provider, fields[kQuorvaneProvider]);
-}
-
-std::vector<std::u16string> SplitRegionText(std::u16string_view text) {
-    std::vector<std::u16string> list;
-    std::size_t pos = 0;
-    for (;;) {
-        std::array<std::u16string_view, 1> field;
-        if (SplitFields(text.substr(pos), field) == 0) {
-            break;
-        }
-        list.emplace_back(field[0]);
-        pos = static_cast<std::size_t>(field[0].data() - text.data()) + field[0].size();
-    }
-    list.emplace_back();
-    return list;
 }
 
 }  // namespace quorvane

@@ -30,10 +30,6 @@ class CLookupSession {
     region_handle m_handle;
 };
 
-// Splits a region text at '|': runs of '|' count as one, no field is empty, and one empty element
-// closes the list. Exposed for tests.
-std::vector<std::u16string> SplitRegionText(std::u16string_view text);
-
 }  // namespace quorvane
 
 #endif  // QUORVANE_BATCH_LOOKUP_SESSION_H_

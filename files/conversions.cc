@@ -57,6 +57,52 @@ bool IsAscii(std::u16string_view text) {
     return bits < 0x80;
 }
 
+// Decodes the multi-byte sequence that starts at p[i] (not an ASCII byte) into cp and moves i past
+// it. On an ill-formed sequence returns false with i past its maximal subpart (the byte that
+// breaks it is examined afresh); surrogates, overlong forms and values above U+10FFFF are
+// ill-formed. The one place that says what well-formed UTF-8 is.
+inline bool DecodeSequence(const unsigned char* p, std::size_t n, std::size_t& i,
+                           std::uint32_t& cp) {
+    const unsigned char b = p[i];
+    int need;
+    unsigned char lower = 0x80;
+    unsigned char upper = 0xBF;
+    if (b >= 0xC2 && b <= 0xDF) {
+        need = 1;
+        cp = b & 0x1FU;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        need = 2;
+        cp = b & 0x0FU;
+        if (b == 0xE0) {
+            lower = 0xA0;
+        } else if (b == 0xED) {
+            upper = 0x9F;
+        }
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        need = 3;
+        cp = b & 0x07U;
+        if (b == 0xF0) {
+            lower = 0x90;
+        } else if (b == 0xF4) {
+            upper = 0x8F;
+        }
+    } else {
+        ++i;
+        return false;
+    }
+    ++i;
+    for (int k = 0; k < need; ++k) {
+        if (i >= n || p[i] < lower || p[i] > upper) {
+            return false;
+        }
+        cp = (cp << 6) | (p[i] & 0x3FU);
+        ++i;
+        lower = 0x80;
+        upper = 0xBF;
+    }
+    return true;
+}
+
 // Decodes UTF-8 into UTF-16. Each maximal subpart of an ill-formed sequence (a byte that cannot
 // start a sequence, or a valid beginning cut short) becomes one U+FFFD; surrogates encoded in
 // UTF-8, overlong forms and values above U+10FFFF are ill-formed.
@@ -87,48 +133,8 @@ std::u16string DecodeUtf8(std::string_view input) {
         if (i >= n) {
             break;
         }
-        const unsigned char b = p[i];
-        int need;
         std::uint32_t cp;
-        unsigned char lower = 0x80;
-        unsigned char upper = 0xBF;
-        if (b >= 0xC2 && b <= 0xDF) {
-            need = 1;
-            cp = b & 0x1FU;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            need = 2;
-            cp = b & 0x0FU;
-            if (b == 0xE0) {
-                lower = 0xA0;
-            } else if (b == 0xED) {
-                upper = 0x9F;
-            }
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            need = 3;
-            cp = b & 0x07U;
-            if (b == 0xF0) {
-                lower = 0x90;
-            } else if (b == 0xF4) {
-                upper = 0x8F;
-            }
-        } else {
-            *o++ = kReplacement;
-            ++i;
-            continue;
-        }
-        ++i;
-        bool complete = true;
-        for (int k = 0; k < need; ++k) {
-            if (i >= n || p[i] < lower || p[i] > upper) {
-                complete = false;  // the offending byte is examined afresh
-                break;
-            }
-            cp = (cp << 6) | (p[i] & 0x3FU);
-            ++i;
-            lower = 0x80;
-            upper = 0xBF;
-        }
-        if (!complete) {
+        if (!DecodeSequence(p, n, i, cp)) {
             *o++ = kReplacement;
         } else if (cp >= 0x10000) {
             cp -= 0x10000;
@@ -442,6 +448,22 @@ std::string WideToNarrowIconv(std::u16string_view text) {
 }
 
 }  // namespace
+
+bool IsValidUtf8(std::string_view text) {
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    for (;;) {
+        i += AsciiPrefix(p + i, n - i);
+        if (i >= n) {
+            return true;
+        }
+        std::uint32_t cp;
+        if (!DecodeSequence(p, n, i, cp)) {
+            return false;
+        }
+    }
+}
 
 std::u16string Utf8ToWide(const char* text) {
     return text == nullptr ? std::u16string() : DecodeUtf8(std::string_view(text));

@@ -1,6 +1,6 @@
 // Conversions between wide text (UTF-16), UTF-8 and the narrow "ANSI" character set.
 //
-// Every function reads its input up to the first NUL (a null pointer or empty input gives an
+// Every conversion reads its input up to the first NUL (a null pointer or empty input gives an
 // empty result) and never reports an error: malformed input becomes U+FFFD (or '?' in a narrow
 // character set that lacks a character). All are safe to call from several threads at once.
 #ifndef QUORVANE_FILES_CONVERSIONS_H_
@@ -10,6 +10,11 @@
 #include <string_view>
 
 namespace quorvane {
+
+// Strict UTF-8 over the whole of text (a NUL byte is a character like any other): no overlong
+// forms, no surrogates, nothing above U+10FFFF, no truncated sequence. Exactly the text that
+// Utf8ToWide decodes without a U+FFFD of its own making.
+bool IsValidUtf8(std::string_view text);
 
 std::u16string Utf8ToWide(const char* text);
 std::u16string Utf8ToWide(std::string_view text);

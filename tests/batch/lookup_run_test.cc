@@ -6,10 +6,12 @@
 
 #include <condition_variable>
 #include <cstdio>
+#include <cstring>
 #include <mutex>
 #include <string>
 
 #include "batch/lookup_session.h"
+#include "batch/region_fields.h"
 #include "batch/thread_group.h"
 #include "files/conversions.h"
 #include "quorvane/region.h"
@@ -43,15 +45,15 @@ AddressRow Expected(region_handle& handle, const std::u16string& address) {
     region_result result{};
     AddressRow row{address, {}, {}, {}, {}};
     if (ip2region_memory_search(&handle, ip2long(WideToUtf8(address).c_str()), &result) == 1) {
-        std::vector<std::u16string> list = SplitRegionText(Utf8ToWide(result.region_text));
-        auto element = [&](std::size_t k) {
-            std::u16string text = k <= list.size() ? list[k - 1] : u"";
-            return text == u"0" ? u"" : text;
+        QuorvaneField fields[kQuorvaneFields];
+        QuorvaneRowFields(result.region_text, std::strlen(result.region_text), fields);
+        auto text = [&](int k) {
+            return Utf8ToWide(std::string_view(fields[k].data, fields[k].size));
         };
-        row.country = element(1);
-        row.province = element(3);
-        row.city = element(4);
-        row.provider = element(5);
+        row.country = text(kQuorvaneCountry);
+        row.province = text(kQuorvaneProvince);
+        row.city = text(kQuorvaneCity);
+        row.provider = text(kQuorvaneProvider);
     }
     return row;
 }

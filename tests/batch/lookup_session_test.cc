@@ -19,20 +19,6 @@ namespace {
 using dbwriter::Range;
 using test::TempDatabase;
 
-std::vector<std::u16string> L(std::initializer_list<const char16_t*> items) {
-    return std::vector<std::u16string>(items.begin(), items.end());
-}
-
-TEST(SplitRegionTextTest, RunsOfBarsAreOneSeparatorAndAnEmptyElementCloses) {
-    EXPECT_EQ(SplitRegionText(u"W|0|X|Y|Z"), L({u"W", u"0", u"X", u"Y", u"Z", u""}));
-    EXPECT_EQ(SplitRegionText(u"W||X|Y|Z"), L({u"W", u"X", u"Y", u"Z", u""}));
-    EXPECT_EQ(SplitRegionText(u"|W|||X|"), L({u"W", u"X", u""}));
-    EXPECT_EQ(SplitRegionText(u""), L({u""}));
-    EXPECT_EQ(SplitRegionText(u"|||"), L({u""}));
-    EXPECT_EQ(SplitRegionText(u" a | b "), L({u" a ", u" b ", u""})) << "fields are not trimmed";
-    EXPECT_EQ(SplitRegionText(u"中国|0|广东省"), L({u"中国", u"0", u"广东省", u""}));
-}
-
 struct LookupCase {
     const char* region;
     const char16_t* country;
@@ -49,7 +35,9 @@ TEST(LookupSessionTest, RegionTextToFields) {
         {"W|0|0|0|Z", u"W", u"", u"", u"Z"},
         {"0|0|0|0|0", u"", u"", u"", u""},
         {"W|0|X|Y|Z|V", u"W", u"X", u"Y", u"Z"},
-        {"W||X|Y|Z", u"W", u"Y", u"Z", u""},
+        {"W||X|Y|Z", u"W", u"Y", u"Z", u""},  // a run of '|' is one separator
+        {"|W|||X|", u"W", u"", u"", u""},
+        {"|||", u"", u"", u"", u""},
         {"W|0|X|Y", u"W", u"X", u"Y", u""},
         {"00|0|0 | 0|0", u"00", u"0 ", u" 0", u""},
         {"中国|0|广东省|深圳市|电信", u"中国", u"广东省", u"深圳市", u"电信"},

@@ -109,7 +109,9 @@ TEST_F(ConversionsTest, IllFormedUtf8BecomesOneReplacementPerMaximalSubpart) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Utf8ToWide(c.bytes), c.wide) << c.bytes;
+        EXPECT_EQ(IsValidUtf8(c.bytes), c.wide.find(u'\uFFFD') == std::u16string::npos) << c.bytes;
     }
+    EXPECT_TRUE(IsValidUtf8(std::string_view("a\0b", 3))) << "a NUL is a character";
 }
 
 TEST_F(ConversionsTest, UnpairedSurrogatesBecomeReplacements) {
@@ -150,6 +152,8 @@ TEST_F(ConversionsTest, RandomBytesGiveWellFormedText) {
         ASSERT_LE(wide.size(), bytes.size());
         // Decoding what was decoded and encoded again changes nothing.
         ASSERT_EQ(Utf8ToWide(WideToUtf8(wide)), wide);
+        // Valid exactly when decoding loses nothing.
+        ASSERT_EQ(IsValidUtf8(bytes), WideToUtf8(wide) == bytes);
     }
 }
 

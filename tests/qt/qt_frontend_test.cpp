@@ -285,11 +285,17 @@ TEST(QtResultListTest, RepaintAsksOnlyForVisibleCellsWhateverTheRowCount) {
     QTableView* list = h.window.List();
     const int visibleRows =
         list->viewport()->height() / list->verticalHeader()->defaultSectionSize() + 2;
-    h.window.Model()->ResetCellRequests();
+    // The frame's cells, counted on their way to the view.
+    std::size_t requests = 0;
+    CMainFrame* frame = h.frame.get();
+    h.window.Model()->SetCellSource([&requests, frame](std::size_t row, int column) {
+        ++requests;
+        return frame->OnGetDispInfo(row, column);
+    });
     h.window.RepaintListNow();
-    const std::size_t requests = h.window.Model()->CellRequests();
     EXPECT_GT(requests, 0u);
     EXPECT_LE(requests, static_cast<std::size_t>(5 * visibleRows));
+    h.window.Model()->SetCellSource({});  // the counter goes before the window does
     h.window.hide();
 }
 

@@ -131,7 +131,7 @@ TEST_F(FrameTest, CreateGraysStopEnablesAboutAndDispatchHandlesOnlyItsCommands) 
     EXPECT_EQ(window.calls, (std::vector<std::string>{"menu 32778 grayed", "menu 104 enabled"}));
     window.calls.clear();
 
-    for (int id : {0, 1, 103, 106, 128, IDC_RESULT_LIST, 32775, 32779, 32784, -1, 0x10000}) {
+    for (int id : {0, 1, 103, 106, 128, 1025, 32775, 32779, 32784, -1, 0x10000}) {
         EXPECT_FALSE(frame->OnCommand(id)) << id;
     }
     EXPECT_TRUE(window.calls.empty());

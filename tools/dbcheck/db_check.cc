@@ -15,6 +15,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "files/conversions.h"
 #include "tools/dbwriter/db_writer.h"
 
 namespace quorvane::dbcheck {
@@ -354,7 +355,7 @@ class Checker {
         }
         std::string_view text(reinterpret_cast<const char*>(m_image.data()) + offset + 4,
                               length - 4);
-        if (!dbwriter::IsValidUtf8(text)) {
+        if (!IsValidUtf8(text)) {
             m_errors.Add("record text", where() + " holds a text that is not valid UTF-8");
             return false;
         }

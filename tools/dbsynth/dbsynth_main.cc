@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     if (argc < 2 || argc > 3 || !ParseNumber(argv[1], count) || count == 0 ||
         count > quorvane::dbwriter::kMaxRanges || (argc == 3 && !ParseNumber(argv[2], seed))) {
         std::fprintf(stderr, "usage: quorvane-dbsynth COUNT [SEED]   (COUNT 1..%zu)\n",
-                     static_cast<std::size_t>(quorvane::dbwriter::kMaxRanges));
+                     quorvane::dbwriter::kMaxRanges);
         return 2;
     }
     std::string out;

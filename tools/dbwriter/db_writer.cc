@@ -8,6 +8,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "files/conversions.h"
+
 namespace quorvane::dbwriter {
 namespace {
 
@@ -82,50 +84,6 @@ struct FileCloser {
 };
 
 }  // namespace
-
-bool IsValidUtf8(std::string_view text) {
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* end = p + text.size();
-    while (p < end) {
-        unsigned char c = *p;
-        if (c < 0x80) {
-            ++p;
-            continue;
-        }
-        int follow = 0;
-        std::uint32_t min = 0;
-        std::uint32_t code = 0;
-        if (c >= 0xC2 && c <= 0xDF) {
-            follow = 1;
-            min = 0x80;
-            code = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            follow = 2;
-            min = 0x800;
-            code = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            follow = 3;
-            min = 0x10000;
-            code = c & 0x07;
-        } else {
-            return false;  // a continuation byte first, C0/C1 overlongs, or F5..FF
-        }
-        if (end - p <= follow) {
-            return false;
-        }
-        for (int i = 1; i <= follow; ++i) {
-            if ((p[i] & 0xC0) != 0x80) {
-                return false;
-            }
-            code = (code << 6) | (p[i] & 0x3F);
-        }
-        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-            return false;
-        }
-        p += follow + 1;
-    }
-    return true;
-}
 
 std::optional<std::uint32_t> ParseAddress(std::string_view text) {
     text = TrimBlanks(text);

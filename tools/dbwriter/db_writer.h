@@ -15,19 +15,20 @@
 
 namespace quorvane::dbwriter {
 
-// The layout limits the writer keeps to; see region/region_format.h.
-using format::kFixedBlocksEnd;
-using format::kHeaderBlockSize;
-using format::kHeaderEntrySize;
-using format::kHeaderOffset;
-using format::kIndexEntrySize;
-using format::kMaxDataOffset;
-using format::kMaxHeaderEntries;
-using format::kMaxHeaderSpacing;
-using format::kMaxRanges;
-using format::kMaxRecordLength;
-using format::kMaxTextBytes;
-using format::kMinRecordLength;
+// The layout limits the writer keeps to, typed as the writer uses them; the values live in
+// region/region_format.h.
+inline constexpr std::uint32_t kHeaderOffset = format::kHeaderOffset;
+inline constexpr std::uint32_t kHeaderBlockSize = format::kHeaderBlockSize;
+inline constexpr std::uint32_t kHeaderEntrySize = format::kHeaderEntrySize;
+inline constexpr std::uint32_t kMaxHeaderEntries = format::kMaxHeaderEntries;
+inline constexpr std::uint32_t kIndexEntrySize = format::kIndexEntrySize;
+inline constexpr std::uint32_t kMaxHeaderSpacing = format::kMaxHeaderSpacing;
+inline constexpr std::size_t kMaxRanges = format::kMaxRanges;
+inline constexpr std::uint32_t kMaxDataOffset = format::kMaxDataOffset;
+inline constexpr std::uint32_t kMinRecordLength = format::kMinRecordLength;
+inline constexpr std::uint32_t kMaxRecordLength = format::kMaxRecordLength;
+inline constexpr std::size_t kMaxTextBytes = format::kMaxTextBytes;
+inline constexpr std::uint32_t kFixedBlocksEnd = format::kFixedBlocksEnd;
 
 // One closed range [start, end] and its region text (UTF-8, at most 251 bytes).
 struct Range {
@@ -70,9 +71,6 @@ bool WriteDatabase(const std::vector<Range>& ranges, const BuildOptions& options
 // failed write never leaves a truncated database behind. False with error set on any failure.
 bool WriteImage(const std::vector<std::uint8_t>& image, const std::string& path,
                 std::string& error);
-
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no truncated sequence.
-bool IsValidUtf8(std::string_view text);
 
 // Parses an address written dotted (four decimal parts 0..255) or as one decimal number up to
 // 4294967295. Surrounding spaces and tabs are ignored; anything else fails.

@@ -67,7 +67,6 @@ QVariant CResultListModel::data(const QModelIndex& index, int role) const {
         index.column() >= kColumnCount || !m_source) {
         return {};
     }
-    ++m_cellRequests;
     return ToQString(m_source(static_cast<std::size_t>(index.row()), index.column()));
 }
 

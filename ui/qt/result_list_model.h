@@ -29,10 +29,6 @@ class CResultListModel : public QAbstractTableModel {
     void SetItemCount(std::size_t count);
     std::size_t ItemCount() const { return m_itemCount; }
 
-    // How many times data() was asked for a cell's text since the last reset of the counter.
-    std::size_t CellRequests() const { return m_cellRequests; }
-    void ResetCellRequests() { m_cellRequests = 0; }
-
     // Header text and width in pixels of column; an empty text and 0 outside 0..4.
     static QString ColumnHeader(int column);
     static int ColumnWidth(int column);
@@ -47,7 +43,6 @@ class CResultListModel : public QAbstractTableModel {
   private:
     CellSource m_source;
     std::size_t m_itemCount = 0;
-    mutable std::size_t m_cellRequests = 0;
 };
 
 }  // namespace quorvane
