@@ -1,27 +1,21 @@
 #include "batch/address_list.h"
 
+#include <sys/stat.h>
+
 #include <iterator>
 #include <new>
 #include <stdexcept>
 #include <utility>
 
+#include "batch/export_field.h"
+#include "files/conversions.h"
 #include "files/text_file.h"
 
 namespace quorvane {
 
 namespace {
 
-// A field as the "%s" of the line format takes it: up to its first NUL, if any. A ',' inside it
-// is written as the full-width '，' (U+FF0C), so that every line keeps exactly five fields for
-// readers that split at commas; the line format has no quoting.
-void AppendField(std::u16string& line, const std::u16string& field) {
-    const std::size_t start = line.size();
-    line.append(field, 0, field.find(u'\0'));
-    for (std::size_t i = line.find(u',', start); i != std::u16string::npos;
-         i = line.find(u',', i + 1)) {
-        line[i] = u'\uFF0C';
-    }
-}
+constexpr std::size_t kExportChunk = 1 << 20;
 
 bool ReadLines(std::u16string_view path, std::vector<std::u16string>& lines) {
     CTextFile file(path, CTextFile::Mode::kRead);
@@ -47,6 +41,37 @@ bool ReadLines(std::u16string_view path, std::vector<std::u16string>& lines) {
     return true;
 }
 
+bool ReadBlock(std::u16string_view path, CAddressBlock& addresses) {
+    CTextFile file(path, CTextFile::Mode::kRead);
+    if (!file.IsOpen()) {
+        return false;
+    }
+    class CBlockSink : public CTextFile::CLineSink {
+      public:
+        explicit CBlockSink(CAddressBlock& block) : m_block(block) {}
+        void OnAsciiLine(std::string_view line) override { m_block.AppendAscii(line); }
+        void OnLine(std::u16string_view line) override { m_block.Append(line); }
+
+      private:
+        CAddressBlock& m_block;
+    };
+    // As above, a block of its own until the whole file has been read. Reserving by the file's
+    // size costs nothing resident and spares the copies of growing.
+    CAddressBlock read;
+    struct stat info;
+    if (::stat(WideToUtf8(path).c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        const auto size = static_cast<std::size_t>(info.st_size);
+        read.Reserve(size / 8 + 1, size);
+    }
+    CBlockSink sink(read);
+    file.ReadAllLines(sink);
+    if (!file.Close()) {
+        return false;
+    }
+    addresses.Append(std::move(read));
+    return true;
+}
+
 }  // namespace
 
 bool ReadAddressList(std::u16string_view path, std::vector<std::u16string>& lines) {
@@ -59,28 +84,44 @@ bool ReadAddressList(std::u16string_view path, std::vector<std::u16string>& line
     }
 }
 
+bool ReadAddressList(std::u16string_view path, CAddressBlock& addresses) {
+    try {
+        return ReadBlock(path, addresses);
+    } catch (const std::bad_alloc&) {
+        return false;
+    } catch (const std::length_error&) {
+        return false;
+    }
+}
+
 bool WriteResultFile(const CAddressTable& table, std::u16string_view path) {
     CTextFile file(path, CTextFile::Mode::kWrite);
     if (!file.IsOpen()) {
         return false;
     }
     file.Truncate();
-    std::u16string line;
+    // Lines are put together in one large buffer: an address of plain ASCII is its own UTF-8,
+    // and every row sharing a record shares its ready-made UTF-8 tail.
+    const CAddressBlock& addresses = table.Addresses();
+    std::string buffer;
+    buffer.reserve(kExportChunk + 1024);
+    std::u16string wide;
     for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
-        table.ReadRow(i, [&line](const AddressRow& row) {
-            line.clear();
-            AppendField(line, row.address);
-            line.push_back(u',');
-            AppendField(line, row.country);
-            line.push_back(u',');
-            AppendField(line, row.province);
-            line.push_back(u',');
-            AppendField(line, row.city);
-            line.push_back(u',');
-            AppendField(line, row.provider);
-        });
-        file.WriteLine(line);
+        if (addresses.IsAscii(i) && addresses.AsciiAt(i).find(',') == std::string_view::npos) {
+            buffer.append(addresses.AsciiAt(i));
+        } else {
+            addresses.CopyText(i, wide);
+            AppendExportField(buffer, wide);
+        }
+        const ResultTexts* results = table.GetResults(i);
+        buffer.append(results != nullptr ? std::string_view(results->exportTail)
+                                         : kEmptyExportTail);
+        if (buffer.size() >= kExportChunk) {
+            file.WriteBytes(buffer);
+            buffer.clear();
+        }
     }
+    file.WriteBytes(buffer);
     return file.Close();
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "batch/address_block.h"
 #include "batch/address_table.h"
 
 namespace quorvane {
@@ -16,6 +17,9 @@ namespace quorvane {
 // and never created; only regular files, pipes and terminals are read. Returns false, leaving
 // lines untouched, when it cannot be opened, a read fails before its end, or memory runs out.
 bool ReadAddressList(std::u16string_view path, std::vector<std::u16string>& lines);
+// The same lines appended to addresses, without a string per line; on false addresses is
+// untouched.
+bool ReadAddressList(std::u16string_view path, CAddressBlock& addresses);
 
 // Writes every row as "address,country,province,city,provider" + CR LF in UTF-8 without a mark,
 // replacing whatever the file held; a ',' inside a field is written as '，' (U+FF0C), so every

@@ -13,45 +13,71 @@ namespace {
                             std::to_string(count) + " rows)");
 }
 
+void CopyResults(const ResultTexts* record, AddressRow& row) {
+    if (record == nullptr) {
+        row.country.clear();
+        row.province.clear();
+        row.city.clear();
+        row.provider.clear();
+        return;
+    }
+    row.country = record->country;
+    row.province = record->province;
+    row.city = record->city;
+    row.provider = record->provider;
+}
+
 }  // namespace
 
 CAddressTable::CAddressTable() = default;
 
 std::size_t CAddressTable::GetRowCount() const {
-    return m_rows.size();
+    return m_results.size();
 }
 
-void CAddressTable::AppendRow(AddressRow row) {
-    m_rows.push_back(std::move(row));
+const ResultTexts* CAddressTable::InternResults(const AddressRow& results) {
+    return m_store.Intern(results.country, results.province, results.city, results.provider);
+}
+
+void CAddressTable::AppendRow(const AddressRow& row) {
+    m_addresses.Append(row.address);
+    m_results.push_back(InternResults(row));
+}
+
+void CAddressTable::AppendAddresses(CAddressBlock&& addresses, bool keepRows) {
+    if (!keepRows) {
+        // The new results are allocated before anything changes; the rest cannot throw.
+        std::vector<const ResultTexts*> fresh(addresses.Count(), nullptr);
+        m_results.swap(fresh);
+        m_addresses = std::move(addresses);
+        m_store.Clear();
+        return;
+    }
+    // Only the reservations can throw, and they leave everything as it was.
+    m_results.reserve(m_results.size() + addresses.Count());
+    m_addresses.Append(std::move(addresses));
+    m_results.resize(m_addresses.Count(), nullptr);
 }
 
 void CAddressTable::ClearRows() {
-    m_rows.clear();
-}
-
-void CAddressTable::AppendAddresses(std::vector<std::u16string>&& addresses, bool keepRows) {
-    // Only the reservation can throw: moving a string into reserved room allocates nothing.
-    std::vector<AddressRow> fresh;
-    std::vector<AddressRow>& rows = keepRows ? m_rows : fresh;
-    rows.reserve(rows.size() + addresses.size());
-    for (std::u16string& address : addresses) {
-        rows.push_back(AddressRow{std::move(address), {}, {}, {}, {}});
-    }
-    if (!keepRows) {
-        m_rows.swap(fresh);
-    }
+    m_results.clear();
+    m_results.shrink_to_fit();
+    m_addresses.Clear();
+    m_store.Clear();
 }
 
 void CAddressTable::CheckIndex(std::size_t index) const {
-    if (index >= m_rows.size()) {
-        ThrowRowOutOfRange(index, m_rows.size());
+    if (index >= m_results.size()) {
+        ThrowRowOutOfRange(index, m_results.size());
     }
 }
 
 AddressRow CAddressTable::GetRow(std::size_t index) const {
     CheckIndex(index);
-    std::lock_guard<std::mutex> guard(m_resultsLock);
-    return m_rows[index];
+    AddressRow row;
+    m_addresses.CopyText(index, row.address);
+    CopyResults(GetResults(index), row);
+    return row;
 }
 
 std::u16string CAddressTable::GetField(std::size_t index, int column) const {
@@ -59,62 +85,59 @@ std::u16string CAddressTable::GetField(std::size_t index, int column) const {
     if (column < 0 || column > 4) {
         throw std::out_of_range("column " + std::to_string(column) + " out of range");
     }
-    // The address is written only while no run is active, so it needs no lock.
-    const AddressRow& row = m_rows[index];
     if (column == 0) {
-        return row.address;
+        return m_addresses.TextAt(index);
     }
-    std::lock_guard<std::mutex> guard(m_resultsLock);
+    const ResultTexts* record = GetResults(index);
+    if (record == nullptr) {
+        return {};
+    }
     switch (column) {
         case 1:
-            return row.country;
+            return record->country;
         case 2:
-            return row.province;
+            return record->province;
         case 3:
-            return row.city;
+            return record->city;
         default:
-            return row.provider;
+            return record->provider;
     }
 }
 
 void CAddressTable::CopyAddress(std::size_t index, std::u16string& out) const {
     CheckIndex(index);
-    out.assign(m_rows[index].address);
+    m_addresses.CopyText(index, out);
 }
 
 void CAddressTable::PublishResults(std::size_t index, const AddressRow& results) {
     CheckIndex(index);
-    // Copies are made before the lock and the replaced texts freed after it, so readers wait
-    // only for four swaps.
-    std::u16string country = results.country;
-    std::u16string province = results.province;
-    std::u16string city = results.city;
-    std::u16string provider = results.provider;
-    AddressRow& row = m_rows[index];
-    std::lock_guard<std::mutex> guard(m_resultsLock);
-    row.country.swap(country);
-    row.province.swap(province);
-    row.city.swap(city);
-    row.provider.swap(provider);
+    SetResults(index, InternResults(results));
 }
 
 void CAddressTable::PublishResults(std::size_t index, AddressRow&& results) {
     CheckIndex(index);
-    AddressRow& row = m_rows[index];
-    std::lock_guard<std::mutex> guard(m_resultsLock);
-    // Swapping hands the old texts back to the caller, who frees or reuses them outside the lock.
-    row.country.swap(results.country);
-    row.province.swap(results.province);
-    row.city.swap(results.city);
-    row.provider.swap(results.provider);
+    const ResultTexts* record = InternResults(results);
+    const ResultTexts* previous = std::atomic_ref<const ResultTexts*>(m_results[index])
+                                      .exchange(record, std::memory_order_acq_rel);
+    CopyResults(previous, results);
 }
 
 std::optional<std::uint32_t> CAddressTable::TakeNextRowIndex() {
-    std::lock_guard<std::mutex> guard(m_lock);
-    if (m_nextRow < m_rows.size()) {
-        return m_nextRow++;
+    const RowBlock block = TakeRowBlock(1);
+    if (block.empty()) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return block.begin;
+}
+
+RowBlock CAddressTable::TakeRowBlock(std::uint32_t maxRows) {
+    std::lock_guard<std::mutex> guard(m_lock);
+    RowBlock block;
+    block.begin = m_nextRow;
+    const std::size_t left = m_results.size() - std::min<std::size_t>(m_nextRow, m_results.size());
+    block.end = m_nextRow + static_cast<std::uint32_t>(std::min<std::size_t>(maxRows, left));
+    m_nextRow = block.end;
+    return block;
 }
 
 std::uint32_t CAddressTable::GetRowsHandedOut() const {
@@ -123,15 +146,10 @@ std::uint32_t CAddressTable::GetRowsHandedOut() const {
 }
 
 std::size_t CAddressTable::CountRowsWithoutResult(std::size_t rows) const {
-    const std::size_t end = std::min(rows, m_rows.size());
+    const std::size_t end = std::min(rows, m_results.size());
     std::size_t count = 0;
-    std::lock_guard<std::mutex> guard(m_resultsLock);
     for (std::size_t i = 0; i < end; ++i) {
-        const AddressRow& row = m_rows[i];
-        if (row.country.empty() && row.province.empty() && row.city.empty() &&
-            row.provider.empty()) {
-            ++count;
-        }
+        count += GetResults(i) == nullptr;  // the store keeps no record of four empty texts
     }
     return count;
 }
@@ -141,6 +159,7 @@ void CAddressTable::BeginRun() {
         std::lock_guard<std::mutex> guard(m_lock);
         m_nextRow = 0;
     }
+    m_rowsResolved.store(0, std::memory_order_relaxed);
     m_runActive.store(true, std::memory_order_release);
     m_stopped.store(0, std::memory_order_release);
 }

@@ -11,6 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "batch/address_block.h"
+#include "batch/result_store.h"
+
 namespace quorvane {
 
 // One row; the field order is the list's column order and the export line's field order.
@@ -22,9 +25,17 @@ struct AddressRow {
     std::u16string provider;
 };
 
+// Rows handed to one worker at once: [begin, end).
+struct RowBlock {
+    std::uint32_t begin = 0;
+    std::uint32_t end = 0;
+    bool empty() const { return begin == end; }
+};
+
 // Thread rules: the number of rows changes only on the owner's thread and only while no run is
-// active (IsRunActive() false); result fields are published and read under a lock so that a
-// reader sees either the old or the new texts of a row, never a half-replaced one.
+// active (IsRunActive() false). A row's results are one pointer to an immutable record of the
+// table's store, replaced atomically, so a reader sees either the old or the new texts of a row,
+// never a mix, without any lock.
 class CAddressTable {
   public:
     CAddressTable();
@@ -35,15 +46,14 @@ class CAddressTable {
     std::size_t GetRowCount() const;
 
     // REQUIRES: !IsRunActive(); owner's thread.
-    void AppendRow(AddressRow row);
+    void AppendRow(const AddressRow& row);
     // REQUIRES: !IsRunActive(); owner's thread.
     void ClearRows();
-
-    // One row per address, with empty results, after the rows already there (keepRows) or in
-    // their place. All or nothing: when memory runs out, std::bad_alloc is thrown and the table
-    // is as it was, so a failed import changes nothing.
+    // One row per text of addresses, with empty results, after the rows already there
+    // (keepRows) or in their place; the texts are taken. All or nothing: when memory runs out,
+    // std::bad_alloc is thrown and the table is as it was, so a failed import changes nothing.
     // REQUIRES: !IsRunActive(); owner's thread.
-    void AppendAddresses(std::vector<std::u16string>&& addresses, bool keepRows);
+    void AppendAddresses(CAddressBlock&& addresses, bool keepRows);
 
     // A copy of row index, taken consistently with concurrent publishing.
     // Throws std::out_of_range when index >= GetRowCount(); never reads past the end.
@@ -56,31 +66,47 @@ class CAddressTable {
     // Replaces the four result fields of row index with those of results (its address is
     // ignored), as one step for any reader. Throws std::out_of_range for a bad index.
     void PublishResults(std::size_t index, const AddressRow& results);
-    // The same, taking the texts of results; results receives the row's previous texts, so a
-    // worker that reuses one local row frees nothing under the lock.
+    // The same; results receives the row's previous texts.
     void PublishResults(std::size_t index, AddressRow&& results);
 
-    // Copies the address of row index into out, reusing out's storage. Addresses change only
-    // while no run is active, so any thread may call this during a run.
+    // The workers' form: record (from Store(), or null for no results) becomes row index's
+    // results. REQUIRES: index < GetRowCount().
+    void SetResults(std::size_t index, const ResultTexts* record) {
+        std::atomic_ref<const ResultTexts*>(m_results[index])
+            .store(record, std::memory_order_release);
+    }
+    // Row index's results, null when it has none. REQUIRES: index < GetRowCount().
+    const ResultTexts* GetResults(std::size_t index) const {
+        return std::atomic_ref<const ResultTexts*>(
+                   const_cast<const ResultTexts*&>(m_results[index]))
+            .load(std::memory_order_acquire);
+    }
+
+    // The address texts. They change only while no run is active, so any thread may read them
+    // during a run.
+    const CAddressBlock& Addresses() const { return m_addresses; }
+    CResultStore& Store() { return m_store; }
+
+    // Copies the address of row index into out, reusing out's storage.
     // Throws std::out_of_range when index >= GetRowCount().
     void CopyAddress(std::size_t index, std::u16string& out) const;
-
-    // Calls fn(const AddressRow&) with row index while no result can be published to it, and
-    // returns what fn returns. fn must be short and must not call back into the table.
-    // Throws std::out_of_range when index >= GetRowCount().
-    template <typename Fn>
-    decltype(auto) ReadRow(std::size_t index, Fn&& fn) const {
-        CheckIndex(index);
-        std::lock_guard<std::mutex> guard(m_resultsLock);
-        return std::forward<Fn>(fn)(static_cast<const AddressRow&>(m_rows[index]));
-    }
 
     // Under the cursor lock: the next row index to resolve, or nothing when every row of this
     // run has been handed out. Each index is handed out at most once per run.
     std::optional<std::uint32_t> TakeNextRowIndex();
+    // Under the cursor lock: the next at most maxRows rows (at least one while any is left), or
+    // an empty block when every row of this run has been handed out. REQUIRES: maxRows >= 1.
+    RowBlock TakeRowBlock(std::uint32_t maxRows);
 
-    // How many indexes this run has handed out so far (progress display).
+    // How many indexes this run has handed out so far.
     std::uint32_t GetRowsHandedOut() const;
+    // How many rows this run has resolved so far (progress display): workers count a block once
+    // they have published it.
+    std::uint32_t GetRowsResolved() const { return m_rowsResolved.load(std::memory_order_relaxed); }
+    // Worker: count rows this run has resolved.
+    void AddRowsResolved(std::uint32_t rows) {
+        m_rowsResolved.fetch_add(rows, std::memory_order_relaxed);
+    }
 
     // How many of the first `rows` rows (all of them when rows is larger) have all four result
     // fields empty. Reads every one of those rows: meant for once at the end of a run, not for
@@ -94,7 +120,7 @@ class CAddressTable {
     // The run's finished notification: stop flag set, run no longer active.
     void EndRun();
     // False from BeginRun until RequestStop or EndRun, true otherwise (also before the first
-    // run); workers test it after each index they take.
+    // run); workers test it before each row they resolve.
     bool IsStopped() const;
     // True from BeginRun until EndRun: while true the number of rows must not change.
     bool IsRunActive() const;
@@ -102,13 +128,18 @@ class CAddressTable {
   private:
     // Throws std::out_of_range when index >= GetRowCount().
     void CheckIndex(std::size_t index) const;
+    const ResultTexts* InternResults(const AddressRow& results);
 
-    std::vector<AddressRow> m_rows;
+    CAddressBlock m_addresses;
+    // One entry per row, read and written through std::atomic_ref; the vector itself changes
+    // only while no run is active.
+    std::vector<const ResultTexts*> m_results;
+    CResultStore m_store;
     mutable std::mutex m_lock;  // guards m_nextRow against the row count
     std::atomic<std::uint32_t> m_stopped{1};
     std::uint32_t m_nextRow = 0;
+    std::atomic<std::uint32_t> m_rowsResolved{0};
     std::atomic<bool> m_runActive{false};
-    mutable std::mutex m_resultsLock;  // guards result fields against concurrent readers
 };
 
 }  // namespace quorvane

@@ -10,6 +10,7 @@
 #include <new>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "batch/address_list.h"
@@ -191,24 +192,23 @@ int Run(int argc, char** argv) {
         return kExitUnwritableOutput;
     }
 
-    std::vector<std::u16string> lines;
-    if (!options.fileNameKept[0] || !ReadAddressList(options.files[0], lines)) {
+    CAddressBlock addresses;
+    if (!options.fileNameKept[0] || !ReadAddressList(options.files[0], addresses)) {
         PrintLine(stderr, u"无法读取文件! " + options.files[0]);
         return kExitUnreadableInput;
     }
-    if (lines.empty()) {
+    if (addresses.Count() == 0) {
         PrintLine(stderr, u"请导入IP地址!");
         return kExitEmptyInput;
     }
 
     CAddressTable table;
     try {
-        table.AppendAddresses(std::move(lines), false);
+        table.AppendAddresses(std::move(addresses), false);
     } catch (const std::bad_alloc&) {
         PrintLine(stderr, u"无法读取文件! " + options.files[0]);
         return kExitUnreadableInput;
     }
-    lines = {};
 
     CRunMonitor monitor;
     bool started = false;

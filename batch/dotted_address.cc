@@ -4,13 +4,13 @@ namespace quorvane {
 
 namespace {
 
-bool IsBlank(char16_t c) {
-    return c == u' ' || c == u'\t';
+template <typename Char>
+bool IsBlank(Char c) {
+    return c == Char(' ') || c == Char('\t');
 }
 
-}  // namespace
-
-std::optional<std::uint32_t> ParseDottedAddress(std::u16string_view text) {
+template <typename Char>
+std::optional<std::uint32_t> Parse(std::basic_string_view<Char> text) {
     std::size_t pos = 0;
     std::size_t end = text.size();
     while (pos < end && IsBlank(text[pos])) {
@@ -22,15 +22,15 @@ std::optional<std::uint32_t> ParseDottedAddress(std::u16string_view text) {
     std::uint32_t address = 0;
     for (int group = 0; group < 4; ++group) {
         if (group > 0) {
-            if (pos == end || text[pos] != u'.') {
+            if (pos == end || text[pos] != Char('.')) {
                 return std::nullopt;
             }
             ++pos;
         }
         std::uint32_t value = 0;
         int digits = 0;
-        while (pos < end && text[pos] >= u'0' && text[pos] <= u'9' && digits < 4) {
-            value = value * 10 + static_cast<std::uint32_t>(text[pos] - u'0');
+        while (pos < end && text[pos] >= Char('0') && text[pos] <= Char('9') && digits < 4) {
+            value = value * 10 + static_cast<std::uint32_t>(text[pos] - Char('0'));
             ++digits;
             ++pos;
         }
@@ -43,6 +43,16 @@ std::optional<std::uint32_t> ParseDottedAddress(std::u16string_view text) {
         return std::nullopt;
     }
     return address;
+}
+
+}  // namespace
+
+std::optional<std::uint32_t> ParseDottedAddress(std::u16string_view text) {
+    return Parse(text);
+}
+
+std::optional<std::uint32_t> ParseDottedAddress(std::string_view text) {
+    return Parse(text);
 }
 
 }  // namespace quorvane

@@ -14,6 +14,8 @@ namespace quorvane {
 // to three ASCII digits separated by '.', each group at most 255 (leading zeros read as decimal:
 // "010" is 10), with any number of spaces and tabs before and after; nothing otherwise.
 std::optional<std::uint32_t> ParseDottedAddress(std::u16string_view text);
+// The same for text of one byte a character (the compact form of plain ASCII addresses).
+std::optional<std::uint32_t> ParseDottedAddress(std::string_view text);
 
 }  // namespace quorvane
 

@@ -10,8 +10,9 @@
 namespace quorvane {
 
 // The callable each worker thread runs: one CLookupSession over its own copy of dbPath, then
-// rows from table.TakeNextRowIndex() until none is left or the stop flag is set (an index taken
-// at the moment of a stop is not resolved). Results are published with PublishResults.
+// blocks of rows from table.TakeRowBlock() until none is left or the stop flag is set, which is
+// tested before each row: the rows of a block that a stop overtakes keep what they held. Each row
+// resolved gets its record with SetResults; each block, once done, counts in GetRowsResolved.
 // REQUIRES: table outlives every thread running the callable.
 std::function<void()> MakeLookupWork(CAddressTable& table, std::u16string dbPath);
 

@@ -2,11 +2,15 @@
 #ifndef QUORVANE_BATCH_LOOKUP_SESSION_H_
 #define QUORVANE_BATCH_LOOKUP_SESSION_H_
 
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "batch/address_table.h"
+#include "batch/record_cache.h"
+#include "batch/result_store.h"
 #include "quorvane/region.h"
 
 namespace quorvane {
@@ -15,8 +19,10 @@ class CLookupSession {
   public:
     // Opens dbPath with the engine, passing it as UTF-8 as the run's existence check does (not
     // in the narrow character set, which may differ); a database that cannot be opened makes
-    // every lookup a miss.
+    // every lookup a miss. Records are made in store, which must outlive the session; the first
+    // form keeps a store of its own.
     explicit CLookupSession(std::u16string_view dbPath);
+    CLookupSession(std::u16string_view dbPath, CResultStore& store);
     ~CLookupSession();
     CLookupSession(const CLookupSession&) = delete;
     CLookupSession& operator=(const CLookupSession&) = delete;
@@ -26,8 +32,20 @@ class CLookupSession {
     // dotted decimal (see ParseDottedAddress) is not looked up: its four fields become empty.
     void Lookup(AddressRow& row);
 
+    // The record of the store that Lookup would write for this address (null: four empty
+    // fields). The first form takes an address of plain ASCII, as CAddressBlock keeps them.
+    const ResultTexts* Resolve(std::string_view asciiAddress);
+    const ResultTexts* Resolve(std::u16string_view address);
+
   private:
-    region_handle m_handle;
+    void Open(std::u16string_view dbPath);
+    const ResultTexts* Search(std::uint32_t address);
+    const ResultTexts* RecordFor(std::string_view regionText);
+
+    region_handle m_handle{};
+    std::unique_ptr<CResultStore> m_ownStore;
+    CResultStore& m_store;
+    CRecordCache m_cache;
 };
 
 }  // namespace quorvane

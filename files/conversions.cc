@@ -515,6 +515,10 @@ bool IsAnsiCharsetUtf8() {
     return CharsetKind() == kCharsetUtf8;
 }
 
+bool IsAnsiCharsetAsciiCompatible() {
+    return CharsetKind() == kCharsetUtf8 || Converters().AsciiCompatible();
+}
+
 std::string GetAnsiCharset() {
     CharsetKind();
     std::lock_guard<std::mutex> lock(g_mutex);

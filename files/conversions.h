@@ -39,6 +39,10 @@ std::string GetAnsiCharset();
 // is WideToUtf8). Cheap enough to ask per line.
 bool IsAnsiCharsetUtf8();
 
+// Whether the bytes 0x01-0x7F stand for the same characters in the narrow character set as in
+// ASCII, both ways (true for UTF-8 and the sets in use); then such text converts to itself.
+bool IsAnsiCharsetAsciiCompatible();
+
 // Replaces the narrow character set for the whole process; an empty name goes back to the
 // locale's. For tests and start-up only.
 // REQUIRES: no other thread is converting at the time.

@@ -285,23 +285,73 @@ bool CTextFile::ReadByteLine(std::u16string& line) {
         m_readPos = i;
     }
     DropLeadingBreak(bytes);
+    return DecodeByteLine(bytes, line) || atBreak;
+}
 
-    bool hasText;
+bool CTextFile::DecodeByteLine(const std::string& bytes, std::u16string& line) const {
     if (IsUtf8Kind(m_encoding)) {
         // UTF-8 text passes through the narrow character set, as every other line does.
         if (IsAnsiCharsetUtf8()) {
             line = Utf8ToWide(bytes);
-            hasText = !line.empty();
-        } else {
-            const std::string narrow = WideToAnsi(Utf8ToWide(bytes));
-            line = AnsiToWide(narrow);
-            hasText = !narrow.empty();
+            return !line.empty();
         }
-    } else {
-        line = AnsiToWide(bytes);
-        hasText = !bytes.empty();
+        const std::string narrow = WideToAnsi(Utf8ToWide(bytes));
+        line = AnsiToWide(narrow);
+        return !narrow.empty();
     }
-    return atBreak || hasText;
+    line = AnsiToWide(bytes);
+    return !bytes.empty();
+}
+
+void CTextFile::ReadAllLines(CLineSink& sink) {
+    std::u16string line;
+    if (m_fd < 0) {
+        return;
+    }
+    if (IsUtf16Kind(m_encoding) || !IsAnsiCharsetAsciiCompatible()) {
+        while (ReadLine(line)) {
+            sink.OnLine(line);
+        }
+        return;
+    }
+    for (;;) {
+        if (m_readPos == m_readEnd && !FillReadBuffer()) {
+            return;
+        }
+        // A line that lies wholly inside the buffer, break included, is taken in place: its first
+        // byte whatever it is, then everything up to the next CR or LF, as ReadByteLine does.
+        const std::uint8_t* data = m_readBuffer.data();
+        std::size_t i = m_readPos + 1;
+        bool plain = true;
+        while (i < m_readEnd && data[i] != '\r' && data[i] != '\n') {
+            plain = plain && data[i] != 0 && data[i] < 0x80;
+            ++i;
+        }
+        if (i == m_readEnd) {
+            // The line runs past the buffer (or to the end of the file): the general path.
+            if (!ReadLine(line)) {
+                return;
+            }
+            sink.OnLine(line);
+            continue;
+        }
+        std::size_t begin = m_readPos;
+        const std::uint8_t first = data[begin];
+        m_readPos = i + 1;
+        if (first == '\r' || first == '\n') {
+            ++begin;  // the break taken in while the line was empty belongs to no text
+        } else if (first == 0 || first >= 0x80) {
+            plain = false;
+        }
+        if (plain) {
+            sink.OnAsciiLine(
+                std::string_view(reinterpret_cast<const char*>(data + begin), i - begin));
+        } else {
+            m_lineBytes.assign(reinterpret_cast<const char*>(data + begin), i - begin);
+            DecodeByteLine(m_lineBytes, line);
+            sink.OnLine(line);
+        }
+    }
 }
 
 bool CTextFile::ReadUnitLine(std::u16string& line) {
@@ -383,9 +433,31 @@ void CTextFile::WriteLine(std::u16string_view text) {
     }
 }
 
+void CTextFile::WriteBytes(std::string_view bytes) {
+    if (m_fd < 0 || m_closed) {
+        return;
+    }
+    if (m_mode != Mode::kWrite) {
+        m_writeFailed = true;
+        return;
+    }
+    if (bytes.size() >= kWriteChunk) {
+        Flush();
+        WriteAll(bytes.data(), bytes.size());
+        return;
+    }
+    m_writeBuffer.append(bytes);
+    if (m_writeBuffer.size() >= kWriteChunk) {
+        Flush();
+    }
+}
+
 void CTextFile::Flush() {
-    const char* data = m_writeBuffer.data();
-    std::size_t left = m_writeBuffer.size();
+    WriteAll(m_writeBuffer.data(), m_writeBuffer.size());
+    m_writeBuffer.clear();
+}
+
+void CTextFile::WriteAll(const char* data, std::size_t left) {
     while (left > 0 && !m_writeFailed) {
         const ssize_t n = ::write(m_fd, data, left);
         if (n < 0 && errno == EINTR) {
@@ -398,7 +470,6 @@ void CTextFile::Flush() {
         data += n;
         left -= static_cast<std::size_t>(n);
     }
-    m_writeBuffer.clear();
 }
 
 bool CTextFile::Close() {

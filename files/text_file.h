@@ -47,6 +47,21 @@ class CTextFile {
     // there is no further line (or the file is not open).
     bool ReadLine(std::u16string& line);
 
+    // Receives the lines of ReadAllLines, in order.
+    class CLineSink {
+      public:
+        virtual ~CLineSink() = default;
+        // A line whose text is plain ASCII (every byte 0x01-0x7F): ReadLine would give exactly
+        // these characters.
+        virtual void OnAsciiLine(std::string_view line) = 0;
+        // Any other line, as ReadLine gives it.
+        virtual void OnLine(std::u16string_view line) = 0;
+    };
+
+    // Hands every remaining line to sink, exactly the lines that calling ReadLine until it
+    // returns false would give, without building a wide string for lines of plain ASCII.
+    void ReadAllLines(CLineSink& sink);
+
     // True when a read failed before the end of the file; ReadLine then ended early as if the
     // file ended there, and callers may tell the user so.
     bool HadReadError() const { return m_readFailed; }
@@ -56,6 +71,9 @@ class CTextFile {
 
     // kWrite only: appends text + CR LF as UTF-8 (no byte-order mark, ever). Buffered.
     void WriteLine(std::u16string_view text);
+    // kWrite only: appends bytes as they are (already UTF-8, breaks included). Large pieces go
+    // to the file without a copy.
+    void WriteBytes(std::string_view bytes);
 
     // Flushes and closes; in kWrite mode then renames the new file over the target. Returns true
     // when the file was open and every byte was written and the close (and rename) succeeded;
@@ -70,6 +88,10 @@ class CTextFile {
     bool NextByte(std::uint8_t& byte);
     bool ReadByteLine(std::u16string& line);
     bool ReadUnitLine(std::u16string& line);
+    // Decodes the bytes of one line (leading break dropped) into line; returns whether it holds
+    // text in the sense of ReadLine's end-of-file rule.
+    bool DecodeByteLine(const std::string& bytes, std::u16string& line) const;
+    void WriteAll(const char* data, std::size_t size);
     void Flush();
 
     int m_fd = -1;

@@ -16,23 +16,42 @@
 
 #include "region_format.h"
 
-enum {
-    kHeaderArrayBytes = 8192,
-    kDiskRecordBuffer = 256,
-    kStretchBuffer = 8192
-};
+enum { kHeaderArrayBytes = 8192, kDiskRecordBuffer = 256, kStretchBuffer = 8192 };
 
 /* The handle record has no field for the size of the file image, yet every memory search needs
  * it to keep its reads inside the image. The image is therefore allocated with a hidden prefix of
  * kImagePrefix bytes that holds the size (a uint64_t at the start of the allocation);
  * file_image points just past the prefix, and ip2region_destroy frees file_image - kImagePrefix.
- * The prefix is 16 bytes so that the image keeps malloc's alignment. */
-enum { kImagePrefix = 16 };
+ * The prefix is 32 bytes so that the image keeps malloc's alignment.
+ *
+ * Behind the image, in the same allocation, lies a first-level table of the index by the top 16
+ * bits of an address (a slice): a memory search then halves only the few entries of its own
+ * slice instead of all of them, or none when one entry covers the slice, which saves most of the
+ * cache misses of a lookup. The prefix records which index the table was built for (first offset
+ * and count); a search on any other bounds ignores it. */
+enum {
+    kImagePrefix = 32,
+    kSliceShift = 16,
+    kSliceCount = 1 << 16,
+    kSliceTableBytes = (kSliceCount + 1) * 8,
+    kSliceTableAlign = 64
+};
 
-static uint64_t ImageSize(const unsigned char* image) {
+typedef struct ImageInfo {
     uint64_t size;
-    memcpy(&size, image - kImagePrefix, sizeof size);
-    return size;
+    uint64_t slice_table_offset; /* from file_image; 0: no table */
+    uint32_t slice_first_offset; /* the index the table describes */
+    uint32_t slice_count;
+    uint64_t unused;
+} ImageInfo;
+
+/* The prefix must hold the record (C99 has no static assertion). */
+typedef char ImageInfoFitsThePrefix[sizeof(ImageInfo) <= kImagePrefix ? 1 : -1];
+
+static ImageInfo GetImageInfo(const unsigned char* image) {
+    ImageInfo info;
+    memcpy(&info, image - kImagePrefix, sizeof info);
+    return info;
 }
 
 static void FreeImage(unsigned char* image) {
@@ -129,8 +148,50 @@ int ip2region_destroy(region_handle* handle) {
     return 1;
 }
 
-/* Reads the whole file into a new image. On any failure the handle keeps no image, so the next
- * memory search tries again. */
+/* Fills the first-level table for the count entries at entries and returns 1, or returns 0 when
+ * their start addresses are not in ascending order: the table describes only a sorted index, and
+ * any other is searched whole. For each slice it holds two words side by side, so that a lookup
+ * touches one cache line of it: how many entries start below the slice, and the data_pointer of
+ * the one entry that covers the whole slice when there is one (else 0). About half of all slices
+ * are answered from the table without touching the index. */
+static int BuildSliceTable(const unsigned char* entries, uint32_t count, uint32_t* table) {
+    uint32_t i;
+    for (i = 1; i < count; ++i) {
+        if (ReadU32(entries + (size_t)i * kIndexEntrySize) <
+            ReadU32(entries + (size_t)(i - 1) * kIndexEntrySize)) {
+            return 0;
+        }
+    }
+    i = 0;
+    for (uint32_t slice = 0; slice <= kSliceCount; ++slice) {
+        uint64_t slice_start = (uint64_t)slice << kSliceShift;
+        while (i < count && ReadU32(entries + (size_t)i * kIndexEntrySize) < slice_start) {
+            ++i;
+        }
+        table[2 * slice] = i;
+        table[2 * slice + 1] = 0;
+    }
+    for (uint32_t slice = 0; slice < kSliceCount; ++slice) {
+        /* One entry covers the slice when none starts inside it after its first address and the
+         * one holding its first address reaches its last. */
+        uint32_t slice_start = slice << kSliceShift;
+        uint32_t slice_last = slice_start | ((1u << kSliceShift) - 1);
+        uint32_t holder = table[2 * slice];
+        if (holder < count && ReadU32(entries + (size_t)holder * kIndexEntrySize) == slice_start) {
+            ++holder; /* an entry starting exactly at the slice's first address holds it */
+        }
+        if (holder > 0 && holder == table[2 * slice + 2]) {
+            const unsigned char* entry = entries + (size_t)(holder - 1) * kIndexEntrySize;
+            if (ReadU32(entry + 4) >= slice_last) {
+                table[2 * slice + 1] = ReadU32(entry + 8);
+            }
+        }
+    }
+    return 1;
+}
+
+/* Reads the whole file into a new image, with the first-level table behind it when the index
+ * allows one. On any failure the handle keeps no image, so the next memory search tries again. */
 static int LoadImage(region_handle* handle) {
     FILE* file = handle->file;
     if (file == NULL || fseek(file, 0, SEEK_END) != 0) {
@@ -141,20 +202,34 @@ static int LoadImage(region_handle* handle) {
         return 0;
     }
     uint64_t size = (uint64_t)end;
-    if (size > (uint64_t)SIZE_MAX - kImagePrefix) {
+    uint64_t table_offset = (size + kSliceTableAlign - 1) / kSliceTableAlign * kSliceTableAlign;
+    if (table_offset > (uint64_t)SIZE_MAX - kImagePrefix - kSliceTableBytes) {
         return 0;
     }
-    unsigned char* block = (unsigned char*)malloc((size_t)size + kImagePrefix);
+    unsigned char* block =
+        (unsigned char*)malloc((size_t)(kImagePrefix + table_offset + kSliceTableBytes));
     if (block == NULL) {
         return 0;
     }
-    if (fread(block + kImagePrefix, 1, (size_t)size, file) != (size_t)size) {
+    unsigned char* image = block + kImagePrefix;
+    if (fread(image, 1, (size_t)size, file) != (size_t)size) {
         free(block);
         return 0;
     }
-    memcpy(block, &size, sizeof size);
-    handle->file_image = block + kImagePrefix;
-    SetBounds(handle, handle->file_image);
+    handle->file_image = image;
+    SetBounds(handle, image);
+
+    ImageInfo info;
+    memset(&info, 0, sizeof info);
+    info.size = size;
+    if (BoundsInOrder(handle) && (uint64_t)handle->last_index_offset + kIndexEntrySize <= size &&
+        BuildSliceTable(image + handle->first_index_offset, (uint32_t)handle->index_count,
+                        (uint32_t*)(void*)(image + table_offset))) {
+        info.slice_table_offset = table_offset;
+        info.slice_first_offset = handle->first_index_offset;
+        info.slice_count = (uint32_t)handle->index_count;
+    }
+    memcpy(block, &info, sizeof info);
     return 1;
 }
 
@@ -189,6 +264,21 @@ static const unsigned char* LastStartAtOrBelow(const unsigned char* entries, uin
     return base;
 }
 
+/* Fills the result from the record that data_pointer names inside the image (0: no data). */
+static int FillFromImage(const unsigned char* image, uint64_t image_size, uint32_t data_pointer,
+                         region_result* result) {
+    if (data_pointer == 0) {
+        return 0;
+    }
+    uint32_t offset = DataPointerOffset(data_pointer);
+    uint32_t length = DataPointerLength(data_pointer);
+    if (length < kRecordHeaderSize || (uint64_t)offset + length > image_size) {
+        return 0;
+    }
+    FillResult(image + offset, length, result);
+    return 1;
+}
+
 int ip2region_memory_search(region_handle* handle, uint32_t address, region_result* result) {
     if (handle == NULL || result == NULL) {
         return 0;
@@ -200,27 +290,36 @@ int ip2region_memory_search(region_handle* handle, uint32_t address, region_resu
         return 0;
     }
     const unsigned char* image = handle->file_image;
-    uint64_t image_size = ImageSize(image);
+    ImageInfo info = GetImageInfo(image);
+    uint64_t image_size = info.size;
     /* The last entry must lie wholly inside the image; the entries before it then do too. */
     if ((uint64_t)handle->last_index_offset + kIndexEntrySize > image_size) {
         return 0;
     }
-    const unsigned char* entry = LastStartAtOrBelow(image + handle->first_index_offset,
-                                                    (uint32_t)handle->index_count, address);
+    const unsigned char* entries = image + handle->first_index_offset;
+    uint32_t first = 0;
+    uint32_t count = (uint32_t)handle->index_count;
+    if (info.slice_table_offset != 0 && info.slice_first_offset == handle->first_index_offset &&
+        info.slice_count == count) {
+        /* Entries before the slice start below the address, entries after it above: the answer
+         * is the slice's own last start at or below the address, or the entry just before the
+         * slice. */
+        const uint32_t* table = (const uint32_t*)(const void*)(image + info.slice_table_offset);
+        uint32_t slice = address >> kSliceShift;
+        const uint32_t* words = table + 2 * slice;
+        if (words[1] != 0) {
+            return FillFromImage(image, image_size, words[1], result);
+        }
+        uint32_t below = words[0];
+        first = below > 0 ? below - 1 : 0;
+        count = words[2] > first ? words[2] - first : 1;
+    }
+    const unsigned char* entry =
+        LastStartAtOrBelow(entries + (size_t)first * kIndexEntrySize, count, address);
     if (address < ReadU32(entry) || address > ReadU32(entry + 4)) {
         return 0;
     }
-    uint32_t data_pointer = ReadU32(entry + 8);
-    if (data_pointer == 0) {
-        return 0;
-    }
-    uint32_t offset = DataPointerOffset(data_pointer);
-    uint32_t length = DataPointerLength(data_pointer);
-    if (length < kRecordHeaderSize || (uint64_t)offset + length > image_size) {
-        return 0;
-    }
-    FillResult(image + offset, length, result);
-    return 1;
+    return FillFromImage(image, image_size, ReadU32(entry + 8), result);
 }
 
 /* Three-way comparison of an address with an index entry: below it, above it, or inside. */

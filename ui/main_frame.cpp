@@ -148,8 +148,8 @@ void CMainFrame::OnImport() {
     }
     // Read everything before touching a row: a file that cannot be read leaves the table as it
     // was, even after a Yes.
-    std::vector<std::u16string> lines;
-    if (!ReadAddressList(*path, lines)) {
+    CAddressBlock addresses;
+    if (!ReadAddressList(*path, addresses)) {
         ShowMessage(messages::kImportUnreadable);
         return;
     }
@@ -158,7 +158,7 @@ void CMainFrame::OnImport() {
     }
     bool appended = true;
     try {
-        m_table.AppendAddresses(std::move(lines), !clear);
+        m_table.AppendAddresses(std::move(addresses), !clear);
     } catch (const std::bad_alloc&) {
         appended = false;  // the table is as it was
     }

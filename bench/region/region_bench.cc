@@ -2,6 +2,11 @@
 // with a plain binary search over a sorted array of the same ranges, in one run.
 //
 // Usage: region_bench [LOOKUPS [DISK_LOOKUPS]]   defaults: 2,000,000 and 2,000,000
+//        region_bench --db FILE ADDR_PREFIX SET
+// The second form times the three strategies over FILE and the host-order addresses in
+// ADDR_PREFIX.u32 and prints one line per strategy in the anchor harness's RESULT format
+// (wall and thread-CPU ns per lookup, resident growth of the engine), so that it joins the
+// harness's table beside the other lookup libraries measured in the same run.
 //
 // Besides the time per lookup it counts, while the lookups run, the stream reads and seeks the
 // disk strategies make and every heap allocation of every strategy. The counting wrappers below
@@ -15,6 +20,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -162,9 +169,88 @@ void Print(const char* name, std::size_t count, const Measurement& m, double ref
         static_cast<unsigned long long>(m.found));
 }
 
+double ThreadCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+long ResidentKb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+        }
+    }
+    return -1;
+}
+
+// The anchor harness's form: region_bench --db FILE ADDR_PREFIX SET.
+int RunAnchorForm(const char* dbPath, const std::string& prefix, const char* set) {
+    std::ifstream in(prefix + ".u32", std::ios::binary);
+    std::vector<std::uint32_t> addresses;
+    std::uint32_t address;
+    while (in.read(reinterpret_cast<char*>(&address), sizeof address)) {
+        addresses.push_back(address);
+    }
+    if (addresses.empty()) {
+        std::fprintf(stderr, "region_bench: no addresses in %s.u32\n", prefix.c_str());
+        return 1;
+    }
+    const long baseKb = ResidentKb();
+    region_handle handle{};
+    if (ip2region_create(&handle, dbPath) != 1) {
+        std::fprintf(stderr, "region_bench: cannot open %s\n", dbPath);
+        return 1;
+    }
+    region_result result{};
+    auto report = [&](const char* name, std::size_t n, auto&& search) {
+        const auto begin = Clock::now();
+        const double cpuBegin = ThreadCpuSeconds();
+        std::size_t found = 0;
+        unsigned long long check = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (search(addresses[i], &result)) {
+                ++found;
+                check += static_cast<unsigned char>(result.region_text[0]);
+            }
+        }
+        const double cpu = ThreadCpuSeconds() - cpuBegin;
+        const double wall = std::chrono::duration<double>(Clock::now() - begin).count();
+        const long kb = ResidentKb();
+        std::printf(
+            "RESULT bench=%s set=%s n=%zu found=%zu ns=%.1f cpu_ns=%.1f mlps=%.3f "
+            "rss_kb=%ld eng_kb=%ld chk=%llx\n",
+            name, set, n, found, wall * 1e9 / static_cast<double>(n),
+            cpu * 1e9 / static_cast<double>(n), static_cast<double>(n) / wall / 1e6, kb,
+            kb - baseKb, check);
+    };
+    auto memory = [&](std::uint32_t a, region_result* r) {
+        return ip2region_memory_search(&handle, a, r);
+    };
+    // Warm-up as the other lookup benchmarks do: the lazy load and 200,000 untimed lookups.
+    for (std::size_t i = 0; i < std::min<std::size_t>(addresses.size(), 200'000); ++i) {
+        memory(addresses[i], &result);
+    }
+    report("quorvane_memory", addresses.size(), memory);
+    const std::size_t disk = std::min<std::size_t>(addresses.size(), 200'000);
+    report("quorvane_btree", disk, [&](std::uint32_t a, region_result* r) {
+        return ip2region_btree_search(&handle, a, r);
+    });
+    report("quorvane_binary", disk, [&](std::uint32_t a, region_result* r) {
+        return ip2region_binary_search(&handle, a, r);
+    });
+    ip2region_destroy(&handle);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 5 && std::strcmp(argv[1], "--db") == 0) {
+        return RunAnchorForm(argv[2], argv[3], argv[4]);
+    }
     const std::size_t lookups = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 2'000'000;
     const std::size_t diskLookups =
         std::min<std::size_t>(lookups, argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 2'000'000);

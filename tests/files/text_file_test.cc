@@ -75,6 +75,21 @@ class TextFileTest : public ::testing::Test {
 
     Lines LinesOf(const std::string& bytes) { return ReadAll(WriteBytes("lines.txt", bytes)); }
 
+    // The same file through ReadAllLines, ASCII lines widened.
+    static Lines ReadAllAtOnce(const std::string& path) {
+        struct Collector : CTextFile::CLineSink {
+            Lines lines;
+            void OnAsciiLine(std::string_view line) override {
+                lines.emplace_back(line.begin(), line.end());
+            }
+            void OnLine(std::u16string_view line) override { lines.emplace_back(line); }
+        } collector;
+        CTextFile file(Utf8ToWide(path), CTextFile::Mode::kRead);
+        file.ReadAllLines(collector);
+        EXPECT_TRUE(file.Close());
+        return collector.lines;
+    }
+
     std::string m_dir;
     std::vector<std::string> m_created;
 };
@@ -292,6 +307,8 @@ TEST_F(TextFileTest, BufferedReadsMatchByteAtATimeReading) {
             ASSERT_EQ(lines, ByteAtATimeLines(bytes, kind))
                 << "charset '" << charset << "' round " << round << " kind "
                 << static_cast<int>(kind);
+            // Reading everything at once takes the same lines, however they lie in the buffer.
+            ASSERT_EQ(ReadAllAtOnce(path), lines) << "charset '" << charset << "' round " << round;
             kinds.insert(kind);
         }
     }
@@ -308,6 +325,7 @@ TEST_F(TextFileTest, BreaksAtTheReadBufferBoundary) {
             bytes += "tail";
             const Lines lines = LinesOf(bytes);
             ASSERT_EQ(lines, ByteAtATimeLines(bytes, TextEncoding::Ascii)) << at;
+            ASSERT_EQ(ReadAllAtOnce(m_created.back()), lines) << at;
             ASSERT_EQ(lines.front().size(), at);
             ASSERT_EQ(lines.back(), u"tail");
         }

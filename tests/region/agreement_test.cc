@@ -110,5 +110,49 @@ TEST(AgreementTest, StrategiesAgreeWithEachOtherAndWithThePlainSearch) {
     EXPECT_LT(found, addresses.size() - addresses.size() / 5);
 }
 
+// The memory search answers whole 65,536-address slices from a table built at load: slices one
+// range covers exactly or overhangs, slices where a range starts on or after the first address,
+// empty slices, and both ends of the address space, each probed at its edges.
+TEST(AgreementTest, MemorySearchAgreesAroundSliceEdges) {
+    const std::vector<dbwriter::Range> ranges = {
+        {0x00000000, 0x0000FFFF, "a|0|exact|slice|0"},
+        {0x00010000, 0x0002FFFF, "b|0|two|slices|0"},
+        {0x00031000, 0x0003FFFF, "c|0|starts|inside|0"},
+        {0x00040000, 0x00040000, "d|0|one|address|0"},
+        {0x00040001, 0x0005FFFF, "e|0|overhangs|next|0"},
+        {0x00060000, 0x0006FFFE, "f|0|one|short|0"},
+        {0x00080005, 0x000A0004, "g|0|middle|to|middle"},
+        {0xFFFF0000, 0xFFFFFFFF, "h|0|last|slice|0"},
+    };
+    std::vector<std::uint8_t> image;
+    std::string error;
+    ASSERT_TRUE(dbwriter::BuildDatabase(ranges, {}, image, error)) << error;
+    TempFile file(image);
+    OpenHandle memory(file.path());
+    OpenHandle binary(file.path());
+    ASSERT_TRUE(memory.opened() && binary.opened());
+
+    std::vector<std::uint32_t> addresses = {0x12345678, 0x7FFF0000, 0xFFFEFFFF};
+    for (std::uint32_t slice = 0; slice < 12; ++slice) {
+        for (std::uint32_t offset : {0u, 1u, 0x8000u, 0xFFFEu, 0xFFFFu}) {
+            addresses.push_back((slice << 16) + offset);
+        }
+    }
+    for (const dbwriter::Range& range : ranges) {
+        for (std::uint32_t address : {range.start - 1, range.start, range.end, range.end + 1}) {
+            addresses.push_back(address);
+        }
+    }
+    for (std::uint32_t address : addresses) {
+        const Found fromMemory = Search(ip2region_memory_search, memory.get(), address);
+        const dbwriter::Range* expected = Covering(ranges, address);
+        EXPECT_EQ(fromMemory, Search(ip2region_binary_search, binary.get(), address)) << address;
+        EXPECT_EQ(fromMemory.code, expected != nullptr ? 1 : 0) << address;
+        if (expected != nullptr) {
+            EXPECT_EQ(fromMemory.text, expected->text) << address;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quorvane::test

@@ -71,7 +71,8 @@ QUORVANE_REGION_API int ip2region_create(region_handle* handle, const char* path
  * REQUIRES: *handle was passed to ip2region_create, or is all zero. */
 QUORVANE_REGION_API int ip2region_destroy(region_handle* handle);
 
-/* Searches an in-memory copy of the whole file, loaded on the first call. */
+/* Searches an in-memory copy of the whole file, loaded on the first call together with a
+ * 512 KiB table of the index that the handle frees with the image. */
 QUORVANE_REGION_API int ip2region_memory_search(region_handle* handle, uint32_t address,
                                                 region_result* result);
 /* ip2region_memory_search(handle, ip2long(address), result). */

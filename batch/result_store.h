@@ -1,0 +1,53 @@
+// The four result texts of a row as one immutable record, and the store that owns every record
+// of a table: rows that show the same texts share one record, so a million rows resolved against
+// a few tens of thousands of places hold a few tens of thousands of texts.
+#ifndef QUORVANE_BATCH_RESULT_STORE_H_
+#define QUORVANE_BATCH_RESULT_STORE_H_
+
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace quorvane {
+
+// Never changed once the store has handed it out, so any thread may read it without a lock.
+struct ResultTexts {
+    std::u16string country;
+    std::u16string province;
+    std::u16string city;
+    std::u16string provider;
+    // What an export line holds after the address: ",country,province,city,provider" + CR LF,
+    // each field as AppendExportField writes it.
+    std::string exportTail;
+};
+
+// The export tail of a row without results.
+inline constexpr std::string_view kEmptyExportTail = ",,,,\r\n";
+
+// Thread rules: Intern may be called from any thread at once; Clear only while no thread can
+// hold a record of this store.
+class CResultStore {
+  public:
+    CResultStore();
+    ~CResultStore();
+    CResultStore(const CResultStore&) = delete;
+    CResultStore& operator=(const CResultStore&) = delete;
+
+    // The record holding exactly these four texts, made on first use; null when all four are
+    // empty. The record lives until Clear or the store's end.
+    const ResultTexts* Intern(std::u16string_view country, std::u16string_view province,
+                              std::u16string_view city, std::u16string_view provider);
+
+    // Frees every record. REQUIRES: no record of this store is referenced any more.
+    void Clear();
+
+  private:
+    std::mutex m_lock;  // guards m_records
+    std::unordered_map<std::u16string, std::unique_ptr<const ResultTexts>> m_records;
+};
+
+}  // namespace quorvane
+
+#endif  // QUORVANE_BATCH_RESULT_STORE_H_
