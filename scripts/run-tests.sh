@@ -35,8 +35,9 @@ cmake --build --preset tsan -j "$jobs"
 run_ctest tsan 2>&1
 
 if [ -x scripts/fuzz.sh ]; then
-  step "fuzz (${fuzz_seconds} s)"
-  scripts/fuzz.sh "$fuzz_seconds"
+  step "fuzz (engine ${fuzz_seconds} s, import and MaxMind DB reader $((fuzz_seconds / 3)) s each)"
+  scripts/fuzz.sh "$fuzz_seconds" region
+  scripts/fuzz.sh $((fuzz_seconds / 3)) import mmdb
 fi
 
 if [ -x examples/run-example.sh ]; then
