@@ -20,7 +20,7 @@ enum class DatabaseStatus {
 // index entries of 12 bytes, the 8,200 bytes of bounds and header).
 inline constexpr std::uint64_t kMaxDatabaseBytes = std::uint64_t{32} << 20;
 
-// Opens path (UTF-16, passed to the system as UTF-8) without blocking and reads at most 32 bytes:
+// Opens path (UTF-16, as the system names files) without blocking and reads at most 32 bytes:
 // the bounds must be in order, a whole number of 12-byte entries apart, lie after the header
 // index and inside the file, the index may hold no more entries than a header can reach, and
 // the data records of the first and the last entry must lie inside the file.

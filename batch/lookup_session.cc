@@ -3,6 +3,7 @@
 #include <cstring>
 #include <optional>
 
+#include "batch/database_open.h"
 #include "batch/dotted_address.h"
 #include "batch/region_fields.h"
 #include "files/conversions.h"
@@ -27,11 +28,8 @@ CLookupSession::CLookupSession(std::u16string_view dbPath, CResultStore& store) 
 }
 
 void CLookupSession::Open(std::u16string_view dbPath) {
-    // Paths reach the system as UTF-8, as the text file and the existence check pass them, so
-    // the file that Start found is the file that is opened.
-    const std::string path = WideToUtf8(dbPath);
-    // A failed create leaves the handle empty; every search on it is then a miss.
-    ip2region_create(&m_handle, path.c_str());
+    // A failed open leaves the handle empty; every search on it is then a miss.
+    OpenDatabase(m_handle, dbPath);
 }
 
 CLookupSession::~CLookupSession() {

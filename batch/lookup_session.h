@@ -17,7 +17,7 @@ namespace quorvane {
 
 class CLookupSession {
   public:
-    // Opens dbPath with the engine, passing it as UTF-8 as the run's existence check does (not
+    // Opens dbPath with the engine by the name the run's existence check used (OpenDatabase: not
     // in the narrow character set, which may differ); a database that cannot be opened makes
     // every lookup a miss. Records are made in store, which must outlive the session; the first
     // form keeps a store of its own.

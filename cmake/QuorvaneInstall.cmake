@@ -1,6 +1,12 @@
 # Where the desktop tool, the batch command and ip2region.db are installed together: the tool
 # looks for its database beside its own executable. Relative to the install prefix, or absolute.
-set(QUORVANE_APP_DIR "${CMAKE_INSTALL_LIBDIR}/quorvane" CACHE STRING
+# On Windows everything sits in one folder, the top of the ZIP package.
+if(WIN32)
+  set(_quorvane_app_dir_default ".")
+else()
+  set(_quorvane_app_dir_default "${CMAKE_INSTALL_LIBDIR}/quorvane")
+endif()
+set(QUORVANE_APP_DIR "${_quorvane_app_dir_default}" CACHE STRING
     "Folder for quorvane, quorvane-batch and ip2region.db")
 
 # Programs installed in bin/ find the engine library in the library folder.
@@ -10,6 +16,11 @@ set(CMAKE_INSTALL_RPATH "$ORIGIN/../${CMAKE_INSTALL_LIBDIR}")
 # Installs target into QUORVANE_APP_DIR, able to find the engine library from there, and puts a
 # relative link to it into bin/ so that it can be started by name.
 function(quorvane_install_app target)
+  if(WIN32)
+    # Windows finds DLLs beside the program and starts programs from their folder: no link.
+    install(TARGETS ${target} RUNTIME DESTINATION "${QUORVANE_APP_DIR}")
+    return()
+  endif()
   if(IS_ABSOLUTE "${QUORVANE_APP_DIR}")
     # Nothing ties an absolute folder to the prefix, so the library folder is named outright.
     set_target_properties(${target} PROPERTIES INSTALL_RPATH "${CMAKE_INSTALL_FULL_LIBDIR}")

@@ -12,7 +12,8 @@ namespace quorvane {
 std::u16string DirectoryPart(std::u16string_view path);
 
 // The directory of the running executable with its trailing separator ("/opt/quorvane/"), taken
-// from /proc/self/exe; the empty string when it cannot be found.
+// from /proc/self/exe (on Windows from GetModuleFileNameW, whatever its length, up to its last
+// '\' or '/'); the empty string when it cannot be found.
 std::u16string GetAppDirectory();
 
 }  // namespace quorvane

@@ -21,7 +21,8 @@ std::u16string Utf8ToWide(std::string_view text);
 std::string WideToUtf8(const char16_t* text);
 std::string WideToUtf8(std::u16string_view text);
 
-// The narrow character set is the process locale's (after setlocale(LC_ALL, "")); a plain ASCII
+// On Windows the narrow character set is the thread's ANSI code page, converted by the system.
+// Elsewhere it is the process locale's (after setlocale(LC_ALL, "")); a plain ASCII
 // ("C"/"POSIX") locale counts as UTF-8. The library never calls setlocale; it reads the locale's
 // set the first time a conversion needs it, so the program sets its locale before that. UTF-8
 // takes a fast path; any other set goes through iconv descriptors kept per thread, and pure
@@ -32,7 +33,8 @@ std::u16string AnsiToWide(std::string_view text);
 std::string WideToAnsi(const char16_t* text);
 std::string WideToAnsi(std::u16string_view text);
 
-// The iconv name of the narrow character set in use ("UTF-8", "GB18030", ...).
+// The name of the narrow character set in use ("UTF-8", "GB18030", ...; "CP1252" for a Windows
+// code page without a common name).
 std::string GetAnsiCharset();
 
 // Whether the narrow character set in use is UTF-8 (then AnsiToWide is Utf8ToWide and WideToAnsi

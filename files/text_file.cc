@@ -1,18 +1,8 @@
 #include "files/text_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <ctime>
 
 #include "files/conversions.h"
-#include "files/removal_on_signal.h"
 
 namespace quorvane {
 
@@ -36,7 +26,7 @@ bool IsBigEndianKind(TextEncoding kind) {
     return kind == TextEncoding::Utf16BeWithBom || kind == TextEncoding::Utf16Be;
 }
 
-off_t MarkLength(TextEncoding kind) {
+std::uint64_t MarkLength(TextEncoding kind) {
     switch (kind) {
         case TextEncoding::Utf8WithBom:
             return 3;
@@ -48,132 +38,15 @@ off_t MarkLength(TextEncoding kind) {
     }
 }
 
-// A new, empty file with a name of its own in the folder of finalPath; -1 when none can be made.
-int CreateFileBeside(const std::string& finalPath, std::string& tempPath) {
-    static std::atomic<unsigned> s_counter{0};
-    const std::size_t slash = finalPath.rfind('/');
-    const std::string folder =
-        slash == std::string::npos ? std::string() : finalPath.substr(0, slash + 1);
-    struct timespec now = {};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        char name[80];
-        std::snprintf(name, sizeof name, ".quorvane-%ld-%u-%lx.tmp", static_cast<long>(::getpid()),
-                      s_counter++, static_cast<unsigned long>(now.tv_nsec) + attempt);
-        tempPath = folder + name;
-        int fd;
-        do {
-            fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        } while (fd < 0 && errno == EINTR);
-        if (fd >= 0 || errno != EEXIST) {
-            if (fd < 0) {
-                tempPath.clear();
-            }
-            return fd;
-        }
-    }
-    tempPath.clear();
-    errno = EEXIST;
-    return -1;
-}
-
-int OpenWriteOnly(const std::string& native) {
-    int fd;
-    do {
-        fd = ::open(native.c_str(), O_WRONLY | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
-}
-
-// A regular file (or a name not yet taken) is written to a new file beside it, which Close()
-// renames over it (tempPath and finalPath set): until then the old file stays whole, and a
-// second writer of the same name cannot interleave its bytes with ours. Anything else that
-// exists (a pipe, a terminal, /dev/stdout) is opened write-only and written directly: renaming
-// over it would be wrong, and reading from it could hang.
-int OpenForWriting(const std::string& native, std::string& tempPath, std::string& finalPath) {
-    struct stat st;
-    const bool exists = ::stat(native.c_str(), &st) == 0;
-    if (exists && !S_ISREG(st.st_mode)) {
-        return OpenWriteOnly(native);  // a directory fails here
-    }
-    if (exists && ::access(native.c_str(), W_OK) != 0) {
-        return -1;  // a read-only file stays refused, as an in-place write would be
-    }
-    finalPath = native;
-    struct stat link;
-    if (exists && ::lstat(native.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
-        // The link stays a link; the file it names is replaced.
-        if (char* real = ::realpath(native.c_str(), nullptr)) {
-            finalPath = real;
-            std::free(real);
-        }
-    }
-    const int fd = CreateFileBeside(finalPath, tempPath);
-    if (fd >= 0) {
-        if (exists) {
-            ::fchmod(fd, st.st_mode & 07777);  // the replacement keeps the old file's permissions
-        }
-        SetPendingFile(tempPath);
-        return fd;
-    }
-    finalPath.clear();
-    if (exists && (errno == EACCES || errno == EPERM || errno == EROFS)) {
-        // A writable file in a folder that takes no new names: in place is the only way left.
-        return OpenWriteOnly(native);
-    }
-    return -1;
-}
-
-int OpenPath(const std::string& native, CTextFile::Mode mode, std::string& tempPath,
-             std::string& finalPath) {
-    int fd;
-    if (mode == CTextFile::Mode::kRead) {
-        // Without O_NONBLOCK a named pipe nobody writes to would hold the open (and the window)
-        // forever; reads block again afterwards, and a pipe without a writer reads as empty.
-        do {
-            fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        } while (fd < 0 && errno == EINTR);
-        struct stat st;
-        if (fd >= 0 && (::fstat(fd, &st) != 0 ||
-                        !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode) || ::isatty(fd) == 1))) {
-            // A directory opens but reads nothing, and a device such as /dev/zero never ends:
-            // neither is a text file.
-            ::close(fd);
-            fd = -1;
-        }
-        if (fd >= 0) {
-            const int flags = ::fcntl(fd, F_GETFL);
-            if (flags == -1 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) {
-                ::close(fd);
-                fd = -1;
-            }
-        }
-        return fd;
-    }
-    return OpenForWriting(native, tempPath, finalPath);
-}
-
 // The first at most 128 bytes of a regular file; bytes that cannot be read stay zero, and a file
 // whose size is unknown (a pipe, a device) gives an empty sample.
-TextEncoding DetectEncoding(int fd) {
+TextEncoding DetectEncoding(CNativeFile& file) {
     std::uint8_t sample[kSampleSize + 1] = {};
     std::uint32_t length = 0;
-    struct stat st;
-    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
-        length = st.st_size >= static_cast<off_t>(kSampleSize)
-                     ? kSampleSize
-                     : static_cast<std::uint32_t>(st.st_size);
-        std::uint32_t got = 0;
-        while (got < length) {
-            const ssize_t n = ::pread(fd, sample + got, length - got, got);
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n <= 0) {
-                break;
-            }
-            got += static_cast<std::uint32_t>(n);
-        }
+    const std::optional<std::uint64_t> size = file.RegularSize();
+    if (size && *size > 0) {
+        length = *size >= kSampleSize ? kSampleSize : static_cast<std::uint32_t>(*size);
+        file.ReadAt(0, sample, length);
     }
     return CEncodingDetector{}.Classify(sample, length);
 }
@@ -191,12 +64,13 @@ void DropLeadingBreak(String& text) {
 CTextFile::CTextFile(std::u16string_view path, Mode mode) : m_mode(mode) {
     // A NUL inside the name would silently open a different, shorter path.
     if (!path.empty() && path.find(u'\0') == std::u16string_view::npos) {
-        m_fd = OpenPath(WideToUtf8(path), mode, m_tempPath, m_finalPath);
+        m_file.Open(path,
+                    mode == Mode::kRead ? CNativeFile::Access::kRead : CNativeFile::Access::kWrite);
     }
     // A file being written starts empty whatever the target held: nothing is read from it.
-    m_encoding = DetectEncoding(mode == Mode::kRead ? m_fd : -1);
-    const off_t skip = MarkLength(m_encoding);
-    if (m_fd >= 0 && skip != 0 && ::lseek(m_fd, skip, SEEK_SET) != skip) {
+    m_encoding = mode == Mode::kRead ? DetectEncoding(m_file) : TextEncoding::Ascii;
+    const std::uint64_t skip = MarkLength(m_encoding);
+    if (m_file.IsOpen() && skip != 0 && !m_file.Seek(skip)) {
         m_readFailed = true;
         m_endOfFile = true;
     }
@@ -210,7 +84,7 @@ CTextFile::~CTextFile() {
 }
 
 bool CTextFile::IsOpen() const {
-    return m_fd >= 0;
+    return m_file.IsOpen();
 }
 
 TextEncoding CTextFile::GetEncoding() const {
@@ -218,28 +92,23 @@ TextEncoding CTextFile::GetEncoding() const {
 }
 
 bool CTextFile::FillReadBuffer() {
-    if (m_endOfFile || m_fd < 0) {
+    if (m_endOfFile || !m_file.IsOpen()) {
         return false;
     }
     if (m_readBuffer.empty()) {
         m_readBuffer.resize(kReadChunk);
     }
-    for (;;) {
-        const ssize_t n = ::read(m_fd, m_readBuffer.data(), m_readBuffer.size());
-        if (n > 0) {
-            m_readPos = 0;
-            m_readEnd = static_cast<std::size_t>(n);
-            return true;
-        }
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        // A failed read ends the file as the end of the data would.
-        m_readFailed = n < 0;
-        m_endOfFile = true;
-        m_readPos = m_readEnd = 0;
-        return false;
+    const std::ptrdiff_t n = m_file.Read(m_readBuffer.data(), m_readBuffer.size());
+    if (n > 0) {
+        m_readPos = 0;
+        m_readEnd = static_cast<std::size_t>(n);
+        return true;
     }
+    // A failed read ends the file as the end of the data would.
+    m_readFailed = n < 0;
+    m_endOfFile = true;
+    m_readPos = m_readEnd = 0;
+    return false;
 }
 
 bool CTextFile::NextByte(std::uint8_t& byte) {
@@ -251,7 +120,7 @@ bool CTextFile::NextByte(std::uint8_t& byte) {
 }
 
 bool CTextFile::ReadLine(std::u16string& line) {
-    if (m_fd < 0) {
+    if (!m_file.IsOpen()) {
         line.clear();
         return false;
     }
@@ -305,7 +174,7 @@ bool CTextFile::DecodeByteLine(const std::string& bytes, std::u16string& line) c
 
 void CTextFile::ReadAllLines(CLineSink& sink) {
     std::u16string line;
-    if (m_fd < 0) {
+    if (!m_file.IsOpen()) {
         return;
     }
     if (IsUtf16Kind(m_encoding) || !IsAnsiCharsetAsciiCompatible()) {
@@ -400,7 +269,7 @@ bool CTextFile::ReadUnitLine(std::u16string& line) {
 }
 
 void CTextFile::Truncate() {
-    if (m_fd < 0 || m_closed) {
+    if (!m_file.IsOpen() || m_closed) {
         return;
     }
     if (m_mode != Mode::kWrite) {
@@ -410,16 +279,13 @@ void CTextFile::Truncate() {
     m_writeBuffer.clear();
     m_readPos = m_readEnd = 0;
     m_endOfFile = false;
-    struct stat st;
-    const bool regular = ::fstat(m_fd, &st) == 0 && S_ISREG(st.st_mode);
-    // Devices and pipes cannot be truncated and need not be.
-    if (regular && (::ftruncate(m_fd, 0) != 0 || ::lseek(m_fd, 0, SEEK_SET) != 0)) {
+    if (!m_file.Truncate()) {
         m_writeFailed = true;
     }
 }
 
 void CTextFile::WriteLine(std::u16string_view text) {
-    if (m_fd < 0 || m_closed) {
+    if (!m_file.IsOpen() || m_closed) {
         return;
     }
     if (m_mode != Mode::kWrite) {
@@ -434,7 +300,7 @@ void CTextFile::WriteLine(std::u16string_view text) {
 }
 
 void CTextFile::WriteBytes(std::string_view bytes) {
-    if (m_fd < 0 || m_closed) {
+    if (!m_file.IsOpen() || m_closed) {
         return;
     }
     if (m_mode != Mode::kWrite) {
@@ -457,18 +323,9 @@ void CTextFile::Flush() {
     m_writeBuffer.clear();
 }
 
-void CTextFile::WriteAll(const char* data, std::size_t left) {
-    while (left > 0 && !m_writeFailed) {
-        const ssize_t n = ::write(m_fd, data, left);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            m_writeFailed = true;
-            break;
-        }
-        data += n;
-        left -= static_cast<std::size_t>(n);
+void CTextFile::WriteAll(const char* data, std::size_t size) {
+    if (!m_writeFailed && !m_file.Write(data, size)) {
+        m_writeFailed = true;
     }
 }
 
@@ -477,27 +334,17 @@ bool CTextFile::Close() {
         return m_closeResult;
     }
     m_closed = true;
-    if (m_fd < 0) {
+    if (!m_file.IsOpen()) {
         m_closeResult = false;
         return m_closeResult;
     }
     if (!m_writeBuffer.empty()) {
         Flush();
     }
-    // close() is not retried on EINTR: on Linux the descriptor is gone either way.
-    const bool closed = ::close(m_fd) == 0;
-    m_fd = -1;
-    m_closeResult = closed && !m_writeFailed && !m_readFailed;
-    if (!m_tempPath.empty()) {
-        if (m_closeResult && ::rename(m_tempPath.c_str(), m_finalPath.c_str()) != 0) {
-            m_closeResult = false;
-        }
-        if (!m_closeResult) {
-            ::unlink(m_tempPath.c_str());
-        }
-        SetPendingFile({});
-        m_tempPath.clear();
-    }
+    // A new file written beside its target replaces it only when every write succeeded.
+    const bool complete = !m_writeFailed && !m_readFailed;
+    const bool closed = m_file.Close(complete);
+    m_closeResult = closed && complete;
     return m_closeResult;
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/native_file.h"
 #include "files/text_encoding.h"
 
 namespace quorvane {
@@ -94,10 +95,8 @@ class CTextFile {
     void WriteAll(const char* data, std::size_t size);
     void Flush();
 
-    int m_fd = -1;
+    CNativeFile m_file;
     Mode m_mode;
-    std::string m_tempPath;  // kWrite: the new file, renamed over m_finalPath by Close()
-    std::string m_finalPath;
     TextEncoding m_encoding = TextEncoding::Ascii;
     bool m_closed = false;  // Close() has run; m_closeResult holds its answer
     bool m_closeResult = false;

@@ -19,7 +19,8 @@ typedef struct Database {
     size_t size;
     uint32_t first_index_offset;
     uint32_t last_index_offset;
-    char* path; /* in TopMemoryContext; NULL while nothing is open */
+    uint32_t* slices; /* malloc'ed first-level table of the index, or NULL */
+    char* path;       /* in TopMemoryContext; NULL while nothing is open */
 } Database;
 
 static Database g_database;
@@ -76,6 +77,15 @@ static void Map(const char* path, Database* database) {
     database->size = size;
     database->first_index_offset = first;
     database->last_index_offset = last;
+    /* Private to the process, and built in a few milliseconds; without it (no memory, or an index
+     * out of order) the search halves the whole index instead. */
+    database->slices = malloc(kRegionSliceTableBytes);
+    if (database->slices != NULL &&
+        !RegionBuildSliceTable(database->image + first, (last - first) / kIndexEntrySize + 1,
+                               database->slices)) {
+        free(database->slices);
+        database->slices = NULL;
+    }
 }
 
 void QuorvaneDatabaseUse(const char* path) {
@@ -99,6 +109,7 @@ void QuorvaneDatabaseUse(const char* path) {
     PG_END_TRY();
     if (g_database.path != NULL) {
         munmap((void*)g_database.image, g_database.size);
+        free(g_database.slices);
         pfree(g_database.path);
     }
     g_database = opened;
@@ -107,5 +118,5 @@ void QuorvaneDatabaseUse(const char* path) {
 
 bool QuorvaneDatabaseSearch(uint32_t address, region_result* result) {
     return RegionSearchImage(g_database.image, g_database.size, g_database.first_index_offset,
-                             g_database.last_index_offset, address, result) == 1;
+                             g_database.last_index_offset, g_database.slices, address, result) == 1;
 }

@@ -1,12 +1,50 @@
-/* The memory search over a whole file image that the caller holds, such as a read-only mapping of
- * the file. Every offset and length taken from the image is checked against its size before it is
- * used. */
+/* The memory search over a whole file image held in memory: the engine's own image, loaded by the
+ * first memory search, or a read-only mapping of the file. Every offset and length taken from the
+ * image is checked against its size before it is used. */
 #include "image_search.h"
 
 #include <stddef.h>
 #include <string.h>
 
 #include "region_format.h"
+
+enum { kSliceCount = 1 << kRegionSliceShift };
+
+int RegionBuildSliceTable(const unsigned char* entries, uint32_t count, uint32_t* table) {
+    uint32_t i;
+    for (i = 1; i < count; ++i) {
+        if (ReadU32(entries + (size_t)i * kIndexEntrySize) <
+            ReadU32(entries + (size_t)(i - 1) * kIndexEntrySize)) {
+            return 0;
+        }
+    }
+    i = 0;
+    for (uint32_t slice = 0; slice <= kSliceCount; ++slice) {
+        uint64_t slice_start = (uint64_t)slice << kRegionSliceShift;
+        while (i < count && ReadU32(entries + (size_t)i * kIndexEntrySize) < slice_start) {
+            ++i;
+        }
+        table[2 * slice] = i;
+        table[2 * slice + 1] = 0;
+    }
+    for (uint32_t slice = 0; slice < kSliceCount; ++slice) {
+        /* One entry covers the slice when none starts inside it after its first address and the
+         * one holding its first address reaches its last. */
+        uint32_t slice_start = slice << kRegionSliceShift;
+        uint32_t slice_last = slice_start | ((1u << kRegionSliceShift) - 1);
+        uint32_t holder = table[2 * slice];
+        if (holder < count && ReadU32(entries + (size_t)holder * kIndexEntrySize) == slice_start) {
+            ++holder; /* an entry starting exactly at the slice's first address holds it */
+        }
+        if (holder > 0 && holder == table[2 * slice + 2]) {
+            const unsigned char* entry = entries + (size_t)(holder - 1) * kIndexEntrySize;
+            if (ReadU32(entry + 4) >= slice_last) {
+                table[2 * slice + 1] = ReadU32(entry + 8);
+            }
+        }
+    }
+    return 1;
+}
 
 /* Finds the entry whose start address is the last one at or below address, among count entries
  * sorted by start address. On a sorted, non-overlapping index that entry is the one range that
@@ -39,29 +77,51 @@ static const unsigned char* LastStartAtOrBelow(const unsigned char* entries, uin
     return base;
 }
 
-int RegionSearchImage(const unsigned char* image, uint64_t size, uint32_t first_index_offset,
-                      uint32_t last_index_offset, uint32_t address, region_result* result) {
-    /* The last entry must lie wholly inside the image; the entries before it then do too. */
-    if (first_index_offset > last_index_offset ||
-        (uint64_t)last_index_offset + kIndexEntrySize > size) {
-        return 0;
-    }
-    uint32_t count = (last_index_offset - first_index_offset) / kIndexEntrySize + 1;
-    const unsigned char* entry = LastStartAtOrBelow(image + first_index_offset, count, address);
-    if (address < ReadU32(entry) || address > ReadU32(entry + 4)) {
-        return 0;
-    }
-    uint32_t data_pointer = ReadU32(entry + 8);
+/* Fills the result from the record that data_pointer names inside the image (0: no data). */
+static int FillFromImage(const unsigned char* image, uint64_t image_size, uint32_t data_pointer,
+                         region_result* result) {
     if (data_pointer == 0) {
         return 0;
     }
     uint32_t offset = DataPointerOffset(data_pointer);
     uint32_t length = DataPointerLength(data_pointer);
-    if (length < kRecordHeaderSize || (uint64_t)offset + length > size) {
+    if (length < kRecordHeaderSize || (uint64_t)offset + length > image_size) {
         return 0;
     }
-    result->record_number = ReadU32(image + offset);
-    memcpy(result->region_text, image + offset + kRecordHeaderSize, length - kRecordHeaderSize);
+    const unsigned char* record = image + offset;
+    result->record_number = ReadU32(record);
+    memcpy(result->region_text, record + kRecordHeaderSize, length - kRecordHeaderSize);
     result->region_text[length - kRecordHeaderSize] = '\0';
     return 1;
+}
+
+int RegionSearchImage(const unsigned char* image, uint64_t size, uint32_t first_index_offset,
+                      uint32_t last_index_offset, const uint32_t* slices, uint32_t address,
+                      region_result* result) {
+    /* The last entry must lie wholly inside the image; the entries before it then do too. */
+    if (first_index_offset > last_index_offset ||
+        (uint64_t)last_index_offset + kIndexEntrySize > size) {
+        return 0;
+    }
+    const unsigned char* entries = image + first_index_offset;
+    uint32_t first = 0;
+    uint32_t count = (last_index_offset - first_index_offset) / kIndexEntrySize + 1;
+    if (slices != NULL) {
+        /* Entries before the slice start below the address, entries after it above: the answer
+         * is the slice's own last start at or below the address, or the entry just before the
+         * slice. */
+        const uint32_t* words = slices + 2 * (address >> kRegionSliceShift);
+        if (words[1] != 0) {
+            return FillFromImage(image, size, words[1], result);
+        }
+        uint32_t below = words[0];
+        first = below > 0 ? below - 1 : 0;
+        count = words[2] > first ? words[2] - first : 1;
+    }
+    const unsigned char* entry =
+        LastStartAtOrBelow(entries + (size_t)first * kIndexEntrySize, count, address);
+    if (address < ReadU32(entry) || address > ReadU32(entry + 4)) {
+        return 0;
+    }
+    return FillFromImage(image, size, ReadU32(entry + 8), result);
 }

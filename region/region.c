@@ -7,6 +7,8 @@
  * answers of the plain algorithms. */
 #include <quorvane/region.h>
 
+#include "image_search.h"
+#include "region_file.h"
 #include "regular_file.h"
 
 #include <limits.h>
@@ -29,13 +31,7 @@ enum { kHeaderArrayBytes = 8192, kDiskRecordBuffer = 256, kStretchBuffer = 8192 
  * slice instead of all of them, or none when one entry covers the slice, which saves most of the
  * cache misses of a lookup. The prefix records which index the table was built for (first offset
  * and count); a search on any other bounds ignores it. */
-enum {
-    kImagePrefix = 32,
-    kSliceShift = 16,
-    kSliceCount = 1 << 16,
-    kSliceTableBytes = (kSliceCount + 1) * 8,
-    kSliceTableAlign = 64
-};
+enum { kImagePrefix = 32, kSliceTableAlign = 64 };
 
 typedef struct ImageInfo {
     uint64_t size;
@@ -97,35 +93,38 @@ static int BoundsInOrder(const region_handle* handle) {
     return handle->index_count > 0 && handle->first_index_offset <= handle->last_index_offset;
 }
 
-int ip2region_create(region_handle* handle, const char* path) {
+int quorvane_region_create_from_file(region_handle* handle, FILE* file) {
     if (handle == NULL) {
+        if (file != NULL) {
+            fclose(file);
+        }
         return 0;
     }
     memset(handle, 0, sizeof *handle);
-    if (path == NULL) {
+    if (file == NULL) {
         return 0;
     }
     handle->header_start_ips = (uint32_t*)malloc(kHeaderArrayBytes);
-    if (handle->header_start_ips == NULL) {
-        return 0;
-    }
     handle->header_index_offsets = (uint32_t*)malloc(kHeaderArrayBytes);
-    if (handle->header_index_offsets == NULL) {
-        free(handle->header_start_ips);
-        handle->header_start_ips = NULL;
-        return 0;
-    }
-    /* Only a regular file: a directory reports a size of 2^63 that the memory search would try
-     * to allocate, and a named pipe would block the caller until someone writes to it. */
-    handle->file = OpenRegularFile(path);
-    if (handle->file == NULL) {
+    if (handle->header_start_ips == NULL || handle->header_index_offsets == NULL) {
         free(handle->header_start_ips);
         free(handle->header_index_offsets);
         handle->header_start_ips = NULL;
         handle->header_index_offsets = NULL;
+        fclose(file);
         return 0;
     }
+    handle->file = file;
     return 1;
+}
+
+int ip2region_create(region_handle* handle, const char* path) {
+    if (handle == NULL) {
+        return 0;
+    }
+    /* Only a regular file: a directory reports a size of 2^63 that the memory search would try
+     * to allocate, and a named pipe would block the caller until someone writes to it. */
+    return quorvane_region_create_from_file(handle, path == NULL ? NULL : OpenRegularFile(path));
 }
 
 int ip2region_destroy(region_handle* handle) {
@@ -148,48 +147,6 @@ int ip2region_destroy(region_handle* handle) {
     return 1;
 }
 
-/* Fills the first-level table for the count entries at entries and returns 1, or returns 0 when
- * their start addresses are not in ascending order: the table describes only a sorted index, and
- * any other is searched whole. For each slice it holds two words side by side, so that a lookup
- * touches one cache line of it: how many entries start below the slice, and the data_pointer of
- * the one entry that covers the whole slice when there is one (else 0). About half of all slices
- * are answered from the table without touching the index. */
-static int BuildSliceTable(const unsigned char* entries, uint32_t count, uint32_t* table) {
-    uint32_t i;
-    for (i = 1; i < count; ++i) {
-        if (ReadU32(entries + (size_t)i * kIndexEntrySize) <
-            ReadU32(entries + (size_t)(i - 1) * kIndexEntrySize)) {
-            return 0;
-        }
-    }
-    i = 0;
-    for (uint32_t slice = 0; slice <= kSliceCount; ++slice) {
-        uint64_t slice_start = (uint64_t)slice << kSliceShift;
-        while (i < count && ReadU32(entries + (size_t)i * kIndexEntrySize) < slice_start) {
-            ++i;
-        }
-        table[2 * slice] = i;
-        table[2 * slice + 1] = 0;
-    }
-    for (uint32_t slice = 0; slice < kSliceCount; ++slice) {
-        /* One entry covers the slice when none starts inside it after its first address and the
-         * one holding its first address reaches its last. */
-        uint32_t slice_start = slice << kSliceShift;
-        uint32_t slice_last = slice_start | ((1u << kSliceShift) - 1);
-        uint32_t holder = table[2 * slice];
-        if (holder < count && ReadU32(entries + (size_t)holder * kIndexEntrySize) == slice_start) {
-            ++holder; /* an entry starting exactly at the slice's first address holds it */
-        }
-        if (holder > 0 && holder == table[2 * slice + 2]) {
-            const unsigned char* entry = entries + (size_t)(holder - 1) * kIndexEntrySize;
-            if (ReadU32(entry + 4) >= slice_last) {
-                table[2 * slice + 1] = ReadU32(entry + 8);
-            }
-        }
-    }
-    return 1;
-}
-
 /* Reads the whole file into a new image, with the first-level table behind it when the index
  * allows one. On any failure the handle keeps no image, so the next memory search tries again. */
 static int LoadImage(region_handle* handle) {
@@ -203,11 +160,11 @@ static int LoadImage(region_handle* handle) {
     }
     uint64_t size = (uint64_t)end;
     uint64_t table_offset = (size + kSliceTableAlign - 1) / kSliceTableAlign * kSliceTableAlign;
-    if (table_offset > (uint64_t)SIZE_MAX - kImagePrefix - kSliceTableBytes) {
+    if (table_offset > (uint64_t)SIZE_MAX - kImagePrefix - kRegionSliceTableBytes) {
         return 0;
     }
     unsigned char* block =
-        (unsigned char*)malloc((size_t)(kImagePrefix + table_offset + kSliceTableBytes));
+        (unsigned char*)malloc((size_t)(kImagePrefix + table_offset + kRegionSliceTableBytes));
     if (block == NULL) {
         return 0;
     }
@@ -223,59 +180,13 @@ static int LoadImage(region_handle* handle) {
     memset(&info, 0, sizeof info);
     info.size = size;
     if (BoundsInOrder(handle) && (uint64_t)handle->last_index_offset + kIndexEntrySize <= size &&
-        BuildSliceTable(image + handle->first_index_offset, (uint32_t)handle->index_count,
-                        (uint32_t*)(void*)(image + table_offset))) {
+        RegionBuildSliceTable(image + handle->first_index_offset, (uint32_t)handle->index_count,
+                              (uint32_t*)(void*)(image + table_offset))) {
         info.slice_table_offset = table_offset;
         info.slice_first_offset = handle->first_index_offset;
         info.slice_count = (uint32_t)handle->index_count;
     }
     memcpy(block, &info, sizeof info);
-    return 1;
-}
-
-/* Finds the entry whose start address is the last one at or below address, among count entries
- * sorted by start address. On a sorted, non-overlapping index that entry is the one range that
- * can hold the address, the same entry a three-way binary search finds.
- *
- * Why not the three-way search itself: on an index far larger than the caches each of its ~20
- * probes waits for a cache miss, and its data-dependent branches mispredict half the time. The
- * halving below has no such branch, so the processor keeps running ahead, and each step
- * prefetches the four entries that the step after next may probe (at 1/8, 3/8, 5/8 and 7/8 of
- * the remaining stretch): two levels of misses overlap with the current one. Measured on 650,000
- * entries this takes about half the time of a plain binary search over the same entries. */
-static const unsigned char* LastStartAtOrBelow(const unsigned char* entries, uint32_t count,
-                                               uint32_t address) {
-    const unsigned char* base = entries;
-    uint32_t length = count;
-    while (length > 1) {
-        uint32_t half = length / 2;
-#if defined(__GNUC__)
-        uint32_t quarter = half / 2;
-        uint32_t eighth = half / 4;
-        __builtin_prefetch(base + (size_t)(quarter - eighth) * kIndexEntrySize);
-        __builtin_prefetch(base + (size_t)(quarter + eighth) * kIndexEntrySize);
-        __builtin_prefetch(base + (size_t)(half + quarter - eighth) * kIndexEntrySize);
-        __builtin_prefetch(base + (size_t)(half + quarter + eighth) * kIndexEntrySize);
-#endif
-        const unsigned char* probe = base + (size_t)half * kIndexEntrySize;
-        base = ReadU32(probe) <= address ? probe : base;
-        length -= half;
-    }
-    return base;
-}
-
-/* Fills the result from the record that data_pointer names inside the image (0: no data). */
-static int FillFromImage(const unsigned char* image, uint64_t image_size, uint32_t data_pointer,
-                         region_result* result) {
-    if (data_pointer == 0) {
-        return 0;
-    }
-    uint32_t offset = DataPointerOffset(data_pointer);
-    uint32_t length = DataPointerLength(data_pointer);
-    if (length < kRecordHeaderSize || (uint64_t)offset + length > image_size) {
-        return 0;
-    }
-    FillResult(image + offset, length, result);
     return 1;
 }
 
@@ -291,35 +202,13 @@ int ip2region_memory_search(region_handle* handle, uint32_t address, region_resu
     }
     const unsigned char* image = handle->file_image;
     ImageInfo info = GetImageInfo(image);
-    uint64_t image_size = info.size;
-    /* The last entry must lie wholly inside the image; the entries before it then do too. */
-    if ((uint64_t)handle->last_index_offset + kIndexEntrySize > image_size) {
-        return 0;
-    }
-    const unsigned char* entries = image + handle->first_index_offset;
-    uint32_t first = 0;
-    uint32_t count = (uint32_t)handle->index_count;
+    const uint32_t* slices = NULL;
     if (info.slice_table_offset != 0 && info.slice_first_offset == handle->first_index_offset &&
-        info.slice_count == count) {
-        /* Entries before the slice start below the address, entries after it above: the answer
-         * is the slice's own last start at or below the address, or the entry just before the
-         * slice. */
-        const uint32_t* table = (const uint32_t*)(const void*)(image + info.slice_table_offset);
-        uint32_t slice = address >> kSliceShift;
-        const uint32_t* words = table + 2 * slice;
-        if (words[1] != 0) {
-            return FillFromImage(image, image_size, words[1], result);
-        }
-        uint32_t below = words[0];
-        first = below > 0 ? below - 1 : 0;
-        count = words[2] > first ? words[2] - first : 1;
+        info.slice_count == (uint32_t)handle->index_count) {
+        slices = (const uint32_t*)(const void*)(image + info.slice_table_offset);
     }
-    const unsigned char* entry =
-        LastStartAtOrBelow(entries + (size_t)first * kIndexEntrySize, count, address);
-    if (address < ReadU32(entry) || address > ReadU32(entry + 4)) {
-        return 0;
-    }
-    return FillFromImage(image, image_size, ReadU32(entry + 8), result);
+    return RegionSearchImage(image, info.size, handle->first_index_offset,
+                             handle->last_index_offset, slices, address, result);
 }
 
 /* Three-way comparison of an address with an index entry: below it, above it, or inside. */

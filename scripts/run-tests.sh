@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the full build with CTest (the PostgreSQL extension against a
-# server of its own among them), the style check, the core again under ASan+UBSan and
-# under TSan, a short fuzz run, and a program that loads the installed engine library.
+# server of its own among them), the style check, the core again under ASan+UBSan and under
+# TSan, a short fuzz run, a program that loads the installed engine library, and the Windows
+# programs cross-built with MinGW-w64 and tested under Wine.
 # Usage: scripts/run-tests.sh   (from anywhere; needs scripts/install-deps.sh to have run)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,8 +38,9 @@ cmake --build --preset tsan -j "$jobs"
 run_ctest tsan 2>&1
 
 if [ -x scripts/fuzz.sh ]; then
-  step "fuzz (${fuzz_seconds} s)"
-  scripts/fuzz.sh "$fuzz_seconds"
+  step "fuzz (engine ${fuzz_seconds} s, import and MaxMind DB reader $((fuzz_seconds / 3)) s each)"
+  scripts/fuzz.sh "$fuzz_seconds" region
+  scripts/fuzz.sh $((fuzz_seconds / 3)) import mmdb
 fi
 
 if [ -x examples/run-example.sh ]; then
@@ -46,7 +48,14 @@ if [ -x examples/run-example.sh ]; then
   examples/run-example.sh build/default
 fi
 
+step "Windows build (MinGW-w64) and tests under Wine"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$jobs"
+run_ctest windows 2>&1
+step "the Windows programs answer as the Linux ones"
+scripts/compare-windows.sh build/default build/windows
+
 total=$(awk '{n += $NF} END {print n + 0}' "$summary")
 echo
-echo "all test stages passed (fuzz run and example client included)"
+echo "all test stages passed (fuzz run, example client and Windows comparison included)"
 echo "ctest: ${total} passed, 0 failed"

@@ -5,6 +5,8 @@ foreach(var BATCH PAGE WORK)
     message(FATAL_ERROR "${var} not set")
   endif()
 endforeach()
+# EMULATOR, when set, runs the program ('|' between its words).
+string(REPLACE "|" ";" emulator "${EMULATOR}")
 file(READ "${PAGE}" page)
 string(REGEX MATCHALL "<pre class=\"example-output\">[^<]*</pre>" blocks "${page}")
 list(LENGTH blocks count)
@@ -26,7 +28,7 @@ foreach(block IN LISTS blocks)
     string(APPEND expected "${line}\r\n")
   endforeach()
   file(WRITE "${WORK}/in${n}.txt" "${input}")
-  execute_process(COMMAND "${BATCH}" "${WORK}/in${n}.txt" "${WORK}/out${n}.txt"
+  execute_process(COMMAND ${emulator} "${BATCH}" "${WORK}/in${n}.txt" "${WORK}/out${n}.txt"
     RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "quorvane-batch exited ${rc}: ${err}")

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "files/app_directory.h"
 #include "files/conversions.h"
 #include "tests/support/temp_database.h"
 
@@ -22,7 +23,7 @@ TEST(DatabasePathTest, DatabaseFileExistsOnlyForNonDirectories) {
     EXPECT_FALSE(DatabaseFileExists(u""));
 
     const std::u16string path = DefaultDatabasePath();
-    EXPECT_TRUE(path.ends_with(u"/ip2region.db")) << WideToUtf8(path);
+    EXPECT_EQ(path, GetAppDirectory() + u"ip2region.db");
 }
 
 }  // namespace

@@ -34,6 +34,37 @@ TEST(Coarsen, JoinIdenticalLosesNothing) {
     EXPECT_EQ(segments[2].start, 40u);
 }
 
+TEST(Coarsen, RefiningMovesABoundaryToWhereMoreIsKeptButNeverAcrossARule) {
+    // Province 1 then province 2; the cut after the first segment gives the second, province 2
+    // segment to the wrong side.
+    const std::vector<Segment> fine = {Seg(0, 9, 1, 1, 0, 0), Seg(10, 19, 1, 2, 0, 0),
+                                       Seg(20, 29, 1, 2, 0, 0), Seg(30, 39, 1, 2, 0, 0)};
+    std::vector<Segment> coarse = {Seg(0, 19, 1, 1, 0, 0), Seg(20, 39, 1, 2, 0, 0)};
+    RefineBoundaries(fine, Budget(2), coarse);
+    ASSERT_EQ(coarse.size(), 2u);
+    EXPECT_EQ(coarse[0].end, 9u);
+    EXPECT_EQ(coarse[1].start, 10u);
+    EXPECT_GT(MeasureCoverage(fine, coarse).kept[kProvince], 30u);
+
+    // The middle segment's province matches the left range, its provider the right one: it
+    // moves left, unless it pins its provider or has another country than the left range.
+    std::vector<Segment> middle = {Seg(0, 9, 1, 1, 0, 8), Seg(10, 19, 1, 1, 0, 9),
+                                   Seg(20, 39, 1, 2, 0, 9)};
+    auto cutAfterRefining = [](const std::vector<Segment>& pieces) {
+        std::vector<Segment> ranges = {Seg(0, 9, 1, 1, 0, 8),
+                                       Seg(10, 39, pieces[1].value[0], 2, 0, 9)};
+        RefineBoundaries(pieces, Budget(2), ranges);
+        return ranges[0].end;
+    };
+    EXPECT_EQ(cutAfterRefining(middle), 19u);
+    middle[1].pinned = 1 << kProvider;
+    EXPECT_EQ(cutAfterRefining(middle), 9u);
+    middle[1].pinned = 0;
+    middle[1].value[kCountry] = 2;
+    middle[2].value[kCountry] = 2;
+    EXPECT_EQ(cutAfterRefining(middle), 9u);
+}
+
 TEST(Coarsen, NeverJoinsTwoKnownCountries) {
     const std::vector<Segment> fine = {Seg(0, 99, 1, 1, 1, 1), Seg(100, 100, 2, 5, 5, 5),
                                        Seg(101, 199, 1, 1, 1, 1)};

@@ -116,7 +116,7 @@ TEST_F(BundledDatabase, HongKongMacaoAndTaiwanAreProvincesOfChina) {
     EXPECT_EQ(tw[3], "台北市");
 }
 
-TEST_F(BundledDatabase, ChinasCitiesAreChineseAndEachLiesInOneProvince) {
+TEST_F(BundledDatabase, NoFieldHoldsACommaAndChinasCitiesAreChineseInOneProvinceEach) {
     // Every 4096th address: enough to meet every city that holds a sizeable share.
     std::map<std::string, std::string> provinceOfCity;
     std::uint64_t china = 0;
@@ -127,6 +127,9 @@ TEST_F(BundledDatabase, ChinasCitiesAreChineseAndEachLiesInOneProvince) {
                   1);
         const std::vector<std::string> fields = Fields(result.region_text);
         ASSERT_EQ(fields.size(), 5u) << result.region_text;
+        // A comma would split the line of a comma-separated export.
+        EXPECT_EQ(std::string(result.region_text).find(','), std::string::npos)
+            << result.region_text;
         if (fields[0] != "中国") {
             continue;
         }

@@ -1,15 +1,29 @@
-# Compares the functions a shared library defines in its dynamic symbol table with the eleven
-# engine functions. Usage: cmake -DNM=nm -DLIBRARY=path -P check_exports.cmake
-execute_process(COMMAND "${NM}" -D --defined-only "${LIBRARY}"
-  OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+# Compares the functions a shared library (or, on Windows, a DLL or program) exports with the
+# eleven engine functions. Usage: cmake -DNM=nm -DLIBRARY=path -P check_exports.cmake, or
+# -DOBJDUMP=x86_64-w64-mingw32-objdump for a Windows image, read from its export table.
+if(DEFINED OBJDUMP)
+  execute_process(COMMAND "${OBJDUMP}" -p "${LIBRARY}" OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+else()
+  execute_process(COMMAND "${NM}" -D --defined-only "${LIBRARY}"
+    OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+endif()
 if(NOT status EQUAL 0)
-  message(FATAL_ERROR "${NM} failed on ${LIBRARY}")
+  message(FATAL_ERROR "listing the symbols of ${LIBRARY} failed")
 endif()
 string(REPLACE "\n" ";" lines "${listing}")
 set(exported "")
+set(in_names FALSE)
 foreach(line IN LISTS lines)
+  if(DEFINED OBJDUMP)
+    if(line MATCHES "^\\[Ordinal/Name Pointer\\] Table")
+      set(in_names TRUE)
+    elseif(in_names AND line MATCHES "^\t\\[ *[0-9]+\\] (.+)$")
+      list(APPEND exported "${CMAKE_MATCH_1}")
+    elseif(in_names AND line STREQUAL "")
+      set(in_names FALSE)
+    endif()
   # "address type name": every defined symbol counts except the linker's own markers.
-  if(line MATCHES "^[0-9a-fA-F]* *([A-Za-z]) ([^ @]+)")
+  elseif(line MATCHES "^[0-9a-fA-F]* *([A-Za-z]) ([^ @]+)")
     set(type "${CMAKE_MATCH_1}")
     set(name "${CMAKE_MATCH_2}")
     if(NOT name MATCHES "^(_init|_fini|_edata|_end|__bss_start)$" AND NOT type STREQUAL "A")

@@ -15,15 +15,21 @@ namespace {
 
 using format::ReadU32;
 
-// Searches an exact-size copy of image, so that AddressSanitizer reports any read past its end; a
-// search that fails must leave the result as it was.
-Found SearchImage(const std::vector<std::uint8_t>& image, std::uint32_t address) {
+// Searches an exact-size copy of image, so that AddressSanitizer reports any read past its end,
+// with the first-level table or without; a search that fails must leave the result as it was.
+Found SearchImage(const std::vector<std::uint8_t>& image, std::uint32_t address,
+                  bool withTable = false) {
     const std::vector<unsigned char> copy(image.begin(), image.end());
+    const std::uint32_t first = ReadU32(copy.data());
+    const std::uint32_t last = ReadU32(copy.data() + 4);
+    std::vector<std::uint32_t> table(kRegionSliceTableBytes / sizeof(std::uint32_t));
+    const bool built = withTable && RegionBuildSliceTable(copy.data() + first,
+                                                          (last - first) / 12 + 1, table.data());
     region_result result;
     std::memset(&result, 0x5A, sizeof result);
     const region_result before = result;
-    const int code = RegionSearchImage(copy.data(), copy.size(), ReadU32(copy.data()),
-                                       ReadU32(copy.data() + 4), address, &result);
+    const int code = RegionSearchImage(copy.data(), copy.size(), first, last,
+                                       built ? table.data() : nullptr, address, &result);
     if (code == 0) {
         EXPECT_EQ(std::memcmp(&result, &before, sizeof result), 0)
             << "result changed at " << address;

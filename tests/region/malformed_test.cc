@@ -3,13 +3,13 @@
 #include <quorvane/region.h>
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
 
 #include "tests/region/test_db.h"
+#include "tests/support/named_pipe.h"
+#include "tests/support/scratch_dir.h"
 
 namespace quorvane::test {
 namespace {
@@ -173,19 +173,18 @@ TEST(MalformedTest, TruncatedFileNeverGivesAWrongAnswer) {
 // Only a regular file opens: a directory reports a size of 2^63 that the memory search would
 // try to allocate, and a pipe without a writer would block create (and every worker) for ever.
 TEST(MalformedTest, CreateRefusesWhatIsNoRegularFile) {
-    char dir[] = "/tmp/quorvane-create-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    const std::string fifo = std::string(dir) + "/pipe.db";
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    for (const std::string& path : {std::string(dir), fifo, std::string("/dev/zero")}) {
+    ScratchDir dir("quorvane-create");
+    std::vector<std::string> paths = {dir.Dir().string(), "/dev/zero"};
+    if (MakeNamedPipe(dir.Path("pipe.db"))) {
+        paths.push_back(dir.Path("pipe.db").string());
+    }
+    for (const std::string& path : paths) {
         region_handle handle;
         EXPECT_EQ(ip2region_create(&handle, path.c_str()), 0) << path;
         region_result result;
         EXPECT_EQ(ip2region_memory_search(&handle, 1, &result), 0);
         EXPECT_EQ(ip2region_destroy(&handle), 1);
     }
-    unlink(fifo.c_str());
-    rmdir(dir);
 }
 
 }  // namespace

@@ -1,26 +1,31 @@
 #include "tests/support/scratch_dir.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
+#include <atomic>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <system_error>
 
 namespace quorvane::test {
 
 ScratchDir::ScratchDir(std::string_view prefix) {
-    const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/" +
-                          std::string(prefix) + "-XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("mkdtemp " + pattern + ": " + std::strerror(errno));
+    // A folder that did not exist before is ours alone: creating it is the exclusive step.
+    const std::filesystem::path folder = std::filesystem::temp_directory_path();
+    static std::atomic<unsigned> counter{0};
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path candidate =
+            folder / (std::string(prefix) + "-" + std::to_string(random()) + "-" +
+                      std::to_string(counter++));
+        if (std::filesystem::create_directory(candidate)) {
+            m_dir = candidate;
+            return;
+        }
     }
-    m_dir = pattern;
+    throw std::runtime_error("cannot make a scratch folder in " + folder.string());
 }
 
 ScratchDir::~ScratchDir() {

@@ -8,8 +8,8 @@
 
 namespace quorvane::test {
 
-// A fresh folder made with mkdtemp under $TMPDIR (or /tmp), removed with everything in it when
-// the object goes. Throws std::runtime_error, which fails the test, when it cannot be made.
+// A fresh folder of its own under $TMPDIR (or /tmp; %TEMP% on Windows), removed with everything in
+// it when the object goes. Throws std::runtime_error, which fails the test, when it cannot be made.
 class ScratchDir {
   public:
     explicit ScratchDir(std::string_view prefix = "quorvane-test");

@@ -1,11 +1,10 @@
 #include "tests/support/temp_database.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
 #include <utility>
 
 namespace quorvane::test {
@@ -42,30 +41,29 @@ TempDatabase& TempDatabase::operator=(TempDatabase&& other) noexcept {
 }
 
 void TempDatabase::WriteImage(const std::vector<std::uint8_t>& image) {
-    const char* folder = std::getenv("TMPDIR");
-    std::string name = std::string(folder && *folder ? folder : "/tmp") + "/quorvane-XXXXXX.db";
-    int fd = ::mkstemps(name.data(), 3);
-    if (fd < 0) {
-        m_error = "cannot create " + name + ": " + std::strerror(errno);
+    std::string name;
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    static std::atomic<unsigned> counter{0};
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && name.empty() && !error; ++attempt) {
+        const std::filesystem::path candidate = folder / ("quorvane-" + std::to_string(random()) +
+                                                          "-" + std::to_string(counter++) + ".db");
+        if (!std::filesystem::exists(candidate, error)) {
+            name = candidate.string();
+        }
+    }
+    if (name.empty()) {
+        m_error = "cannot choose a temporary file name: " + error.message();
         return;
     }
-    std::size_t done = 0;
-    while (done < image.size()) {
-        ssize_t n = ::write(fd, image.data() + done, image.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            m_error = "cannot write " + name + ": " + std::strerror(errno);
-            ::close(fd);
-            ::unlink(name.c_str());
-            return;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    if (::close(fd) != 0) {
-        m_error = "cannot write " + name + ": " + std::strerror(errno);
-        ::unlink(name.c_str());
+    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(image.data()),
+              static_cast<std::streamsize>(image.size()));
+    out.close();
+    if (out.fail()) {
+        m_error = "cannot write " + name;
+        std::filesystem::remove(name, error);
         return;
     }
     m_path = std::move(name);
@@ -73,7 +71,8 @@ void TempDatabase::WriteImage(const std::vector<std::uint8_t>& image) {
 
 void TempDatabase::Remove() {
     if (!m_path.empty()) {
-        ::unlink(m_path.c_str());
+        std::error_code ignored;
+        std::filesystem::remove(m_path, ignored);
         m_path.clear();
     }
 }

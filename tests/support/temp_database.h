@@ -14,8 +14,8 @@ namespace quorvane::test {
 using dbwriter::BuildOptions;
 using dbwriter::Range;
 
-// A database file in the temporary folder ($TMPDIR, else /tmp), removed when the object dies.
-// Tests hand Path() to the code under test.
+// A database file in the temporary folder ($TMPDIR, else /tmp; %TEMP% on Windows), removed when
+// the object dies. Tests hand Path() to the code under test.
 class TempDatabase {
   public:
     // Builds ranges with options and writes the image. On failure Ok() is false, Path() empty and

@@ -1,10 +1,12 @@
 // The desktop tool and the batch command share one run and one writer; this checks the promise
 // end to end: the same list gives the same result file, byte for byte.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
+#include <filesystem>
 #include <string>
+
+#include "files/app_directory.h"
+#include "tests/support/run_program.h"
 
 #include "tests/ui/fake_window.h"
 #include "tests/ui/test_files.h"
@@ -37,13 +39,14 @@ TEST(ExportMatchesBatch, FrameExportEqualsBatchOutputForTheSameList) {
         frame.OnCommand(ID_CMD_EXPORT);
     }
 
-    const std::string command = std::string("'") + QUORVANE_BATCH_EXE + "' --db '" +
-                                dir.Path("ip2region.db").string() + "' '" +
-                                dir.Path("list.txt").string() + "' '" +
-                                dir.Path("batch.txt").string() + "' 2>/dev/null";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    ASSERT_EQ(WEXITSTATUS(status), 0);
+    // The command lies beside this test program.
+    const std::filesystem::path batch =
+        std::filesystem::path(GetAppDirectory()) / QUORVANE_BATCH_EXE;
+    ASSERT_EQ(test::RunProgram(batch,
+                                  {"--db", dir.Path("ip2region.db").string(),
+                                   dir.Path("list.txt").string(), dir.Path("batch.txt").string()},
+                                  dir.Path("stdout"), dir.Path("stderr")),
+              0);
 
     const std::string fromFrame = test::ReadBytes(dir.Path("frame.txt"));
     EXPECT_NE(fromFrame.find("8.8.8.8,美国,加利福尼亚,山景城,谷歌\r\n"), std::string::npos);

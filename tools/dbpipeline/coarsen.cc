@@ -1,5 +1,7 @@
 #include "tools/dbpipeline/coarsen.h"
 
+#include <limits>
+#include <optional>
 #include <queue>
 
 namespace quorvane::dbpipeline {
@@ -306,7 +308,103 @@ bool Coarsen(const std::vector<Segment>& segments, const CoarsenOptions& options
     Merger merger(segments, options);
     const std::size_t left = merger.MergeDownTo(options.maxRanges);
     coarse = merger.Ranges();
+    RefineBoundaries(segments, options, coarse);
     return left <= options.maxRanges;
+}
+
+void RefineBoundaries(const std::vector<Segment>& fine, const CoarsenOptions& options,
+                      std::vector<Segment>& coarse) {
+    if (coarse.size() < 2) {
+        return;
+    }
+    // first[c]: index of the first fine segment inside coarse[c]; first[coarse.size()] ends it.
+    std::vector<std::size_t> first(coarse.size() + 1, fine.size());
+    for (std::size_t i = 0, c = 0; i < fine.size(); ++i) {
+        while (coarse[c].end < fine[i].start) {
+            ++c;
+        }
+        if (first[c] == fine.size()) {
+            first[c] = i;
+        }
+    }
+    // What a fine segment keeps inside a range with the values of side, or nothing when it may
+    // not lie there (another known country, a pinned value the side does not hold).
+    auto score = [&](const Segment& piece, const Segment& side) -> std::optional<std::int64_t> {
+        const std::uint32_t country = piece.value[kCountry];
+        if (country != 0 && side.value[kCountry] != country) {
+            return std::nullopt;
+        }
+        for (int f = 0; f < kFieldCount; ++f) {
+            if (((piece.pinned >> f) & 1) != 0 && side.value[f] != piece.value[f]) {
+                return std::nullopt;
+            }
+        }
+        const std::uint64_t size = std::uint64_t{piece.end} - piece.start + 1;
+        std::int64_t kept = 0;
+        for (int f = kProvince; f < kFieldCount; ++f) {
+            if (piece.value[f] != 0 && piece.value[f] == side.value[f]) {
+                kept += static_cast<std::int64_t>(size * options.weight[f]);
+            }
+        }
+        if (country == 0 && side.value[kCountry] != 0) {
+            kept -= static_cast<std::int64_t>(size / options.inventDivisor);
+        }
+        return kept;
+    };
+    std::vector<std::int64_t> before;
+    std::vector<std::int64_t> after;
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (std::size_t c = 0; c + 1 < coarse.size(); ++c) {
+            Segment& l = coarse[c];
+            Segment& r = coarse[c + 1];
+            const std::size_t begin = first[c];
+            const std::size_t end = first[c + 2];
+            if (l.special || r.special || l.end + 1 != r.start || end - begin < 2) {
+                continue;
+            }
+            // before[k]: what the segments begin..begin+k-1 keep on the left side; after[k]: what
+            // begin+k..end-1 keep on the right; kNone where some segment may not lie there.
+            constexpr std::int64_t kNone = std::numeric_limits<std::int64_t>::min();
+            const std::size_t count = end - begin;
+            before.assign(count + 1, 0);
+            after.assign(count + 1, 0);
+            for (std::size_t k = 0; k < count; ++k) {
+                const auto kept = score(fine[begin + k], l);
+                before[k + 1] = before[k] == kNone || !kept ? kNone : before[k] + *kept;
+            }
+            for (std::size_t k = count; k-- > 0;) {
+                const auto kept = score(fine[begin + k], r);
+                after[k] = after[k + 1] == kNone || !kept ? kNone : after[k + 1] + *kept;
+            }
+            // Cuts that leave both sides a segment and no gap; the current one wins ties.
+            const std::size_t current = first[c + 1] - begin;
+            std::size_t best = current;
+            std::int64_t bestKept = before[current] + after[current];
+            for (std::size_t k = 1; k < count; ++k) {
+                if (before[k] == kNone || after[k] == kNone ||
+                    fine[begin + k - 1].end + 1 != fine[begin + k].start) {
+                    continue;
+                }
+                if (before[k] + after[k] > bestKept) {
+                    best = k;
+                    bestKept = before[k] + after[k];
+                }
+            }
+            if (best != current) {
+                first[c + 1] = begin + best;
+                l.end = fine[begin + best - 1].end;
+                r.start = fine[begin + best].start;
+                moved = true;
+            }
+        }
+    }
+    for (std::size_t c = 0; c < coarse.size(); ++c) {
+        coarse[c].pinned = 0;
+        for (std::size_t i = first[c]; i < first[c + 1]; ++i) {
+            coarse[c].pinned |= fine[i].pinned;
+        }
+    }
 }
 
 Coverage MeasureCoverage(const std::vector<Segment>& fine, const std::vector<Segment>& coarse,

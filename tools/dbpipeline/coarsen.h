@@ -52,6 +52,14 @@ struct CoarsenOptions {
 bool Coarsen(const std::vector<Segment>& segments, const CoarsenOptions& options,
              std::vector<Segment>& coarse);
 
+// Moves the boundary between each pair of neighbouring coarse ranges to the place where the fine
+// segments of both keep most (the weighted loss Coarsen counts), the ranges' values unchanged;
+// repeated until no boundary moves. A segment never moves into a range of another known country
+// or one that lacks a value it pins; special ranges stay as they are. Coarsen calls it last.
+// REQUIRES: every fine segment lies inside one coarse segment; both sorted and gap-free.
+void RefineBoundaries(const std::vector<Segment>& fine, const CoarsenOptions& options,
+                      std::vector<Segment>& coarse);
+
 // Share of addresses, per field, whose value survived: counted over the addresses that have a
 // value in fine, kept when coarse gives the same value there.
 struct Coverage {

@@ -58,7 +58,10 @@ struct MmdbReader::Value {
     int type = 0;
     std::string text;
     std::uint64_t number = 0;
-    std::vector<std::pair<std::string, Value>> entries;  // maps only
+    // Maps only, key i naming value i. Two vectors rather than one of pairs: a pair needs Value
+    // complete where a vector of Value does not.
+    std::vector<std::string> keys;
+    std::vector<Value> values;
 };
 
 MmdbReader::MmdbReader(std::vector<std::uint8_t> image) : image_(std::move(image)) {}
@@ -94,7 +97,9 @@ bool MmdbReader::Open(std::string& error) {
         error = "metadata is not a map";
         return false;
     }
-    for (const auto& [key, value] : meta.entries) {
+    for (std::size_t i = 0; i < meta.keys.size(); ++i) {
+        const std::string& key = meta.keys[i];
+        const Value& value = meta.values[i];
         if (key == "node_count")
             node_count_ = static_cast<std::uint32_t>(value.number);
         else if (key == "record_size")
@@ -352,7 +357,8 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::size_t& bu
                 error = "map larger than its section";
                 return false;
             }
-            out.entries.reserve(size);
+            out.keys.reserve(size);
+            out.values.reserve(size);
             for (std::size_t i = 0; i < size; ++i) {
                 Value key, value;
                 if (!Decode(pos, key, depth + 1, budget, error) ||
@@ -362,7 +368,8 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::size_t& bu
                     error = "map key is not a string";
                     return false;
                 }
-                out.entries.emplace_back(std::move(key.text), std::move(value));
+                out.keys.push_back(std::move(key.text));
+                out.values.push_back(std::move(value));
             }
             return true;
         case kArray:
@@ -399,7 +406,9 @@ bool MmdbReader::ReadStringFields(std::uint32_t data_offset,
         error = "data record is not a map";
         return false;
     }
-    for (auto& [key, entry] : value.entries) {
+    for (std::size_t i = 0; i < value.keys.size(); ++i) {
+        const std::string& key = value.keys[i];
+        Value& entry = value.values[i];
         if (entry.type == kUtf8)
             fields[key] = std::move(entry.text);
     }

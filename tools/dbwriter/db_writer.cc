@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string_view>
 #include <unordered_map>
@@ -77,10 +79,6 @@ struct Slot {
     std::uint32_t start;
     std::uint32_t end;
     const std::string* text;
-};
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
 }  // namespace
@@ -304,30 +302,29 @@ bool WriteDatabase(const std::vector<Range>& ranges, const BuildOptions& options
 
 bool WriteImage(const std::vector<std::uint8_t>& image, const std::string& path,
                 std::string& error) {
-    const std::string temporary = path + ".partial";
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(temporary.c_str(), "wb"));
+    // path is UTF-8; as a filesystem path it reaches Windows as UTF-16, whatever its letters.
+    const std::filesystem::path target(std::u8string(path.begin(), path.end()));
+    std::filesystem::path temporary = target;
+    temporary += ".partial";
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
     if (!file) {
-        error = "cannot create " + temporary + ": " + std::strerror(errno);
+        error = "cannot create " + path + ".partial: " + std::strerror(errno);
         return false;
     }
-    bool written = std::fwrite(image.data(), 1, image.size(), file.get()) == image.size();
-    int failure = written ? 0 : errno;
-    if (std::fflush(file.get()) != 0 && written) {
-        written = false;
-        failure = errno;
-    }
-    if (std::fclose(file.release()) != 0 && written) {
-        written = false;
-        failure = errno;
-    }
-    if (!written) {
-        error = "cannot write " + temporary + ": " + std::strerror(failure);
-        std::remove(temporary.c_str());
+    file.write(reinterpret_cast<const char*>(image.data()),
+               static_cast<std::streamsize>(image.size()));
+    file.close();
+    std::error_code failure;
+    if (file.fail()) {
+        error = "cannot write " + path + ".partial";
+        std::filesystem::remove(temporary, failure);
         return false;
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = "cannot rename " + temporary + " to " + path + ": " + std::strerror(errno);
-        std::remove(temporary.c_str());
+    // Replaces an existing file on every system (std::rename does not on Windows).
+    std::filesystem::rename(temporary, target, failure);
+    if (failure) {
+        error = "cannot rename " + path + ".partial to " + path + ": " + failure.message();
+        std::filesystem::remove(temporary, failure);
         return false;
     }
     return true;

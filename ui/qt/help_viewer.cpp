@@ -5,11 +5,12 @@
 #include <memory>
 
 #include "ui/qt/qt_window_geometry.h"
+#include "ui/window_texts.h"
 
 namespace quorvane {
 
 CHelpViewer::CHelpViewer(QWidget* owner) : QDialog(owner, Qt::Window) {
-    setWindowTitle(QString::fromUtf16(u"Quorvane 帮助"));
+    setWindowTitle(QString::fromUtf16(texts::kHelpViewerTitle));
     setModal(false);
     // Both are made with their parent, so Qt owns them from the start (the layout installs
     // itself on this window).

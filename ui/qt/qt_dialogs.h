@@ -9,13 +9,12 @@
 #include <string_view>
 
 #include "ui/window_port.h"
+#include "ui/window_texts.h"
 
 namespace quorvane {
 
-// The caption of every message box the tool shows.
-inline constexpr char16_t kMessageCaption[] = u"提示信息";
-// The one filter of the Open and Save choosers.
-inline constexpr char16_t kTextFileFilter[] = u"文本文档(*.txt)";
+using texts::kMessageCaption;
+using texts::kTextFileFilter;
 
 // A message box owned by parent: caption "提示信息", no icon, text as given (plain text), OK or
 // Yes/No with Yes the default. Button texts are set in Chinese even when no translation loaded.

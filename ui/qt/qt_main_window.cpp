@@ -30,12 +30,13 @@
 #include "ui/qt/result_list_model.h"
 #include "ui/qt/result_list_view.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/window_texts.h"
 
 namespace quorvane {
 
 CQtMainWindow::CQtMainWindow(QString helpPage, QWidget* parent)
     : QMainWindow(parent), m_helpPage(std::move(helpPage)) {
-    setWindowTitle(QString::fromUtf16(u"Quorvane \u00B7 Velbrin"));
+    setWindowTitle(QString::fromUtf16(texts::kWindowTitle));
     setWindowIcon(AppIcon());
     BuildMenu();
     BuildList();

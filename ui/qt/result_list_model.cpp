@@ -4,19 +4,14 @@
 #include <utility>
 
 #include "ui/qt/qt_text.h"
+#include "ui/window_texts.h"
 
 namespace quorvane {
 
 namespace {
 
-struct ColumnInfo {
-    const char16_t* header;
-    int width;
-};
-
-constexpr ColumnInfo kColumns[CResultListModel::kColumnCount] = {
-    {u"IP地址", 150}, {u"国家", 100}, {u"省份", 100}, {u"城市", 100}, {u"服务商", 100},
-};
+const auto& kColumns = texts::kListColumns;
+static_assert(texts::kListColumnCount == CResultListModel::kColumnCount);
 
 }  // namespace
 

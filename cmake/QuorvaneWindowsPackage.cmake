@@ -1,0 +1,11 @@
+# The Windows package: cpack makes Quorvane-<version>-win64.zip from the install tree, one folder
+# with both programs, the engine DLL with its import library and header, ip2region.db, the help
+# page and the data's notice.
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Quorvane)
+set(CPACK_PACKAGE_VENDOR Velbrin)
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_FILE_NAME "Quorvane-${PROJECT_VERSION}-win64")
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,85 @@
+// quorvane-win32-screenshot OUT.bmp: opens the real window, imports a few addresses, resolves them
+// against the database beside the program, and saves the window as it shows on the screen. For
+// the README's picture (tests/win32/make-screenshot.sh), not a test.
+#include <windows.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "batch/database_path.h"
+#include "tests/win32/scripted_window.h"
+#include "ui/main_frame.h"
+#include "ui/resources/resource_ids.h"
+
+namespace {
+
+bool SaveWindowBitmap(HWND hwnd, const wchar_t* path) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;  // bottom-up, as a BMP file stores rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    const DWORD stride = static_cast<DWORD>((width * 3 + 3) & ~3);
+    const DWORD imageSize = stride * static_cast<DWORD>(height);
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
+    file.bfSize = file.bfOffBits + imageSize;
+    info.bmiHeader.biSizeImage = imageSize;
+    std::ofstream out(std::filesystem::path(path), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
+    out.write(static_cast<const char*>(bits), imageSize);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return out.good();
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quorvane-win32-screenshot OUT.bmp\n");
+        return 2;
+    }
+    using namespace quorvane;
+    const std::filesystem::path list = std::filesystem::temp_directory_path() / "quorvane-shot.txt";
+    std::ofstream(list, std::ios::binary)
+        << "114.114.114.114\r\n223.5.5.5\r\n119.29.29.29\r\n180.76.76.76\r\n202.96.128.86\r\n"
+           "1.2.4.8\r\n61.139.2.69\r\n8.8.8.8\r\n1.1.1.1\r\n208.67.222.222\r\n9.9.9.9\r\n"
+           "210.2.4.8\r\n";
+    test::ScriptedWindow window(u"");
+    CMainFrame frame(window, DefaultDatabasePath(), u"");
+    window.AttachFrame(&frame);
+    if (!window.Create()) {
+        return 1;
+    }
+    window.PlaceAndShow(SW_SHOWNORMAL);
+    window.openAnswer = list.u16string();
+    SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_IMPORT, 0);
+    SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_START, 0);
+    test::PumpUntil([&] { return !frame.IsRunAlive(); }, std::chrono::seconds(60));
+    SetForegroundWindow(window.Handle());
+    test::PumpUntil([] { return false; }, std::chrono::milliseconds(1500));
+    const bool saved = SaveWindowBitmap(window.Handle(), argv[1]);
+    window.AttachFrame(nullptr);
+    std::filesystem::remove(list);
+    return saved ? 0 : 1;
+}

@@ -1,0 +1,273 @@
+// windows.h comes first: the other system headers need it.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "batch/database_path.h"
+#include "tests/win32/scripted_window.h"
+#include "ui/main_frame.h"
+#include "ui/messages.h"
+#include "ui/resources/resource_ids.h"
+
+namespace quorvane {
+namespace {
+
+using test::PumpUntil;
+using test::ScriptedWindow;
+
+std::wstring WindowText(HWND hwnd) {
+    wchar_t text[512] = {};
+    GetWindowTextW(hwnd, text, 512);
+    return text;
+}
+
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    return name;
+}
+
+// Inspects the next modal dialog of this thread from inside its own loop, then sends it command.
+class ModalCloser {
+  public:
+    ModalCloser(std::function<void(HWND)> inspect, int command)
+        : m_inspect(std::move(inspect)), m_command(command) {
+        s_current = this;
+        m_timer = SetTimer(nullptr, 0, 20, &ModalCloser::OnTimer);
+    }
+    ~ModalCloser() {
+        KillTimer(nullptr, m_timer);
+        s_current = nullptr;
+    }
+    bool Seen() const { return m_seen; }
+
+  private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+        ModalCloser* self = s_current;
+        if (self == nullptr || self->m_seen) {
+            return;
+        }
+        HWND found = nullptr;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND hwnd, LPARAM out) -> BOOL {
+                if (ClassOf(hwnd) == L"#32770" && IsWindowVisible(hwnd)) {
+                    *reinterpret_cast<HWND*>(out) = hwnd;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&found));
+        if (found != nullptr) {
+            self->m_seen = true;
+            self->m_inspect(found);
+            PostMessageW(found, WM_COMMAND, static_cast<WPARAM>(self->m_command), 0);
+        }
+    }
+
+    static inline ModalCloser* s_current = nullptr;
+    std::function<void(HWND)> m_inspect;
+    int m_command;
+    UINT_PTR m_timer = 0;
+    bool m_seen = false;
+};
+
+// The static text of a message box.
+std::wstring MessageBoxText(HWND box) {
+    return WindowText(GetDlgItem(box, 0xFFFF));
+}
+
+class Win32WindowTest : public ::testing::Test {
+  protected:
+    Win32WindowTest()
+        : window(u"help\\index.html"), frame(window, DefaultDatabasePath(), u"help\\index.html") {
+        window.AttachFrame(&frame);
+        EXPECT_TRUE(window.Create());
+        window.PlaceAndShow(SW_SHOWNORMAL);
+    }
+    ~Win32WindowTest() override { window.AttachFrame(nullptr); }
+
+    UINT MenuState(int id) const { return GetMenuState(window.Menu(), id, MF_BYCOMMAND); }
+
+    std::wstring Cell(int row, int column) const {
+        wchar_t text[256] = {};
+        LVITEMW item = {};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = 256;
+        SendMessageW(window.List(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+        return text;
+    }
+
+    void Import(const std::string& bytes) {
+        const std::filesystem::path list =
+            std::filesystem::temp_directory_path() /
+            ("quorvane-win32-" + std::to_string(GetCurrentProcessId()) + ".txt");
+        std::ofstream(list, std::ios::binary) << bytes;
+        window.openAnswer = list.u16string();
+        SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_IMPORT, 0);
+        std::filesystem::remove(list);
+    }
+
+    ScriptedWindow window;
+    CMainFrame frame;
+};
+
+TEST_F(Win32WindowTest, WindowMenuAndListAsBuilt) {
+    const HWND hwnd = window.Handle();
+    EXPECT_EQ(ClassOf(hwnd), L"QUORVANE_CLASS");
+    EXPECT_EQ(WindowText(hwnd), L"Quorvane \u00B7 Velbrin");
+    RECT outer;
+    GetWindowRect(hwnd, &outer);
+    EXPECT_EQ(outer.right - outer.left, 750);
+    EXPECT_EQ(outer.bottom - outer.top, 450);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor);
+    EXPECT_EQ(outer.left, (monitor.rcWork.left + monitor.rcWork.right) / 2 - 375);
+    EXPECT_EQ(outer.top, (monitor.rcWork.top + monitor.rcWork.bottom) / 2 - 225);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)) & WS_OVERLAPPEDWINDOW,
+              static_cast<DWORD>(WS_OVERLAPPEDWINDOW));
+
+    wchar_t label[64] = {};
+    GetMenuStringW(window.Menu(), ID_CMD_EXIT, label, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(label, L"退出 Atl+F4");
+    EXPECT_EQ(MenuState(ID_CMD_START) & MF_GRAYED, 0u);
+    EXPECT_NE(MenuState(ID_CMD_STOP) & MF_GRAYED, 0u);
+    EXPECT_EQ(MenuState(ID_CMD_ABOUT) & (MF_GRAYED | MF_DISABLED), 0u);
+
+    const HWND list = window.List();
+    EXPECT_EQ(ClassOf(list), L"SysListView32");
+    EXPECT_EQ(GetDlgCtrlID(list), IDC_RESULT_LIST);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(list, GWL_STYLE)), 0x50001001u);
+    EXPECT_EQ(ListView_GetExtendedListViewStyle(list) & 0x00010023u, 0x00010023u);
+    EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 5);
+    EXPECT_EQ(ListView_GetColumnWidth(list, 0), 150);
+    EXPECT_EQ(ListView_GetItemCount(list), 0);
+
+    // The list and the status bar under it fill the client area, also after the window was
+    // minimised and restored.
+    ShowWindow(hwnd, SW_MINIMIZE);
+    ShowWindow(hwnd, SW_RESTORE);
+    RECT client;
+    RECT listRect;
+    RECT statusRect;
+    GetClientRect(hwnd, &client);
+    GetWindowRect(list, &listRect);
+    GetWindowRect(window.StatusBar(), &statusRect);
+    EXPECT_EQ(listRect.right - listRect.left, client.right);
+    EXPECT_GT(statusRect.bottom - statusRect.top, 0);
+    EXPECT_EQ(listRect.bottom - listRect.top + statusRect.bottom - statusRect.top, client.bottom);
+    EXPECT_EQ(statusRect.top, listRect.bottom);
+
+    // Timer messages of other identifiers, and notifications of other codes, do nothing.
+    EXPECT_EQ(SendMessageW(hwnd, WM_TIMER, 7, 0), 0);
+}
+
+TEST_F(Win32WindowTest, ImportFillsTheVirtualListAndStartResolvesIt) {
+    Import("8.8.8.8\r\nhello\r\n");
+    ASSERT_EQ(ListView_GetItemCount(window.List()), 2);
+    EXPECT_NE(WindowText(window.StatusBar()), L"");
+    EXPECT_EQ(Cell(0, 0), L"8.8.8.8");
+    EXPECT_EQ(Cell(1, 0), L"hello");
+    EXPECT_EQ(Cell(0, 1), L"");
+    EXPECT_EQ(Cell(0, 5), L"");
+
+    SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_START, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !frame.IsRunAlive(); }, std::chrono::seconds(60)));
+    EXPECT_EQ(MenuState(ID_CMD_START) & MF_GRAYED, 0u);
+    EXPECT_NE(MenuState(ID_CMD_STOP) & MF_GRAYED, 0u);
+    const AddressRow row = frame.Table().GetRow(0);
+    EXPECT_FALSE(row.country.empty());
+    EXPECT_EQ(Cell(0, 1), std::wstring(row.country.begin(), row.country.end()));
+    EXPECT_EQ(Cell(1, 1), L"");
+}
+
+TEST_F(Win32WindowTest, MessagesAreOwnedBoxesCaptionedForTheTool) {
+    std::wstring caption;
+    std::wstring text;
+    HWND owner = nullptr;
+    {
+        ModalCloser closer(
+            [&](HWND box) {
+                caption = WindowText(box);
+                text = MessageBoxText(box);
+                owner = GetWindow(box, GW_OWNER);
+            },
+            IDOK);
+        SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_START, 0);  // nothing imported yet
+        EXPECT_TRUE(closer.Seen());
+    }
+    EXPECT_EQ(caption, L"提示信息");
+    EXPECT_EQ(text, reinterpret_cast<const wchar_t*>(messages::kImportFirst));
+    EXPECT_EQ(owner, window.Handle());
+}
+
+TEST_F(Win32WindowTest, AboutDialogHasItsLinksAndIgnoresEscape) {
+    std::wstring caption;
+    int links = 0;
+    bool survivedCancel = false;
+    {
+        ModalCloser closer(
+            [&](HWND dialog) {
+                caption = WindowText(dialog);
+                for (int id : {IDC_LINK_HOME, IDC_LINK_DONATE, IDC_LINK_AUTHOR}) {
+                    const HWND link = GetDlgItem(dialog, id);
+                    links += link != nullptr && ClassOf(link) == L"SysLink";
+                }
+                SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+                survivedCancel = IsWindow(dialog) != FALSE;
+            },
+            IDOK);
+        SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_ABOUT, 0);
+        EXPECT_TRUE(closer.Seen());
+    }
+    EXPECT_EQ(caption, L"关于 Quorvane");
+    EXPECT_EQ(links, 3);
+    EXPECT_TRUE(survivedCancel);
+}
+
+TEST_F(Win32WindowTest, ClosingDuringARunEndsTheLoop) {
+    std::string lines;
+    for (int i = 0; i < 200000; ++i) {
+        lines += std::to_string(i % 256) + ".1.2.3\r\n";
+    }
+    Import(lines);
+    SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_START, 0);
+    EXPECT_TRUE(frame.IsRunAlive());
+    SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(frame.IsRunAlive());
+    EXPECT_EQ(window.Handle(), nullptr);
+    MSG message;
+    bool quit = false;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        quit = quit || message.message == WM_QUIT;
+    }
+    EXPECT_TRUE(quit);
+}
+
+TEST_F(Win32WindowTest, HelpViewerShowsThePagesText) {
+    const std::filesystem::path page =
+        std::filesystem::temp_directory_path() / "quorvane-help.html";
+    std::ofstream(page, std::ios::binary)
+        << "<html><head><title>t</title><style>p{}</style></head><body><h1>\xE5\xB8\xAE\xE5\x8A\xA9"
+           "</h1><p>A &amp; B &#x4E2D;</p><ul><li>one</li><li>two</li></ul></body></html>";
+    window.ShowHelpPage(page.u16string());
+    std::filesystem::remove(page);
+    ASSERT_NE(window.HelpViewer().Handle(), nullptr);
+    EXPECT_EQ(WindowText(window.HelpViewer().Text()),
+              L"\u5E2E\u52A9\r\nA & B \u4E2D\r\n\u2022 one\r\n\u2022 two");
+}
+
+}  // namespace
+}  // namespace quorvane
