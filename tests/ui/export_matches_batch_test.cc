@@ -43,9 +43,9 @@ TEST(ExportMatchesBatch, FrameExportEqualsBatchOutputForTheSameList) {
     const std::filesystem::path batch =
         std::filesystem::path(GetAppDirectory()) / QUORVANE_BATCH_EXE;
     ASSERT_EQ(test::RunProgram(batch,
-                                  {"--db", dir.Path("ip2region.db").string(),
-                                   dir.Path("list.txt").string(), dir.Path("batch.txt").string()},
-                                  dir.Path("stdout"), dir.Path("stderr")),
+                               {"--db", dir.Path("ip2region.db").string(),
+                                dir.Path("list.txt").string(), dir.Path("batch.txt").string()},
+                               dir.Path("stdout"), dir.Path("stderr")),
               0);
 
     const std::string fromFrame = test::ReadBytes(dir.Path("frame.txt"));
