@@ -1,5 +1,6 @@
-// The pipeline's report: figures for China and the rest of the world apart, the largest name
-// mappings, and a report file that cannot be written.
+// The pipeline's report: figures for China and the rest of the world apart, what the range
+// budget leaves the rest of the world, the largest name mappings, and a report file that cannot be
+// written.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -45,6 +46,12 @@ TEST(PipelineReport, ChinaAndTheRestOfTheWorldApartAndMappingsSummedPerSourceNam
               std::string::npos)
         << report;
     EXPECT_NE(report.find("China: city in Chinese 100.000% of 100 addresses"), std::string::npos);
+    // Two ranges keep at most 200 of the 300 provinces; China keeps its 100, so the rest of the
+    // world can keep at most 100 of its 200.
+    EXPECT_NE(report.find("upper bounds elsewhere while China keeps what it keeps: province "
+                          "50.000%"),
+              std::string::npos)
+        << report;
     // The two records of one source name count as one mapping, ahead of the larger record.
     const std::size_t tianhe = report.find("100  Guangdong / Tianhe -> 广州市\n");
     const std::size_t nowhere = report.find("50  Guangdong / Nowhere -> 广州市 (guessed)\n");
