@@ -12,6 +12,7 @@
 #include "batch/record_cache.h"
 #include "batch/result_store.h"
 #include "quorvane/region.h"
+#include "region/loaded_image.h"
 
 namespace quorvane {
 
@@ -40,9 +41,12 @@ class CLookupSession {
   private:
     void Open(std::u16string_view dbPath);
     const ResultTexts* Search(std::uint32_t address);
-    const ResultTexts* RecordFor(std::string_view regionText);
+    // REQUIRES: pointer names a record of m_image that RegionFindRecord returned.
+    std::string_view RecordText(std::uint32_t pointer) const;
 
     region_handle m_handle{};
+    // The handle's loaded image; image is null until the first search has loaded it.
+    RegionImageView m_image{};
     std::unique_ptr<CResultStore> m_ownStore;
     CResultStore& m_store;
     CRecordCache m_cache;

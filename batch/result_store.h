@@ -4,6 +4,7 @@
 #ifndef QUORVANE_BATCH_RESULT_STORE_H_
 #define QUORVANE_BATCH_RESULT_STORE_H_
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -40,12 +41,28 @@ class CResultStore {
     const ResultTexts* Intern(std::u16string_view country, std::u16string_view province,
                               std::u16string_view city, std::u16string_view provider);
 
+    // The record for the fields of regionText (see QuorvaneRowFields), split and converted on
+    // the first call for that text only; null when all four fields are empty. Lives as Intern's
+    // records do, but is a record of its own even when Intern holds the same four texts.
+    const ResultTexts* ForRegionText(std::string_view regionText);
+
     // Frees every record. REQUIRES: no record of this store is referenced any more.
     void Clear();
 
   private:
-    std::mutex m_lock;  // guards m_records
+    // Finds a std::string key by any text without making one.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+
+    std::mutex m_lock;  // guards m_records and m_byRegionText
     std::unordered_map<std::u16string, std::unique_ptr<const ResultTexts>> m_records;
+    // Null values stand for four empty fields.
+    std::unordered_map<std::string, std::unique_ptr<const ResultTexts>, TextHash, std::equal_to<>>
+        m_byRegionText;
 };
 
 }  // namespace quorvane

@@ -77,27 +77,19 @@ static const unsigned char* LastStartAtOrBelow(const unsigned char* entries, uin
     return base;
 }
 
-/* Fills the result from the record that data_pointer names inside the image (0: no data). */
-static int FillFromImage(const unsigned char* image, uint64_t image_size, uint32_t data_pointer,
-                         region_result* result) {
-    if (data_pointer == 0) {
-        return 0;
-    }
+/* The data pointer itself when it names a record of at least 4 bytes inside the image, else 0 (0
+ * itself means no data). */
+static uint32_t CheckedRecord(uint64_t image_size, uint32_t data_pointer) {
     uint32_t offset = DataPointerOffset(data_pointer);
     uint32_t length = DataPointerLength(data_pointer);
     if (length < kRecordHeaderSize || (uint64_t)offset + length > image_size) {
         return 0;
     }
-    const unsigned char* record = image + offset;
-    result->record_number = ReadU32(record);
-    memcpy(result->region_text, record + kRecordHeaderSize, length - kRecordHeaderSize);
-    result->region_text[length - kRecordHeaderSize] = '\0';
-    return 1;
+    return data_pointer;
 }
 
-int RegionSearchImage(const unsigned char* image, uint64_t size, uint32_t first_index_offset,
-                      uint32_t last_index_offset, const uint32_t* slices, uint32_t address,
-                      region_result* result) {
+uint32_t RegionFindRecord(const unsigned char* image, uint64_t size, uint32_t first_index_offset,
+                          uint32_t last_index_offset, const uint32_t* slices, uint32_t address) {
     /* The last entry must lie wholly inside the image; the entries before it then do too. */
     if (first_index_offset > last_index_offset ||
         (uint64_t)last_index_offset + kIndexEntrySize > size) {
@@ -112,7 +104,7 @@ int RegionSearchImage(const unsigned char* image, uint64_t size, uint32_t first_
          * slice. */
         const uint32_t* words = slices + 2 * (address >> kRegionSliceShift);
         if (words[1] != 0) {
-            return FillFromImage(image, size, words[1], result);
+            return CheckedRecord(size, words[1]);
         }
         uint32_t below = words[0];
         first = below > 0 ? below - 1 : 0;
@@ -123,5 +115,21 @@ int RegionSearchImage(const unsigned char* image, uint64_t size, uint32_t first_
     if (address < ReadU32(entry) || address > ReadU32(entry + 4)) {
         return 0;
     }
-    return FillFromImage(image, size, ReadU32(entry + 8), result);
+    return CheckedRecord(size, ReadU32(entry + 8));
+}
+
+int RegionSearchImage(const unsigned char* image, uint64_t size, uint32_t first_index_offset,
+                      uint32_t last_index_offset, const uint32_t* slices, uint32_t address,
+                      region_result* result) {
+    uint32_t data_pointer =
+        RegionFindRecord(image, size, first_index_offset, last_index_offset, slices, address);
+    if (data_pointer == 0) {
+        return 0;
+    }
+    const unsigned char* record = image + DataPointerOffset(data_pointer);
+    uint32_t text_length = DataPointerLength(data_pointer) - kRecordHeaderSize;
+    result->record_number = ReadU32(record);
+    memcpy(result->region_text, record + kRecordHeaderSize, text_length);
+    result->region_text[text_length] = '\0';
+    return 1;
 }

@@ -26,6 +26,14 @@ enum { kRegionSliceShift = 16, kRegionSliceTableBytes = ((1 << kRegionSliceShift
  * for uint32_t. */
 int RegionBuildSliceTable(const unsigned char* entries, uint32_t count, uint32_t* table);
 
+/* The data pointer of the record that RegionSearchImage would fill its result from for address,
+ * or 0 where it would return 0. A pointer returned names a record of at least 4 bytes that lies
+ * wholly inside the image, so its text can be read straight from the image; callers that want
+ * only a record's identity (the batch lookups, which keep the decoded fields of each record)
+ * skip the copy. Same arguments and REQUIRES as RegionSearchImage. */
+uint32_t RegionFindRecord(const unsigned char* image, uint64_t size, uint32_t first_index_offset,
+                          uint32_t last_index_offset, const uint32_t* slices, uint32_t address);
+
 /* Finds the range that covers address in the index that runs from first_index_offset through
  * last_index_offset of image (size bytes) and fills result from its data record. Returns 1 when
  * found, 0 for a miss or for anything that would read outside the image (reversed bounds, an
