@@ -1,5 +1,7 @@
 #include "batch/result_store.h"
 
+#include <cstdint>
+
 #include "batch/export_field.h"
 #include "batch/region_fields.h"
 #include "files/conversions.h"
@@ -69,10 +71,13 @@ const ResultTexts* CResultStore::Intern(std::u16string_view country, std::u16str
 }
 
 const ResultTexts* CResultStore::ForRegionText(std::string_view regionText) {
+    // High bits pick the shard; the map itself buckets by the low ones.
+    const std::uint64_t hash = TextHash{}(regionText);
+    TextShard& shard = m_byRegionText[(hash >> 32) % kTextShards];
     {
-        std::lock_guard<std::mutex> guard(m_lock);
-        auto it = m_byRegionText.find(regionText);
-        if (it != m_byRegionText.end()) {
+        std::lock_guard<std::mutex> guard(shard.lock);
+        auto it = shard.records.find(regionText);
+        if (it != shard.records.end()) {
             return it->second.get();
         }
     }
@@ -89,15 +94,18 @@ const ResultTexts* CResultStore::ForRegionText(std::string_view regionText) {
     if (!country.empty() || !province.empty() || !city.empty() || !provider.empty()) {
         record = MakeRecord(country, province, city, provider);
     }
-    std::lock_guard<std::mutex> guard(m_lock);
-    auto [it, inserted] = m_byRegionText.try_emplace(std::string(regionText), std::move(record));
+    std::lock_guard<std::mutex> guard(shard.lock);
+    auto [it, inserted] = shard.records.try_emplace(std::string(regionText), std::move(record));
     return it->second.get();
 }
 
 void CResultStore::Clear() {
     std::lock_guard<std::mutex> guard(m_lock);
     m_records.clear();
-    m_byRegionText.clear();
+    for (TextShard& shard : m_byRegionText) {
+        std::lock_guard<std::mutex> shardGuard(shard.lock);
+        shard.records.clear();
+    }
 }
 
 }  // namespace quorvane

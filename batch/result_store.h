@@ -4,6 +4,7 @@
 #ifndef QUORVANE_BATCH_RESULT_STORE_H_
 #define QUORVANE_BATCH_RESULT_STORE_H_
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -57,12 +58,20 @@ class CResultStore {
             return std::hash<std::string_view>{}(text);
         }
     };
+    // The records by region text, split by the text's hash into shards with a lock each, so
+    // that three workers meeting new texts rarely wait for one another. Null values stand for
+    // four empty fields.
+    struct TextShard {
+        std::mutex lock;
+        std::unordered_map<std::string, std::unique_ptr<const ResultTexts>, TextHash,
+                           std::equal_to<>>
+            records;
+    };
+    static constexpr std::size_t kTextShards = 16;
 
-    std::mutex m_lock;  // guards m_records and m_byRegionText
+    std::mutex m_lock;  // guards m_records
     std::unordered_map<std::u16string, std::unique_ptr<const ResultTexts>> m_records;
-    // Null values stand for four empty fields.
-    std::unordered_map<std::string, std::unique_ptr<const ResultTexts>, TextHash, std::equal_to<>>
-        m_byRegionText;
+    std::array<TextShard, kTextShards> m_byRegionText;
 };
 
 }  // namespace quorvane
