@@ -1,5 +1,6 @@
 #include "batch/lookup_session.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -48,6 +49,39 @@ const ResultTexts* CLookupSession::Resolve(std::u16string_view address) {
     return parsed ? Search(*parsed) : nullptr;
 }
 
+void CLookupSession::ResolveRows(const CAddressBlock& addresses, std::size_t begin, std::size_t end,
+                                 const ResultTexts** records) {
+    constexpr std::size_t kChunk = 64;
+    std::uint32_t numbers[kChunk];
+    std::size_t rows[kChunk];
+    const ResultTexts* found[kChunk];
+    std::u16string wide;
+    while (begin < end) {
+        const std::size_t n = std::min(kChunk, end - begin);
+        std::size_t dotted = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            std::optional<std::uint32_t> address;
+            if (addresses.IsAscii(begin + i)) {
+                address = ParseDottedAddress(addresses.AsciiAt(begin + i));
+            } else {
+                addresses.CopyText(begin + i, wide);
+                address = ParseDottedAddress(std::u16string_view(wide));
+            }
+            records[i] = nullptr;
+            if (address) {
+                numbers[dotted] = *address;
+                rows[dotted++] = i;
+            }
+        }
+        SearchMany(numbers, dotted, found);
+        for (std::size_t i = 0; i < dotted; ++i) {
+            records[rows[i]] = found[i];
+        }
+        begin += n;
+        records += n;
+    }
+}
+
 const ResultTexts* CLookupSession::Search(std::uint32_t address) {
     if (m_image.image == nullptr) {
         // The first memory search loads the image. Until one has, every search takes the
@@ -62,9 +96,33 @@ const ResultTexts* CLookupSession::Search(std::uint32_t address) {
         }
     }
     // The memory search's own answer, without copying the record's text out.
-    const std::uint32_t pointer =
-        RegionFindRecord(m_image.image, m_image.size, m_image.first_index_offset,
-                         m_image.last_index_offset, m_image.slices, address);
+    return RecordFor(RegionFindRecord(m_image.image, m_image.size, m_image.first_index_offset,
+                                      m_image.last_index_offset, m_image.slices, address));
+}
+
+void CLookupSession::SearchMany(const std::uint32_t* addresses, std::size_t count,
+                                const ResultTexts** records) {
+    // The first search loads the image; without one, each search goes its own way.
+    while (count > 0 && m_image.image == nullptr) {
+        *records++ = Search(*addresses++);
+        --count;
+    }
+    constexpr std::size_t kChunk = 64;
+    std::uint32_t pointers[kChunk];
+    for (std::size_t done = 0; done < count; done += kChunk) {
+        const std::size_t n = std::min(kChunk, count - done);
+        RegionFindRecords(m_image.image, m_image.size, m_image.first_index_offset,
+                          m_image.last_index_offset, m_image.slices, addresses + done, pointers, n);
+        for (std::size_t i = 0; i < n; ++i) {
+            m_cache.Prefetch(pointers[i]);
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            records[done + i] = RecordFor(pointers[i]);
+        }
+    }
+}
+
+const ResultTexts* CLookupSession::RecordFor(std::uint32_t pointer) {
     if (pointer == 0) {
         return nullptr;
     }
