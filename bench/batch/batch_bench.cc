@@ -27,6 +27,7 @@
 #include "batch/thread_group.h"
 #include "files/conversions.h"
 #include "quorvane/region.h"
+#include "tests/support/scratch_dir.h"
 #include "tests/support/temp_database.h"
 #include "tools/dbwriter/synthetic_ranges.h"
 
@@ -50,12 +51,6 @@ double ThreadCpuSeconds() {
 
 void Report(const char* what, double seconds, std::size_t rows) {
     std::printf("%-34s %8.3f s %12.0f rows/s\n", what, seconds, rows / seconds);
-}
-
-std::string TempPath(const char* name) {
-    const char* tmp = std::getenv("TMPDIR");
-    return std::string(tmp && *tmp ? tmp : "/tmp") + "/quorvane-bench-" + std::to_string(getpid()) +
-           "-" + name;
 }
 
 // Uniform random addresses, one per line, LF ends.
@@ -138,9 +133,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::vector<std::string> addresses = MakeAddresses(rows);
-    const std::string inPath = TempPath("in.txt");
-    const std::string outPath = TempPath("out.txt");
-    const std::string cmdOutPath = TempPath("cmd-out.txt");
+    const quorvane::test::ScratchDir scratch("quorvane-bench");
+    const std::string inPath = scratch.Path("in.txt").string();
+    const std::string outPath = scratch.Path("out.txt").string();
+    const std::string cmdOutPath = scratch.Path("cmd-out.txt").string();
     {
         std::ofstream in(inPath, std::ios::binary);
         for (const std::string& address : addresses) {
@@ -276,8 +272,5 @@ int main(int argc, char** argv) {
         "reference found %zu rows\n",
         importCpu * 1e6 / static_cast<double>(rows) <= 0.1 ? "met" : "missed",
         exportCpu * 1e6 / static_cast<double>(rows) <= 0.1 ? "met" : "missed", found);
-    std::remove(inPath.c_str());
-    std::remove(outPath.c_str());
-    std::remove(cmdOutPath.c_str());
     return 0;
 }

@@ -13,22 +13,20 @@
 
 #include "files/conversions.h"
 #include "files/text_file.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
 // Processor time of this process: the machine may be shared, and wall time would count the
 // other programs too.
-struct Clock {
-    using time_point = double;
-    static double now() {
-        timespec ts;
-        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-        return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-    }
-};
+double CpuNow() {
+    timespec ts;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
 
 double Seconds(double since) {
-    return Clock::now() - since;
+    return CpuNow() - since;
 }
 
 std::string AddressText(std::mt19937& rng) {
@@ -94,12 +92,9 @@ std::u16string AnsiToWideOpeningEachTime(const std::string& text, const char* ch
 
 int main() {
     const int kLines = 1000000;
-    char dir[] = "/tmp/quorvane-bench-XXXXXX";
-    if (mkdtemp(dir) == nullptr) {
-        return 1;
-    }
-    const std::string path = std::string(dir) + "/addresses.txt";
-    const std::string out = std::string(dir) + "/results.txt";
+    const quorvane::test::ScratchDir scratch("quorvane-bench");
+    const std::string path = scratch.Path("addresses.txt").string();
+    const std::string out = scratch.Path("results.txt").string();
     std::mt19937 rng(1);
     std::vector<std::string> addresses;
     {
@@ -108,22 +103,20 @@ int main() {
             addresses.push_back(AddressText(rng));
             bytes += addresses.back() + "\r\n";
         }
-        FILE* f = std::fopen(path.c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
+        quorvane::test::WriteBytes(path, bytes);
     }
 
-    auto t = Clock::now();
+    auto t = CpuNow();
     const std::size_t buffered = ReadBuffered(path);
-    const double buffered_s = Seconds(t);
-    t = Clock::now();
+    const double bufferedSeconds = Seconds(t);
+    t = CpuNow();
     const std::size_t single = ReadByteAtATime(path);
-    const double single_s = Seconds(t);
+    const double singleSeconds = Seconds(t);
     std::printf(
         "read %zu lines: buffered %.3f s, one byte per read %.3f s (%zu lines), ratio %.1f\n",
-        buffered, buffered_s, single_s, single, single_s / buffered_s);
+        buffered, bufferedSeconds, singleSeconds, single, singleSeconds / bufferedSeconds);
 
-    t = Clock::now();
+    t = CpuNow();
     {
         quorvane::CTextFile file(quorvane::Utf8ToWide(out), quorvane::CTextFile::Mode::kWrite);
         file.Truncate();
@@ -141,28 +134,25 @@ int main() {
     for (const char* charset : {"", "GB18030", ""}) {
         quorvane::SetAnsiCharset(charset);
         std::size_t sink = 0;
-        t = Clock::now();
+        t = CpuNow();
         for (const std::string& a : addresses) {
             sink += quorvane::WideToAnsi(quorvane::AnsiToWide(a)).size();
         }
-        const double kept_s = Seconds(t);
+        const double keptSeconds = Seconds(t);
         const int kNaive = 100000;
-        t = Clock::now();
+        t = CpuNow();
         for (int i = 0; i < kNaive; ++i) {
             sink += AnsiToWideOpeningEachTime(addresses[static_cast<std::size_t>(i)],
                                               quorvane::GetAnsiCharset().c_str())
                         .size();
         }
-        const double naive_s = Seconds(t) * kLines / kNaive;
+        const double naiveSeconds = Seconds(t) * kLines / kNaive;
         std::printf(
             "%s: %d address round trips %.3f s (%.0f ns each); one way opening iconv per call "
             "%.3f s (scaled), ratio %.0f  [%zu]\n",
-            quorvane::GetAnsiCharset().c_str(), kLines, kept_s, kept_s * 1e9 / kLines, naive_s,
-            naive_s / kept_s, sink);
+            quorvane::GetAnsiCharset().c_str(), kLines, keptSeconds, keptSeconds * 1e9 / kLines,
+            naiveSeconds, naiveSeconds / keptSeconds, sink);
     }
     quorvane::SetAnsiCharset("");
-    unlink(path.c_str());
-    unlink(out.c_str());
-    rmdir(dir);
     return 0;
 }

@@ -2,15 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "files/conversions.h"
+#include "tests/support/scratch_dir.h"
 #include "tests/support/temp_database.h"
 #include "tools/dbwriter/db_writer.h"
 #include "tools/dbwriter/synthetic_ranges.h"
@@ -179,15 +177,8 @@ TEST(LookupSessionTest, OpensTheDatabaseStartFoundUnderAnyNarrowCharset) {
         CharsetGuard() { SetAnsiCharset("GB18030"); }
         ~CharsetGuard() { SetAnsiCharset(""); }
     } charset;
-    std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / std::filesystem::path(u8"quorvane-数据库-");
-    dir += std::to_string(::getpid());
-    std::filesystem::create_directories(dir);
-    struct DirGuard {
-        std::filesystem::path dir;
-        ~DirGuard() { std::filesystem::remove_all(dir); }
-    } cleanup{dir};
-    const std::u8string path8 = (dir / "ip2region.db").u8string();
+    const test::ScratchDir scratch("quorvane-数据库");
+    const std::u8string path8 = scratch.Path("ip2region.db").u8string();
     const std::string path(path8.begin(), path8.end());
     std::string error;
     ASSERT_TRUE(dbwriter::WriteDatabase({Range{0, 0xFFFFFFFFu, "A|0|a|b|c"}}, {}, path, error))

@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 
 #include "files/app_directory.h"
 #include "files/conversions.h"
 #include "files/text_file.h"
+#include "tests/support/scratch_dir.h"
 
 namespace quorvane {
 namespace {
@@ -22,44 +22,35 @@ TEST(PlatformFilesWinTest, AppDirectoryHoldsTheRunningProgram) {
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(dir) / "quorvane_files_test.exe"));
 }
 
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using test::ReadBytes;
+using test::WriteBytes;
 
 // A folder whose name the ANSI code page of Wine's default locale cannot hold.
 class WideFolderTest : public ::testing::Test {
   protected:
-    WideFolderTest() { std::filesystem::create_directories(m_dir); }
-    ~WideFolderTest() override { std::filesystem::remove_all(m_dir); }
     std::filesystem::path Path(const char16_t* name) const { return m_dir / name; }
 
-    static std::filesystem::path MakeName() {
-        std::filesystem::path name(u"quorvane-\u5BFC\u51FA-");
-        name += std::to_string(GetCurrentProcessId());
-        return std::filesystem::temp_directory_path() / name;
-    }
-
-    const std::filesystem::path m_dir = MakeName();
+    const test::ScratchDir m_scratch{"quorvane-\u5BFC\u51FA"};
+    const std::filesystem::path& m_dir = m_scratch.Dir();
 };
 
 TEST_F(WideFolderTest, ExportReplacesTheTargetWholeOnlyWhenComplete) {
     const std::filesystem::path target = Path(u"\u7ED3\u679C.txt");
-    std::ofstream(target, std::ios::binary) << "old\r\n";
+    WriteBytes(target, "old\r\n");
     {
         CTextFile file(target.u16string(), CTextFile::Mode::kWrite);
         ASSERT_TRUE(file.IsOpen());
         file.WriteLine(u"\u4E2D 1.2.3.4");
         // While the new file is written beside it, the target still holds the old lines.
-        EXPECT_EQ(ReadAll(target), "old\r\n");
+        EXPECT_EQ(ReadBytes(target), "old\r\n");
         EXPECT_TRUE(file.Close());
     }
-    EXPECT_EQ(ReadAll(target), "\xE4\xB8\xAD 1.2.3.4\r\n");
+    EXPECT_EQ(ReadBytes(target), "\xE4\xB8\xAD 1.2.3.4\r\n");
     {
         CTextFile file(target.u16string(), CTextFile::Mode::kWrite);
         file.WriteLine(u"unfinished");
     }  // not closed by its writer: the target keeps what it held
-    EXPECT_EQ(ReadAll(target), "\xE4\xB8\xAD 1.2.3.4\r\n");
+    EXPECT_EQ(ReadBytes(target), "\xE4\xB8\xAD 1.2.3.4\r\n");
 
     CTextFile reader(target.u16string(), CTextFile::Mode::kRead);
     std::u16string line;
@@ -69,7 +60,7 @@ TEST_F(WideFolderTest, ExportReplacesTheTargetWholeOnlyWhenComplete) {
     writer.WriteLine(u"x");
     EXPECT_FALSE(writer.Close());
     reader.Close();
-    EXPECT_EQ(ReadAll(target), "\xE4\xB8\xAD 1.2.3.4\r\n");
+    EXPECT_EQ(ReadBytes(target), "\xE4\xB8\xAD 1.2.3.4\r\n");
     // Nothing is left beside it.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir),
                             std::filesystem::directory_iterator()),

@@ -8,8 +8,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <set>
 #include <string>
@@ -19,6 +17,7 @@
 #include "files/conversions.h"
 #include "files/removal_on_signal.h"
 #include "files/text_file.h"
+#include "tests/support/scratch_dir.h"
 
 namespace quorvane {
 namespace {
@@ -27,34 +26,12 @@ using Lines = std::vector<std::u16string>;
 
 class TextFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/quorvane-files-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_dir = pattern;
-    }
+    void TearDown() override { SetAnsiCharset(""); }
 
-    void TearDown() override {
-        SetAnsiCharset("");
-        for (const std::string& path : m_created) {
-            unlink(path.c_str());
-        }
-        rmdir(m_dir.c_str());
-    }
+    std::string PathOf(const std::string& name) const { return m_scratch.Path(name).string(); }
 
-    std::string PathOf(const std::string& name) {
-        m_created.push_back(m_dir + "/" + name);
-        return m_created.back();
-    }
-
-    std::string WriteBytes(const std::string& name, const std::string& bytes) {
-        const std::string path = PathOf(name);
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-
-    static std::string ReadBytes(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string WriteBytes(const std::string& name, const std::string& bytes) const {
+        return m_scratch.Write(name, bytes);
     }
 
     static Lines ReadAll(const std::string& path, TextEncoding* kind = nullptr) {
@@ -90,8 +67,8 @@ class TextFileTest : public ::testing::Test {
         return collector.lines;
     }
 
-    std::string m_dir;
-    std::vector<std::string> m_created;
+    test::ScratchDir m_scratch{"quorvane-files"};
+    const std::string m_dir = m_scratch.Dir().string();
 };
 
 TEST_F(TextFileTest, LineBreakRules) {
@@ -325,7 +302,7 @@ TEST_F(TextFileTest, BreaksAtTheReadBufferBoundary) {
             bytes += "tail";
             const Lines lines = LinesOf(bytes);
             ASSERT_EQ(lines, ByteAtATimeLines(bytes, TextEncoding::Ascii)) << at;
-            ASSERT_EQ(ReadAllAtOnce(m_created.back()), lines) << at;
+            ASSERT_EQ(ReadAllAtOnce(PathOf("lines.txt")), lines) << at;
             ASSERT_EQ(lines.front().size(), at);
             ASSERT_EQ(lines.back(), u"tail");
         }
@@ -399,7 +376,7 @@ TEST_F(TextFileTest, WrittenBytes) {
         EXPECT_TRUE(file.Close());
         EXPECT_TRUE(file.Close());
     }
-    EXPECT_EQ(ReadBytes(path),
+    EXPECT_EQ(test::ReadBytes(path),
               "1.2.3.4,A,B,C,D\r\n5.6.7.8,,,,\r\n9.9.9.9,\xE4\xB8\xAD\xE5\x9B\xBD,,,\r\n\r\n");
 }
 
@@ -413,7 +390,7 @@ TEST_F(TextFileTest, WritingOverAnExistingFileLeavesOnlyTheNewLines) {
         file.Truncate();
         file.WriteLine(u"1.2.3.4,A,B,C,D");
         EXPECT_TRUE(file.Close());
-        EXPECT_EQ(ReadBytes(path), "1.2.3.4,A,B,C,D\r\n");
+        EXPECT_EQ(test::ReadBytes(path), "1.2.3.4,A,B,C,D\r\n");
     }
 }
 
@@ -456,7 +433,7 @@ TEST_F(TextFileTest, FailedWritesAreReported) {
     reader.Truncate();
     reader.WriteLine(u"x");
     EXPECT_FALSE(reader.Close());
-    EXPECT_EQ(ReadBytes(path), "keep\r\n");
+    EXPECT_EQ(test::ReadBytes(path), "keep\r\n");
 }
 
 // Until Close() the target keeps its old bytes; a writer that never closes leaves it so, and
@@ -479,10 +456,10 @@ TEST_F(TextFileTest, TargetIsReplacedOnlyByAClosedFile) {
         for (int i = 0; i < 2000; ++i) {
             file.WriteLine(Utf8ToWide(line));  // well past the write buffer
         }
-        EXPECT_EQ(ReadBytes(path), "old\r\n");
+        EXPECT_EQ(test::ReadBytes(path), "old\r\n");
         EXPECT_EQ(leftovers(), 1);
     }
-    EXPECT_EQ(ReadBytes(path), "old\r\n") << "an unclosed export counts as failed";
+    EXPECT_EQ(test::ReadBytes(path), "old\r\n") << "an unclosed export counts as failed";
     EXPECT_EQ(leftovers(), 0);
 
     // Through a link: the link stays, the file it names gets the lines and keeps its mode.
@@ -492,7 +469,7 @@ TEST_F(TextFileTest, TargetIsReplacedOnlyByAClosedFile) {
     file.Truncate();
     file.WriteLine(u"new");
     EXPECT_TRUE(file.Close());
-    EXPECT_EQ(ReadBytes(path), "new\r\n");
+    EXPECT_EQ(test::ReadBytes(path), "new\r\n");
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     struct stat st;
     ASSERT_EQ(stat(path.c_str(), &st), 0);
@@ -513,7 +490,7 @@ TEST_F(TextFileTest, PipeTargetIsWrittenDirectly) {
     const std::string fifo = PathOf("out.pipe");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     std::string received;
-    std::thread reader([&] { received = ReadBytes(fifo); });
+    std::thread reader([&] { received = test::ReadBytes(fifo); });
     {
         CTextFile file(Utf8ToWide(fifo), CTextFile::Mode::kWrite);
         ASSERT_TRUE(file.IsOpen());

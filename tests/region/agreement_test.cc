@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/region/test_db.h"
+#include "tests/support/temp_database.h"
 #include "tools/dbwriter/db_writer.h"
 
 namespace quorvane::test {
@@ -65,7 +66,7 @@ TEST(AgreementTest, StrategiesAgreeWithEachOtherAndWithThePlainSearch) {
     std::vector<std::uint8_t> image;
     std::string error;
     ASSERT_TRUE(dbwriter::BuildDatabase(ranges, {}, image, error)) << error;
-    TempFile file(image);
+    const TempDatabase file = TempDatabase::FromImage(image);
 
     std::vector<std::uint32_t> addresses;
     addresses.reserve(kRandomLookups + 4 * (ranges.size() / 17) + 4);
@@ -79,16 +80,16 @@ TEST(AgreementTest, StrategiesAgreeWithEachOtherAndWithThePlainSearch) {
         addresses.push_back(ranges[i].start - 1);
     }
 
-    OpenHandle memory(file.path());
-    OpenHandle binary(file.path());
-    OpenHandle btree(file.path());
-    ASSERT_TRUE(memory.opened() && binary.opened() && btree.opened());
+    OpenHandle memory(file.Path());
+    OpenHandle binary(file.Path());
+    OpenHandle btree(file.Path());
+    ASSERT_TRUE(memory.Opened() && binary.Opened() && btree.Opened());
     std::size_t found = 0;
     std::size_t disagreements = 0;
     for (std::uint32_t address : addresses) {
-        const Found fromMemory = Search(ip2region_memory_search, memory.get(), address);
-        const Found fromBinary = Search(ip2region_binary_search, binary.get(), address);
-        const Found fromBtree = Search(ip2region_btree_search, btree.get(), address);
+        const Found fromMemory = Search(ip2region_memory_search, memory.Get(), address);
+        const Found fromBinary = Search(ip2region_binary_search, binary.Get(), address);
+        const Found fromBtree = Search(ip2region_btree_search, btree.Get(), address);
         const dbwriter::Range* expected = Covering(ranges, address);
         const bool ok = fromMemory == fromBinary && fromMemory == fromBtree &&
                         fromMemory.code == (expected != nullptr ? 1 : 0) &&
@@ -103,7 +104,7 @@ TEST(AgreementTest, StrategiesAgreeWithEachOtherAndWithThePlainSearch) {
         found += fromMemory.code;
     }
     EXPECT_EQ(disagreements, 0u);
-    EXPECT_EQ(btree.get()->header_count, static_cast<std::int32_t>(std::min<std::size_t>(
+    EXPECT_EQ(btree.Get()->header_count, static_cast<std::int32_t>(std::min<std::size_t>(
                                              1024, (ranges.size() + 680) / 681 + 1)));
     // Both hits and misses were exercised.
     EXPECT_GT(found, addresses.size() / 5);
@@ -127,10 +128,10 @@ TEST(AgreementTest, MemorySearchAgreesAroundSliceEdges) {
     std::vector<std::uint8_t> image;
     std::string error;
     ASSERT_TRUE(dbwriter::BuildDatabase(ranges, {}, image, error)) << error;
-    TempFile file(image);
-    OpenHandle memory(file.path());
-    OpenHandle binary(file.path());
-    ASSERT_TRUE(memory.opened() && binary.opened());
+    const TempDatabase file = TempDatabase::FromImage(image);
+    OpenHandle memory(file.Path());
+    OpenHandle binary(file.Path());
+    ASSERT_TRUE(memory.Opened() && binary.Opened());
 
     std::vector<std::uint32_t> addresses = {0x12345678, 0x7FFF0000, 0xFFFEFFFF};
     for (std::uint32_t slice = 0; slice < 12; ++slice) {
@@ -144,9 +145,9 @@ TEST(AgreementTest, MemorySearchAgreesAroundSliceEdges) {
         }
     }
     for (std::uint32_t address : addresses) {
-        const Found fromMemory = Search(ip2region_memory_search, memory.get(), address);
+        const Found fromMemory = Search(ip2region_memory_search, memory.Get(), address);
         const dbwriter::Range* expected = Covering(ranges, address);
-        EXPECT_EQ(fromMemory, Search(ip2region_binary_search, binary.get(), address)) << address;
+        EXPECT_EQ(fromMemory, Search(ip2region_binary_search, binary.Get(), address)) << address;
         EXPECT_EQ(fromMemory.code, expected != nullptr ? 1 : 0) << address;
         if (expected != nullptr) {
             EXPECT_EQ(fromMemory.text, expected->text) << address;

@@ -10,6 +10,7 @@
 
 #include "region_format.h"
 #include "tests/region/test_db.h"
+#include "tests/support/temp_database.h"
 
 namespace quorvane::test {
 namespace {
@@ -45,13 +46,13 @@ TEST(ImageSearchTest, AnswersAsTheMemorySearch) {
                                    {0x10000000u, 0x10000000u, ""},
                                    {0x20000000u, 0xFFFFFFFFu, "high"}},
                                   1);
-    TempFile file(image);
-    OpenHandle handle(file.path());
-    ASSERT_TRUE(handle.opened());
+    const TempDatabase file = TempDatabase::FromImage(image);
+    OpenHandle handle(file.Path());
+    ASSERT_TRUE(handle.Opened());
     for (std::uint32_t address : {0u, 0x0FFFFFFFu, 0x10000000u, 0x10000001u, 0x1FFFFFFFu,
                                   0x20000000u, 0x87654321u, 0xFFFFFFFFu}) {
         EXPECT_EQ(SearchImage(image, address),
-                  Search(ip2region_memory_search, handle.get(), address))
+                  Search(ip2region_memory_search, handle.Get(), address))
             << address;
     }
 }

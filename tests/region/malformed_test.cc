@@ -10,6 +10,7 @@
 #include "tests/region/test_db.h"
 #include "tests/support/named_pipe.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/temp_database.h"
 
 namespace quorvane::test {
 namespace {
@@ -24,12 +25,12 @@ std::vector<TestRange> ThreeRanges() {
 void ExpectAllFail(const std::vector<std::uint8_t>& image,
                    const std::vector<std::uint32_t>& addresses,
                    const std::vector<Strategy>& strategies = AllStrategies()) {
-    TempFile file(image);
+    const TempDatabase file = TempDatabase::FromImage(image);
     for (const auto& strategy : strategies) {
-        OpenHandle handle(file.path());
-        ASSERT_TRUE(handle.opened());
+        OpenHandle handle(file.Path());
+        ASSERT_TRUE(handle.Opened());
         for (std::uint32_t address : addresses) {
-            EXPECT_EQ(Search(strategy.search, handle.get(), address).code, 0)
+            EXPECT_EQ(Search(strategy.search, handle.Get(), address).code, 0)
                 << strategy.name << " at " << address;
         }
     }
@@ -68,10 +69,10 @@ TEST(MalformedTest, DataRecordPastTheEndOfTheFile) {
 
     // Ending exactly at the end of the file is still inside it.
     PutU32(image, IndexEntryOffset(image, 0) + 8, format::MakeDataPointer(20, size - 20));
-    TempFile file(image);
+    const TempDatabase file = TempDatabase::FromImage(image);
     for (const auto& strategy : AllStrategies()) {
-        OpenHandle handle(file.path());
-        EXPECT_EQ(Search(strategy.search, handle.get(), 5).code, 1) << strategy.name;
+        OpenHandle handle(file.Path());
+        EXPECT_EQ(Search(strategy.search, handle.Get(), 5).code, 1) << strategy.name;
     }
 }
 
@@ -126,10 +127,10 @@ TEST(MalformedTest, StretchLargerThanItsBuffer) {
         ranges.push_back({i * 16, i * 16 + 15, "r" + std::to_string(i)});
     }
     {
-        TempFile file(BuildImage(ranges, 681));
-        OpenHandle handle(file.path());
-        EXPECT_EQ(Search(ip2region_btree_search, handle.get(), 681 * 16 - 1).text, "r680");
-        EXPECT_EQ(Search(ip2region_btree_search, handle.get(), 681 * 16).text, "r681");
+        const TempDatabase file = TempDatabase::FromImage(BuildImage(ranges, 681));
+        OpenHandle handle(file.Path());
+        EXPECT_EQ(Search(ip2region_btree_search, handle.Get(), 681 * 16 - 1).text, "r680");
+        EXPECT_EQ(Search(ip2region_btree_search, handle.Get(), 681 * 16).text, "r681");
     }
     ExpectAllFail(BuildImage(ranges, 682), {0, 500 * 16}, Only({"btree"}));
 }
@@ -157,11 +158,12 @@ TEST(MalformedTest, TruncatedFileNeverGivesAWrongAnswer) {
         cuts.push_back(cut);
     }
     for (std::size_t cut : cuts) {
-        TempFile file(std::vector<std::uint8_t>(full.begin(), full.begin() + cut));
+        const TempDatabase file =
+            TempDatabase::FromImage(std::vector<std::uint8_t>(full.begin(), full.begin() + cut));
         for (const auto& strategy : AllStrategies()) {
-            OpenHandle handle(file.path());
+            OpenHandle handle(file.Path());
             for (std::size_t i = 0; i < ranges.size(); i += 3) {
-                const Found found = Search(strategy.search, handle.get(), ranges[i].end);
+                const Found found = Search(strategy.search, handle.Get(), ranges[i].end);
                 if (found.code == 1) {
                     EXPECT_EQ(found.text, ranges[i].text) << strategy.name << " cut " << cut;
                 }

@@ -1,12 +1,6 @@
 #include "tests/region/test_db.h"
 
-#include <unistd.h>
-
-#include <atomic>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <stdexcept>
 
 namespace quorvane::test {
@@ -75,28 +69,6 @@ std::uint32_t IndexEntryOffset(const std::vector<std::uint8_t>& image, std::size
 }
 std::uint32_t HeaderEntryOffset(std::size_t h) {
     return static_cast<std::uint32_t>(kHeaderOffset + 8 * h);
-}
-
-TempFile::TempFile(const std::vector<std::uint8_t>& bytes) {
-    static std::atomic<int> counter{0};
-    path_ = (std::filesystem::temp_directory_path() /
-             ("quorvane-region-" + std::to_string(::getpid()) + "-" +
-              std::to_string(counter.fetch_add(1)) + ".db"))
-                .string();
-    Rewrite(bytes);
-}
-
-TempFile::~TempFile() {
-    std::remove(path_.c_str());
-}
-
-void TempFile::Rewrite(const std::vector<std::uint8_t>& bytes) const {
-    std::ofstream out(path_, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush()) {
-        throw std::runtime_error("cannot write " + path_);
-    }
 }
 
 const std::vector<Strategy>& AllStrategies() {

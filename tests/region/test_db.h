@@ -39,38 +39,22 @@ std::uint32_t LastIndexOffset(const std::vector<std::uint8_t>& image);
 std::uint32_t IndexEntryOffset(const std::vector<std::uint8_t>& image, std::size_t i);
 std::uint32_t HeaderEntryOffset(std::size_t h);
 
-// A file in the test temporary folder, removed when this goes out of scope.
-class TempFile {
-  public:
-    explicit TempFile(const std::vector<std::uint8_t>& bytes);
-    ~TempFile();
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-
-    // Replaces the contents in place (same file, so an open handle sees the new bytes).
-    void Rewrite(const std::vector<std::uint8_t>& bytes) const;
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-};
-
 // A handle opened on a file and destroyed at scope end.
 class OpenHandle {
   public:
     explicit OpenHandle(const std::string& path) {
-        opened_ = ip2region_create(&handle_, path.c_str());
+        m_opened = ip2region_create(&m_handle, path.c_str());
     }
-    ~OpenHandle() { ip2region_destroy(&handle_); }
+    ~OpenHandle() { ip2region_destroy(&m_handle); }
     OpenHandle(const OpenHandle&) = delete;
     OpenHandle& operator=(const OpenHandle&) = delete;
 
-    bool opened() const { return opened_ == 1; }
-    region_handle* get() { return &handle_; }
+    bool Opened() const { return m_opened == 1; }
+    region_handle* Get() { return &m_handle; }
 
   private:
-    region_handle handle_{};
-    int opened_ = 0;
+    region_handle m_handle{};
+    int m_opened = 0;
 };
 
 using SearchFn = int (*)(region_handle*, std::uint32_t, region_result*);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/scratch_dir.h"
 #include "tools/dbwriter/db_writer.h"
 
 namespace quorvane::test {
@@ -14,8 +15,8 @@ namespace quorvane::test {
 using dbwriter::BuildOptions;
 using dbwriter::Range;
 
-// A database file in the temporary folder ($TMPDIR, else /tmp; %TEMP% on Windows), removed when
-// the object dies. Tests hand Path() to the code under test.
+// A database file, ip2region.db in a scratch folder of its own, removed when the object dies.
+// Tests hand Path() to the code under test.
 class TempDatabase {
   public:
     // Builds ranges with options and writes the image. On failure Ok() is false, Path() empty and
@@ -25,11 +26,16 @@ class TempDatabase {
     // Writes image byte for byte: hand-made or deliberately broken files.
     static TempDatabase FromImage(const std::vector<std::uint8_t>& image);
 
-    ~TempDatabase();
+    // A moved-from database has no file: Ok() is false.
     TempDatabase(TempDatabase&& other) noexcept;
     TempDatabase& operator=(TempDatabase&& other) noexcept;
     TempDatabase(const TempDatabase&) = delete;
     TempDatabase& operator=(const TempDatabase&) = delete;
+
+    // Replaces the file's bytes in place: a handle already open on it sees the new ones. Throws
+    // std::runtime_error when the write fails.
+    // REQUIRES: Ok().
+    void Rewrite(const std::vector<std::uint8_t>& image) const;
 
     bool Ok() const { return !m_path.empty(); }
     const std::string& Path() const { return m_path; }
@@ -38,9 +44,9 @@ class TempDatabase {
   private:
     TempDatabase() = default;
     void WriteImage(const std::vector<std::uint8_t>& image);
-    void Remove();
 
-    std::string m_path;
+    ScratchDir m_dir{"quorvane-db"};
+    std::string m_path;  // empty until the image is written
     std::string m_error;
 };
 

@@ -2,13 +2,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <string>
 
+#include "tests/support/scratch_dir.h"
 #include "tests/tools/image_reader.h"
 
 namespace {
@@ -23,25 +22,13 @@ struct Outcome {
 
 class CommandsTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("quorvane-commands-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
+    std::string Path(const std::string& name) const { return m_scratch.Path(name).string(); }
 
     std::string Write(const std::string& name, const std::string& content) const {
-        std::ofstream(Path(name), std::ios::binary) << content;
-        return Path(name);
+        return m_scratch.Write(name, content);
     }
 
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    static std::string Read(const std::string& path) { return quorvane::test::ReadBytes(path); }
 
     // Runs a shell command line with stdout and stderr captured.
     Outcome Run(const std::string& command) const {
@@ -54,7 +41,8 @@ class CommandsTest : public ::testing::Test {
         return outcome;
     }
 
-    fs::path m_dir;
+    const quorvane::test::ScratchDir m_scratch{"quorvane-commands"};
+    const fs::path& m_dir = m_scratch.Dir();
 };
 
 const std::string kMake = QUORVANE_DBMAKE;

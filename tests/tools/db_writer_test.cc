@@ -2,15 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <sstream>
 
+#include "tests/support/scratch_dir.h"
 #include "tests/support/temp_database.h"
 #include "tests/tools/image_reader.h"
 #include "tools/dbwriter/synthetic_ranges.h"
@@ -343,16 +340,14 @@ TEST(BuildDatabase, KeepsEveryDataRecordBelow16MiB) {
 }
 
 TEST(WriteDatabase, WritesTheImageAndReportsAFolderThatDoesNotExist) {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                ("quorvane-writer-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    const test::ScratchDir scratch("quorvane-writer");
+    const std::filesystem::path& dir = scratch.Dir();
     const std::vector<Range> ranges = {{0, 9, "a"}, {10, 0xFFFFFFFF, "b"}};
     std::string error;
     std::string path = (dir / "out.db").string();
     ASSERT_TRUE(WriteDatabase(ranges, {}, path, error)) << error;
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::uint8_t> written((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(written, Build(ranges));
+    const std::string written = test::ReadBytes(path);
+    EXPECT_EQ(std::vector<std::uint8_t>(written.begin(), written.end()), Build(ranges));
     EXPECT_FALSE(std::filesystem::exists(path + ".partial"));
 
     std::string missing = (dir / "no-such-folder" / "out.db").string();
@@ -360,7 +355,6 @@ TEST(WriteDatabase, WritesTheImageAndReportsAFolderThatDoesNotExist) {
     EXPECT_NE(error.find("no-such-folder"), std::string::npos);
     EXPECT_FALSE(WriteDatabase({}, {}, path, error));  // a build error leaves the old file alone
     EXPECT_TRUE(std::filesystem::exists(path));
-    std::filesystem::remove_all(dir);
 }
 
 TEST(MakeSyntheticRanges, CoversTheWholeSpaceWithSharedFiveFieldTexts) {
@@ -400,9 +394,8 @@ TEST(TempDatabase, HoldsTheBuiltImageUntilDestroyed) {
         TempDatabase database(ranges);
         ASSERT_TRUE(database.Ok()) << database.Error();
         path = database.Path();
-        std::ifstream in(path, std::ios::binary);
-        std::vector<std::uint8_t> written((std::istreambuf_iterator<char>(in)), {});
-        EXPECT_EQ(written, Build(ranges));
+        const std::string written = test::ReadBytes(path);
+        EXPECT_EQ(std::vector<std::uint8_t>(written.begin(), written.end()), Build(ranges));
 
         TempDatabase moved = std::move(database);
         EXPECT_FALSE(database.Ok());

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "batch/database_path.h"
+#include "tests/support/scratch_dir.h"
 #include "tests/win32/scripted_window.h"
 #include "ui/main_frame.h"
 #include "ui/resources/resource_ids.h"
@@ -60,11 +61,12 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     using namespace quorvane;
-    const std::filesystem::path list = std::filesystem::temp_directory_path() / "quorvane-shot.txt";
-    std::ofstream(list, std::ios::binary)
-        << "114.114.114.114\r\n223.5.5.5\r\n119.29.29.29\r\n180.76.76.76\r\n202.96.128.86\r\n"
-           "1.2.4.8\r\n61.139.2.69\r\n8.8.8.8\r\n1.1.1.1\r\n208.67.222.222\r\n9.9.9.9\r\n"
-           "210.2.4.8\r\n";
+    const test::ScratchDir scratch("quorvane-shot");
+    scratch.Write(
+        "addresses.txt",
+        "114.114.114.114\r\n223.5.5.5\r\n119.29.29.29\r\n180.76.76.76\r\n202.96.128.86\r\n"
+        "1.2.4.8\r\n61.139.2.69\r\n8.8.8.8\r\n1.1.1.1\r\n208.67.222.222\r\n9.9.9.9\r\n"
+        "210.2.4.8\r\n");
     test::ScriptedWindow window(u"");
     CMainFrame frame(window, DefaultDatabasePath(), u"");
     window.AttachFrame(&frame);
@@ -72,7 +74,7 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     window.PlaceAndShow(SW_SHOWNORMAL);
-    window.openAnswer = list.u16string();
+    window.openAnswer = scratch.Wide("addresses.txt");
     SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_IMPORT, 0);
     SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_START, 0);
     test::PumpUntil([&] { return !frame.IsRunAlive(); }, std::chrono::seconds(60));
@@ -80,6 +82,5 @@ int wmain(int argc, wchar_t** argv) {
     test::PumpUntil([] { return false; }, std::chrono::milliseconds(1500));
     const bool saved = SaveWindowBitmap(window.Handle(), argv[1]);
     window.AttachFrame(nullptr);
-    std::filesystem::remove(list);
     return saved ? 0 : 1;
 }

@@ -6,14 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "batch/database_path.h"
+#include "tests/support/scratch_dir.h"
 #include "tests/win32/scripted_window.h"
 #include "ui/main_frame.h"
 #include "ui/messages.h"
@@ -110,15 +109,12 @@ class Win32WindowTest : public ::testing::Test {
     }
 
     void Import(const std::string& bytes) {
-        const std::filesystem::path list =
-            std::filesystem::temp_directory_path() /
-            ("quorvane-win32-" + std::to_string(GetCurrentProcessId()) + ".txt");
-        std::ofstream(list, std::ios::binary) << bytes;
-        window.openAnswer = list.u16string();
+        scratch.Write("list.txt", bytes);
+        window.openAnswer = scratch.Wide("list.txt");
         SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_IMPORT, 0);
-        std::filesystem::remove(list);
     }
 
+    const test::ScratchDir scratch{"quorvane-win32"};
     ScriptedWindow window;
     CMainFrame frame;
 };
@@ -257,13 +253,11 @@ TEST_F(Win32WindowTest, ClosingDuringARunEndsTheLoop) {
 }
 
 TEST_F(Win32WindowTest, HelpViewerShowsThePagesText) {
-    const std::filesystem::path page =
-        std::filesystem::temp_directory_path() / "quorvane-help.html";
-    std::ofstream(page, std::ios::binary)
-        << "<html><head><title>t</title><style>p{}</style></head><body><h1>\xE5\xB8\xAE\xE5\x8A\xA9"
-           "</h1><p>A &amp; B &#x4E2D;</p><ul><li>one</li><li>two</li></ul></body></html>";
-    window.ShowHelpPage(page.u16string());
-    std::filesystem::remove(page);
+    scratch.Write("help.html",
+                  "<html><head><title>t</title><style>p{}</style></head><body><h1>\xE5\xB8\xAE"
+                  "\xE5\x8A\xA9</h1><p>A &amp; B &#x4E2D;</p><ul><li>one</li><li>two</li></ul>"
+                  "</body></html>");
+    window.ShowHelpPage(scratch.Wide("help.html"));
     ASSERT_NE(window.HelpViewer().Handle(), nullptr);
     EXPECT_EQ(WindowText(window.HelpViewer().Text()),
               L"\u5E2E\u52A9\r\nA & B \u4E2D\r\n\u2022 one\r\n\u2022 two");
