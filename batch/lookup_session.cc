@@ -6,7 +6,7 @@
 
 #include "batch/database_open.h"
 #include "batch/dotted_address.h"
-#include "region/image_search.h"
+#include "image_search.h"
 #include "region/region_format.h"
 
 namespace quorvane {

@@ -11,8 +11,8 @@
 #include "batch/address_table.h"
 #include "batch/record_cache.h"
 #include "batch/result_store.h"
+#include "loaded_image.h"
 #include "quorvane/region.h"
-#include "region/loaded_image.h"
 
 namespace quorvane {
 

@@ -53,7 +53,8 @@ class CResultStore {
   private:
     // Finds a std::string key by any text without making one.
     struct TextHash {
-        using is_transparent = void;
+        // The name the standard library looks for.
+        using is_transparent = void;  // NOLINT(readability-identifier-naming)
         std::size_t operator()(std::string_view text) const {
             return std::hash<std::string_view>{}(text);
         }
