@@ -22,12 +22,12 @@ namespace {
 // One in-memory file for the whole run, reached by path like a list on disk.
 const std::string& ListPath(int* fd) {
     static int descriptor = memfd_create("import-fuzz", 0);
-    static const std::string path = "/proc/self/fd/" + std::to_string(descriptor);
+    static const std::string kPath = "/proc/self/fd/" + std::to_string(descriptor);
     if (descriptor < 0) {
         std::abort();
     }
     *fd = descriptor;
-    return path;
+    return kPath;
 }
 
 bool WellFormedWithoutBreaks(const std::u16string& line) {

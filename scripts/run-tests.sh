@@ -41,6 +41,8 @@ if [ -x scripts/fuzz.sh ]; then
   step "fuzz (engine ${fuzz_seconds} s, import and MaxMind DB reader $((fuzz_seconds / 3)) s each)"
   scripts/fuzz.sh "$fuzz_seconds" region
   scripts/fuzz.sh $((fuzz_seconds / 3)) import mmdb
+  step "style: clang-tidy naming of the fuzz targets"
+  scripts/check-style.sh --fuzz build/fuzz
 fi
 
 if [ -x examples/run-example.sh ]; then
@@ -51,6 +53,8 @@ fi
 step "Windows build (MinGW-w64) and tests under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
+step "style: clang-tidy naming of the Windows-only sources"
+scripts/check-style.sh --windows build/windows
 run_ctest windows 2>&1
 step "the Windows programs answer as the Linux ones"
 scripts/compare-windows.sh build/default build/windows

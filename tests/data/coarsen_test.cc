@@ -1,11 +1,15 @@
-// Coarsening: what a merge may never do, and that the cheapest losses go first.
+// Coarsening: what a merge may never do, that the cheapest losses go first, and what the priced
+// split keeps to.
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
+#include <utility>
 #include <vector>
 
 #include "tests/data/segment_builder.h"
 #include "tools/dbpipeline/coarsen.h"
+#include "tools/dbpipeline/priced_partition.h"
 
 namespace quorvane::dbpipeline {
 namespace {
@@ -146,56 +150,108 @@ TEST(Coarsen, CityComesOnlyFromTheSideWhoseProvinceIsKept) {
     EXPECT_EQ(coarse[0].value[kCity], 11u);
 }
 
+// Random inputs with special and pinned ranges, and a random country each (few borders: one
+// country per hundred segments, so that a quarter of the segments can hold them all).
+std::vector<Segment> RandomSegments(std::mt19937& rng, bool fewBorders = false) {
+    std::vector<Segment> fine;
+    std::uint32_t at = 0;
+    for (int i = 0; i < 400; ++i) {
+        const std::uint32_t size = 1 + rng() % 300;
+        Segment s = Seg(at, at + size - 1, rng() % 4, rng() % 3, rng() % 5, rng() % 3);
+        if (fewBorders) {
+            s.value[kCountry] = 1 + i / 100;
+        }
+        s.special = rng() % 50 == 0;
+        if (rng() % 40 == 0) {
+            s.pinned = kAllFieldsPinned;
+        }
+        fine.push_back(s);
+        at += size;
+    }
+    JoinIdentical(fine);
+    return fine;
+}
+
+using Coarsening = bool (*)(const std::vector<Segment>&, const CoarsenOptions&,
+                            std::vector<Segment>&);
+
+// Both coarsenings: every fine range lies inside one coarse range that keeps its known country,
+// special and pinned ranges keep their values, and the same input gives the same result.
 TEST(Coarsen, RandomInputsKeepEveryRule) {
-    std::mt19937 rng(1234);
+    for (const Coarsening coarsen : {Coarsening{Coarsen}, Coarsening{PartitionByPrice}}) {
+        std::mt19937 rng(1234);
+        for (int round = 0; round < 20; ++round) {
+            const std::vector<Segment> fine = RandomSegments(rng);
+            std::vector<Segment> coarse;
+            const std::size_t budget = fine.size() / 4;
+            const bool reached = coarsen(fine, Budget(budget), coarse);
+            ExpectContiguous(fine, coarse);
+            if (reached) {
+                EXPECT_LE(coarse.size(), budget);
+            }
+            std::size_t j = 0;
+            for (const Segment& s : fine) {
+                while (coarse[j].end < s.start) {
+                    ++j;
+                }
+                ASSERT_LE(s.end, coarse[j].end);
+                if (s.value[kCountry] != 0) {
+                    EXPECT_EQ(coarse[j].value[kCountry], s.value[kCountry]);
+                }
+                if (s.special || s.pinned) {
+                    EXPECT_EQ(coarse[j].value, s.value);
+                }
+                if (s.special) {
+                    EXPECT_EQ(coarse[j].start, s.start);
+                    EXPECT_EQ(coarse[j].end, s.end);
+                }
+            }
+            std::vector<Segment> again;
+            coarsen(fine, Budget(budget), again);
+            ASSERT_EQ(again.size(), coarse.size());
+            for (std::size_t i = 0; i < again.size(); ++i) {
+                EXPECT_EQ(again[i].start, coarse[i].start);
+                EXPECT_EQ(again[i].value, coarse[i].value);
+            }
+        }
+    }
+}
+
+// The priced split spends the whole budget, and a range takes a city only with a province some
+// segment holds it under, so no city lands in another province.
+TEST(PartitionByPrice, SpendsTheWholeBudgetAndNoCityLeavesItsProvince) {
+    std::mt19937 rng(99);
     for (int round = 0; round < 20; ++round) {
-        std::vector<Segment> fine;
-        std::uint32_t at = 0;
-        for (int i = 0; i < 400; ++i) {
-            const std::uint32_t size = 1 + rng() % 300;
-            Segment s = Seg(at, at + size - 1, rng() % 4, rng() % 3, rng() % 5, rng() % 3);
-            s.special = rng() % 50 == 0;
-            if (rng() % 40 == 0) {
-                s.pinned = kAllFieldsPinned;
-            }
-            fine.push_back(s);
-            at += size;
-        }
-        JoinIdentical(fine);
+        const std::vector<Segment> fine = RandomSegments(rng, true);
+        const CoarsenOptions options = Budget(fine.size() / 4);
         std::vector<Segment> coarse;
-        const std::size_t budget = fine.size() / 4;
-        const bool reached = Coarsen(fine, Budget(budget), coarse);
-        ExpectContiguous(fine, coarse);
-        if (reached) {
-            EXPECT_LE(coarse.size(), budget);
-        }
-        // Every fine range lies inside one coarse range that keeps its known country, and
-        // special and pinned ranges keep their values.
-        std::size_t j = 0;
+        ASSERT_TRUE(PartitionByPrice(fine, options, coarse));
+        EXPECT_EQ(coarse.size(), options.maxRanges);
+        std::set<std::pair<std::uint32_t, std::uint32_t>> pairs;
         for (const Segment& s : fine) {
-            while (coarse[j].end < s.start) {
-                ++j;
-            }
-            ASSERT_LE(s.end, coarse[j].end);
-            if (s.value[kCountry] != 0) {
-                EXPECT_EQ(coarse[j].value[kCountry], s.value[kCountry]);
-            }
-            if (s.special || s.pinned) {
-                EXPECT_EQ(coarse[j].value, s.value);
-            }
-            if (s.special) {
-                EXPECT_EQ(coarse[j].start, s.start);
-                EXPECT_EQ(coarse[j].end, s.end);
-            }
+            pairs.emplace(s.value[kProvince], s.value[kCity]);
         }
-        // The same input gives the same result.
-        std::vector<Segment> again;
-        Coarsen(fine, Budget(budget), again);
-        ASSERT_EQ(again.size(), coarse.size());
-        for (std::size_t i = 0; i < again.size(); ++i) {
-            EXPECT_EQ(again[i].start, coarse[i].start);
-            EXPECT_EQ(again[i].value, coarse[i].value);
+        for (const Segment& range : coarse) {
+            EXPECT_TRUE(range.value[kCity] == 0 ||
+                        pairs.count({range.value[kProvince], range.value[kCity]}) == 1);
         }
+    }
+}
+
+// Two countries of equal shape and one range too few: the heavier country keeps its values.
+TEST(PartitionByPrice, AHeavierCountryKeepsItsValuesFirst) {
+    const std::vector<Segment> fine = {Seg(0, 9, 1, 1, 1, 1), Seg(10, 19, 1, 2, 2, 2),
+                                       Seg(20, 29, 2, 3, 3, 3), Seg(30, 39, 2, 4, 4, 4)};
+    for (const std::uint32_t heavier : {1u, 2u}) {
+        CoarsenOptions options = Budget(3);
+        options.heavierCountry = heavier;
+        options.heavierFactor = 2;
+        std::vector<Segment> coarse;
+        ASSERT_TRUE(PartitionByPrice(fine, options, coarse));
+        ASSERT_EQ(coarse.size(), 3u);
+        const std::vector<Segment> whole(heavier == 1 ? fine.begin() : fine.begin() + 2,
+                                         heavier == 1 ? fine.begin() + 2 : fine.end());
+        EXPECT_EQ(MeasureCoverage(whole, coarse).Percent(kProvince), 100.0) << heavier;
     }
 }
 

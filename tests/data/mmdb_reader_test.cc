@@ -23,21 +23,21 @@ void PutString(Bytes& out, const std::string& text) {
 //   node 2: 64.0.0.0/3 -> record Y, 96.0.0.0/3 -> record Y (joined into one block)
 struct TinyDatabase {
     Bytes image;
-    std::uint32_t x_offset = 0;
-    std::uint32_t y_offset = 0;
+    std::uint32_t xOffset = 0;
+    std::uint32_t yOffset = 0;
 };
 
 TinyDatabase BuildTiny() {
     constexpr std::uint32_t kNodes = 3;
     Bytes data;
     TinyDatabase db;
-    db.x_offset = 0;
+    db.xOffset = 0;
     data.push_back((7 << 5) | 2);     // map of two
     PutString(data, "country_code");  // at data offset 1
     PutString(data, "US");
     PutString(data, "city");
     PutString(data, "Mountain View");
-    db.y_offset = static_cast<std::uint32_t>(data.size());
+    db.yOffset = static_cast<std::uint32_t>(data.size());
     data.push_back((7 << 5) | 3);
     data.push_back(1 << 5);  // pointer to the key "country_code" at offset 1
     data.push_back(1);
@@ -49,9 +49,9 @@ TinyDatabase BuildTiny() {
     for (int i = 0; i < 8; ++i)
         data.push_back(0x40);
 
-    auto record = [&](std::uint32_t data_offset) { return kNodes + 16 + data_offset; };
+    auto record = [&](std::uint32_t dataOffset) { return kNodes + 16 + dataOffset; };
     const std::uint32_t nodes[kNodes][2] = {
-        {1, record(db.x_offset)}, {kNodes, 2}, {record(db.y_offset), record(db.y_offset)}};
+        {1, record(db.xOffset)}, {kNodes, 2}, {record(db.yOffset), record(db.yOffset)}};
     Bytes& out = db.image;
     for (const auto& node : nodes) {
         for (std::uint32_t value : node) {
@@ -92,17 +92,17 @@ TEST(MmdbReader, WalksBlocksInOrderAndJoinsNeighboursWithOneRecord) {
     ASSERT_EQ(blocks.size(), 2u);
     EXPECT_EQ(blocks[0].start, 0x40000000u);
     EXPECT_EQ(blocks[0].end, 0x7FFFFFFFu);
-    EXPECT_EQ(blocks[0].data_offset, db.y_offset);
+    EXPECT_EQ(blocks[0].data_offset, db.yOffset);
     EXPECT_EQ(blocks[1].start, 0x80000000u);
     EXPECT_EQ(blocks[1].end, 0xFFFFFFFFu);
-    EXPECT_EQ(blocks[1].data_offset, db.x_offset);
+    EXPECT_EQ(blocks[1].data_offset, db.xOffset);
 
     std::map<std::string, std::string> fields;
-    ASSERT_TRUE(reader.ReadStringFields(db.y_offset, fields, error)) << error;
+    ASSERT_TRUE(reader.ReadStringFields(db.yOffset, fields, error)) << error;
     EXPECT_EQ(fields["country_code"], "CN");  // the key came through a pointer
     EXPECT_EQ(fields["state1"], "Guangdong");
     EXPECT_EQ(fields.count("latitude"), 0u);
-    ASSERT_TRUE(reader.ReadStringFields(db.x_offset, fields, error)) << error;
+    ASSERT_TRUE(reader.ReadStringFields(db.xOffset, fields, error)) << error;
     EXPECT_EQ(fields["city"], "Mountain View");
 }
 
@@ -131,7 +131,7 @@ TEST(MmdbReader, DamagedFilesFailWithoutReadingOutside) {
             std::map<std::string, std::string> fields;
             error.clear();
             const bool read = reader.ReadStringFields(cut, fields, error);
-            EXPECT_EQ(read, cut == db.x_offset || cut == db.y_offset);
+            EXPECT_EQ(read, cut == db.xOffset || cut == db.yOffset);
             EXPECT_EQ(error.empty(), read);
         }
         MmdbReader reader(db.image);

@@ -72,12 +72,12 @@ std::uint32_t HeaderEntryOffset(std::size_t h) {
 }
 
 const std::vector<Strategy>& AllStrategies() {
-    static const std::vector<Strategy> strategies = {
+    static const std::vector<Strategy> kStrategies = {
         {"memory", ip2region_memory_search, ip2region_memory_search_string},
         {"binary", ip2region_binary_search, ip2region_binary_search_string},
         {"btree", ip2region_btree_search, ip2region_btree_search_string},
     };
-    return strategies;
+    return kStrategies;
 }
 
 Found Search(SearchFn search, region_handle* handle, std::uint32_t address) {

@@ -89,14 +89,15 @@ std::wstring MessageBoxText(HWND box) {
 class Win32WindowTest : public ::testing::Test {
   protected:
     Win32WindowTest()
-        : window(u"help\\index.html"), frame(window, DefaultDatabasePath(), u"help\\index.html") {
-        window.AttachFrame(&frame);
-        EXPECT_TRUE(window.Create());
-        window.PlaceAndShow(SW_SHOWNORMAL);
+        : m_window(u"help\\index.html"),
+          m_frame(m_window, DefaultDatabasePath(), u"help\\index.html") {
+        m_window.AttachFrame(&m_frame);
+        EXPECT_TRUE(m_window.Create());
+        m_window.PlaceAndShow(SW_SHOWNORMAL);
     }
-    ~Win32WindowTest() override { window.AttachFrame(nullptr); }
+    ~Win32WindowTest() override { m_window.AttachFrame(nullptr); }
 
-    UINT MenuState(int id) const { return GetMenuState(window.Menu(), id, MF_BYCOMMAND); }
+    UINT MenuState(int id) const { return GetMenuState(m_window.Menu(), id, MF_BYCOMMAND); }
 
     std::wstring Cell(int row, int column) const {
         wchar_t text[256] = {};
@@ -104,23 +105,23 @@ class Win32WindowTest : public ::testing::Test {
         item.iSubItem = column;
         item.pszText = text;
         item.cchTextMax = 256;
-        SendMessageW(window.List(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(m_window.List(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
         return text;
     }
 
     void Import(const std::string& bytes) {
-        scratch.Write("list.txt", bytes);
-        window.openAnswer = scratch.Wide("list.txt");
-        SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_IMPORT, 0);
+        m_scratch.Write("list.txt", bytes);
+        m_window.openAnswer = m_scratch.Wide("list.txt");
+        SendMessageW(m_window.Handle(), WM_COMMAND, ID_CMD_IMPORT, 0);
     }
 
-    const test::ScratchDir scratch{"quorvane-win32"};
-    ScriptedWindow window;
-    CMainFrame frame;
+    const test::ScratchDir m_scratch{"quorvane-win32"};
+    ScriptedWindow m_window;
+    CMainFrame m_frame;
 };
 
 TEST_F(Win32WindowTest, WindowMenuAndListAsBuilt) {
-    const HWND hwnd = window.Handle();
+    const HWND hwnd = m_window.Handle();
     EXPECT_EQ(ClassOf(hwnd), L"QUORVANE_CLASS");
     EXPECT_EQ(WindowText(hwnd), L"Quorvane \u00B7 Velbrin");
     RECT outer;
@@ -136,13 +137,13 @@ TEST_F(Win32WindowTest, WindowMenuAndListAsBuilt) {
               static_cast<DWORD>(WS_OVERLAPPEDWINDOW));
 
     wchar_t label[64] = {};
-    GetMenuStringW(window.Menu(), ID_CMD_EXIT, label, 64, MF_BYCOMMAND);
+    GetMenuStringW(m_window.Menu(), ID_CMD_EXIT, label, 64, MF_BYCOMMAND);
     EXPECT_STREQ(label, L"退出 Atl+F4");
     EXPECT_EQ(MenuState(ID_CMD_START) & MF_GRAYED, 0u);
     EXPECT_NE(MenuState(ID_CMD_STOP) & MF_GRAYED, 0u);
     EXPECT_EQ(MenuState(ID_CMD_ABOUT) & (MF_GRAYED | MF_DISABLED), 0u);
 
-    const HWND list = window.List();
+    const HWND list = m_window.List();
     EXPECT_EQ(ClassOf(list), L"SysListView32");
     EXPECT_EQ(GetDlgCtrlID(list), IDC_RESULT_LIST);
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(list, GWL_STYLE)), 0x50001001u);
@@ -160,7 +161,7 @@ TEST_F(Win32WindowTest, WindowMenuAndListAsBuilt) {
     RECT statusRect;
     GetClientRect(hwnd, &client);
     GetWindowRect(list, &listRect);
-    GetWindowRect(window.StatusBar(), &statusRect);
+    GetWindowRect(m_window.StatusBar(), &statusRect);
     EXPECT_EQ(listRect.right - listRect.left, client.right);
     EXPECT_GT(statusRect.bottom - statusRect.top, 0);
     EXPECT_EQ(listRect.bottom - listRect.top + statusRect.bottom - statusRect.top, client.bottom);
@@ -172,18 +173,18 @@ TEST_F(Win32WindowTest, WindowMenuAndListAsBuilt) {
 
 TEST_F(Win32WindowTest, ImportFillsTheVirtualListAndStartResolvesIt) {
     Import("8.8.8.8\r\nhello\r\n");
-    ASSERT_EQ(ListView_GetItemCount(window.List()), 2);
-    EXPECT_NE(WindowText(window.StatusBar()), L"");
+    ASSERT_EQ(ListView_GetItemCount(m_window.List()), 2);
+    EXPECT_NE(WindowText(m_window.StatusBar()), L"");
     EXPECT_EQ(Cell(0, 0), L"8.8.8.8");
     EXPECT_EQ(Cell(1, 0), L"hello");
     EXPECT_EQ(Cell(0, 1), L"");
     EXPECT_EQ(Cell(0, 5), L"");
 
-    SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_START, 0);
-    ASSERT_TRUE(PumpUntil([&] { return !frame.IsRunAlive(); }, std::chrono::seconds(60)));
+    SendMessageW(m_window.Handle(), WM_COMMAND, ID_CMD_START, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !m_frame.IsRunAlive(); }, std::chrono::seconds(60)));
     EXPECT_EQ(MenuState(ID_CMD_START) & MF_GRAYED, 0u);
     EXPECT_NE(MenuState(ID_CMD_STOP) & MF_GRAYED, 0u);
-    const AddressRow row = frame.Table().GetRow(0);
+    const AddressRow row = m_frame.Table().GetRow(0);
     EXPECT_FALSE(row.country.empty());
     EXPECT_EQ(Cell(0, 1), std::wstring(row.country.begin(), row.country.end()));
     EXPECT_EQ(Cell(1, 1), L"");
@@ -201,12 +202,12 @@ TEST_F(Win32WindowTest, MessagesAreOwnedBoxesCaptionedForTheTool) {
                 owner = GetWindow(box, GW_OWNER);
             },
             IDOK);
-        SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_START, 0);  // nothing imported yet
+        SendMessageW(m_window.Handle(), WM_COMMAND, ID_CMD_START, 0);  // nothing imported yet
         EXPECT_TRUE(closer.Seen());
     }
     EXPECT_EQ(caption, L"提示信息");
     EXPECT_EQ(text, reinterpret_cast<const wchar_t*>(messages::kImportFirst));
-    EXPECT_EQ(owner, window.Handle());
+    EXPECT_EQ(owner, m_window.Handle());
 }
 
 TEST_F(Win32WindowTest, AboutDialogHasItsLinksAndIgnoresEscape) {
@@ -225,7 +226,7 @@ TEST_F(Win32WindowTest, AboutDialogHasItsLinksAndIgnoresEscape) {
                 survivedCancel = IsWindow(dialog) != FALSE;
             },
             IDOK);
-        SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_ABOUT, 0);
+        SendMessageW(m_window.Handle(), WM_COMMAND, ID_CMD_ABOUT, 0);
         EXPECT_TRUE(closer.Seen());
     }
     EXPECT_EQ(caption, L"关于 Quorvane");
@@ -239,11 +240,11 @@ TEST_F(Win32WindowTest, ClosingDuringARunEndsTheLoop) {
         lines += std::to_string(i % 256) + ".1.2.3\r\n";
     }
     Import(lines);
-    SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_START, 0);
-    EXPECT_TRUE(frame.IsRunAlive());
-    SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(frame.IsRunAlive());
-    EXPECT_EQ(window.Handle(), nullptr);
+    SendMessageW(m_window.Handle(), WM_COMMAND, ID_CMD_START, 0);
+    EXPECT_TRUE(m_frame.IsRunAlive());
+    SendMessageW(m_window.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(m_frame.IsRunAlive());
+    EXPECT_EQ(m_window.Handle(), nullptr);
     MSG message;
     bool quit = false;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -253,13 +254,13 @@ TEST_F(Win32WindowTest, ClosingDuringARunEndsTheLoop) {
 }
 
 TEST_F(Win32WindowTest, HelpViewerShowsThePagesText) {
-    scratch.Write("help.html",
-                  "<html><head><title>t</title><style>p{}</style></head><body><h1>\xE5\xB8\xAE"
-                  "\xE5\x8A\xA9</h1><p>A &amp; B &#x4E2D;</p><ul><li>one</li><li>two</li></ul>"
-                  "</body></html>");
-    window.ShowHelpPage(scratch.Wide("help.html"));
-    ASSERT_NE(window.HelpViewer().Handle(), nullptr);
-    EXPECT_EQ(WindowText(window.HelpViewer().Text()),
+    m_scratch.Write("help.html",
+                    "<html><head><title>t</title><style>p{}</style></head><body><h1>\xE5\xB8\xAE"
+                    "\xE5\x8A\xA9</h1><p>A &amp; B &#x4E2D;</p><ul><li>one</li><li>two</li></ul>"
+                    "</body></html>");
+    m_window.ShowHelpPage(m_scratch.Wide("help.html"));
+    ASSERT_NE(m_window.HelpViewer().Handle(), nullptr);
+    EXPECT_EQ(WindowText(m_window.HelpViewer().Text()),
               L"\u5E2E\u52A9\r\nA & B \u4E2D\r\n\u2022 one\r\n\u2022 two");
 }
 

@@ -303,6 +303,24 @@ void JoinIdentical(std::vector<Segment>& segments) {
     segments.resize(out);
 }
 
+std::int64_t KeptInRange(const Segment& piece, const std::array<std::uint32_t, kFieldCount>& values,
+                         const CoarsenOptions& options) {
+    const std::uint64_t size = std::uint64_t{piece.end} - piece.start + 1;
+    std::int64_t kept = 0;
+    for (int f = kProvince; f < kFieldCount; ++f) {
+        if (piece.value[f] != 0 && piece.value[f] == values[f]) {
+            kept += static_cast<std::int64_t>(size * options.weight[f]);
+        }
+    }
+    if (options.heavierCountry != 0 && piece.value[kCountry] == options.heavierCountry) {
+        kept *= static_cast<std::int64_t>(options.heavierFactor);
+    }
+    if (piece.value[kCountry] == 0 && values[kCountry] != 0) {
+        kept -= static_cast<std::int64_t>(size / options.inventDivisor);
+    }
+    return kept;
+}
+
 bool Coarsen(const std::vector<Segment>& segments, const CoarsenOptions& options,
              std::vector<Segment>& coarse) {
     Merger merger(segments, options);
@@ -339,17 +357,7 @@ void RefineBoundaries(const std::vector<Segment>& fine, const CoarsenOptions& op
                 return std::nullopt;
             }
         }
-        const std::uint64_t size = std::uint64_t{piece.end} - piece.start + 1;
-        std::int64_t kept = 0;
-        for (int f = kProvince; f < kFieldCount; ++f) {
-            if (piece.value[f] != 0 && piece.value[f] == side.value[f]) {
-                kept += static_cast<std::int64_t>(size * options.weight[f]);
-            }
-        }
-        if (country == 0 && side.value[kCountry] != 0) {
-            kept -= static_cast<std::int64_t>(size / options.inventDivisor);
-        }
-        return kept;
+        return KeptInRange(piece, side.value, options);
     };
     std::vector<std::int64_t> before;
     std::vector<std::int64_t> after;

@@ -39,7 +39,16 @@ struct CoarsenOptions {
     // Giving a country to addresses that have none costs (their count / this) per address
     // group; it keeps unknown space unknown while cheaper merges are left.
     std::uint64_t inventDivisor = 16;
+    // The addresses of this country (0: none) count heavierFactor times as much: most lookups are
+    // of them. Only PartitionByPrice and RefineBoundaries weigh them so; the merger does not.
+    std::uint32_t heavierCountry = 0;
+    std::uint64_t heavierFactor = 1;
 };
+
+// What piece keeps inside a range with these values: its addresses whose value survives,
+// weighted per field, less the cost of giving unknown space a country.
+std::int64_t KeptInRange(const Segment& piece, const std::array<std::uint32_t, kFieldCount>& values,
+                         const CoarsenOptions& options);
 
 // Merges adjacent ranges, repeatedly taking the pair whose merge loses least (addresses whose
 // value in a field stops matching the source, weighted per field), until options.maxRanges is

@@ -4,7 +4,8 @@
 //
 // Usage: quorvane-dbpipeline --mmdb FILE --asn FILE --countries FILE --places FILE --out CSV
 //                            [--max-ranges N] [--weights P,C,I] [--invent-divisor N]
-//                            [--report FILE] [--details]
+//                            [--china-factor N]
+//                            [--report FILE] [--details] [--greedy]
 #include <charconv>
 #include <cstdio>
 #include <fstream>
@@ -21,6 +22,7 @@
 #include "tools/dbpipeline/coarsen.h"
 #include "tools/dbpipeline/mmdb_reader.h"
 #include "tools/dbpipeline/pipeline_report.h"
+#include "tools/dbpipeline/priced_partition.h"
 #include "tools/dbpipeline/region_text.h"
 #include "tools/dbpipeline/source_places.h"
 #include "tools/dbpipeline/sources.h"
@@ -39,6 +41,10 @@ struct Options {
     std::size_t maxRanges = dbwriter::kMaxRanges;
     // Print where values are lost, per country.
     bool details = false;
+    // Coarsen by cheapest merges first instead of by a price per range.
+    bool greedy = false;
+    // How many times China's addresses count in the coarsening.
+    std::size_t chinaFactor = 1;
     CoarsenOptions coarsen;
 };
 
@@ -53,6 +59,10 @@ bool ParseArgs(int argc, char** argv, Options& options) {
         const std::string_view arg = argv[i];
         if (arg == "--details") {
             options.details = true;
+            continue;
+        }
+        if (arg == "--greedy") {
+            options.greedy = true;
             continue;
         }
         if (i + 1 >= argc) {
@@ -87,6 +97,10 @@ bool ParseArgs(int argc, char** argv, Options& options) {
                 return false;
             }
             options.coarsen.inventDivisor = divisor;
+        } else if (arg == "--china-factor") {
+            if (!ParseCount(value, options.chinaFactor) || options.chinaFactor == 0) {
+                return false;
+            }
         } else {
             return false;
         }
@@ -220,9 +234,13 @@ int Run(const Options& options) {
 
     CoarsenOptions coarsen = options.coarsen;
     coarsen.maxRanges = options.maxRanges;
+    coarsen.heavierCountry = china;
+    coarsen.heavierFactor = options.chinaFactor;
     std::vector<Segment> coarse;
-    const bool fits = Coarsen(fine, coarsen, coarse);
-    std::cerr << "coarsened to " << coarse.size() << " ranges\n";
+    const bool fits =
+        options.greedy ? Coarsen(fine, coarsen, coarse) : PartitionByPrice(fine, coarsen, coarse);
+    std::cerr << "coarsened to " << coarse.size() << " ranges, weighted kept "
+              << WeightedKept(fine, coarse, coarsen) << "\n";
     if (!fits) {
         std::cerr << "cannot reach " << options.maxRanges << " ranges\n";
         return 1;
@@ -264,8 +282,9 @@ int Run(const Options& options) {
 int main(int argc, char** argv) {
     constexpr char kUsage[] =
         "usage: quorvane-dbpipeline --mmdb FILE --asn FILE --countries FILE --places FILE"
-        " --out CSV [--max-ranges N] [--weights P,C,I] [--invent-divisor N] [--report FILE]"
-        " [--details]\n";
+        " --out CSV [--max-ranges N] [--weights P,C,I] [--invent-divisor N] [--china-factor N] "
+        "[--report FILE]"
+        " [--details] [--greedy]\n";
     if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
         std::cout << kUsage;
         return 0;

@@ -129,20 +129,37 @@ std::string MakeReport(const std::vector<Segment>& fine, const std::vector<Segme
     report += line;
 
     const auto inChina = [china](const Segment& s) { return s.value[kCountry] == china; };
-    AddCoverage(report, "", MeasureCoverage(fine, coarse));
-    AddCoverage(report, " China", MeasureCoverage(fine, coarse, inChina));
-    AddCoverage(report, " elsewhere",
-                MeasureCoverage(fine, coarse, [&](const Segment& s) { return !inChina(s); }));
+    const Coverage all = MeasureCoverage(fine, coarse);
+    const Coverage inside = MeasureCoverage(fine, coarse, inChina);
+    const Coverage outside =
+        MeasureCoverage(fine, coarse, [&](const Segment& s) { return !inChina(s); });
+    AddCoverage(report, "", all);
+    AddCoverage(report, " China", inside);
+    AddCoverage(report, " elsewhere", outside);
     AddChineseCities(report, coarse, pool, china, places);
 
     // What the range budget allows at best, so that a shortfall can be told from a poor merge.
-    report += "upper bounds (every range spent on that field alone):";
+    // No coarsening keeps more of a field than its bound, so what China keeps leaves at most the
+    // rest of the bound to the other countries.
+    std::array<double, kFieldCount> bound{};
+    std::string elsewhere;
     for (int f = kProvince; f < kFieldCount; ++f) {
-        std::snprintf(line, sizeof line, " %s %.3f%%", kFieldNames[f],
-                      CoverageUpperBound(fine, f, facts.maxRanges));
-        report += line;
+        bound[f] = CoverageUpperBound(fine, f, facts.maxRanges);
+        const double rest = bound[f] / 100.0 * static_cast<double>(all.withValue[f]) -
+                            static_cast<double>(inside.kept[f]);
+        std::snprintf(
+            line, sizeof line, " %s %.3f%%", kFieldNames[f],
+            outside.withValue[f] == 0
+                ? 100.0
+                : std::min(100.0, 100.0 * rest / static_cast<double>(outside.withValue[f])));
+        elsewhere += line;
     }
-    report += "\n";
+    std::snprintf(line, sizeof line,
+                  "upper bounds (every range spent on that field alone): province %.3f%% city "
+                  "%.3f%% provider %.3f%%\n",
+                  bound[kProvince], bound[kCity], bound[kProvider]);
+    report += line;
+    report += "upper bounds elsewhere while China keeps what it keeps:" + elsewhere + "\n";
     AddLargestMappings(report, places, "largest mappings of source places to Chinese cities", 30,
                        nullptr);
     // The ones a reader may doubt: not settled by the name alone.
