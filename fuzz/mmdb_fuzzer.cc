@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::map<std::string, std::string> fields;
     for (const auto& block : blocks) {
-        reader.ReadStringFields(block.data_offset, fields, error);
+        reader.ReadStringFields(block.dataOffset, fields, error);
     }
     return 0;
 }

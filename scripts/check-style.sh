@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # The tree's one style: clang-format (root .clang-format) over every C and C++ file in git, and
-# clang-tidy's naming check (root .clang-tidy) over the sources as a build compiles them, their
-# headers included.
-#   scripts/check-style.sh [BUILD_DIR]   the format check, then the naming check over what the
-#       Linux build (default build/default) compiles: the product, the database tools, the tests
-#       and the benchmarks.
-#   scripts/check-style.sh --windows BUILD_DIR   the naming check over what only the MinGW-w64
+# clang-tidy's naming and braces checks (root .clang-tidy) over the sources as a build compiles
+# them, their headers included.
+#   scripts/check-style.sh [BUILD_DIR]   the format check, then the clang-tidy checks over what the
+#       Linux build (default build/default) compiles: the product, the database tools and the
+#       pipeline, the tests and the benchmarks.
+#   scripts/check-style.sh --windows BUILD_DIR   the clang-tidy checks over what only the MinGW-w64
 #       build compiles (ui/win32/, tests/win32/, the *_win platform files).
-#   scripts/check-style.sh --fuzz BUILD_DIR   the naming check over fuzz/ as the clang fuzz build
-#       compiles it.
-# Left to the format check alone: tools/dbpipeline/ (being reshaped), the layering probes (they
-# fail to compile on purpose) and the PostgreSQL module (built by PGXS, PostgreSQL's own names).
+#   scripts/check-style.sh --fuzz BUILD_DIR   the clang-tidy checks over fuzz/ as the clang fuzz
+#       build compiles it.
+# Left to the format check alone: the layering probes (they fail to compile on purpose) and the
+# PostgreSQL module (built by PGXS, PostgreSQL's own names).
 # The build must be configured: the check reads its compile_commands.json.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,7 +27,7 @@ case $mode in
   linux)
     echo "check-style: clang-format"
     git ls-files -z '*.c' '*.cc' '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
-    files="^$PWD/(batch|bench|examples|files|region|tests/(?!layering/)[^/]+|tools/(dbcheck|dbmake|dbsynth|dbwriter)|ui)/"
+    files="^$PWD/(batch|bench|examples|files|region|tests/(?!layering/)[^/]+|tools|ui)/"
     ;;
   windows)
     files="^$PWD/.*(_win(_test)?\.cc|/win32/[^/]*\.(c|cc|cpp))$"
@@ -37,7 +37,7 @@ case $mode in
     ;;
 esac
 
-echo "check-style: clang-tidy naming ($mode, $build)"
+echo "check-style: clang-tidy naming and braces ($mode, $build)"
 if [ ! -f "$build/compile_commands.json" ]; then
   echo "check-style: $build/compile_commands.json is missing; configure that build first" >&2
   exit 2

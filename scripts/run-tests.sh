@@ -24,7 +24,7 @@ cmake --build --preset default -j "$jobs"
 step "default tests"
 run_ctest default 2>&1
 
-step "style: clang-format and clang-tidy naming"
+step "style: clang-format and clang-tidy checks"
 scripts/check-style.sh build/default
 
 step "ASan + UBSan build and tests"
@@ -41,7 +41,7 @@ if [ -x scripts/fuzz.sh ]; then
   step "fuzz (engine ${fuzz_seconds} s, import and MaxMind DB reader $((fuzz_seconds / 3)) s each)"
   scripts/fuzz.sh "$fuzz_seconds" region
   scripts/fuzz.sh $((fuzz_seconds / 3)) import mmdb
-  step "style: clang-tidy naming of the fuzz targets"
+  step "style: clang-tidy checks of the fuzz targets"
   scripts/check-style.sh --fuzz build/fuzz
 fi
 
@@ -53,7 +53,7 @@ fi
 step "Windows build (MinGW-w64) and tests under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
-step "style: clang-tidy naming of the Windows-only sources"
+step "style: clang-tidy checks of the Windows-only sources"
 scripts/check-style.sh --windows build/windows
 run_ctest windows 2>&1
 step "the Windows programs answer as the Linux ones"

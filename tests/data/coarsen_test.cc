@@ -238,6 +238,17 @@ TEST(PartitionByPrice, SpendsTheWholeBudgetAndNoCityLeavesItsProvince) {
     }
 }
 
+// One range for four segments: it takes the city and the provider most addresses hold, though
+// no segment holds the two together.
+TEST(PartitionByPrice, ARangeTakesTheCityAndProviderMostOfItsAddressesHold) {
+    const std::vector<Segment> fine = {Seg(0, 79, 1, 1, 1, 1), Seg(80, 129, 1, 1, 2, 2),
+                                       Seg(130, 179, 1, 1, 2, 3), Seg(180, 199, 1, 1, 3, 1)};
+    std::vector<Segment> coarse;
+    ASSERT_TRUE(PartitionByPrice(fine, Budget(1), coarse));
+    ASSERT_EQ(coarse.size(), 1u);
+    EXPECT_EQ(coarse[0].value, (std::array<std::uint32_t, kFieldCount>{1, 1, 2, 1}));
+}
+
 // Two countries of equal shape and one range too few: the heavier country keeps its values.
 TEST(PartitionByPrice, AHeavierCountryKeepsItsValuesFirst) {
     const std::vector<Segment> fine = {Seg(0, 9, 1, 1, 1, 1), Seg(10, 19, 1, 2, 2, 2),

@@ -46,8 +46,9 @@ TinyDatabase BuildTiny() {
     PutString(data, "Guangdong");
     PutString(data, "latitude");
     data.push_back((3 << 5) | 8);  // a double, skipped
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < 8; ++i) {
         data.push_back(0x40);
+    }
 
     auto record = [&](std::uint32_t dataOffset) { return kNodes + 16 + dataOffset; };
     const std::uint32_t nodes[kNodes][2] = {
@@ -83,8 +84,8 @@ TEST(MmdbReader, WalksBlocksInOrderAndJoinsNeighboursWithOneRecord) {
     MmdbReader reader(db.image);
     std::string error;
     ASSERT_TRUE(reader.Open(error)) << error;
-    EXPECT_EQ(reader.build_epoch(), 0x0102u);
-    EXPECT_EQ(reader.database_type(), "tiny");
+    EXPECT_EQ(reader.BuildEpoch(), 0x0102u);
+    EXPECT_EQ(reader.DatabaseType(), "tiny");
 
     std::vector<MmdbBlock> blocks;
     ASSERT_TRUE(reader.ForEachIpv4Block([&](const MmdbBlock& b) { blocks.push_back(b); }, error))
@@ -92,10 +93,10 @@ TEST(MmdbReader, WalksBlocksInOrderAndJoinsNeighboursWithOneRecord) {
     ASSERT_EQ(blocks.size(), 2u);
     EXPECT_EQ(blocks[0].start, 0x40000000u);
     EXPECT_EQ(blocks[0].end, 0x7FFFFFFFu);
-    EXPECT_EQ(blocks[0].data_offset, db.yOffset);
+    EXPECT_EQ(blocks[0].dataOffset, db.yOffset);
     EXPECT_EQ(blocks[1].start, 0x80000000u);
     EXPECT_EQ(blocks[1].end, 0xFFFFFFFFu);
-    EXPECT_EQ(blocks[1].data_offset, db.xOffset);
+    EXPECT_EQ(blocks[1].dataOffset, db.xOffset);
 
     std::map<std::string, std::string> fields;
     ASSERT_TRUE(reader.ReadStringFields(db.yOffset, fields, error)) << error;

@@ -263,7 +263,7 @@ int Run(const Options& options) {
 
     facts.sourcePieces = pieces;
     facts.dataBudget = kDataBudgetBytes;
-    facts.buildEpoch = sources.mmdb->build_epoch();
+    facts.buildEpoch = sources.mmdb->BuildEpoch();
     facts.maxRanges = options.maxRanges;
     const std::string report = MakeReport(fine, coarse, pool, china, places, facts);
     if (options.details) {

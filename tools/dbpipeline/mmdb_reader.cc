@@ -64,18 +64,18 @@ struct MmdbReader::Value {
     std::vector<Value> values;
 };
 
-MmdbReader::MmdbReader(std::vector<std::uint8_t> image) : image_(std::move(image)) {}
+MmdbReader::MmdbReader(std::vector<std::uint8_t> image) : m_image(std::move(image)) {}
 
 bool MmdbReader::Open(std::string& error) {
     // The marker is searched from the end: the format puts the metadata last.
-    const std::size_t marker_size = sizeof kMetadataMarker;
-    if (image_.size() < marker_size) {
+    const std::size_t markerSize = sizeof kMetadataMarker;
+    if (m_image.size() < markerSize) {
         error = "file too small";
         return false;
     }
     std::size_t found = std::string::npos;
-    for (std::size_t i = image_.size() - marker_size + 1; i-- > 0;) {
-        if (std::memcmp(&image_[i], kMetadataMarker, marker_size) == 0) {
+    for (std::size_t i = m_image.size() - markerSize + 1; i-- > 0;) {
+        if (std::memcmp(&m_image[i], kMetadataMarker, markerSize) == 0) {
             found = i;
             break;
         }
@@ -84,15 +84,16 @@ bool MmdbReader::Open(std::string& error) {
         error = "no metadata marker";
         return false;
     }
-    // Metadata is decoded with data_start_ = its own start, so pointers in it (if any) resolve
+    // Metadata is decoded with m_dataStart = its own start, so pointers in it (if any) resolve
     // within it.
-    data_start_ = found + marker_size;
-    data_end_ = image_.size();
-    std::size_t pos = data_start_;
+    m_dataStart = found + markerSize;
+    m_dataEnd = m_image.size();
+    std::size_t pos = m_dataStart;
     Value meta;
     std::size_t budget = kMaxDecodedValues;
-    if (!Decode(pos, meta, 0, budget, error))
+    if (!Decode(pos, meta, 0, budget, error)) {
         return false;
+    }
     if (meta.type != kMap) {
         error = "metadata is not a map";
         return false;
@@ -100,53 +101,56 @@ bool MmdbReader::Open(std::string& error) {
     for (std::size_t i = 0; i < meta.keys.size(); ++i) {
         const std::string& key = meta.keys[i];
         const Value& value = meta.values[i];
-        if (key == "node_count")
-            node_count_ = static_cast<std::uint32_t>(value.number);
-        else if (key == "record_size")
-            record_size_ = static_cast<std::uint32_t>(value.number);
-        else if (key == "ip_version")
-            ip_version_ = static_cast<std::uint32_t>(value.number);
-        else if (key == "build_epoch")
-            build_epoch_ = value.number;
-        else if (key == "database_type")
-            database_type_ = value.text;
+        if (key == "node_count") {
+            m_nodeCount = static_cast<std::uint32_t>(value.number);
+        } else if (key == "record_size") {
+            m_recordSize = static_cast<std::uint32_t>(value.number);
+        } else if (key == "ip_version") {
+            m_ipVersion = static_cast<std::uint32_t>(value.number);
+        } else if (key == "build_epoch") {
+            m_buildEpoch = value.number;
+        } else if (key == "database_type") {
+            m_databaseType = value.text;
+        }
     }
-    if (record_size_ != 24 && record_size_ != 28 && record_size_ != 32) {
-        error = "unsupported record size " + std::to_string(record_size_);
+    if (m_recordSize != 24 && m_recordSize != 28 && m_recordSize != 32) {
+        error = "unsupported record size " + std::to_string(m_recordSize);
         return false;
     }
-    if (ip_version_ != 4 && ip_version_ != 6) {
-        error = "unsupported ip_version " + std::to_string(ip_version_);
+    if (m_ipVersion != 4 && m_ipVersion != 6) {
+        error = "unsupported ip_version " + std::to_string(m_ipVersion);
         return false;
     }
-    const std::uint64_t tree_size = std::uint64_t{record_size_} * 2 / 8 * node_count_;
-    if (tree_size + 16 > found) {
+    const std::uint64_t treeSize = std::uint64_t{m_recordSize} * 2 / 8 * m_nodeCount;
+    if (treeSize + 16 > found) {
         error = "search tree runs past the metadata";
         return false;
     }
-    data_start_ = static_cast<std::size_t>(tree_size) + 16;
-    data_end_ = found;
+    m_dataStart = static_cast<std::size_t>(treeSize) + 16;
+    m_dataEnd = found;
     return true;
 }
 
 bool MmdbReader::ReadNodeRecord(std::uint32_t node, int bit, std::uint32_t& record) const {
-    const std::size_t node_bytes = record_size_ / 4;
-    const std::size_t at = std::size_t{node} * node_bytes;
-    if (node >= node_count_ || at + node_bytes > image_.size())
+    const std::size_t nodeBytes = m_recordSize / 4;
+    const std::size_t at = std::size_t{node} * nodeBytes;
+    if (node >= m_nodeCount || at + nodeBytes > m_image.size()) {
         return false;
-    const std::uint8_t* p = &image_[at];
-    switch (record_size_) {
+    }
+    const std::uint8_t* p = &m_image[at];
+    switch (m_recordSize) {
         case 24:
             p += bit * 3;
             record = (std::uint32_t{p[0]} << 16) | (std::uint32_t{p[1]} << 8) | p[2];
             break;
         case 28:
-            if (bit == 0)
+            if (bit == 0) {
                 record = (std::uint32_t{p[3] & 0xF0u} << 20) | (std::uint32_t{p[0]} << 16) |
                          (std::uint32_t{p[1]} << 8) | p[2];
-            else
+            } else {
                 record = (std::uint32_t{p[3] & 0x0Fu} << 24) | (std::uint32_t{p[4]} << 16) |
                          (std::uint32_t{p[5]} << 8) | p[6];
+            }
             break;
         default:
             p += bit * 4;
@@ -161,15 +165,16 @@ bool MmdbReader::ForEachIpv4Block(const std::function<void(const MmdbBlock&)>& s
                                   std::string& error) {
     std::uint32_t root = 0;
     // In a tree that also holds IPv6, IPv4 lives under ::/96: follow 96 zero bits first.
-    if (ip_version_ == 6) {
-        for (int i = 0; i < 96 && root < node_count_; ++i) {
+    if (m_ipVersion == 6) {
+        for (int i = 0; i < 96 && root < m_nodeCount; ++i) {
             if (!ReadNodeRecord(root, 0, root)) {
                 error = "node past the end of the tree";
                 return false;
             }
         }
-        if (root >= node_count_)
+        if (root >= m_nodeCount) {
             return true;  // the whole IPv4 space is one record; treated as no data
+        }
     }
 
     struct Pending {
@@ -179,27 +184,28 @@ bool MmdbReader::ForEachIpv4Block(const std::function<void(const MmdbBlock&)>& s
     };
     std::vector<Pending> stack{{root, 0, 0}};
     std::uint64_t expanded = 0;
-    bool have_block = false;
+    bool haveBlock = false;
     MmdbBlock block;
     auto emit = [&](std::uint32_t start, int depth, std::uint32_t record) {
         const std::uint32_t end = start | (depth == 32 ? 0u : (0xFFFFFFFFu >> depth));
-        const std::uint32_t offset = record - node_count_ - 16;
-        if (have_block && block.data_offset == offset && block.end + 1 == start) {
+        const std::uint32_t offset = record - m_nodeCount - 16;
+        if (haveBlock && block.dataOffset == offset && block.end + 1 == start) {
             block.end = end;
             return;
         }
-        if (have_block)
+        if (haveBlock) {
             sink(block);
+        }
         block = {start, end, offset};
-        have_block = true;
+        haveBlock = true;
     };
     while (!stack.empty()) {
         const Pending cur = stack.back();
         stack.pop_back();
         if (cur.depth >= kLeafMark) {
             // A leaf: no data (equal to node_count) or a pointer into the data section.
-            if (cur.node > node_count_) {
-                if (std::size_t{cur.node} - node_count_ - 16 >= data_end_ - data_start_) {
+            if (cur.node > m_nodeCount) {
+                if (std::size_t{cur.node} - m_nodeCount - 16 >= m_dataEnd - m_dataStart) {
                     error = "data pointer past the data section";
                     return false;
                 }
@@ -214,7 +220,7 @@ bool MmdbReader::ForEachIpv4Block(const std::function<void(const MmdbBlock&)>& s
         }
         // In a tree every node is reached once; nodes shared below the IPv4 root would make the
         // walk exponential (2^32 paths through one node per level).
-        if (++expanded > node_count_) {
+        if (++expanded > m_nodeCount) {
             error = "IPv4 tree shares nodes";
             return false;
         }
@@ -223,17 +229,17 @@ bool MmdbReader::ForEachIpv4Block(const std::function<void(const MmdbBlock&)>& s
             error = "node past the end of the tree";
             return false;
         }
-        const std::uint32_t child_start[2] = {cur.prefix,
-                                              cur.prefix | (0x80000000u >> (depth - 1))};
+        const std::uint32_t childStart[2] = {cur.prefix, cur.prefix | (0x80000000u >> (depth - 1))};
         // The right child goes on the stack first so that the lower addresses come out first
         // and blocks are produced in ascending order.
         for (int bit = 1; bit >= 0; --bit) {
-            const bool leaf = records[bit] >= node_count_;
-            stack.push_back({records[bit], child_start[bit], leaf ? depth + kLeafMark : depth});
+            const bool leaf = records[bit] >= m_nodeCount;
+            stack.push_back({records[bit], childStart[bit], leaf ? depth + kLeafMark : depth});
         }
     }
-    if (have_block)
+    if (haveBlock) {
         sink(block);
+    }
     return true;
 }
 
@@ -244,23 +250,25 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::size_t& bu
         return false;
     }
     auto need = [&](std::size_t n) {
-        if (pos + n > data_end_) {
+        if (pos + n > m_dataEnd) {
             error = "data runs past its section";
             return false;
         }
         return true;
     };
-    if (!need(1))
+    if (!need(1)) {
         return false;
-    const std::uint8_t ctrl = image_[pos++];
+    }
+    const std::uint8_t ctrl = m_image[pos++];
     int type = ctrl >> 5;
     if (type == kPointer) {
         const int ss = (ctrl >> 3) & 3;
         const std::uint32_t vvv = ctrl & 7u;
-        if (!need(static_cast<std::size_t>(ss) + 1))
+        if (!need(static_cast<std::size_t>(ss) + 1)) {
             return false;
+        }
         std::uint32_t target = 0;
-        const std::uint8_t* b = &image_[pos];
+        const std::uint8_t* b = &m_image[pos];
         switch (ss) {
             case 0:
                 target = (vvv << 8) | b[0];
@@ -278,45 +286,48 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::size_t& bu
                 break;
         }
         pos += static_cast<std::size_t>(ss) + 1;
-        std::size_t at = data_start_ + target;
-        if (at >= data_end_) {
+        std::size_t at = m_dataStart + target;
+        if (at >= m_dataEnd) {
             error = "pointer past the data section";
             return false;
         }
         // The format lets a pointer name any value but another pointer: chains of them would
         // cost a decode per link and could loop.
-        if (image_[at] >> 5 == kPointer) {
+        if (m_image[at] >> 5 == kPointer) {
             error = "pointer to a pointer";
             return false;
         }
         return Decode(at, out, depth + 1, budget, error);
     }
     if (type == kExtended) {
-        if (!need(1))
+        if (!need(1)) {
             return false;
+        }
         // Extended types start at 8; a type byte of 0 would spell a map, which has a code of its
         // own.
-        if (image_[pos] == 0) {
+        if (m_image[pos] == 0) {
             error = "extended type 0";
             return false;
         }
-        type = 7 + image_[pos++];
+        type = 7 + m_image[pos++];
     }
     std::size_t size = ctrl & 0x1Fu;
     if (size >= 29) {
         const std::size_t extra = size - 28;
-        if (!need(extra))
+        if (!need(extra)) {
             return false;
+        }
         std::size_t v = 0;
-        for (std::size_t i = 0; i < extra; ++i)
-            v = (v << 8) | image_[pos + i];
+        for (std::size_t i = 0; i < extra; ++i) {
+            v = (v << 8) | m_image[pos + i];
+        }
         pos += extra;
         size = size == 29 ? 29 + v : size == 30 ? 285 + v : 65821 + v;
     }
     // Every size is bounded by the bytes that remain: a string needs its bytes, a number at most
     // its width, and every map entry or array element at least one control byte of its own
     // (two for a map's key and value), so nothing is reserved for data the file cannot hold.
-    const std::size_t left = data_end_ - pos;
+    const std::size_t left = m_dataEnd - pos;
     if (budget == 0) {
         error = "data record too large to decode";
         return false;
@@ -326,9 +337,10 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::size_t& bu
     switch (type) {
         case kUtf8:
         case kBytes:
-            if (!need(size))
+            if (!need(size)) {
                 return false;
-            out.text.assign(reinterpret_cast<const char*>(&image_[pos]), size);
+            }
+            out.text.assign(reinterpret_cast<const char*>(&m_image[pos]), size);
             pos += size;
             return true;
         case kDouble:
@@ -342,11 +354,13 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::size_t& bu
                 error = "number wider than its type";
                 return false;
             }
-            if (!need(size))
+            if (!need(size)) {
                 return false;
+            }
             out.number = 0;
-            for (std::size_t i = 0; i < size; ++i)
-                out.number = (out.number << 8) | image_[pos + i];
+            for (std::size_t i = 0; i < size; ++i) {
+                out.number = (out.number << 8) | m_image[pos + i];
+            }
             pos += size;
             return true;
         case kBoolean:
@@ -362,8 +376,9 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::size_t& bu
             for (std::size_t i = 0; i < size; ++i) {
                 Value key, value;
                 if (!Decode(pos, key, depth + 1, budget, error) ||
-                    !Decode(pos, value, depth + 1, budget, error))
+                    !Decode(pos, value, depth + 1, budget, error)) {
                     return false;
+                }
                 if (key.type != kUtf8) {
                     error = "map key is not a string";
                     return false;
@@ -379,8 +394,9 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::size_t& bu
             }
             for (std::size_t i = 0; i < size; ++i) {
                 Value skipped;
-                if (!Decode(pos, skipped, depth + 1, budget, error))
+                if (!Decode(pos, skipped, depth + 1, budget, error)) {
                     return false;
+                }
             }
             return true;
         default:
@@ -389,19 +405,20 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::size_t& bu
     }
 }
 
-bool MmdbReader::ReadStringFields(std::uint32_t data_offset,
+bool MmdbReader::ReadStringFields(std::uint32_t dataOffset,
                                   std::map<std::string, std::string>& fields,
                                   std::string& error) const {
     fields.clear();
-    std::size_t pos = data_start_ + data_offset;
-    if (pos >= data_end_) {
+    std::size_t pos = m_dataStart + dataOffset;
+    if (pos >= m_dataEnd) {
         error = "data offset past the data section";
         return false;
     }
     Value value;
     std::size_t budget = kMaxDecodedValues;
-    if (!Decode(pos, value, 0, budget, error))
+    if (!Decode(pos, value, 0, budget, error)) {
         return false;
+    }
     if (value.type != kMap) {
         error = "data record is not a map";
         return false;
@@ -409,8 +426,9 @@ bool MmdbReader::ReadStringFields(std::uint32_t data_offset,
     for (std::size_t i = 0; i < value.keys.size(); ++i) {
         const std::string& key = value.keys[i];
         Value& entry = value.values[i];
-        if (entry.type == kUtf8)
+        if (entry.type == kUtf8) {
             fields[key] = std::move(entry.text);
+        }
     }
     return true;
 }

@@ -11,13 +11,13 @@
 
 namespace quorvane::dbpipeline {
 
-// One block of IPv4 addresses [start, end] whose data record starts at data_offset (relative to
+// One block of IPv4 addresses [start, end] whose data record starts at dataOffset (relative to
 // the data section). Blocks come in ascending order and never overlap; addresses without data
 // appear in no block.
 struct MmdbBlock {
     std::uint32_t start = 0;
     std::uint32_t end = 0;
-    std::uint32_t data_offset = 0;
+    std::uint32_t dataOffset = 0;
 };
 
 class MmdbReader {
@@ -35,18 +35,18 @@ class MmdbReader {
     // REQUIRES: Open succeeded.
     bool ForEachIpv4Block(const std::function<void(const MmdbBlock&)>& sink, std::string& error);
 
-    // Decodes the map at data_offset and returns its top-level string values by key (numbers,
+    // Decodes the map at dataOffset and returns its top-level string values by key (numbers,
     // nested maps and arrays are skipped). False with error set on malformed data: a size larger
     // than the bytes left, a number wider than its type, a pointer to a pointer, extended type 0,
     // or more than 100,000 values reached through pointers. Never reserves memory for more than
     // the file can hold.
     // REQUIRES: Open succeeded.
-    bool ReadStringFields(std::uint32_t data_offset, std::map<std::string, std::string>& fields,
+    bool ReadStringFields(std::uint32_t dataOffset, std::map<std::string, std::string>& fields,
                           std::string& error) const;
 
     // Metadata values, valid after Open.
-    std::uint64_t build_epoch() const { return build_epoch_; }
-    const std::string& database_type() const { return database_type_; }
+    std::uint64_t BuildEpoch() const { return m_buildEpoch; }
+    const std::string& DatabaseType() const { return m_databaseType; }
 
   private:
     struct Value;
@@ -55,14 +55,14 @@ class MmdbReader {
                 std::string& error) const;
     bool ReadNodeRecord(std::uint32_t node, int bit, std::uint32_t& record) const;
 
-    std::vector<std::uint8_t> image_;
-    std::uint32_t node_count_ = 0;
-    std::uint32_t record_size_ = 0;
-    std::uint32_t ip_version_ = 0;
-    std::uint64_t build_epoch_ = 0;
-    std::string database_type_;
-    std::size_t data_start_ = 0;
-    std::size_t data_end_ = 0;
+    std::vector<std::uint8_t> m_image;
+    std::uint32_t m_nodeCount = 0;
+    std::uint32_t m_recordSize = 0;
+    std::uint32_t m_ipVersion = 0;
+    std::uint64_t m_buildEpoch = 0;
+    std::string m_databaseType;
+    std::size_t m_dataStart = 0;
+    std::size_t m_dataEnd = 0;
 };
 
 }  // namespace quorvane::dbpipeline

@@ -5,23 +5,13 @@
 #include <map>
 #include <optional>
 #include <queue>
-#include <unordered_map>
+#include <utility>
 
 namespace quorvane::dbpipeline {
 
 namespace {
 
 using Values = std::array<std::uint32_t, kFieldCount>;
-
-struct ValuesHash {
-    std::size_t operator()(const Values& v) const {
-        std::uint64_t h = 0;
-        for (const std::uint32_t x : v) {
-            h = (h ^ x) * 0x9E3779B97F4A7C15ull;
-        }
-        return static_cast<std::size_t>(h ^ (h >> 29));
-    }
-};
 
 std::uint64_t SizeOf(const Segment& s) {
     return std::uint64_t{s.end} - s.start + 1;
@@ -41,24 +31,58 @@ bool Fits(const Segment& piece, const Values& values) {
     return true;
 }
 
-// Open ranges kept at each segment once twice as many are open: following more (24 or 96) kept
-// no more of the shipped sources, only took longer.
+// Open ranges kept at each segment once twice as many are open, the likeliest first: the best
+// split rarely runs through the others, and following them all would make the pass quadratic.
 constexpr std::size_t kOpenRanges = 8;
+
+// The addresses of an open range per value of one field, weighted, and the value most of them
+// hold (the first to get there). A pinned segment locks the field to its own value.
+class Tally {
+  public:
+    void Add(std::uint32_t value, std::int64_t kept) {
+        auto it = std::find_if(m_held.begin(), m_held.end(),
+                               [value](const auto& held) { return held.first == value; });
+        if (it == m_held.end()) {
+            m_held.emplace_back(value, 0);
+            it = m_held.end() - 1;
+        }
+        it->second += kept;
+        if (it->second > m_leadKept) {
+            m_lead = value;
+            m_leadKept = it->second;
+        }
+    }
+    // REQUIRES: !LocksOut(value).
+    void Lock(std::uint32_t value) {
+        m_locked = true;
+        m_lockedValue = value;
+    }
+    bool LocksOut(std::uint32_t value) const { return m_locked && m_lockedValue != value; }
+    std::uint32_t Value() const { return m_locked ? m_lockedValue : m_lead; }
+    std::int64_t Kept() const {
+        if (!m_locked) {
+            return m_leadKept;
+        }
+        for (const auto& [value, kept] : m_held) {
+            if (value == m_lockedValue) {
+                return kept;
+            }
+        }
+        return 0;
+    }
+
+  private:
+    std::vector<std::pair<std::uint32_t, std::int64_t>> m_held;
+    std::uint32_t m_lead = 0;
+    std::int64_t m_leadKept = 0;
+    bool m_locked = false;
+    std::uint32_t m_lockedValue = 0;
+};
 
 class PricedSolver {
   public:
     PricedSolver(const std::vector<Segment>& fine, const CoarsenOptions& options)
-        : m_fine(fine), m_options(options), m_ownValues(fine.size()), m_steps(fine.size()) {
-        std::unordered_map<Values, std::uint32_t, ValuesHash> ids;
-        for (std::size_t i = 0; i < fine.size(); ++i) {
-            const auto [it, added] =
-                ids.try_emplace(fine[i].value, static_cast<std::uint32_t>(m_values.size()));
-            if (added) {
-                m_values.push_back(fine[i].value);
-            }
-            m_ownValues[i] = it->second;
-        }
-    }
+        : m_fine(fine), m_options(options), m_steps(fine.size()) {}
 
     // Finds the best split when every range costs price; returns its number of ranges.
     std::uint64_t Solve(std::int64_t price) {
@@ -71,44 +95,47 @@ class PricedSolver {
                 m_fine[i - 1].end + 1 != piece.start) {
                 m_open.clear();
             }
-            // A range opening at this segment.
+            // What a range opening at this segment starts from.
             const std::int64_t fresh = best - price;
             const std::uint64_t freshRanges = bestRanges + 1;
             const auto index = static_cast<std::uint32_t>(i);
-            const std::uint32_t own = m_ownValues[i];
-            bool ownOpen = false;
             std::size_t kept = 0;
-            for (Open open : m_open) {
-                const Values& values = m_values[open.values];
-                if (!Fits(piece, values)) {
+            for (std::size_t k = 0; k < m_open.size(); ++k) {
+                Open& open = m_open[k];
+                if (!Fits(piece, open)) {
                     continue;
                 }
-                // Equal totals keep the range open: fewer ranges for the same result.
-                if (fresh > open.total) {
-                    open = Open{open.values, fresh, freshRanges, index};
+                Add(piece, open);
+                if (kept != k) {
+                    m_open[kept] = std::move(open);
                 }
-                open.total += KeptInRange(piece, values, m_options);
-                ownOpen = ownOpen || open.values == own;
-                m_open[kept++] = open;
+                ++kept;
             }
             m_open.resize(kept);
-            if (!ownOpen) {
-                m_open.push_back(Open{own, fresh + KeptInRange(piece, m_values[own], m_options),
-                                      freshRanges, index});
-            }
+            // A range opens here with the segment's own country and province.
+            Open& opened = m_open.emplace_back();
+            opened.country = piece.value[kCountry];
+            opened.province = piece.value[kProvince];
+            opened.total = fresh;
+            opened.ranges = freshRanges;
+            opened.start = index;
+            Add(piece, opened);
             const Open* winner = &m_open.front();
             for (const Open& open : m_open) {
-                if (open.total > winner->total ||
-                    (open.total == winner->total && open.ranges < winner->ranges)) {
+                if (open.Total() > winner->Total() ||
+                    (open.Total() == winner->Total() && open.ranges < winner->ranges)) {
                     winner = &open;
                 }
             }
-            best = winner->total;
+            best = winner->Total();
             bestRanges = winner->ranges;
-            m_steps[i] = Step{winner->start, winner->values};
+            m_steps[i] = Step{winner->start,
+                              {winner->country, winner->province, winner->city.Value(),
+                               winner->provider.Value()}};
             if (m_open.size() > 2 * kOpenRanges) {
-                std::stable_sort(m_open.begin(), m_open.end(),
-                                 [](const Open& a, const Open& b) { return a.total > b.total; });
+                std::stable_sort(m_open.begin(), m_open.end(), [](const Open& a, const Open& b) {
+                    return a.Total() > b.Total();
+                });
                 m_open.resize(kOpenRanges);
             }
         }
@@ -119,11 +146,11 @@ class PricedSolver {
     std::vector<Segment> Ranges() const {
         std::vector<Segment> ranges;
         for (std::size_t end = m_fine.size(); end > 0;) {
-            const Step step = m_steps[end - 1];
+            const Step& step = m_steps[end - 1];
             Segment range;
             range.start = m_fine[step.start].start;
             range.end = m_fine[end - 1].end;
-            range.value = m_values[step.values];
+            range.value = step.values;
             for (std::size_t i = step.start; i < end; ++i) {
                 range.pinned |= m_fine[i].pinned;
                 range.special = range.special || m_fine[i].special;
@@ -136,24 +163,69 @@ class PricedSolver {
     }
 
   private:
-    // A range open at the current segment: its values, the best total so far with it open, the
-    // ranges that total uses, and the segment it opened at.
+    // A range open at the current segment with a country and province: the best total before it
+    // less its price plus what it keeps besides its city and provider, the ranges that uses, the
+    // segment it opened at, and its city and provider as most of its addresses hold them.
     struct Open {
-        std::uint32_t values;
-        std::int64_t total;
-        std::uint64_t ranges;
-        std::uint32_t start;
+        std::uint32_t country = 0;
+        std::uint32_t province = 0;
+        std::int64_t total = 0;
+        std::uint64_t ranges = 0;
+        std::uint32_t start = 0;
+        Tally city;
+        Tally provider;
+        std::int64_t Total() const { return total + city.Kept() + provider.Kept(); }
     };
     // The best range ending at a segment: where it starts and its values.
     struct Step {
         std::uint32_t start;
-        std::uint32_t values;
+        Values values;
     };
+
+    // Whether piece may join open: its known country, and for a pinned segment every value,
+    // since it keeps them all.
+    static bool Fits(const Segment& piece, const Open& open) {
+        if (piece.value[kCountry] != 0 && piece.value[kCountry] != open.country) {
+            return false;
+        }
+        if (piece.pinned == 0) {
+            return true;
+        }
+        return piece.pinned == kAllFieldsPinned && piece.value[kCountry] == open.country &&
+               piece.value[kProvince] == open.province && !open.city.LocksOut(piece.value[kCity]) &&
+               !open.provider.LocksOut(piece.value[kProvider]);
+    }
+
+    // Counts piece into open as KeptInRange weighs it; the city only under the range's province.
+    void Add(const Segment& piece, Open& open) {
+        const std::uint64_t size = SizeOf(piece);
+        const std::int64_t factor =
+            m_options.heavierCountry != 0 && piece.value[kCountry] == m_options.heavierCountry
+                ? static_cast<std::int64_t>(m_options.heavierFactor)
+                : 1;
+        auto weighted = [&](int field) {
+            return static_cast<std::int64_t>(size * m_options.weight[field]) * factor;
+        };
+        if (piece.value[kProvince] != 0 && piece.value[kProvince] == open.province) {
+            open.total += weighted(kProvince);
+        }
+        if (piece.value[kCountry] == 0 && open.country != 0) {
+            open.total -= static_cast<std::int64_t>(size / m_options.inventDivisor);
+        }
+        if (piece.value[kCity] != 0 && piece.value[kProvince] == open.province) {
+            open.city.Add(piece.value[kCity], weighted(kCity));
+        }
+        if (piece.value[kProvider] != 0) {
+            open.provider.Add(piece.value[kProvider], weighted(kProvider));
+        }
+        if (piece.pinned != 0) {
+            open.city.Lock(piece.value[kCity]);
+            open.provider.Lock(piece.value[kProvider]);
+        }
+    }
 
     const std::vector<Segment>& m_fine;
     CoarsenOptions m_options;
-    std::vector<Values> m_values;
-    std::vector<std::uint32_t> m_ownValues;
     std::vector<Step> m_steps;
     std::vector<Open> m_open;
 };

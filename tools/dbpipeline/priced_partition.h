@@ -15,10 +15,10 @@ namespace quorvane::dbpipeline {
 
 // Splits fine into at most options.maxRanges ranges under the rules Coarsen keeps (two known
 // countries never share a range, special ranges stay alone, pinned values survive, a range's
-// city comes from a segment of its province). A range takes the values of one of its segments,
-// or per field the ones most of its addresses hold when that keeps more; the boundaries are
-// then refined as RefineBoundaries does. The pass keeps only the likeliest open ranges at each
-// segment, so the result is near, not at, the best. Deterministic.
+// city comes from a segment of its province). A range takes the country and province of one of
+// its segments, and the city of that province and the provider most of its addresses hold; the
+// boundaries are then refined as RefineBoundaries does. The pass follows only the likeliest open
+// ranges at each segment, so the result is near, not at, the best. Deterministic.
 // REQUIRES: fine sorted and not overlapping (as JoinIdentical leaves it).
 // Returns false when no price brings the ranges within the budget; coarse is then the fewest.
 bool PartitionByPrice(const std::vector<Segment>& fine, const CoarsenOptions& options,

@@ -68,9 +68,9 @@ bool DecodePlaces(MmdbReader& mmdb, const std::map<std::string, std::string>& co
                 return;
             }
             const auto [it, inserted] = placeOfOffset.try_emplace(
-                block.data_offset, static_cast<std::uint32_t>(out.places.size()));
+                block.dataOffset, static_cast<std::uint32_t>(out.places.size()));
             if (inserted) {
-                if (!mmdb.ReadStringFields(block.data_offset, fields, error)) {
+                if (!mmdb.ReadStringFields(block.dataOffset, fields, error)) {
                     decodeFailed = true;
                     return;
                 }
