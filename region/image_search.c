@@ -8,8 +8,6 @@
 
 #include "region_format.h"
 
-enum { kSliceCount = 1 << kRegionSliceShift };
-
 int RegionBuildSliceTable(const unsigned char* entries, uint32_t count, uint32_t* table) {
     uint32_t i;
     for (i = 1; i < count; ++i) {
@@ -19,7 +17,7 @@ int RegionBuildSliceTable(const unsigned char* entries, uint32_t count, uint32_t
         }
     }
     i = 0;
-    for (uint32_t slice = 0; slice <= kSliceCount; ++slice) {
+    for (uint32_t slice = 0; slice <= kRegionSliceCount; ++slice) {
         uint64_t slice_start = (uint64_t)slice << kRegionSliceShift;
         while (i < count && ReadU32(entries + (size_t)i * kIndexEntrySize) < slice_start) {
             ++i;
@@ -27,7 +25,7 @@ int RegionBuildSliceTable(const unsigned char* entries, uint32_t count, uint32_t
         table[2 * slice] = i;
         table[2 * slice + 1] = 0;
     }
-    for (uint32_t slice = 0; slice < kSliceCount; ++slice) {
+    for (uint32_t slice = 0; slice < kRegionSliceCount; ++slice) {
         /* One entry covers the slice when none starts inside it after its first address and the
          * one holding its first address reaches its last. */
         uint32_t slice_start = slice << kRegionSliceShift;

@@ -14,11 +14,20 @@
 extern "C" {
 #endif
 
-/* A first-level table of an index by the top 16 bits of an address (a slice): for each slice, how
- * many entries start below it and the data_pointer of the one entry that covers all of it (else
- * 0), side by side so that a lookup touches one cache line of the table. With it a search halves
- * only the few entries of its own slice, or none. */
-enum { kRegionSliceShift = 16, kRegionSliceTableBytes = ((1 << kRegionSliceShift) + 1) * 8 };
+/* A first-level table of an index by the top bits of an address (a slice; 16 bits, so 65,536
+ * slices, in the product): for each slice, how many entries start below it and the data_pointer
+ * of the one entry that covers all of it (else 0), side by side so that a lookup touches one cache
+ * line of the table. With it a search halves only the few entries of its own slice, or none. */
+#ifndef QUORVANE_REGION_SLICE_SHIFT
+/* The fuzz build sets 24 (256 slices): its inputs are small databases, and filling a half-megabyte
+ * table for each would leave little time for the searches. */
+#define QUORVANE_REGION_SLICE_SHIFT 16
+#endif
+enum {
+    kRegionSliceShift = QUORVANE_REGION_SLICE_SHIFT,
+    kRegionSliceCount = 1 << (32 - kRegionSliceShift),
+    kRegionSliceTableBytes = (kRegionSliceCount + 1) * 8
+};
 
 /* Fills table for the count index entries at entries and returns 1, or returns 0 when their start
  * addresses are not in ascending order: the table describes only a sorted index, and any other is
