@@ -5,6 +5,7 @@
 #ifndef QUORVANE_REGION_IMAGE_SEARCH_H_
 #define QUORVANE_REGION_IMAGE_SEARCH_H_
 
+#include <stddef.h>
 #include <stdint.h>
 
 #include <quorvane/region.h>
@@ -34,6 +35,22 @@ enum {
  * REQUIRES: entries holds count * 12 readable bytes; table holds kRegionSliceTableBytes, aligned
  * for uint32_t. */
 int RegionBuildSliceTable(const unsigned char* entries, uint32_t count, uint32_t* table);
+
+/* The data pointer of the record that RegionSearchImage would fill its result from for address,
+ * or 0 where it would return 0. A pointer returned names a record of at least 4 bytes that lies
+ * wholly inside the image, so its text can be read straight from the image; callers that want
+ * only a record's identity (the batch lookups, which keep the decoded fields of each record)
+ * skip the copy. Same arguments and REQUIRES as RegionSearchImage. */
+uint32_t RegionFindRecord(const unsigned char* image, uint64_t size, uint32_t first_index_offset,
+                          uint32_t last_index_offset, const uint32_t* slices, uint32_t address);
+
+/* RegionFindRecord for count addresses at once: pointers[i] receives the answer for addresses[i].
+ * The same answers, in less time per address: the searches advance side by side, so the cache
+ * misses of one overlap with those of the others instead of following one another.
+ * REQUIRES: as for RegionFindRecord; addresses and pointers hold count elements. */
+void RegionFindRecords(const unsigned char* image, uint64_t size, uint32_t first_index_offset,
+                       uint32_t last_index_offset, const uint32_t* slices,
+                       const uint32_t* addresses, uint32_t* pointers, size_t count);
 
 /* Finds the range that covers address in the index that runs from first_index_offset through
  * last_index_offset of image (size bytes) and fills result from its data record. Returns 1 when
