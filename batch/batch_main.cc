@@ -6,6 +6,7 @@
 #include <clocale>
 #include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <mutex>
 #include <new>
 #include <string>
@@ -238,7 +239,10 @@ int Run(int argc, char** argv) {
         return kExitUnwritableOutput;
     }
     PrintLine(stdout, u"导出成功!");
-    return kExitOk;
+    // Everything is written and flushed: ending here spares the exit the freeing of every row and
+    // record one by one (tens of milliseconds for a million rows), which the system takes back
+    // at once anyway.
+    std::_Exit(kExitOk);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@ namespace quorvane {
 namespace {
 
 constexpr std::uint32_t kMaxRowBlock = 256;
+constexpr std::uint32_t kResolveChunk = 64;
 
 }  // namespace
 
@@ -17,7 +18,7 @@ std::function<void()> MakeLookupWork(CAddressTable& table, std::u16string dbPath
     return [&table, dbPath = std::move(dbPath)] {
         CLookupSession session(dbPath, table.Store());
         const CAddressBlock& addresses = table.Addresses();
-        std::u16string wide;
+        const ResultTexts* records[kResolveChunk];
         // Rows are taken in blocks, so the cursor lock is passed a few thousand times a run
         // rather than once a row. Blocks start at one row and double: a run stopped at once uses
         // up one index per worker, and a short table is still shared by all three workers.
@@ -28,19 +29,18 @@ std::function<void()> MakeLookupWork(CAddressTable& table, std::u16string dbPath
                 break;
             }
             blockSize = std::min<std::uint32_t>(blockSize * 2, kMaxRowBlock);
+            // A few dozen rows are looked up side by side, then published one by one; the stop
+            // flag is tested before each such chunk and before each row published.
             std::uint32_t row = block.begin;
-            for (; row < block.end; ++row) {
-                if (table.IsStopped()) {
-                    break;  // this row and the rest of the block stay as they were
+            while (row < block.end && !table.IsStopped()) {
+                const std::uint32_t chunkEnd = row + std::min(kResolveChunk, block.end - row);
+                session.ResolveRows(addresses, row, chunkEnd, records);
+                for (const ResultTexts** record = records; row < chunkEnd; ++row, ++record) {
+                    if (table.IsStopped()) {
+                        break;  // this row and the rest of the block stay as they were
+                    }
+                    table.SetResults(row, *record);
                 }
-                const ResultTexts* record;
-                if (addresses.IsAscii(row)) {
-                    record = session.Resolve(addresses.AsciiAt(row));
-                } else {
-                    addresses.CopyText(row, wide);
-                    record = session.Resolve(std::u16string_view(wide));
-                }
-                table.SetResults(row, record);
             }
             table.AddRowsResolved(row - block.begin);
             if (row < block.end) {

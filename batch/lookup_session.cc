@@ -1,22 +1,15 @@
 #include "batch/lookup_session.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
 #include "batch/database_open.h"
 #include "batch/dotted_address.h"
-#include "batch/region_fields.h"
-#include "files/conversions.h"
+#include "image_search.h"
+#include "region/region_format.h"
 
 namespace quorvane {
-
-namespace {
-
-std::u16string FieldText(const QuorvaneField& text) {
-    return text.size == 0 ? std::u16string() : Utf8ToWide(std::string_view(text.data, text.size));
-}
-
-}  // namespace
 
 CLookupSession::CLookupSession(std::u16string_view dbPath)
     : m_ownStore(std::make_unique<CResultStore>()), m_store(*m_ownStore) {
@@ -56,28 +49,102 @@ const ResultTexts* CLookupSession::Resolve(std::u16string_view address) {
     return parsed ? Search(*parsed) : nullptr;
 }
 
-const ResultTexts* CLookupSession::Search(std::uint32_t address) {
-    region_result result;
-    result.region_text[0] = '\0';  // a miss leaves the result as it is: an empty text
-    ip2region_memory_search(&m_handle, address, &result);
-    result.region_text[sizeof(result.region_text) - 1] = '\0';
-    return RecordFor(std::string_view(result.region_text));
+void CLookupSession::ResolveRows(const CAddressBlock& addresses, std::size_t begin, std::size_t end,
+                                 const ResultTexts** records) {
+    constexpr std::size_t kChunk = 64;
+    std::uint32_t numbers[kChunk];
+    std::size_t rows[kChunk];
+    const ResultTexts* found[kChunk];
+    std::u16string wide;
+    while (begin < end) {
+        const std::size_t n = std::min(kChunk, end - begin);
+        std::size_t dotted = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            std::optional<std::uint32_t> address;
+            if (addresses.IsAscii(begin + i)) {
+                address = ParseDottedAddress(addresses.AsciiAt(begin + i));
+            } else {
+                addresses.CopyText(begin + i, wide);
+                address = ParseDottedAddress(std::u16string_view(wide));
+            }
+            records[i] = nullptr;
+            if (address) {
+                numbers[dotted] = *address;
+                rows[dotted++] = i;
+            }
+        }
+        SearchMany(numbers, dotted, found);
+        for (std::size_t i = 0; i < dotted; ++i) {
+            records[rows[i]] = found[i];
+        }
+        begin += n;
+        records += n;
+    }
 }
 
-const ResultTexts* CLookupSession::RecordFor(std::string_view regionText) {
+const ResultTexts* CLookupSession::Search(std::uint32_t address) {
+    if (m_image.image == nullptr) {
+        // The first memory search loads the image. Until one has, every search takes the
+        // public way, which then finds nothing.
+        region_result result;
+        result.region_text[0] = '\0';  // a miss leaves the result as it is: an empty text
+        ip2region_memory_search(&m_handle, address, &result);
+        result.region_text[sizeof(result.region_text) - 1] = '\0';
+        if (!RegionViewOfHandle(&m_handle, &m_image)) {
+            m_image.image = nullptr;
+            return m_store.ForRegionText(std::string_view(result.region_text));
+        }
+    }
+    // The memory search's own answer, without copying the record's text out.
+    return RecordFor(RegionFindRecord(m_image.image, m_image.size, m_image.first_index_offset,
+                                      m_image.last_index_offset, m_image.slices, address));
+}
+
+void CLookupSession::SearchMany(const std::uint32_t* addresses, std::size_t count,
+                                const ResultTexts** records) {
+    // The first search loads the image; without one, each search goes its own way.
+    while (count > 0 && m_image.image == nullptr) {
+        *records++ = Search(*addresses++);
+        --count;
+    }
+    constexpr std::size_t kChunk = 64;
+    std::uint32_t pointers[kChunk];
+    for (std::size_t done = 0; done < count; done += kChunk) {
+        const std::size_t n = std::min(kChunk, count - done);
+        RegionFindRecords(m_image.image, m_image.size, m_image.first_index_offset,
+                          m_image.last_index_offset, m_image.slices, addresses + done, pointers, n);
+        for (std::size_t i = 0; i < n; ++i) {
+            m_cache.Prefetch(pointers[i]);
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            records[done + i] = RecordFor(pointers[i]);
+        }
+    }
+}
+
+const ResultTexts* CLookupSession::RecordFor(std::uint32_t pointer) {
+    if (pointer == 0) {
+        return nullptr;
+    }
     const ResultTexts* record = nullptr;
-    if (m_cache.Find(regionText, &record)) {
+    if (m_cache.Find(pointer, &record)) {
         return record;
     }
-    // Splitting the UTF-8 text and decoding only the fields shown gives the same texts as
-    // decoding first, without a temporary copy of the whole text.
-    QuorvaneField fields[kQuorvaneFields];
-    QuorvaneRowFields(regionText.data(), regionText.size(), fields);
-    record =
-        m_store.Intern(FieldText(fields[kQuorvaneCountry]), FieldText(fields[kQuorvaneProvince]),
-                       FieldText(fields[kQuorvaneCity]), FieldText(fields[kQuorvaneProvider]));
-    m_cache.Insert(regionText, record);
+    record = m_store.ForRegionText(RecordText(pointer));
+    m_cache.Insert(pointer, record);
     return record;
+}
+
+// The text the memory search would copy into its result: the record's bytes after its number,
+// up to the first NUL, which ends the copy as a C string.
+std::string_view CLookupSession::RecordText(std::uint32_t pointer) const {
+    const char* text = reinterpret_cast<const char*>(m_image.image) +
+                       format::DataPointerOffset(pointer) + format::kRecordHeaderSize;
+    const std::size_t length = format::DataPointerLength(pointer) - format::kRecordHeaderSize;
+    const void* nul = std::memchr(text, '\0', length);
+    return std::string_view(
+        text,
+        nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - text) : length);
 }
 
 }  // namespace quorvane

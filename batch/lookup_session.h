@@ -11,6 +11,7 @@
 #include "batch/address_table.h"
 #include "batch/record_cache.h"
 #include "batch/result_store.h"
+#include "loaded_image.h"
 #include "quorvane/region.h"
 
 namespace quorvane {
@@ -37,12 +38,28 @@ class CLookupSession {
     const ResultTexts* Resolve(std::string_view asciiAddress);
     const ResultTexts* Resolve(std::u16string_view address);
 
+    // What Resolve gives for each row of [begin, end) of addresses, into records[0 .. end -
+    // begin), for less per row than one call each: the searches advance side by side.
+    // REQUIRES: begin <= end <= addresses.Count().
+    void ResolveRows(const CAddressBlock& addresses, std::size_t begin, std::size_t end,
+                     const ResultTexts** records);
+
+    // The records for count addresses given as numbers (as ParseDottedAddress gives them):
+    // records[i] is what Resolve returns for addresses[i]. Cheaper per address than one call
+    // each: the searches advance side by side.
+    void SearchMany(const std::uint32_t* addresses, std::size_t count, const ResultTexts** records);
+
   private:
     void Open(std::u16string_view dbPath);
     const ResultTexts* Search(std::uint32_t address);
-    const ResultTexts* RecordFor(std::string_view regionText);
+    // The store's record for a data pointer of m_image (0: none), through the cache.
+    const ResultTexts* RecordFor(std::uint32_t pointer);
+    // REQUIRES: pointer names a record of m_image that RegionFindRecord returned.
+    std::string_view RecordText(std::uint32_t pointer) const;
 
     region_handle m_handle{};
+    // The handle's loaded image; image is null until the first search has loaded it.
+    RegionImageView m_image{};
     std::unique_ptr<CResultStore> m_ownStore;
     CResultStore& m_store;
     CRecordCache m_cache;

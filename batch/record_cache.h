@@ -1,44 +1,71 @@
-// One lookup session's memory of which record each region text gave, so that the split and the
-// conversions of a text happen once per session instead of once per row.
+// One lookup session's memory of which record each data record of its database image gave, so
+// that a row whose data record was seen before costs one table probe: no copy of the text, no
+// split, no conversion.
 #ifndef QUORVANE_BATCH_RECORD_CACHE_H_
 #define QUORVANE_BATCH_RECORD_CACHE_H_
 
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
 #include <vector>
 
 #include "batch/result_store.h"
 
 namespace quorvane {
 
-// Open addressing keyed by two independent 64-bit hashes of the text and its length, with no
-// copy of the text: a lookup touches one slot, where comparing the texts would cost a second
-// cache miss. Two different region texts of one database would have to agree in 128 bits of
-// hash to be confused (odds far below 1e-20 for a million distinct texts); a database that
-// arranged it could as well have stored the other text. Not thread-safe; a session owns one.
+// Open addressing keyed by a data pointer of the image (its record's length and offset; an image
+// never changes while a session holds it, so one pointer always names the same text). Not
+// thread-safe; a session owns one.
 class CRecordCache {
   public:
-    // Finds text; on success *record is what Insert stored for it (possibly null).
-    bool Find(std::string_view text, const ResultTexts** record) const;
-    // REQUIRES: Find(text) is false.
-    void Insert(std::string_view text, const ResultTexts* record);
+    // Finds pointer; on success *record is what Insert stored for it (possibly null).
+    // REQUIRES: pointer != 0.
+    bool Find(std::uint32_t pointer, const ResultTexts** record) const {
+        if (m_slots.empty()) {
+            return false;
+        }
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t i = SlotOf(pointer, mask);; i = (i + 1) & mask) {
+            const Slot& slot = m_slots[i];
+            if (slot.pointer == pointer) {
+                *record = slot.record;
+                return true;
+            }
+            if (slot.pointer == 0) {
+                return false;
+            }
+        }
+    }
+    // Starts fetching the slot where Find(pointer) will look first (pointer 0: does nothing).
+    void Prefetch(std::uint32_t pointer) const {
+#if defined(__GNUC__)
+        if (pointer != 0 && !m_slots.empty()) {
+            __builtin_prefetch(&m_slots[SlotOf(pointer, m_slots.size() - 1)]);
+        }
+#else
+        (void)pointer;
+#endif
+    }
+    // REQUIRES: pointer != 0 and Find(pointer) is false. Throws std::bad_alloc when the table
+    // cannot grow; the cache is then as it was.
+    void Insert(std::uint32_t pointer, const ResultTexts* record);
+
+    std::size_t Size() const {
+        return m_used;
+    }
 
   private:
-    struct Key {
-        std::uint64_t first = 0;  // 0: a free slot
-        std::uint64_t second = 0;
-        bool operator==(const Key&) const = default;
-    };
     struct Slot {
-        Key key;
+        std::uint32_t pointer = 0;  // 0: a free slot
         const ResultTexts* record = nullptr;
     };
 
-    static Key KeyOf(std::string_view text);
+    // Neighbouring records have neighbouring offsets; the multiplication spreads them.
+    static std::size_t SlotOf(std::uint32_t pointer, std::size_t mask) {
+        return static_cast<std::size_t>((pointer * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+    }
     void Grow();
 
-    std::vector<Slot> m_slots;  // a power of two in size, at most three quarters used
+    std::vector<Slot> m_slots;  // a power of two in size, at most half used
     std::size_t m_used = 0;
 };
 

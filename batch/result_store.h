@@ -4,6 +4,8 @@
 #ifndef QUORVANE_BATCH_RESULT_STORE_H_
 #define QUORVANE_BATCH_RESULT_STORE_H_
 
+#include <array>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -40,12 +42,37 @@ class CResultStore {
     const ResultTexts* Intern(std::u16string_view country, std::u16string_view province,
                               std::u16string_view city, std::u16string_view provider);
 
+    // The record for the fields of regionText (see QuorvaneRowFields), split and converted on
+    // the first call for that text only; null when all four fields are empty. Lives as Intern's
+    // records do, but is a record of its own even when Intern holds the same four texts.
+    const ResultTexts* ForRegionText(std::string_view regionText);
+
     // Frees every record. REQUIRES: no record of this store is referenced any more.
     void Clear();
 
   private:
+    // Finds a std::string key by any text without making one.
+    struct TextHash {
+        // The name the standard library looks for.
+        using is_transparent = void;  // NOLINT(readability-identifier-naming)
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+    // The records by region text, split by the text's hash into shards with a lock each, so
+    // that three workers meeting new texts rarely wait for one another. Null values stand for
+    // four empty fields.
+    struct TextShard {
+        std::mutex lock;
+        std::unordered_map<std::string, std::unique_ptr<const ResultTexts>, TextHash,
+                           std::equal_to<>>
+            records;
+    };
+    static constexpr std::size_t kTextShards = 16;
+
     std::mutex m_lock;  // guards m_records
     std::unordered_map<std::u16string, std::unique_ptr<const ResultTexts>> m_records;
+    std::array<TextShard, kTextShards> m_byRegionText;
 };
 
 }  // namespace quorvane

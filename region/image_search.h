@@ -5,6 +5,7 @@
 #ifndef QUORVANE_REGION_IMAGE_SEARCH_H_
 #define QUORVANE_REGION_IMAGE_SEARCH_H_
 
+#include <stddef.h>
 #include <stdint.h>
 
 #include <quorvane/region.h>
@@ -13,11 +14,20 @@
 extern "C" {
 #endif
 
-/* A first-level table of an index by the top 16 bits of an address (a slice): for each slice, how
- * many entries start below it and the data_pointer of the one entry that covers all of it (else
- * 0), side by side so that a lookup touches one cache line of the table. With it a search halves
- * only the few entries of its own slice, or none. */
-enum { kRegionSliceShift = 16, kRegionSliceTableBytes = ((1 << kRegionSliceShift) + 1) * 8 };
+/* A first-level table of an index by the top bits of an address (a slice; 16 bits, so 65,536
+ * slices, in the product): for each slice, how many entries start below it and the data_pointer
+ * of the one entry that covers all of it (else 0), side by side so that a lookup touches one cache
+ * line of the table. With it a search halves only the few entries of its own slice, or none. */
+#ifndef QUORVANE_REGION_SLICE_SHIFT
+/* The fuzz build sets 24 (256 slices): its inputs are small databases, and filling a half-megabyte
+ * table for each would leave little time for the searches. */
+#define QUORVANE_REGION_SLICE_SHIFT 16
+#endif
+enum {
+    kRegionSliceShift = QUORVANE_REGION_SLICE_SHIFT,
+    kRegionSliceCount = 1 << (32 - kRegionSliceShift),
+    kRegionSliceTableBytes = (kRegionSliceCount + 1) * 8
+};
 
 /* Fills table for the count index entries at entries and returns 1, or returns 0 when their start
  * addresses are not in ascending order: the table describes only a sorted index, and any other is
@@ -25,6 +35,22 @@ enum { kRegionSliceShift = 16, kRegionSliceTableBytes = ((1 << kRegionSliceShift
  * REQUIRES: entries holds count * 12 readable bytes; table holds kRegionSliceTableBytes, aligned
  * for uint32_t. */
 int RegionBuildSliceTable(const unsigned char* entries, uint32_t count, uint32_t* table);
+
+/* The data pointer of the record that RegionSearchImage would fill its result from for address,
+ * or 0 where it would return 0. A pointer returned names a record of at least 4 bytes that lies
+ * wholly inside the image, so its text can be read straight from the image; callers that want
+ * only a record's identity (the batch lookups, which keep the decoded fields of each record)
+ * skip the copy. Same arguments and REQUIRES as RegionSearchImage. */
+uint32_t RegionFindRecord(const unsigned char* image, uint64_t size, uint32_t first_index_offset,
+                          uint32_t last_index_offset, const uint32_t* slices, uint32_t address);
+
+/* RegionFindRecord for count addresses at once: pointers[i] receives the answer for addresses[i].
+ * The same answers, in less time per address: the searches advance side by side, so the cache
+ * misses of one overlap with those of the others instead of following one another.
+ * REQUIRES: as for RegionFindRecord; addresses and pointers hold count elements. */
+void RegionFindRecords(const unsigned char* image, uint64_t size, uint32_t first_index_offset,
+                       uint32_t last_index_offset, const uint32_t* slices,
+                       const uint32_t* addresses, uint32_t* pointers, size_t count);
 
 /* Finds the range that covers address in the index that runs from first_index_offset through
  * last_index_offset of image (size bytes) and fills result from its data record. Returns 1 when

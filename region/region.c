@@ -8,6 +8,7 @@
 #include <quorvane/region.h>
 
 #include "image_search.h"
+#include "loaded_image.h"
 #include "region_file.h"
 #include "regular_file.h"
 
@@ -20,35 +21,10 @@
 
 enum { kHeaderArrayBytes = 8192, kDiskRecordBuffer = 256, kStretchBuffer = 8192 };
 
-/* The handle record has no field for the size of the file image, yet every memory search needs
- * it to keep its reads inside the image. The image is therefore allocated with a hidden prefix of
- * kImagePrefix bytes that holds the size (a uint64_t at the start of the allocation);
- * file_image points just past the prefix, and ip2region_destroy frees file_image - kImagePrefix.
- * The prefix is 32 bytes so that the image keeps malloc's alignment.
- *
- * Behind the image, in the same allocation, lies a first-level table of the index by the top 16
- * bits of an address (a slice): a memory search then halves only the few entries of its own
- * slice instead of all of them, or none when one entry covers the slice, which saves most of the
- * cache misses of a lookup. The prefix records which index the table was built for (first offset
- * and count); a search on any other bounds ignores it. */
-enum { kImagePrefix = 32, kSliceTableAlign = 64 };
-
-typedef struct ImageInfo {
-    uint64_t size;
-    uint64_t slice_table_offset; /* from file_image; 0: no table */
-    uint32_t slice_first_offset; /* the index the table describes */
-    uint32_t slice_count;
-    uint64_t unused;
-} ImageInfo;
-
-/* The prefix must hold the record (C99 has no static assertion). */
-typedef char ImageInfoFitsThePrefix[sizeof(ImageInfo) <= kImagePrefix ? 1 : -1];
-
-static ImageInfo GetImageInfo(const unsigned char* image) {
-    ImageInfo info;
-    memcpy(&info, image - kImagePrefix, sizeof info);
-    return info;
-}
+/* The first-level table lies behind the image, in the same allocation (loaded_image.h): a
+ * memory search then halves only the few entries of its own slice instead of all of them, or
+ * none when one entry covers the slice, which saves most of the cache misses of a lookup. */
+enum { kSliceTableAlign = 64 };
 
 static void FreeImage(unsigned char* image) {
     if (image != NULL) {
@@ -197,18 +173,12 @@ int ip2region_memory_search(region_handle* handle, uint32_t address, region_resu
     if (handle->file_image == NULL && !LoadImage(handle)) {
         return 0;
     }
-    if (!BoundsInOrder(handle)) {
+    RegionImageView view;
+    if (!RegionViewOfHandle(handle, &view)) {
         return 0;
     }
-    const unsigned char* image = handle->file_image;
-    ImageInfo info = GetImageInfo(image);
-    const uint32_t* slices = NULL;
-    if (info.slice_table_offset != 0 && info.slice_first_offset == handle->first_index_offset &&
-        info.slice_count == (uint32_t)handle->index_count) {
-        slices = (const uint32_t*)(const void*)(image + info.slice_table_offset);
-    }
-    return RegionSearchImage(image, info.size, handle->first_index_offset,
-                             handle->last_index_offset, slices, address, result);
+    return RegionSearchImage(view.image, view.size, view.first_index_offset, view.last_index_offset,
+                             view.slices, address, result);
 }
 
 /* Three-way comparison of an address with an index entry: below it, above it, or inside. */

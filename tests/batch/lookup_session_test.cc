@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "files/conversions.h"
@@ -104,6 +106,68 @@ TEST(LookupSessionTest, MissEmptiesEveryField) {
     missing.Lookup(stale);
     EXPECT_EQ(stale.country, u"");
     EXPECT_EQ(stale.provider, u"");
+}
+
+// The workers resolve rows a chunk at a time; every row must get the record that resolving it
+// alone gives: dotted rows in ranges and in gaps, text that names no address, rows kept as UTF-16,
+// runs shorter and longer than a chunk, starting anywhere. Both sessions share one store, so the
+// same answer is the same record.
+TEST(LookupSessionTest, RowsResolvedTogetherGetTheirOwnRecords) {
+    TempDatabase db(dbwriter::MakeSyntheticRanges(5000, 3));
+    ASSERT_TRUE(db.Ok()) << db.Error();
+    CAddressBlock addresses;
+    std::uint32_t value = 777;
+    for (int i = 0; i < 400; ++i) {
+        value = value * 1664525u + 1013904223u;
+        std::string text = std::to_string(value >> 24) + "." + std::to_string(value >> 16 & 255) +
+                           "." + std::to_string(value >> 8 & 255) + "." +
+                           std::to_string(value & 255);
+        if (i % 37 == 5) {
+            addresses.Append(u"\uFF11." + Utf8ToWide(text));  // a full-width digit: no address
+        } else if (i % 41 == 7) {
+            addresses.AppendAscii(i % 2 == 0 ? "1.2.3" : "hello");
+        } else {
+            addresses.AppendAscii(i % 11 == 0 ? " " + text + "\t" : text);
+        }
+    }
+    CResultStore store;
+    CLookupSession together(Utf8ToWide(db.Path()), store);
+    CLookupSession alone(Utf8ToWide(db.Path()), store);
+    std::vector<const ResultTexts*> records(addresses.Count());
+    std::size_t found = 0;
+    for (auto [begin, end] :
+         {std::pair<std::size_t, std::size_t>{3, 4}, {4, 70}, {70, 71}, {71, 400}, {0, 3}}) {
+        together.ResolveRows(addresses, begin, end, records.data() + begin);
+        for (std::size_t row = begin; row < end; ++row) {
+            const ResultTexts* expected =
+                addresses.IsAscii(row) ? alone.Resolve(addresses.AsciiAt(row))
+                                       : alone.Resolve(std::u16string_view(addresses.TextAt(row)));
+            ASSERT_EQ(records[row], expected) << "row " << row;
+            found += expected != nullptr;
+        }
+    }
+    EXPECT_GT(found, 100u) << "the synthetic ranges cover much of the space";
+}
+
+// The memory search copies a record's text as a C string: the fields come from the text before
+// a NUL byte, as they do through the engine's own copy.
+TEST(LookupSessionTest, RecordTextEndsAtItsFirstNul) {
+    std::vector<std::uint8_t> image;
+    std::string error;
+    ASSERT_TRUE(dbwriter::BuildDatabase({Range{0, 0xFFFFFFFFu, "A|0|b#c|d|e"}}, {}, image, error))
+        << error;
+    const auto hash = std::find(image.begin(), image.end(), '#');
+    ASSERT_NE(hash, image.end());
+    *hash = '\0';
+    TempDatabase db = TempDatabase::FromImage(image);
+    ASSERT_TRUE(db.Ok()) << db.Error();
+    CLookupSession session(Utf8ToWide(db.Path()));
+    for (int pass = 0; pass < 2; ++pass) {  // the first search loads, the second uses the cache
+        AddressRow row{u"1.2.3.4", u"old", u"old", u"old", u"old"};
+        session.Lookup(row);
+        EXPECT_EQ(row.country + u"/" + row.province + u"/" + row.city + u"/" + row.provider,
+                  u"A/b//");
+    }
 }
 
 // The run checks that the database exists under its UTF-8 path; the session must open that same

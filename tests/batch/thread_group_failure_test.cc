@@ -1,50 +1,14 @@
 // Launch under failures that come from outside the group: every allocation Launch makes, in turn,
-// fails; and a started notification that throws. This program replaces the global allocation
-// functions, so it runs apart from the other batch tests.
+// fails; and a started notification that throws. Runs in the program that replaces the global
+// allocation functions (failing_allocation.h).
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdlib>
 #include <new>
 #include <stdexcept>
 
 #include "batch/thread_group.h"
-
-namespace {
-
-// Allocations on the arming thread count down; the one that reaches zero throws.
-thread_local int t_allocationsLeft = 0;
-
-void* Allocate(std::size_t size) {
-    if (t_allocationsLeft > 0 && --t_allocationsLeft == 0) {
-        throw std::bad_alloc();
-    }
-    if (void* p = std::malloc(size == 0 ? 1 : size)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-    return Allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return Allocate(size);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
+#include "failing_allocation.h"
 
 namespace quorvane {
 namespace {
@@ -68,7 +32,7 @@ TEST(ThreadGroupFailureTest, EveryAllocationOfLaunchMayFail) {
         bool threw = false;
         {
             CThreadGroup group;
-            t_allocationsLeft = failing;
+            test::FailAllocation(failing);
             try {
                 launched =
                     group.Launch([&] { ++outcome.ran; }, [&] { ++outcome.started; },
@@ -76,8 +40,7 @@ TEST(ThreadGroupFailureTest, EveryAllocationOfLaunchMayFail) {
             } catch (const std::bad_alloc&) {
                 threw = true;
             }
-            const bool reached = t_allocationsLeft == 0;
-            t_allocationsLeft = 0;
+            const bool reached = test::AllocationFailureReached();
             group.WaitForWaiters();
             if (!reached) {
                 EXPECT_TRUE(launched);

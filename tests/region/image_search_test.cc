@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "region_format.h"
@@ -70,6 +71,79 @@ TEST(ImageSearchTest, MalformedImagesFailInsideTheImage) {
     for (std::size_t i = 0; i < broken.size(); ++i) {
         EXPECT_EQ(SearchImage(broken[i], 0x90000000u).code, 0) << "case " << i;
     }
+}
+
+// The record finders behind the batch lookups: RegionFindRecord names exactly the record that
+// RegionSearchImage copies, and RegionFindRecords gives RegionFindRecord's answers whatever the
+// count and wherever the addresses fall around the slices' edges, with the table or without.
+TEST(ImageSearchTest, RecordFindersAgreeWithTheSearch) {
+    std::vector<TestRange> ranges = {{0x00000000u, 0x0000FFFFu, "exact slice"},
+                                     {0x00010000u, 0x0002FFFFu, "two slices"},
+                                     {0x00031000u, 0x0003FFFFu, "starts inside"},
+                                     {0x00040000u, 0x00040000u, "one address"},
+                                     {0x00040001u, 0x0005FFFFu, ""},
+                                     {0x00060000u, 0x0006FFFEu, "one short"}};
+    // Then many short ranges with gaps, several to a slice.
+    for (std::uint32_t start = 0x00080005u; start < 0x00400000u; start += 0x1F3Du) {
+        ranges.push_back({start, start + 0x1000u, "r" + std::to_string(start)});
+    }
+    ranges.push_back({0xFFFF0000u, 0xFFFFFFFFu, "last slice"});
+    const std::vector<std::uint8_t> bytes = BuildImage(ranges, 1);
+    const std::vector<unsigned char> image(bytes.begin(), bytes.end());
+    const std::uint32_t first = ReadU32(image.data());
+    const std::uint32_t last = ReadU32(image.data() + 4);
+    std::vector<std::uint32_t> table(kRegionSliceTableBytes / sizeof(std::uint32_t));
+    ASSERT_TRUE(RegionBuildSliceTable(image.data() + first, (last - first) / 12 + 1, table.data()));
+
+    std::vector<std::uint32_t> addresses = {0x12345678u, 0x7FFF0000u, 0xFFFEFFFFu};
+    for (const TestRange& range : ranges) {
+        for (std::uint32_t address : {range.start - 1, range.start, range.end, range.end + 1}) {
+            addresses.push_back(address);
+        }
+    }
+    for (std::uint32_t slice = 0; slice < 0x48; ++slice) {
+        for (std::uint32_t offset : {0u, 1u, 0xFFFEu, 0xFFFFu}) {
+            addresses.push_back((slice << 16) + offset);
+        }
+    }
+    for (const std::uint32_t* slices : {static_cast<const std::uint32_t*>(table.data()),
+                                        static_cast<const std::uint32_t*>(nullptr)}) {
+        std::vector<std::uint32_t> one(addresses.size());
+        for (std::size_t i = 0; i < addresses.size(); ++i) {
+            one[i] =
+                RegionFindRecord(image.data(), image.size(), first, last, slices, addresses[i]);
+            region_result result{};
+            const int found = RegionSearchImage(image.data(), image.size(), first, last, slices,
+                                                addresses[i], &result);
+            ASSERT_EQ(found, one[i] != 0 ? 1 : 0) << addresses[i];
+            if (found == 1) {
+                const unsigned char* record = image.data() + (one[i] & 0xFFFFFFu);
+                EXPECT_EQ(
+                    std::string(reinterpret_cast<const char*>(record) + 4, (one[i] >> 24) - 4),
+                    result.region_text)
+                    << addresses[i];
+            }
+        }
+        // Runs of every length around the side-by-side group's size, from several places.
+        for (std::size_t count : {std::size_t{1}, std::size_t{15}, std::size_t{16}, std::size_t{17},
+                                  std::size_t{33}, addresses.size()}) {
+            for (std::size_t from = 0; from + count <= addresses.size(); from += 97) {
+                std::vector<std::uint32_t> many(count, 0xDEADBEEFu);
+                RegionFindRecords(image.data(), image.size(), first, last, slices,
+                                  addresses.data() + from, many.data(), count);
+                for (std::size_t i = 0; i < count; ++i) {
+                    ASSERT_EQ(many[i], one[from + i])
+                        << "address " << addresses[from + i] << ", run of " << count;
+                }
+            }
+        }
+    }
+
+    // An image that ends inside its last index entry makes every answer 0, one address or many.
+    std::uint32_t many[3] = {1, 1, 1};
+    RegionFindRecords(image.data(), last + 11, first, last, table.data(), addresses.data(), many,
+                      3);
+    EXPECT_EQ(many[0] | many[1] | many[2], 0u);
 }
 
 }  // namespace
