@@ -12,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QWindow>
 #include <chrono>
@@ -25,6 +24,7 @@
 
 #include "batch/address_list.h"
 #include "batch/database_path.h"
+#include "tests/support/scratch_dir.h"
 #include "tests/support/temp_database.h"
 #include "tools/dbwriter/synthetic_ranges.h"
 #include "ui/main_frame.h"
@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     std::setlocale(LC_ALL, "");
     const std::size_t rows = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1000000;
-    QTemporaryDir dir;
+    const quorvane::test::ScratchDir dir("quorvane-bench");
 
     std::u16string db = argc > 2 ? QString::fromLocal8Bit(argv[2]).toStdU16String()
                                  : quorvane::DefaultDatabasePath();
@@ -133,8 +133,8 @@ int main(int argc, char** argv) {
     }
     std::printf("database: %s\n", QString::fromStdU16String(db).toUtf8().constData());
 
-    const QString smallList = dir.filePath(QStringLiteral("small.txt"));
-    const QString bigList = dir.filePath(QStringLiteral("big.txt"));
+    const QString smallList = QString::fromStdU16String(dir.Wide("small.txt"));
+    const QString bigList = QString::fromStdU16String(dir.Wide("big.txt"));
     WriteAddressFile(smallList, 100);
     WriteAddressFile(bigList, rows);
     const long rssStart = PeakRssMiB();

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "tests/qt/qt_test_support.h"
@@ -23,6 +22,8 @@ namespace {
 
 using test::AnswerNextModal;
 using test::FrontendHarness;
+using test::QtPath;
+using test::ScratchDir;
 using test::UrlCatcher;
 
 QString Q(const char16_t* text) {
@@ -97,21 +98,20 @@ TEST(QtFileDialogTest, OneTextFilterAndTxtSuffixOnSave) {
 }
 
 TEST(QtFileDialogTest, SaveChooserAppendsTxtToABareName) {
-    QTemporaryDir dir;
+    const ScratchDir dir;
     CQtMainWindow window(QString{});
     window.SetUseNativeDialogs(false);
     QString filters;
     AnswerNextModal<QFileDialog>([&](QFileDialog& dialog) {
         filters = dialog.nameFilters().join(u';');
-        dialog.setDirectory(dir.path());
+        dialog.setDirectory(QtPath(dir));
         dialog.selectFile(QStringLiteral("result"));
         QMetaObject::invokeMethod(&dialog, "accept");
     });
     const std::optional<std::u16string> chosen = window.ChooseFileToSave();
     EXPECT_EQ(filters, Q(u"文本文档(*.txt)"));
     ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(QString::fromStdU16String(*chosen),
-              QDir(dir.path()).filePath(QStringLiteral("result.txt")));
+    EXPECT_EQ(QString::fromStdU16String(*chosen), QtPath(dir, "result.txt"));
 }
 
 // The tool keeps nothing between runs; Qt's dialog would store its folder and history in
@@ -120,19 +120,18 @@ TEST(QtFileDialogTest, ChoosingWritesNoSettingsFile) {
     const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
     ASSERT_FALSE(config.isEmpty()) << "run through CTest";
     QDir(config).removeRecursively();
-    QTemporaryDir dir;
+    const ScratchDir dir;
     {
         CQtMainWindow window(QString{});
         window.SetUseNativeDialogs(false);
         AnswerNextModal<QFileDialog>([&](QFileDialog& dialog) {
-            dialog.setDirectory(dir.path());
+            dialog.setDirectory(QtPath(dir));
             dialog.selectFile(QStringLiteral("not-there.txt"));
             QMetaObject::invokeMethod(&dialog, "accept");
         });
         const std::optional<std::u16string> chosen = window.ChooseFileToOpen();
         ASSERT_TRUE(chosen.has_value()) << "a name that does not exist is taken";
-        EXPECT_EQ(QString::fromStdU16String(*chosen),
-                  QDir(dir.path()).filePath(QStringLiteral("not-there.txt")));
+        EXPECT_EQ(QString::fromStdU16String(*chosen), QtPath(dir, "not-there.txt"));
     }
     EXPECT_FALSE(QDir(config).exists() &&
                  !QDir(config).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));

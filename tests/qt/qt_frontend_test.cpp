@@ -16,7 +16,6 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolTip>
@@ -39,15 +38,17 @@ namespace {
 
 using test::AnswerNextModal;
 using test::FrontendHarness;
+using test::QtPath;
+using test::ScratchDir;
 using test::UrlCatcher;
 
 QString Q(const char16_t* text) {
     return QString::fromUtf16(text);
 }
 
-std::u16string WriteLines(const QTemporaryDir& dir, const char* name,
+std::u16string WriteLines(const ScratchDir& dir, const char* name,
                           const std::vector<std::string>& lines) {
-    const QString path = dir.filePath(QString::fromLatin1(name));
+    const QString path = QtPath(dir, name);
     std::ofstream out(path.toStdString(), std::ios::binary);
     for (const std::string& line : lines) {
         out << line << "\r\n";
@@ -133,16 +134,16 @@ TEST(QtLocaleTest, FileDialogsNameTypesAndDatesInChinese) {
     InstallChineseTranslations(*qApp);
     EXPECT_EQ(QLocale().name(), QStringLiteral("zh_CN"));
     EXPECT_EQ(QLocale::system().name(), QStringLiteral("zh_CN"));
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    const ScratchDir dir;
+    ASSERT_TRUE(QDir(QtPath(dir)).mkdir(QStringLiteral("sub")));
     auto dialog = MakeFileDialog(nullptr, false, false);
-    dialog->setDirectory(dir.path());
+    dialog->setDirectory(QtPath(dir));
     auto* model = dialog->findChild<QFileSystemModel*>();
     ASSERT_NE(model, nullptr);
-    const QModelIndex sub = model->index(dir.filePath(QStringLiteral("sub")));
+    const QModelIndex sub = model->index(QtPath(dir, "sub"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !model->data(sub.siblingAtColumn(3)).isNull(); }));
     EXPECT_EQ(model->data(sub.siblingAtColumn(2)).toString(), Q(u"文件夹"));
-    const QDateTime modified = QFileInfo(dir.filePath(QStringLiteral("sub"))).lastModified();
+    const QDateTime modified = QFileInfo(QtPath(dir, "sub")).lastModified();
     EXPECT_EQ(model->data(sub.siblingAtColumn(3)).toString(),
               QLocale(QLocale::Chinese, QLocale::China).toString(modified, QLocale::ShortFormat));
 }
@@ -205,7 +206,7 @@ TEST(QtResultListTest, HeadersWidthsAndReportListLook) {
 }
 
 TEST(QtResultListTest, ImportShowsAddressesAndEmptyResultsAndKeepsColumnWidths) {
-    QTemporaryDir dir;
+    const ScratchDir dir;
     FrontendHarness h;
     h.window.List()->horizontalHeader()->resizeSection(1, 130);  // as a user would
     h.window.openPath = WriteLines(dir, "in.txt", {"1.2.3.4", "10.0.0.1", "not an address"});
@@ -223,7 +224,7 @@ TEST(QtResultListTest, ImportShowsAddressesAndEmptyResultsAndKeepsColumnWidths) 
 }
 
 TEST(QtResultListTest, LastColumnTakesTheGrowthLongCellsTellTheirTextHomeAndEndJump) {
-    QTemporaryDir dir;
+    const ScratchDir dir;
     FrontendHarness h;
     std::vector<std::string> lines(50, "1.2.3.4");
     lines[0] = std::string(80, 'x');
@@ -264,7 +265,7 @@ TEST(QtResultListTest, LastColumnTakesTheGrowthLongCellsTellTheirTextHomeAndEndJ
 }
 
 TEST(QtResultListTest, RepaintAsksOnlyForVisibleCellsWhateverTheRowCount) {
-    QTemporaryDir dir;
+    const ScratchDir dir;
     FrontendHarness h;
 #ifdef QUORVANE_SANITIZED
     const int rowCount = 2000;
@@ -393,23 +394,23 @@ class ScopedOpener {
   public:
     explicit ScopedOpener(int exitCode) : m_old(qgetenv("PATH")) {
         if (exitCode >= 0) {
-            const QString script = m_dir.filePath(QStringLiteral("xdg-open"));
+            const QString script = QtPath(m_dir, "xdg-open");
             std::ofstream(script.toStdString()) << "#!/bin/sh\nexit " << exitCode << "\n";
             QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
         }
-        qputenv("PATH", m_dir.path().toLocal8Bit());
+        qputenv("PATH", QtPath(m_dir).toLocal8Bit());
     }
     ~ScopedOpener() { qputenv("PATH", m_old); }
 
   private:
-    QTemporaryDir m_dir;
+    const ScratchDir m_dir;
     QByteArray m_old;
 };
 
 TEST(QtWindowPortTest, HelpWithoutAHandlerShowsThePageInTheToolsOwnViewer) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("help")));
-    const QString page = dir.filePath(QStringLiteral("help/index.html"));
+    const ScratchDir dir;
+    ASSERT_TRUE(QDir(QtPath(dir)).mkdir(QStringLiteral("help")));
+    const QString page = QtPath(dir, "help/index.html");
     {
         std::ofstream out(page.toStdString(), std::ios::binary);
         out << "<html><body><h1>使用帮助</h1><p id=\"export\">导出</p></body></html>";
@@ -429,8 +430,8 @@ TEST(QtWindowPortTest, HelpWithoutAHandlerShowsThePageInTheToolsOwnViewer) {
 }
 
 TEST(QtWindowPortTest, HelpOpensTheLocalPage) {
-    QTemporaryDir dir;
-    const QString page = dir.filePath(QStringLiteral("help/index.html"));
+    const ScratchDir dir;
+    const QString page = QtPath(dir, "help/index.html");
     FrontendHarness h(u"/nonexistent/ip2region.db", page.toStdU16String());
     ScopedOpener noDesktopOpener(-1);
     UrlCatcher catcher;
@@ -443,8 +444,8 @@ TEST(QtWindowPortTest, HelpOpensTheLocalPage) {
 }
 
 TEST(QtWindowPortTest, HelpShowsTheOwnViewerWhenTheDesktopOpenerFails) {
-    QTemporaryDir dir;
-    const QString page = dir.filePath(QStringLiteral("index.html"));
+    const ScratchDir dir;
+    const QString page = QtPath(dir, "index.html");
     std::ofstream(page.toStdString()) << "<p>帮助</p>";
     {
         // A browser that refuses to run (as some do for root) makes xdg-open fail.

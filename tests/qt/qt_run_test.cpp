@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
 #include <iterator>
@@ -18,12 +17,13 @@ namespace quorvane {
 namespace {
 
 using test::FrontendHarness;
+using test::QtPath;
+using test::ScratchDir;
 
 class QtRunTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
-        m_db = m_dir.filePath(QStringLiteral("ip2region.db")).toStdString();
+        m_db = QtPath(m_dir, "ip2region.db").toStdString();
         std::vector<dbwriter::Range> ranges = {
             {0x00000000u, 0x7FFFFFFFu, "中国|0|广东省|深圳市|电信"},
             {0x80000000u, 0xFFFFFFFFu, "美国|0|加利福尼亚|0|0"},
@@ -33,7 +33,7 @@ class QtRunTest : public ::testing::Test {
     }
 
     std::u16string WriteAddresses(int count) {
-        const QString path = m_dir.filePath(QStringLiteral("in.txt"));
+        const QString path = QtPath(m_dir, "in.txt");
         std::ofstream out(path.toStdString(), std::ios::binary);
         for (int i = 0; i < count; ++i) {
             out << (i % 2 ? "200.1.2." : "20.1.2.") << (i % 250) << "\r\n";
@@ -43,7 +43,7 @@ class QtRunTest : public ::testing::Test {
 
     std::u16string DbPath() const { return QString::fromStdString(m_db).toStdU16String(); }
 
-    QTemporaryDir m_dir;
+    const ScratchDir m_dir;
     std::string m_db;
 };
 
@@ -66,7 +66,7 @@ TEST_F(QtRunTest, RunFillsTheListAndEndsWithStartEnabledAndTimerKilled) {
     EXPECT_TRUE(h.window.StatusLabel()->text().startsWith(
         QString::fromUtf16(u"解析完成：有结果 40 行，无结果 0 行，用时 ")));
 
-    const QString out = m_dir.filePath(QStringLiteral("out.txt"));
+    const QString out = QtPath(m_dir, "out.txt");
     h.window.savePath = out.toStdU16String();
     ASSERT_TRUE(h.frame->OnCommand(ID_CMD_EXPORT));
     ASSERT_FALSE(h.window.messages.empty());

@@ -10,12 +10,19 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "tests/support/scratch_dir.h"
 #include "ui/main_frame.h"
 #include "ui/qt/qt_main_window.h"
 
 namespace quorvane::test {
+
+// name inside dir (dir itself when name is empty) as the QString Qt's widgets take and give.
+inline QString QtPath(const ScratchDir& dir, std::string_view name = {}) {
+    return QString::fromStdU16String(name.empty() ? dir.Dir().u16string() : dir.Wide(name));
+}
 
 // Stands in for the system's handler of local files: QDesktopServices hands it every file URL
 // while it is registered with setUrlHandler("file", ...).

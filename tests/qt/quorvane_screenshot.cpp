@@ -10,7 +10,6 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
 #include <cstring>
@@ -19,6 +18,7 @@
 
 #include "batch/database_path.h"
 #include "files/app_directory.h"
+#include "tests/support/scratch_dir.h"
 #include "tools/dbwriter/db_writer.h"
 #include "ui/main_frame.h"
 #include "ui/qt/qt_locale.h"
@@ -129,18 +129,18 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stderr);
         return 2;
     }
-    QTemporaryDir work;
+    const quorvane::test::ScratchDir work("quorvane-screenshot");
     std::u16string db = argc == 3 ? QString::fromLocal8Bit(argv[2]).toStdU16String()
                                   : quorvane::DefaultDatabasePath();
     if (!quorvane::DatabaseFileExists(db)) {
-        const QString made = work.filePath(QStringLiteral("ip2region.db"));
+        const QString made = QString::fromStdU16String(work.Wide("ip2region.db"));
         if (!MakeFallbackDatabase(made.toStdString())) {
             return 1;
         }
         db = made.toStdU16String();
         std::fprintf(stderr, "using a generated sample database\n");
     }
-    const QString list = work.filePath(QStringLiteral("addresses.txt"));
+    const QString list = QString::fromStdU16String(work.Wide("addresses.txt"));
     {
         std::ofstream out(list.toStdString(), std::ios::binary);
         for (const char* address : kSampleAddresses) {
