@@ -68,7 +68,7 @@ DatabaseStatus CheckDatabaseFile(std::u16string_view path) {
     }
     // The file layer opens without waiting on a named pipe and refuses folders and devices.
     CNativeFile file;
-    if (!file.Open(path, CNativeFile::Access::kRead)) {
+    if (!file.Open(path, CNativeFile::Access::kReadShared)) {
         // Something that exists but cannot be read is no missing database.
         return DatabaseFileExists(path) ? DatabaseStatus::kUnusable : DatabaseStatus::kMissing;
     }

@@ -14,7 +14,7 @@ namespace quorvane {
 
 class CNativeFile {
   public:
-    enum class Access { kRead, kWrite };
+    enum class Access { kRead, kReadShared, kWrite };
 
     CNativeFile() = default;
     // Closes the file if it is still open; a new file not yet published is removed.
@@ -28,7 +28,9 @@ class CNativeFile {
     // renames over it, so that the old file stays whole until then; it copies the old file's
     // permissions. A read-only file is refused; anything else that exists (a pipe, a terminal, a
     // device) is opened write-only and written directly; when the folder takes no new file, a
-    // writable file is written in place. Returns IsOpen().
+    // writable file is written in place. kReadShared reads as kRead does, but lets other programs
+    // (and other threads' handles) open the file meanwhile, and opens it while they hold it: a
+    // database is read by every worker and every copy of the tool at once. Returns IsOpen().
     // REQUIRES: not open yet; path is not empty and holds no NUL.
     bool Open(std::u16string_view path, Access access);
     bool IsOpen() const { return m_handle != kInvalid; }

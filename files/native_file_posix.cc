@@ -126,8 +126,9 @@ CNativeFile::~CNativeFile() {
 bool CNativeFile::Open(std::u16string_view path, Access access) {
     // Paths reach the system as UTF-8.
     const std::string native = WideToUtf8(path);
-    m_handle = access == Access::kRead ? OpenForReading(native)
-                                       : OpenForWriting(native, m_tempPath, m_finalPath);
+    // POSIX opens take no share mode: a shared read is a read.
+    m_handle = access != Access::kWrite ? OpenForReading(native)
+                                        : OpenForWriting(native, m_tempPath, m_finalPath);
     return IsOpen();
 }
 

@@ -28,10 +28,11 @@ std::wstring FromUtf8(const std::string& text) {
     return std::wstring(wide.begin(), wide.end());
 }
 
-HANDLE OpenForReading(const std::wstring& name) {
-    // No sharing: while the file is ours no other program opens it, and a file another program
-    // holds is not opened.
-    HANDLE handle = CreateFileW(name.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+HANDLE OpenForReading(const std::wstring& name, bool shared) {
+    // A list is not shared: while the file is ours no other program opens it, and a file another
+    // program holds is not opened. A shared read allows what the C library's own opens allow.
+    const DWORD share = shared ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0;
+    HANDLE handle = CreateFileW(name.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     // A directory never opens without backup semantics; a console or a device such as NUL or COM1
     // is no list of lines and could wait for input forever.
@@ -97,8 +98,8 @@ CNativeFile::~CNativeFile() {
 bool CNativeFile::Open(std::u16string_view path, Access access) {
     const std::wstring name = ToSystemPath(path);
     HANDLE handle;
-    if (access == Access::kRead) {
-        handle = OpenForReading(name);
+    if (access != Access::kWrite) {
+        handle = OpenForReading(name, access == Access::kReadShared);
     } else {
         std::wstring tempPath;
         handle = OpenForWriting(name, tempPath);
