@@ -52,6 +52,10 @@ TEST(PipelineReport, ChinaAndTheRestOfTheWorldApartAndMappingsSummedPerSourceNam
                           "50.000%"),
               std::string::npos)
         << report;
+    // China's range stays even when China keeps nothing, so the bound is no looser there.
+    EXPECT_NE(report.find("upper bounds elsewhere even if China kept nothing: province 50.000%"),
+              std::string::npos)
+        << report;
     // The two records of one source name count as one mapping, ahead of the larger record.
     const std::size_t tianhe = report.find("100  Guangdong / Tianhe -> 广州市\n");
     const std::size_t nowhere = report.find("50  Guangdong / Nowhere -> 广州市 (guessed)\n");

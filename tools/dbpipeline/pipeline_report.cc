@@ -154,12 +154,27 @@ std::string MakeReport(const std::vector<Segment>& fine, const std::vector<Segme
                 : std::min(100.0, 100.0 * rest / static_cast<double>(outside.withValue[f])));
         elsewhere += line;
     }
+    // The same with China's values taken away: what the rest of the world could keep if every
+    // range went to it, however little China kept. A goal above this cannot be met at all.
+    std::vector<Segment> withoutChina = fine;
+    for (Segment& s : withoutChina) {
+        if (inChina(s)) {
+            s.value[kProvince] = s.value[kCity] = s.value[kProvider] = 0;
+        }
+    }
+    std::string alone;
+    for (int f = kProvince; f < kFieldCount; ++f) {
+        std::snprintf(line, sizeof line, " %s %.3f%%", kFieldNames[f],
+                      CoverageUpperBound(withoutChina, f, facts.maxRanges));
+        alone += line;
+    }
     std::snprintf(line, sizeof line,
                   "upper bounds (every range spent on that field alone): province %.3f%% city "
                   "%.3f%% provider %.3f%%\n",
                   bound[kProvince], bound[kCity], bound[kProvider]);
     report += line;
     report += "upper bounds elsewhere while China keeps what it keeps:" + elsewhere + "\n";
+    report += "upper bounds elsewhere even if China kept nothing:" + alone + "\n";
     AddLargestMappings(report, places, "largest mappings of source places to Chinese cities", 30,
                        nullptr);
     // The ones a reader may doubt: not settled by the name alone.

@@ -12,6 +12,11 @@ namespace quorvane::dbpipeline {
 
 namespace {
 
+// Every pinned block costs a range, whatever it holds. Below a /22 the ranges the pins took cost
+// the rest of the world more province and city values than the pins kept in China, so smaller
+// blocks are left to the coarsening's own weighing.
+constexpr std::uint64_t kLeastPinnedCarrierBlock = 1024;
+
 // Walks one sorted list of closed ranges alongside the sweep.
 template <typename Range>
 class Cursor {
@@ -100,8 +105,10 @@ std::vector<Segment> SweepSources(const SourcePlaces& places, const std::vector<
             if (inAsn) {
                 s.value[kProvider] = asnProvider[asnRows.Index()][place.mainland ? 1 : 0];
             }
-            // China's carriers keep their provider and place exactly.
-            if (place.country == china && carrierIds.count(s.value[kProvider]) != 0) {
+            // China's carriers keep their provider and place exactly where a block is large
+            // enough to be worth a range of its own.
+            if (place.country == china && carrierIds.count(s.value[kProvider]) != 0 &&
+                std::uint64_t{s.end} - s.start + 1 >= kLeastPinnedCarrierBlock) {
                 s.pinned = kAllFieldsPinned;
             }
             while (pinnedIndex < pinnedAddresses.size() && pinnedAddresses[pinnedIndex] < s.start) {

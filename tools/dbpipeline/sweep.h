@@ -16,8 +16,8 @@ namespace quorvane::dbpipeline {
 // Returns the pieces, in address order, covering every address once. A piece takes its place
 // from the city source and its provider from the AS table (the carriers' names inside mainland
 // China, see KnownProviderName); a special-purpose range takes only its label, as provider, and
-// is marked special. Blocks of China's carriers and the ranges holding well-known public
-// resolvers are pinned whole.
+// is marked special. Pieces of China's carriers of at least 1,024 addresses and the ranges holding
+// well-known public resolvers are pinned whole.
 // REQUIRES: places and asn sorted and not overlapping (as DecodePlaces and ReadAsnCsv leave
 // them); china == pool.Intern("中国").
 std::vector<Segment> SweepSources(const SourcePlaces& places, const std::vector<AsnRange>& asn,
