@@ -10,7 +10,6 @@ namespace quorvane {
 namespace {
 
 constexpr std::uint32_t kMaxRowBlock = 256;
-constexpr std::uint32_t kResolveChunk = 64;
 
 }  // namespace
 
@@ -18,7 +17,7 @@ std::function<void()> MakeLookupWork(CAddressTable& table, std::u16string dbPath
     return [&table, dbPath = std::move(dbPath)] {
         CLookupSession session(dbPath, table.Store());
         const CAddressBlock& addresses = table.Addresses();
-        const ResultTexts* records[kResolveChunk];
+        const ResultTexts* records[CLookupSession::kSideBySide];
         // Rows are taken in blocks, so the cursor lock is passed a few thousand times a run
         // rather than once a row. Blocks start at one row and double: a run stopped at once uses
         // up one index per worker, and a short table is still shared by all three workers.
@@ -33,7 +32,8 @@ std::function<void()> MakeLookupWork(CAddressTable& table, std::u16string dbPath
             // flag is tested before each such chunk and before each row published.
             std::uint32_t row = block.begin;
             while (row < block.end && !table.IsStopped()) {
-                const std::uint32_t chunkEnd = row + std::min(kResolveChunk, block.end - row);
+                const std::uint32_t chunkEnd =
+                    row + std::min<std::uint32_t>(CLookupSession::kSideBySide, block.end - row);
                 session.ResolveRows(addresses, row, chunkEnd, records);
                 for (const ResultTexts** record = records; row < chunkEnd; ++row, ++record) {
                     if (table.IsStopped()) {

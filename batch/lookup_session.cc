@@ -51,13 +51,12 @@ const ResultTexts* CLookupSession::Resolve(std::u16string_view address) {
 
 void CLookupSession::ResolveRows(const CAddressBlock& addresses, std::size_t begin, std::size_t end,
                                  const ResultTexts** records) {
-    constexpr std::size_t kChunk = 64;
-    std::uint32_t numbers[kChunk];
-    std::size_t rows[kChunk];
-    const ResultTexts* found[kChunk];
+    std::uint32_t numbers[kSideBySide];
+    std::size_t rows[kSideBySide];
+    const ResultTexts* found[kSideBySide];
     std::u16string wide;
     while (begin < end) {
-        const std::size_t n = std::min(kChunk, end - begin);
+        const std::size_t n = std::min(kSideBySide, end - begin);
         std::size_t dotted = 0;
         for (std::size_t i = 0; i < n; ++i) {
             std::optional<std::uint32_t> address;
@@ -107,10 +106,9 @@ void CLookupSession::SearchMany(const std::uint32_t* addresses, std::size_t coun
         *records++ = Search(*addresses++);
         --count;
     }
-    constexpr std::size_t kChunk = 64;
-    std::uint32_t pointers[kChunk];
-    for (std::size_t done = 0; done < count; done += kChunk) {
-        const std::size_t n = std::min(kChunk, count - done);
+    std::uint32_t pointers[kSideBySide];
+    for (std::size_t done = 0; done < count; done += kSideBySide) {
+        const std::size_t n = std::min(kSideBySide, count - done);
         RegionFindRecords(m_image.image, m_image.size, m_image.first_index_offset,
                           m_image.last_index_offset, m_image.slices, addresses + done, pointers, n);
         for (std::size_t i = 0; i < n; ++i) {

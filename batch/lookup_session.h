@@ -38,6 +38,10 @@ class CLookupSession {
     const ResultTexts* Resolve(std::string_view asciiAddress);
     const ResultTexts* Resolve(std::u16string_view address);
 
+    // How many addresses ResolveRows and SearchMany take in one go; a caller that publishes
+    // between calls gains nothing from passing more.
+    static constexpr std::size_t kSideBySide = 64;
+
     // What Resolve gives for each row of [begin, end) of addresses, into records[0 .. end -
     // begin), for less per row than one call each: the searches advance side by side.
     // REQUIRES: begin <= end <= addresses.Count().

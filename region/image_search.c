@@ -86,6 +86,14 @@ static uint32_t CheckedRecord(uint64_t image_size, uint32_t data_pointer) {
     return data_pointer;
 }
 
+/* The checked data pointer of entry when entry holds address, else 0. */
+static uint32_t RecordOfEntry(const unsigned char* entry, uint32_t address, uint64_t image_size) {
+    if (address < ReadU32(entry) || address > ReadU32(entry + 4)) {
+        return 0;
+    }
+    return CheckedRecord(image_size, ReadU32(entry + 8));
+}
+
 uint32_t RegionFindRecord(const unsigned char* image, uint64_t size, uint32_t first_index_offset,
                           uint32_t last_index_offset, const uint32_t* slices, uint32_t address) {
     /* The last entry must lie wholly inside the image; the entries before it then do too. */
@@ -108,12 +116,9 @@ uint32_t RegionFindRecord(const unsigned char* image, uint64_t size, uint32_t fi
         first = below > 0 ? below - 1 : 0;
         count = words[2] > first ? words[2] - first : 1;
     }
-    const unsigned char* entry =
-        LastStartAtOrBelow(entries + (size_t)first * kIndexEntrySize, count, address);
-    if (address < ReadU32(entry) || address > ReadU32(entry + 4)) {
-        return 0;
-    }
-    return CheckedRecord(size, ReadU32(entry + 8));
+    return RecordOfEntry(
+        LastStartAtOrBelow(entries + (size_t)first * kIndexEntrySize, count, address), address,
+        size);
 }
 
 /* How many searches advance side by side: enough that their misses overlap, few enough that the
@@ -168,10 +173,8 @@ void RegionFindRecords(const unsigned char* image, uint64_t size, uint32_t first
             if (lengths[i] == 0) {
                 continue;
             }
-            const unsigned char* entry = LastStartAtOrBelow(bases[i], lengths[i], address[i]);
-            pointer[i] = address[i] < ReadU32(entry) || address[i] > ReadU32(entry + 4)
-                             ? 0
-                             : CheckedRecord(size, ReadU32(entry + 8));
+            pointer[i] = RecordOfEntry(LastStartAtOrBelow(bases[i], lengths[i], address[i]),
+                                       address[i], size);
         }
     }
 }

@@ -303,6 +303,19 @@ void JoinIdentical(std::vector<Segment>& segments) {
     segments.resize(out);
 }
 
+bool MayLieIn(const Segment& piece, const std::array<std::uint32_t, kFieldCount>& values) {
+    const std::uint32_t country = piece.value[kCountry];
+    if (country != 0 && values[kCountry] != country) {
+        return false;
+    }
+    for (int f = 0; f < kFieldCount; ++f) {
+        if (((piece.pinned >> f) & 1) != 0 && values[f] != piece.value[f]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::int64_t KeptInRange(const Segment& piece, const std::array<std::uint32_t, kFieldCount>& values,
                          const CoarsenOptions& options) {
     const std::uint64_t size = std::uint64_t{piece.end} - piece.start + 1;
@@ -348,14 +361,8 @@ void RefineBoundaries(const std::vector<Segment>& fine, const CoarsenOptions& op
     // What a fine segment keeps inside a range with the values of side, or nothing when it may
     // not lie there (another known country, a pinned value the side does not hold).
     auto score = [&](const Segment& piece, const Segment& side) -> std::optional<std::int64_t> {
-        const std::uint32_t country = piece.value[kCountry];
-        if (country != 0 && side.value[kCountry] != country) {
+        if (!MayLieIn(piece, side.value)) {
             return std::nullopt;
-        }
-        for (int f = 0; f < kFieldCount; ++f) {
-            if (((piece.pinned >> f) & 1) != 0 && side.value[f] != piece.value[f]) {
-                return std::nullopt;
-            }
         }
         return KeptInRange(piece, side.value, options);
     };

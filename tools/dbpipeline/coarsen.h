@@ -45,6 +45,10 @@ struct CoarsenOptions {
     std::uint64_t heavierFactor = 1;
 };
 
+// Whether piece may lie in a range with these values: not under another known country, and
+// holding every value piece pins.
+bool MayLieIn(const Segment& piece, const std::array<std::uint32_t, kFieldCount>& values);
+
 // What piece keeps inside a range with these values: its addresses whose value survives,
 // weighted per field, less the cost of giving unknown space a country.
 std::int64_t KeptInRange(const Segment& piece, const std::array<std::uint32_t, kFieldCount>& values,

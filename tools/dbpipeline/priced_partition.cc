@@ -17,20 +17,6 @@ std::uint64_t SizeOf(const Segment& s) {
     return std::uint64_t{s.end} - s.start + 1;
 }
 
-// Whether piece may lie in a range with these values.
-bool Fits(const Segment& piece, const Values& values) {
-    const std::uint32_t country = piece.value[kCountry];
-    if (country != 0 && values[kCountry] != country) {
-        return false;
-    }
-    for (int f = 0; f < kFieldCount; ++f) {
-        if (((piece.pinned >> f) & 1) != 0 && values[f] != piece.value[f]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Open ranges kept at each segment once twice as many are open, the likeliest first: the best
 // split rarely runs through the others, and following them all would make the pass quadratic.
 constexpr std::size_t kOpenRanges = 8;
@@ -312,7 +298,7 @@ void MergeCheapest(const std::vector<Segment>& fine, const CoarsenOptions& optio
     auto keeps = [&](std::size_t begin, std::size_t end, const Values& values) {
         std::int64_t kept = 0;
         for (std::size_t i = begin; i < end; ++i) {
-            if (!Fits(fine[i], values)) {
+            if (!MayLieIn(fine[i], values)) {
                 return std::optional<std::int64_t>{};
             }
             kept += KeptInRange(fine[i], values, options);
