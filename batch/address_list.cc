@@ -1,9 +1,8 @@
 #include "batch/address_list.h"
 
-#include <sys/stat.h>
-
 #include <iterator>
 #include <new>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -41,8 +40,7 @@ bool ReadLines(std::u16string_view path, std::vector<std::u16string>& lines) {
     return true;
 }
 
-bool ReadBlock(std::u16string_view path, CAddressBlock& addresses) {
-    CTextFile file(path, CTextFile::Mode::kRead);
+bool ReadBlock(CTextFile& file, CAddressBlock& addresses) {
     if (!file.IsOpen()) {
         return false;
     }
@@ -58,10 +56,8 @@ bool ReadBlock(std::u16string_view path, CAddressBlock& addresses) {
     // As above, a block of its own until the whole file has been read. Reserving by the file's
     // size costs nothing resident and spares the copies of growing.
     CAddressBlock read;
-    struct stat info;
-    if (::stat(WideToUtf8(path).c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
-        const auto size = static_cast<std::size_t>(info.st_size);
-        read.Reserve(size / 8 + 1, size);
+    if (const std::optional<std::uint64_t> size = file.RegularSize(); size && *size > 0) {
+        read.Reserve(static_cast<std::size_t>(*size / 8 + 1), static_cast<std::size_t>(*size));
     }
     CBlockSink sink(read);
     file.ReadAllLines(sink);
@@ -72,30 +68,7 @@ bool ReadBlock(std::u16string_view path, CAddressBlock& addresses) {
     return true;
 }
 
-}  // namespace
-
-bool ReadAddressList(std::u16string_view path, std::vector<std::u16string>& lines) {
-    try {
-        return ReadLines(path, lines);
-    } catch (const std::bad_alloc&) {
-        return false;  // a list too large for memory, or one endless line
-    } catch (const std::length_error&) {
-        return false;
-    }
-}
-
-bool ReadAddressList(std::u16string_view path, CAddressBlock& addresses) {
-    try {
-        return ReadBlock(path, addresses);
-    } catch (const std::bad_alloc&) {
-        return false;
-    } catch (const std::length_error&) {
-        return false;
-    }
-}
-
-bool WriteResultFile(const CAddressTable& table, std::u16string_view path) {
-    CTextFile file(path, CTextFile::Mode::kWrite);
+bool WriteRows(const CAddressTable& table, CTextFile& file) {
     if (!file.IsOpen()) {
         return false;
     }
@@ -123,6 +96,60 @@ bool WriteResultFile(const CAddressTable& table, std::u16string_view path) {
     }
     file.WriteBytes(buffer);
     return file.Close();
+}
+
+bool ReadBlockOrReport(CTextFile& file, CAddressBlock& addresses, FileError* error) {
+    bool read = false;
+    try {
+        read = ReadBlock(file, addresses);
+    } catch (const std::bad_alloc&) {
+        // a list too large for memory, or one endless line
+    } catch (const std::length_error&) {
+    }
+    if (!read && error != nullptr) {
+        *error = file.Error() ? file.Error() : FileError{FileProblem::kOutOfMemory};
+    }
+    return read;
+}
+
+bool WriteRows(const CAddressTable& table, CTextFile& file, FileError* error) {
+    const bool written = WriteRows(table, file);
+    if (!written && error != nullptr) {
+        *error = file.Error();
+    }
+    return written;
+}
+
+}  // namespace
+
+bool ReadAddressList(std::u16string_view path, std::vector<std::u16string>& lines) {
+    try {
+        return ReadLines(path, lines);
+    } catch (const std::bad_alloc&) {
+        return false;  // a list too large for memory, or one endless line
+    } catch (const std::length_error&) {
+        return false;
+    }
+}
+
+bool ReadAddressList(std::u16string_view path, CAddressBlock& addresses, FileError* error) {
+    CTextFile file(path, CTextFile::Mode::kRead);
+    return ReadBlockOrReport(file, addresses, error);
+}
+
+bool ReadStandardInput(CAddressBlock& addresses, FileError* error) {
+    CTextFile file(CTextFile::Mode::kRead, CTextFile::StandardStream::kStandard);
+    return ReadBlockOrReport(file, addresses, error);
+}
+
+bool WriteResultFile(const CAddressTable& table, std::u16string_view path, FileError* error) {
+    CTextFile file(path, CTextFile::Mode::kWrite);
+    return WriteRows(table, file, error);
+}
+
+bool WriteResultToStandardOutput(const CAddressTable& table, FileError* error) {
+    CTextFile file(CTextFile::Mode::kWrite, CTextFile::StandardStream::kStandard);
+    return WriteRows(table, file, error);
 }
 
 }  // namespace quorvane

@@ -9,6 +9,7 @@
 
 #include "batch/address_block.h"
 #include "batch/address_table.h"
+#include "files/file_error.h"
 
 namespace quorvane {
 
@@ -18,15 +19,24 @@ namespace quorvane {
 // lines untouched, when it cannot be opened, a read fails before its end, or memory runs out.
 bool ReadAddressList(std::u16string_view path, std::vector<std::u16string>& lines);
 // The same lines appended to addresses, without a string per line; on false addresses is
-// untouched.
-bool ReadAddressList(std::u16string_view path, CAddressBlock& addresses);
+// untouched and *error (when given) tells why.
+bool ReadAddressList(std::u16string_view path, CAddressBlock& addresses,
+                     FileError* error = nullptr);
+// The same, from standard input (a pipe, a terminal or a redirected file).
+bool ReadStandardInput(CAddressBlock& addresses, FileError* error = nullptr);
 
 // Writes every row as "address,country,province,city,provider" + CR LF in UTF-8 without a mark,
 // replacing whatever the file held; a ',' inside a field is written as '，' (U+FF0C), so every
 // line has exactly four commas. Returns true only when the file could be opened, every byte
-// was written and it was closed without error.
+// was written and it was closed without error; on false *error (when given) tells why. What
+// path may name, and how the old file is kept whole until the result is, is CNativeFile's
+// kWrite.
 // REQUIRES: !table.IsRunActive().
-bool WriteResultFile(const CAddressTable& table, std::u16string_view path);
+bool WriteResultFile(const CAddressTable& table, std::u16string_view path,
+                     FileError* error = nullptr);
+// The same to standard output, at its position, directly: a closed pipe is a failure.
+// REQUIRES: !table.IsRunActive().
+bool WriteResultToStandardOutput(const CAddressTable& table, FileError* error = nullptr);
 
 }  // namespace quorvane
 

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <clocale>
 #include <condition_variable>
 #include <cstdio>
@@ -21,7 +22,9 @@
 #include "batch/lookup_run.h"
 #include "batch/thread_group.h"
 #include "files/conversions.h"
+#include "files/file_error.h"
 #include "files/removal_on_signal.h"
+#include "files/same_file.h"
 
 namespace quorvane {
 namespace {
@@ -43,6 +46,12 @@ constexpr char16_t kUsage[] =
     u"\"IP地址,国家,省份,城市,服务商\" 逐行写入输出文件 (UTF-8, CR LF).\n"
     u"只解析点分十进制的IPv4地址 (如 1.2.3.4), 其他行的结果为空;\n"
     u"字段中的逗号写作全角逗号 \"，\", 每行总是五个字段.\n"
+    u"\n"
+    u"输入文件为 - 时读取标准输入, 输出文件为 - 时写到标准输出 (\"导出成功!\" 则写到标准错误).\n"
+    u"输入的编码由最先的128个字节判断 (UTF-8、UTF-16 LE/BE, 带或不带BOM),\n"
+    u"管道也一样; 其他情况按当前区域设置的字符集读取.\n"
+    u"输出文件先完整写好再替换原文件; 符号链接指向的文件被替换, 链接本身保留;\n"
+    u"管道、设备和 /dev/stdout 之类的描述符直接写入.\n"
     u"\n"
     u"  --db 文件   使用的ip2region.db (默认: 程序目录下的ip2region.db)\n"
     u"  --help      显示此帮助\n"
@@ -163,6 +172,36 @@ class CRunMonitor {
     bool m_finished = false;
 };
 
+// "-" names standard input as the input and standard output as the output, after "--" too; a file
+// of that name is "./-".
+constexpr std::u16string_view kStandardStream = u"-";
+
+std::u16string ShownName(std::u16string_view path, bool output) {
+    if (path == kStandardStream) {
+        return output ? u"标准输出" : u"标准输入";
+    }
+    return std::u16string(path);
+}
+
+// "无法读取文件! in.txt: 文件或文件夹不存在": the message, the file, and why.
+void PrintFailure(std::u16string_view message, std::u16string_view file, const FileError& error) {
+    std::u16string text = std::u16string(message) + u" " + std::u16string(file);
+    if (error) {
+        text += u": " + DescribeFileError(error);
+    }
+    PrintLine(stderr, text);
+}
+
+bool ReadInput(std::u16string_view path, CAddressBlock& addresses, FileError& error) {
+    return path == kStandardStream ? ReadStandardInput(addresses, &error)
+                                   : ReadAddressList(path, addresses, &error);
+}
+
+bool WriteOutput(const CAddressTable& table, std::u16string_view path, FileError& error) {
+    return path == kStandardStream ? WriteResultToStandardOutput(table, &error)
+                                   : WriteResultFile(table, path, &error);
+}
+
 int Run(int argc, char** argv) {
     Options options;
     std::u16string error;
@@ -192,10 +231,18 @@ int Run(int argc, char** argv) {
         PrintLine(stderr, u"输出文件名无法在文件系统中表示! " + options.files[1]);
         return kExitUnwritableOutput;
     }
+    // The result written over the database would leave nothing to run the next time.
+    const std::u16string& output = options.files[1];
+    if (output != kStandardStream && IsSameFile(output, dbPath)) {
+        PrintFailure(u"导出失败!", output, FileError{FileProblem::kIsTheDatabase});
+        return kExitUnwritableOutput;
+    }
 
     CAddressBlock addresses;
-    if (!options.fileNameKept[0] || !ReadAddressList(options.files[0], addresses)) {
-        PrintLine(stderr, u"无法读取文件! " + options.files[0]);
+    const std::u16string input = ShownName(options.files[0], false);
+    FileError readError{FileProblem::kNameNotKept};
+    if (!options.fileNameKept[0] || !ReadInput(options.files[0], addresses, readError)) {
+        PrintFailure(u"无法读取文件!", input, readError);
         return kExitUnreadableInput;
     }
     if (addresses.Count() == 0) {
@@ -207,7 +254,7 @@ int Run(int argc, char** argv) {
     try {
         table.AppendAddresses(std::move(addresses), false);
     } catch (const std::bad_alloc&) {
-        PrintLine(stderr, u"无法读取文件! " + options.files[0]);
+        PrintFailure(u"无法读取文件!", input, FileError{FileProblem::kOutOfMemory});
         return kExitUnreadableInput;
     }
 
@@ -234,11 +281,13 @@ int Run(int argc, char** argv) {
         return kExitFailure;
     }
 
-    if (!WriteResultFile(table, options.files[1])) {
-        PrintLine(stderr, u"导出失败! " + options.files[1]);
+    FileError writeError;
+    if (!WriteOutput(table, output, writeError)) {
+        PrintFailure(u"导出失败!", ShownName(output, true), writeError);
         return kExitUnwritableOutput;
     }
-    PrintLine(stdout, u"导出成功!");
+    // On standard output the message would end up among the results.
+    PrintLine(output == kStandardStream ? stderr : stdout, u"导出成功!");
     // Everything is written and flushed: ending here spares the exit the freeing of every row and
     // record one by one (tens of milliseconds for a million rows), which the system takes back
     // at once anyway.
@@ -250,6 +299,11 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
+    // A reader that goes away (`quorvane-batch - - | head`) is a failed write with a message and
+    // exit code 5, not a silent death.
+#ifdef SIGPIPE  // Windows has no such signal: a write to a closed pipe fails there anyway
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     // Ctrl+C or a kill during the export leaves neither a partial result nor its temporary file.
     quorvane::RemovePendingFileOnSignal();
     return quorvane::Run(argc, argv);

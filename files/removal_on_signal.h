@@ -3,6 +3,7 @@
 #ifndef QUORVANE_FILES_REMOVAL_ON_SIGNAL_H_
 #define QUORVANE_FILES_REMOVAL_ON_SIGNAL_H_
 
+#include <cstdint>
 #include <string>
 
 namespace quorvane {
@@ -12,9 +13,12 @@ namespace quorvane {
 // REQUIRES: called once at start-up, before other threads exist.
 void RemovePendingFileOnSignal();
 
-// Makes path the pending file (at most one at a time: a newer one replaces it); the empty string
-// clears it. Paths longer than the system's limit are not kept.
-void SetPendingFile(const std::string& path);
+// Makes name the pending file (at most one at a time: a newer one replaces it); the empty name
+// clears it. On POSIX systems name is taken in folder, an open directory descriptor (AT_FDCWD
+// for the working folder), so that a file beside a target of any valid length can be named, and
+// a name longer than NAME_MAX is not kept; on Windows folder is unused and name is the whole path.
+// REQUIRES: folder stays open while name is pending.
+void SetPendingFile(std::intptr_t folder, const std::string& name);
 
 }  // namespace quorvane
 

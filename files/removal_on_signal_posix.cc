@@ -1,5 +1,6 @@
 #include "files/removal_on_signal.h"
 
+#include <fcntl.h>
 #include <limits.h>
 #include <signal.h>
 #include <unistd.h>
@@ -11,15 +12,16 @@ namespace quorvane {
 
 namespace {
 
-// A signal handler may only read memory that is never freed: a fixed buffer, valid while the flag
-// is set.
-char g_pendingPath[PATH_MAX];
+// A signal handler may only read memory that is never freed: a fixed buffer and a folder
+// descriptor, valid while the flag is set.
+char g_pendingName[NAME_MAX + 1];
+int g_pendingFolder = AT_FDCWD;
 std::atomic<bool> g_pending{false};
 static_assert(std::atomic<bool>::is_always_lock_free);
 
 void OnSignal(int signal) {
     if (g_pending.load()) {
-        ::unlink(g_pendingPath);
+        ::unlinkat(g_pendingFolder, g_pendingName, 0);
     }
     // SA_RESETHAND has restored the default action, so the signal raised again ends the process
     // as it would have without this handler.
@@ -43,12 +45,13 @@ void RemovePendingFileOnSignal() {
     }
 }
 
-void SetPendingFile(const std::string& path) {
+void SetPendingFile(std::intptr_t folder, const std::string& name) {
     g_pending.store(false);
-    if (path.empty() || path.size() >= sizeof g_pendingPath) {
+    if (name.empty() || name.size() >= sizeof g_pendingName) {
         return;
     }
-    std::memcpy(g_pendingPath, path.c_str(), path.size() + 1);
+    std::memcpy(g_pendingName, name.c_str(), name.size() + 1);
+    g_pendingFolder = static_cast<int>(folder);
     g_pending.store(true);
 }
 

@@ -29,7 +29,7 @@ void RemovePendingFileOnSignal() {
     SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
 }
 
-void SetPendingFile(const std::string& path) {
+void SetPendingFile(std::intptr_t /*folder*/, const std::string& path) {
     g_pending.store(false);
     if (path.empty()) {
         return;

@@ -1,5 +1,6 @@
 #include "files/text_file.h"
 
+#include <cerrno>
 #include <cstring>
 
 #include "files/conversions.h"
@@ -66,14 +67,50 @@ CTextFile::CTextFile(std::u16string_view path, Mode mode) : m_mode(mode) {
     if (!path.empty() && path.find(u'\0') == std::u16string_view::npos) {
         m_file.Open(path,
                     mode == Mode::kRead ? CNativeFile::Access::kRead : CNativeFile::Access::kWrite);
+    } else {
+        m_nameError = FileErrorFromSystem(ENOENT);
     }
-    // A file being written starts empty whatever the target held: nothing is read from it.
-    m_encoding = mode == Mode::kRead ? DetectEncoding(m_file) : TextEncoding::Ascii;
+    Start();
+}
+
+CTextFile::CTextFile(Mode mode, StandardStream /*stream*/) : m_mode(mode) {
+    m_file.OpenStandard(mode == Mode::kRead ? CNativeFile::Access::kRead
+                                            : CNativeFile::Access::kWrite);
+    Start();
+}
+
+void CTextFile::Start() {
+    if (m_mode == Mode::kWrite) {
+        return;  // a file being written starts empty whatever the target held: nothing is read
+    }
+    if (m_file.IsOpen() && !m_file.RegularSize()) {
+        SampleStream();
+        return;
+    }
+    m_encoding = DetectEncoding(m_file);
     const std::uint64_t skip = MarkLength(m_encoding);
     if (m_file.IsOpen() && skip != 0 && !m_file.Seek(skip)) {
         m_readFailed = true;
         m_endOfFile = true;
     }
+}
+
+// A pipe cannot be read twice: its first at most 128 bytes are read into the buffer, classified
+// as a file's would be, and then read as lines from there.
+void CTextFile::SampleStream() {
+    m_readBuffer.resize(kReadChunk);
+    while (m_readEnd < kSampleSize) {
+        const std::ptrdiff_t n = m_file.Read(m_readBuffer.data() + m_readEnd, kSampleSize - m_readEnd);
+        if (n <= 0) {
+            m_readFailed = n < 0;
+            m_endOfFile = true;
+            break;
+        }
+        m_readEnd += static_cast<std::size_t>(n);
+    }
+    m_encoding = CEncodingDetector{}.Classify(m_readBuffer.data(),
+                                              static_cast<std::uint32_t>(m_readEnd));
+    m_readPos = static_cast<std::size_t>(MarkLength(m_encoding));
 }
 
 CTextFile::~CTextFile() {
@@ -85,6 +122,22 @@ CTextFile::~CTextFile() {
 
 bool CTextFile::IsOpen() const {
     return m_file.IsOpen();
+}
+
+std::optional<std::uint64_t> CTextFile::RegularSize() const {
+    return m_file.RegularSize();
+}
+
+FileError CTextFile::Error() const {
+    if (m_nameError) {
+        return m_nameError;
+    }
+    if (m_file.Error()) {
+        return m_file.Error();
+    }
+    // A write through a file opened for reading, and a failed read whose cause the system did
+    // not give.
+    return m_writeFailed || m_readFailed ? FileErrorFromSystem(EIO) : FileError{};
 }
 
 TextEncoding CTextFile::GetEncoding() const {

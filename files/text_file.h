@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,12 +32,22 @@ class CTextFile {
     // thrown: IsOpen() tells. A path holding a NUL is not opened, since the system would open a
     // shorter one.
     CTextFile(std::u16string_view path, Mode mode);
+    // Standard input (kRead) or standard output (kWrite), at its position: written directly,
+    // never truncated or replaced. A pipe's encoding is classified from its first at most 128
+    // bytes, as a regular file's is (so is a named pipe's, or a terminal's).
+    enum class StandardStream { kStandard };
+    CTextFile(Mode mode, StandardStream stream);
     ~CTextFile();
     CTextFile(const CTextFile&) = delete;
     CTextFile& operator=(const CTextFile&) = delete;
 
     bool IsOpen() const;
     TextEncoding GetEncoding() const;
+    // The size of a regular file open for reading; nothing for a pipe or a terminal.
+    std::optional<std::uint64_t> RegularSize() const;
+    // Why the open, a read, a write or Close() failed: the first cause met; kNone while nothing
+    // failed.
+    FileError Error() const;
 
     // The next line, without its line break. CR LF, lone LF and lone CR all end a line; a break
     // met while the line is still empty belongs to the line, so "a\r\n\r\nb" gives a, "", b and
@@ -85,6 +96,9 @@ class CTextFile {
     bool Close();
 
   private:
+    // Classifies the encoding and skips the byte-order mark, for reading.
+    void Start();
+    void SampleStream();
     bool FillReadBuffer();
     bool NextByte(std::uint8_t& byte);
     bool ReadByteLine(std::u16string& line);
@@ -97,6 +111,7 @@ class CTextFile {
 
     CNativeFile m_file;
     Mode m_mode;
+    FileError m_nameError;  // a name that was not opened at all
     TextEncoding m_encoding = TextEncoding::Ascii;
     bool m_closed = false;  // Close() has run; m_closeResult holds its answer
     bool m_closeResult = false;

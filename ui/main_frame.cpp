@@ -9,6 +9,7 @@
 #include "batch/database_file.h"
 #include "batch/database_path.h"
 #include "batch/lookup_run.h"
+#include "files/file_error.h"
 #include "ui/messages.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/status_text.h"
@@ -24,6 +25,15 @@ bool LaunchOnGroup(CThreadGroup& group, CThreadGroup::Callable work,
                    CThreadGroup::Callable onCreateFailed) {
     return group.Launch(std::move(work), std::move(onStarted), std::move(onFinished),
                         std::move(onCreateFailed));
+}
+
+// The message the user knows, and on a second line why.
+std::u16string WithCause(std::u16string_view message, const FileError& error) {
+    std::u16string text(message);
+    if (error) {
+        text += u"\n" + DescribeFileError(error);
+    }
+    return text;
 }
 
 }  // namespace
@@ -149,8 +159,9 @@ void CMainFrame::OnImport() {
     // Read everything before touching a row: a file that cannot be read leaves the table as it
     // was, even after a Yes.
     CAddressBlock addresses;
-    if (!ReadAddressList(*path, addresses)) {
-        ShowMessage(messages::kImportUnreadable);
+    FileError error;
+    if (!ReadAddressList(*path, addresses, &error)) {
+        ShowMessage(WithCause(messages::kImportUnreadable, error));
         return;
     }
     if (clear) {
@@ -165,7 +176,7 @@ void CMainFrame::OnImport() {
     m_window.SetListItemCount(m_table.GetRowCount());
     m_window.SetStatusText(RowsStatus(m_table.GetRowCount()));
     if (!appended) {
-        ShowMessage(messages::kImportUnreadable);
+        ShowMessage(WithCause(messages::kImportUnreadable, FileError{FileProblem::kOutOfMemory}));
     }
 }
 
@@ -182,7 +193,10 @@ void CMainFrame::OnExport() {
     if (!path) {
         return;
     }
-    ShowMessage(WriteResultFile(m_table, *path) ? messages::kExportDone : messages::kExportFailed);
+    FileError error;
+    ShowMessage(WriteResultFile(m_table, *path, &error)
+                    ? std::u16string(messages::kExportDone)
+                    : WithCause(messages::kExportFailed, error));
 }
 
 void CMainFrame::OnStart() {

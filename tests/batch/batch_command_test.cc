@@ -267,7 +267,7 @@ TEST_F(BatchCommandTest, OutputIsReplacedWholeOrWrittenToAPipe) {
     EXPECT_TRUE(after == "previous\r\n" || after.size() == wholeSize)
         << "status " << status << ", " << after.size() << " bytes";
     for (const auto& entry : std::filesystem::directory_iterator(m_dir)) {
-        EXPECT_EQ(entry.path().filename().string().find(".quorvane-"), std::string::npos)
+        EXPECT_EQ(entry.path().filename().string().find(".qv-"), std::string::npos)
             << entry.path();
     }
 }

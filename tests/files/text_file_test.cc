@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -442,7 +443,7 @@ TEST_F(TextFileTest, TargetIsReplacedOnlyByAClosedFile) {
     auto leftovers = [this] {
         int count = 0;
         for (const auto& entry : std::filesystem::directory_iterator(m_dir)) {
-            count += entry.path().filename().string().starts_with(".quorvane-");
+            count += entry.path().filename().string().starts_with(".qv-");
         }
         return count;
     };
@@ -508,7 +509,7 @@ TEST_F(TextFileTest, SignalRemovesThePendingFile) {
     ASSERT_GE(child, 0);
     if (child == 0) {
         RemovePendingFileOnSignal();
-        SetPendingFile(path);
+        SetPendingFile(AT_FDCWD, path);
         raise(SIGTERM);
         _exit(0);
     }
