@@ -260,7 +260,13 @@ TEST_F(FrameTest, UnreadableImportIsReportedAndLeavesTableAsItWasEvenAfterYes) {
     Import({"8.8.8.8", "1.1.1.1"});
     RunToEnd();
     const auto before = Rows(*m_frame);
-    for (const std::string name : {"missing.txt", "no-such-dir/list.txt", "/dev/zero"}) {
+    // The window's own text, and on a second line why.
+    const std::vector<std::pair<std::string, std::u16string>> cases = {
+        {"missing.txt", u"文件或文件夹不存在"},
+        {"no-such-dir/list.txt", u"文件或文件夹不存在"},
+        {"/dev/zero", u"这不是普通文件"},
+        {"", u"这是一个文件夹"}};
+    for (const auto& [name, cause] : cases) {
         m_window.calls.clear();
         m_window.messages.clear();
         m_window.openAnswers.push_back(name.starts_with("/") ? Utf8ToWide(name) : m_dir.Wide(name));
@@ -268,10 +274,13 @@ TEST_F(FrameTest, UnreadableImportIsReportedAndLeavesTableAsItWasEvenAfterYes) {
         m_frame->OnCommand(ID_CMD_IMPORT);
         EXPECT_EQ(m_window.calls, (std::vector<std::string>{"open", "message", "message"})) << name;
         EXPECT_EQ(m_window.MessageTexts(),
-                  (std::vector<std::u16string>{messages::kAskClear, messages::kImportUnreadable}));
+                  (std::vector<std::u16string>{
+                      messages::kAskClear,
+                      std::u16string(messages::kImportUnreadable) + u"\n" + cause}));
         EXPECT_EQ(m_window.messages.back().buttons, MessageButtons::kOk);
         EXPECT_TRUE(SameRows(Rows(*m_frame), before)) << name;
-        EXPECT_TRUE(name.starts_with("/") || !std::filesystem::exists(m_dir.Path(name)))
+        EXPECT_TRUE(name.empty() || name.starts_with("/") ||
+                    !std::filesystem::exists(m_dir.Path(name)))
             << "import created " << name;
     }
 }
@@ -443,15 +452,19 @@ TEST_F(FrameTest, ExportWritesExactBytesOverWhateverTheFileHeld) {
 
 TEST_F(FrameTest, ExportThatCannotBeWrittenIsReportedAsFailed) {
     Import({"8.8.8.8"});
-    std::vector<std::u16string> targets = {m_dir.Wide("no-such-dir/out.txt")};
+    std::vector<std::pair<std::u16string, std::u16string>> targets = {
+        {m_dir.Wide("no-such-dir/out.txt"), u"文件或文件夹不存在"},
+        {m_dir.Wide(""), u"这是一个文件夹"}};
     if (std::filesystem::exists("/dev/full")) {
-        targets.push_back(u"/dev/full");
+        targets.emplace_back(u"/dev/full", u"磁盘空间不足");
     }
-    for (const std::u16string& target : targets) {
+    for (const auto& [target, cause] : targets) {
         m_window.messages.clear();
         m_window.saveAnswers.push_back(target);
         m_frame->OnCommand(ID_CMD_EXPORT);
-        EXPECT_EQ(m_window.MessageTexts(), std::vector<std::u16string>{messages::kExportFailed});
+        EXPECT_EQ(m_window.MessageTexts(),
+                  std::vector<std::u16string>{std::u16string(messages::kExportFailed) + u"\n" +
+                                              cause});
     }
 }
 
