@@ -59,6 +59,14 @@ bool IsReadableKind(int fd) {
     return false;
 }
 
+// /dev/null as standard input is the empty list a script hands over when it has none.
+bool IsNullDevice(int fd) {
+    struct stat st;
+    struct stat null;
+    return ::fstat(fd, &st) == 0 && S_ISCHR(st.st_mode) && ::stat("/dev/null", &null) == 0 &&
+           st.st_rdev == null.st_rdev;
+}
+
 int OpenForReading(const std::string& native) {
     // Without O_NONBLOCK a named pipe nobody writes to would hold the open (and the window)
     // forever; reads block again afterwards, and a pipe without a writer reads as empty.
@@ -376,7 +384,8 @@ bool CNativeFile::OpenStandard(Access access) {
     const int standard = access == Access::kWrite ? STDOUT_FILENO : STDIN_FILENO;
     m_handle = ::fcntl(standard, F_DUPFD_CLOEXEC, 0);
     m_adopted = true;
-    if (IsOpen() && access != Access::kWrite && !IsReadableKind(static_cast<int>(m_handle))) {
+    if (IsOpen() && access != Access::kWrite && !IsNullDevice(static_cast<int>(m_handle)) &&
+        !IsReadableKind(static_cast<int>(m_handle))) {
         const int cause = errno;
         ::close(static_cast<int>(m_handle));
         m_handle = kInvalid;

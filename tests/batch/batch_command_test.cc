@@ -59,6 +59,30 @@ class BatchCommandTest : public ::testing::Test {
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
+    // Runs script with bash, the command's path in $BATCH, in the scratch folder; returns the exit
+    // code of the script and keeps what it printed.
+    int Shell(const std::string& script) {
+        const std::string file = Write("script.sh", script);
+        const std::string out = Path("stdout");
+        const std::string err = Path("stderr");
+        const std::string command = "cd '" + m_dir + "' && BATCH='" QUORVANE_BATCH_EXE
+                                    "' timeout 120 bash '" + file + "' >'" + out + "' 2>'" + err +
+                                    "' </dev/null";
+        const int status = std::system(command.c_str());
+        m_stdout = Read(out);
+        m_stderr = Read(err);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // How many temporary files of ours lie in folder.
+    static int Leftovers(const std::string& folder) {
+        int count = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            count += entry.path().filename().string().starts_with(".qv-");
+        }
+        return count;
+    }
+
     test::ScratchDir m_scratch{"quorvane-batch"};
     const std::string m_dir = m_scratch.Dir().string();
     std::string m_stdout;
@@ -270,6 +294,290 @@ TEST_F(BatchCommandTest, OutputIsReplacedWholeOrWrittenToAPipe) {
         EXPECT_EQ(entry.path().filename().string().find(".qv-"), std::string::npos)
             << entry.path();
     }
+}
+
+}  // namespace
+}  // namespace quorvane
+
+namespace quorvane {
+namespace {
+
+using dbwriter::Range;
+using test::TempDatabase;
+
+class BatchOutputTest : public BatchCommandTest {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_db.Ok()) << m_db.Error();
+        m_in = Write("in.txt", "1.2.3.4\nhello\n");
+    }
+
+    // "--db DB": the start of every command line of a script.
+    std::string Batch() const { return "\"$BATCH\" --db '" + m_db.Path() + "' "; }
+
+    // A list of count addresses whose result is count * kBigLine bytes.
+    std::string BigList(int count) {
+        std::string many;
+        for (int i = 0; i < count; ++i) {
+            many += "10.0.0." + std::to_string(100 + i % 100) + "\n";
+        }
+        return Write("big.txt", many);
+    }
+
+    static constexpr char kExpected[] = "1.2.3.4,A,B,C,D\r\nhello,,,,\r\n";
+    static constexpr std::size_t kBigLine = sizeof "10.0.0.100,A,B,C,D\r\n" - 1;
+
+    TempDatabase m_db{{Range{0, 0xFFFFFFFFu, "A|0|B|C|D"}}};
+    std::string m_in;
+};
+
+// "-" reads standard input and writes standard output; the success message then goes to stderr,
+// away from the results. A pipe's encoding is told from its first bytes, as a file's.
+TEST_F(BatchOutputTest, DashIsStandardInputAndOutput) {
+    EXPECT_EQ(Shell("printf '1.2.3.4\\nhello\\n' | " + Batch() + "- -"), 0) << m_stderr;
+    EXPECT_EQ(m_stdout, kExpected);
+    EXPECT_EQ(m_stderr, "导出成功!\n");
+
+    // UTF-16 with its mark, through a pipe: read as UTF-16, as the same file would be.
+    Write("utf16.txt", std::string("\xFF\xFE" "1\0.\0" "2\0.\0" "3\0.\0" "4\0\n\0", 18));
+    EXPECT_EQ(Shell("cat utf16.txt | " + Batch() + "- out.txt"), 0) << m_stderr;
+    EXPECT_EQ(Read(Path("out.txt")), "1.2.3.4,A,B,C,D\r\n");
+    EXPECT_EQ(m_stdout, "导出成功!\n");
+
+    // A file named "-" is "./-"; after "--" a lone "-" still means the stream.
+    Write("-", "1.2.3.4\n");
+    EXPECT_EQ(Shell(Batch() + "-- ./- - </dev/null"), 0) << m_stderr;
+    EXPECT_EQ(m_stdout, "1.2.3.4,A,B,C,D\r\n");
+    EXPECT_EQ(Shell(Batch() + "-- - - <'" + m_in + "'"), 0) << m_stderr;
+    EXPECT_EQ(m_stdout, kExpected);
+
+    // Standard output on a file is written at its position, never truncated or replaced.
+    Write("log.txt", "before\n");
+    EXPECT_EQ(Shell(Batch() + "in.txt - >>log.txt"), 0) << m_stderr;
+    EXPECT_EQ(Read(Path("log.txt")), std::string("before\n") + kExpected);
+
+    // Empty or unreadable standard input keeps the codes of a file.
+    EXPECT_EQ(Shell(Batch() + "- out.txt </dev/null"), 6);
+    EXPECT_EQ(Shell(": | " + Batch() + "- out.txt"), 6);
+    EXPECT_EQ(Shell(Batch() + "- out.txt <&-"), 4);
+    EXPECT_EQ(m_stderr, "无法读取文件! 标准输入: 标准输入或输出已关闭\n");
+    EXPECT_EQ(Shell(Batch() + "- out.txt </dev/zero"), 4);
+    EXPECT_EQ(m_stderr, "无法读取文件! 标准输入: 这不是普通文件\n");
+}
+
+// A reader that goes away, or no standard output at all, is a failed export: exit 5 and why.
+TEST_F(BatchOutputTest, ClosedPipeFailsWithExitFive) {
+    BigList(200000);  // far more than a pipe holds
+    EXPECT_EQ(Shell(Batch() + "big.txt - | head -c 10 >/dev/null; exit ${PIPESTATUS[0]}"), 5);
+    EXPECT_EQ(m_stderr, "导出失败! 标准输出: 管道已关闭\n");
+    EXPECT_EQ(Shell(Batch() + "in.txt - >&-"), 5);
+    EXPECT_EQ(m_stderr, "导出失败! 标准输出: 标准输入或输出已关闭\n");
+}
+
+// Only the user's own regular file is ever replaced by a rename: a name that reaches one of our
+// descriptors writes to it where the shell opened it, and a link stays a link.
+TEST_F(BatchOutputTest, DescriptorsAndLinksAreWrittenNotReplaced) {
+    struct stat before;
+    struct stat after;
+    // /dev/stdout on a file: the shell's file gets the results and then the message, in order.
+    const std::string shellFile = Write("shell.txt", "");
+    ASSERT_EQ(stat(shellFile.c_str(), &before), 0);
+    EXPECT_EQ(Shell(Batch() + "in.txt /dev/stdout >shell.txt"), 0) << m_stderr;
+    ASSERT_EQ(stat(shellFile.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "renamed over the shell's file";
+    EXPECT_EQ(Read(shellFile), std::string(kExpected) + "导出成功!\n");
+
+    // /dev/fd/N and /proc/self/fd/N: the descriptor itself, appending where it was opened so.
+    Write("fd.txt", "kept\n");
+    EXPECT_EQ(Shell(Batch() + "in.txt /dev/fd/3 3>>fd.txt && " + Batch() +
+                    "in.txt /proc/self/fd/4 4>>fd.txt"),
+              0)
+        << m_stderr;
+    EXPECT_EQ(Read(Path("fd.txt")), std::string("kept\n") + kExpected + kExpected);
+
+    // A link of our own to standard output while that is a deleted file: the link stays a link
+    // (this is how the system's /dev/stdout was replaced by a regular file).
+    ASSERT_EQ(symlink("/proc/self/fd/1", Path("stdout-link").c_str()), 0);
+    EXPECT_EQ(Shell("exec 5>gone.txt; rm gone.txt; " + Batch() + "in.txt stdout-link >&5; " +
+                    "cat /proc/$$/fd/5"),
+              0)
+        << m_stderr;
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("stdout-link")));
+    EXPECT_EQ(m_stdout, std::string(kExpected) + "导出成功!\n");
+
+    // A link to a file not there yet: written through, and the link stays.
+    ASSERT_EQ(symlink("made.txt", Path("dangling").c_str()), 0);
+    EXPECT_EQ(Shell(Batch() + "in.txt dangling"), 0) << m_stderr;
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("dangling")));
+    EXPECT_EQ(Read(Path("made.txt")), kExpected);
+
+    // A chain of links ends at the regular file, which alone is replaced.
+    const std::string real = Write("real.txt", "old\n");
+    ASSERT_EQ(symlink("real.txt", Path("one").c_str()), 0);
+    ASSERT_EQ(symlink(Path("one").c_str(), Path("two").c_str()), 0);
+    EXPECT_EQ(Shell(Batch() + "in.txt two"), 0) << m_stderr;
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("one")) && std::filesystem::is_symlink(Path("two")));
+    EXPECT_EQ(Read(real), kExpected);
+
+    // Links that point at each other name no file.
+    ASSERT_EQ(symlink("loop-b", Path("loop-a").c_str()), 0);
+    ASSERT_EQ(symlink("loop-a", Path("loop-b").c_str()), 0);
+    EXPECT_EQ(Shell(Batch() + "in.txt loop-a"), 5);
+    EXPECT_EQ(m_stderr, "导出失败! loop-a: 符号链接循环\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("loop-a")));
+    EXPECT_EQ(Leftovers(m_dir), 0);
+}
+
+// The database named as the output would be lost to the result; any name of it is refused.
+TEST_F(BatchOutputTest, OutputThatIsTheDatabaseIsRefused) {
+    const std::string image = Read(m_db.Path());
+    ASSERT_EQ(symlink(m_db.Path().c_str(), Path("db-link").c_str()), 0);
+    ASSERT_EQ(link(m_db.Path().c_str(), Path("db-hard").c_str()), 0);
+    for (const std::string& output : {m_db.Path(), Path("db-link"), Path("db-hard")}) {
+        EXPECT_EQ(Run({"--db", m_db.Path(), m_in, output}), 5) << output;
+        EXPECT_EQ(m_stderr, "导出失败! " + output + ": 这是数据库文件\n");
+        EXPECT_EQ(Read(m_db.Path()), image);
+    }
+    // The input as the output is allowed: the list is read whole before the result replaces it.
+    const std::string list = Write("list.txt", "1.2.3.4\n");
+    EXPECT_EQ(Run({"--db", m_db.Path(), list, list}), 0) << m_stderr;
+    EXPECT_EQ(Read(list), "1.2.3.4,A,B,C,D\r\n");
+}
+
+// Every failure names the file and why.
+TEST_F(BatchOutputTest, MessagesNameTheFileAndTheCause) {
+    const std::string missing = Path("missing.txt");
+    EXPECT_EQ(Run({"--db", m_db.Path(), missing, Path("out.txt")}), 4);
+    EXPECT_EQ(m_stderr, "无法读取文件! " + missing + ": 文件或文件夹不存在\n");
+    EXPECT_EQ(Run({"--db", m_db.Path(), m_dir, Path("out.txt")}), 4);
+    EXPECT_EQ(m_stderr, "无法读取文件! " + m_dir + ": 这是一个文件夹\n");
+    const std::string noFolder = Path("no/such/out.txt");
+    EXPECT_EQ(Run({"--db", m_db.Path(), m_in, noFolder}), 5);
+    EXPECT_EQ(m_stderr, "导出失败! " + noFolder + ": 文件或文件夹不存在\n");
+    EXPECT_EQ(Run({"--db", m_db.Path(), m_in, m_dir}), 5);
+    EXPECT_EQ(m_stderr, "导出失败! " + m_dir + ": 这是一个文件夹\n");
+    if (access("/dev/full", W_OK) == 0) {
+        EXPECT_EQ(Run({"--db", m_db.Path(), m_in, "/dev/full"}), 5);
+        EXPECT_EQ(m_stderr, "导出失败! /dev/full: 磁盘空间不足\n");
+    }
+    const std::string readOnly = Write("read-only.txt", "old\n");
+    chmod(readOnly.c_str(), 0444);
+    if (access(readOnly.c_str(), W_OK) != 0) {  // root writes it anyway
+        EXPECT_EQ(Run({"--db", m_db.Path(), m_in, readOnly}), 5);
+        EXPECT_EQ(m_stderr, "导出失败! " + readOnly + ": 没有权限\n");
+    }
+}
+
+// A process killed outright leaves its temporary file; the next export into the folder removes
+// it, while a file of a process that still runs stays.
+TEST_F(BatchOutputTest, LaterExportRemovesStaleTemporaryFiles) {
+    const pid_t gone = fork();
+    ASSERT_GE(gone, 0);
+    if (gone == 0) {
+        _exit(0);
+    }
+    ASSERT_EQ(waitpid(gone, nullptr, 0), gone);
+    const std::string stale = Write(".qv-" + std::to_string(gone) + "-0", "partial");
+    const std::string live = Write(".qv-" + std::to_string(getpid()) + "-7", "being written");
+    const std::string other = Write(".qv-notours", "x");
+    EXPECT_EQ(Run({"--db", m_db.Path(), m_in, Path("out.txt")}), 0) << m_stderr;
+    EXPECT_NE(access(stale.c_str(), F_OK), 0);
+    EXPECT_EQ(access(live.c_str(), F_OK), 0);
+    EXPECT_EQ(access(other.c_str(), F_OK), 0);
+
+    // The real thing: SIGKILL as soon as a large export's temporary file appears, then an export
+    // beside it.
+    BigList(2000000);
+    Shell(Batch() + "big.txt killed.txt & pid=$!\n"
+                    "for i in $(seq 3000); do compgen -G \".qv-$pid-*\" >/dev/null && break; "
+                    "sleep 0.001; done\n"
+                    "kill -9 $pid; wait");
+    EXPECT_EQ(Leftovers(m_dir), 3) << "the kill did not land in the export";
+    EXPECT_EQ(Run({"--db", m_db.Path(), m_in, Path("out.txt")}), 0) << m_stderr;
+    EXPECT_EQ(Leftovers(m_dir), 2) << "only the live process's file and the one not ours";
+}
+
+// Root writes into any folder; without these capabilities it is held to the folder's mode as
+// anybody else is.
+constexpr char kAsOwnerOnly[] = "setpriv --bounding-set=-dac_override,-dac_read_search,-fowner ";
+
+// A folder that takes no new file (read-only, or no free file entry left) with a writable file
+// in it: the result is built elsewhere and copied over the old file only once it is whole; when
+// even that cannot be done, the old file stays and the message says so.
+TEST_F(BatchOutputTest, FolderThatTakesNoNewFileKeepsTheOldFileWhole) {
+    if (geteuid() != 0 || Shell("unshare -m true") != 0) {
+        GTEST_SKIP() << "needs root and a mount namespace of its own";
+    }
+    BigList(40000);
+    ASSERT_EQ(mkdir(Path("ro").c_str(), 0755), 0);
+    ASSERT_EQ(mkdir(Path("full").c_str(), 0755), 0);
+    const std::string script =
+        std::string("set -u\n") + "run() { " + kAsOwnerOnly + Batch() + "\"$@\"; echo $?; }\n" +
+        // A read-only folder on a disk that holds the small result but not the large one.
+        "mount -t tmpfs -o size=256k,mode=0555 none ro\n"
+        "printf 'previous\\r\\n' >ro/out.txt; chmod 0666 ro/out.txt\n"
+        "run in.txt ro/out.txt; cp ro/out.txt small.txt; ls -A ro >small-list.txt\n"
+        "printf 'previous\\r\\n' >ro/out.txt\n"
+        "run big.txt ro/out.txt 2>big-err.txt; cp ro/out.txt big-out.txt\n"
+        // A folder without a free file entry: the only one left is the old file's.
+        "mount -t tmpfs -o size=16m,nr_inodes=2 none full\n"
+        "printf 'previous\\r\\n' >full/out.txt\n"
+        "run big.txt full/out.txt; cp full/out.txt inodes.txt\n";
+    Write("in-namespace.sh", script);
+    ASSERT_EQ(Shell("unshare -m bash in-namespace.sh"), 0) << m_stderr;
+    EXPECT_EQ(m_stdout, "导出成功!\n0\n5\n导出成功!\n0\n");
+    EXPECT_EQ(Read(Path("small.txt")), kExpected);
+    EXPECT_EQ(Read(Path("small-list.txt")), "out.txt\n") << "nothing left beside it";
+    EXPECT_EQ(Read(Path("big-out.txt")), "previous\r\n") << "the old file is whole";
+    EXPECT_EQ(Read(Path("big-err.txt")),
+              "导出失败! ro/out.txt: 磁盘空间不足"
+              "（文件夹中无法新建文件, 只能在原文件上写入; 原文件未改动）\n");
+    EXPECT_EQ(Read(Path("inodes.txt")).size(), 40000 * kBigLine);
+}
+
+// SIGTERM while the result goes over the old file in place: the file is the old one or the whole
+// new one, never a part.
+TEST_F(BatchOutputTest, SignalDuringAnInPlaceWriteLeavesNoPartialFile) {
+    const std::size_t rows = 2000000;
+    BigList(static_cast<int>(rows));
+    const std::string folder = Path("ro");
+    ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+    const std::string out = Write("ro/out.txt", "previous\r\n");
+    ASSERT_EQ(chmod(out.c_str(), 0666), 0);
+    ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
+    const std::string prefix = geteuid() == 0 ? kAsOwnerOnly : "";
+    // Terminated as soon as the first bytes of the file change.
+    const std::string script = prefix + Batch() + "big.txt ro/out.txt & pid=$!\n"
+                               "for i in $(seq 20000); do\n"
+                               "  IFS= read -r -n 8 first <ro/out.txt || first=\n"
+                               "  [[ $first == previous ]] || break\n"
+                               "done\n"
+                               "kill -TERM $pid; wait $pid; echo $?\n";
+    Shell(script);
+    chmod(folder.c_str(), 0755);
+    const std::string after = Read(out);
+    EXPECT_TRUE(after == "previous\r\n" || after.size() == rows * kBigLine)
+        << after.size() << " bytes, exit " << m_stdout;
+    EXPECT_EQ(Leftovers(folder), 0);
+}
+
+// A path at the system's limit is accepted: the temporary file beside it is named within its
+// folder, not by a longer path.
+TEST_F(BatchOutputTest, LongOutputPathIsAccepted) {
+    // A short name in a deep folder: the least room beside it.
+    const std::string name = "o.txt";
+    const std::size_t folderSize = 4082 - 1 - name.size();
+    std::string folder = m_dir;
+    while (folder.size() < folderSize) {
+        // Never leave a single byte for the last part: it would be a name of no character.
+        const std::size_t left = folderSize - folder.size() - 1;
+        folder += "/" + std::string(left <= 200 ? left : left == 201 ? 199 : 200, 'd');
+        ASSERT_EQ(mkdir(folder.c_str(), 0700), 0) << folder.size();
+    }
+    const std::string target = folder + "/" + name;
+    ASSERT_EQ(target.size(), 4082u);
+    EXPECT_EQ(Run({"--db", m_db.Path(), m_in, target}), 0) << m_stderr;
+    EXPECT_EQ(Read(target), kExpected);
 }
 
 }  // namespace
