@@ -4,6 +4,13 @@
 
 namespace quorvane {
 
+namespace {
+
+// ERROR_DISK_QUOTA_EXCEEDED, which MinGW's headers lack.
+constexpr DWORD kDiskQuotaExceeded = 1295;
+
+}  // namespace
+
 FileError FileErrorFromSystem(int code) {
     FileError error;
     error.systemCode = code;
@@ -32,7 +39,7 @@ FileError FileErrorFromSystem(int code) {
         case ERROR_HANDLE_DISK_FULL:
             error.problem = FileProblem::kDiskFull;
             break;
-        case ERROR_DISK_QUOTA_EXCEEDED:
+        case kDiskQuotaExceeded:
             error.problem = FileProblem::kQuotaExceeded;
             break;
         case ERROR_FILE_TOO_LARGE:

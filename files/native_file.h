@@ -76,11 +76,27 @@ class CNativeFile {
     // A POSIX descriptor or a Windows handle; -1 is the invalid value of both.
     static constexpr std::intptr_t kInvalid = -1;
     std::intptr_t m_handle = kInvalid;
-    // Records the cause of a failure unless an earlier one is recorded.
-    void Fail(FileError error);
-    // POSIX: kWrite of a regular file or a new name.
+    // Records the cause of a failure unless an earlier one is recorded; while a result waits to
+    // be written in place, the old file is still whole.
+    void Fail(FileError error) {
+        if (m_target != kInvalid && error.inPlace == FileError::InPlace::kNotNeeded) {
+            error.inPlace = FileError::InPlace::kOldFileKept;
+        }
+        if (!m_error) {
+            m_error = error;
+        }
+    }
+    // Whether a folder that refused a new file for this reason may still see its old file written
+    // in place: it is read-only, or has no room for another file.
+    static bool AllowsInPlace(const FileError& refusal) {
+        return refusal.problem == FileProblem::kNoPermission ||
+               refusal.problem == FileProblem::kReadOnlyStorage ||
+               refusal.problem == FileProblem::kDiskFull ||
+               refusal.problem == FileProblem::kQuotaExceeded;
+    }
+    // kWrite of a regular file or a new name (the target's path in the system's encoding).
     bool OpenReplacement(const std::string& path, bool exists);
-    // POSIX: Close(true) of a result written in place.
+    // Close(true) of a result written in place.
     bool CopyInPlace(std::uint64_t size);
 
     std::string m_tempPath;   // kWrite beside the target: the new file (UTF-8; on POSIX systems

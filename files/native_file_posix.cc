@@ -273,25 +273,10 @@ int CreateStagingFile() {
     return -1;
 }
 
-// The folder takes no new file, but the old one may still be written.
-bool NeedsInPlace(int cause) {
-    return cause == EACCES || cause == EPERM || cause == EROFS || cause == ENOSPC ||
-           cause == EDQUOT;
-}
-
 }  // namespace
 
 CNativeFile::~CNativeFile() {
     Close(false);
-}
-
-void CNativeFile::Fail(FileError error) {
-    if (m_target != kInvalid && error.inPlace == FileError::InPlace::kNotNeeded) {
-        error.inPlace = FileError::InPlace::kOldFileKept;
-    }
-    if (!m_error) {
-        m_error = error;
-    }
 }
 
 bool CNativeFile::Open(std::u16string_view path, Access access) {
@@ -360,7 +345,7 @@ bool CNativeFile::OpenReplacement(const std::string& path, bool exists) {
         return true;
     }
     const int cause = errno;
-    if (!exists || !NeedsInPlace(cause)) {
+    if (!exists || !AllowsInPlace(FileErrorFromSystem(cause))) {
         Fail(FileErrorFromSystem(cause));
         return Close(false);
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <string>
+#include <vector>
 
 #include "files/conversions.h"
 #include "files/native_file.h"
@@ -44,15 +45,72 @@ HANDLE OpenForReading(const std::wstring& name, bool shared) {
     return handle;
 }
 
+// Our temporary files are ".qv-PID-N", as on POSIX systems: short, and naming the process that
+// owns them, so that a later export can tell a leftover from a file being written.
+constexpr wchar_t kTempPrefix[] = L".qv-";
+// One copy step of a result written in place.
+constexpr DWORD kCopyChunk = 1U << 20;
+
+FileError LastSystemError() {
+    return FileErrorFromSystem(static_cast<int>(GetLastError()));
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
+}
+
+// Whether name is one of our temporary files, and of which process.
+bool IsTempName(const std::wstring& name, DWORD& owner) {
+    const std::size_t prefix = std::size(kTempPrefix) - 1;
+    const std::size_t dash = name.find(L'-', prefix);
+    if (name.compare(0, prefix, kTempPrefix) != 0 || dash == std::wstring::npos || dash == prefix ||
+        dash + 1 == name.size()) {
+        return false;
+    }
+    const auto digits = [&](std::size_t from, std::size_t to) {
+        return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(from),
+                           name.begin() + static_cast<std::ptrdiff_t>(to),
+                           [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+    };
+    if (!digits(prefix, dash) || !digits(dash + 1, name.size()) || dash - prefix > 9) {
+        return false;
+    }
+    owner = static_cast<DWORD>(std::stoul(name.substr(prefix, dash - prefix)));
+    return true;
+}
+
+// Files of ours in folder whose process no longer runs are removed: a process ended outright
+// (a kill from the task manager, a power cut) leaves its temporary file behind.
+void RemoveStaleFiles(const std::wstring& folder) {
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW((folder + kTempPrefix + L"*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    do {
+        DWORD owner = 0;
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
+            !IsTempName(entry.cFileName, owner) || owner == GetCurrentProcessId()) {
+            continue;
+        }
+        HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, owner);
+        if (process != nullptr) {
+            CloseHandle(process);
+        } else if (GetLastError() == ERROR_INVALID_PARAMETER) {  // no such process
+            DeleteFileW((folder + entry.cFileName).c_str());
+        }
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+}
+
 // A new, empty file with a name of its own in the folder of target.
 HANDLE CreateFileBeside(const std::wstring& target, std::wstring& tempPath) {
     static std::atomic<unsigned> s_counter{0};
-    const std::size_t slash = target.find_last_of(L"\\/");
-    const std::wstring folder =
-        slash == std::wstring::npos ? std::wstring() : target.substr(0, slash + 1);
+    const std::wstring folder = FolderOf(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = folder + L".quorvane-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                   std::to_wstring(s_counter++) + L"-" + std::to_wstring(GetTickCount()) + L".tmp";
+        tempPath = folder + kTempPrefix + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                   std::to_wstring(s_counter++);
         HANDLE handle = CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) {
@@ -63,30 +121,21 @@ HANDLE CreateFileBeside(const std::wstring& target, std::wstring& tempPath) {
         }
     }
     tempPath.clear();
+    SetLastError(ERROR_FILE_EXISTS);
     return INVALID_HANDLE_VALUE;
 }
 
-// As on POSIX systems: a file on disk (or a name not yet taken) is written to a new file beside
-// it that Close() moves over it; a pipe, a console or a device is written directly.
-HANDLE OpenForWriting(const std::wstring& name, std::wstring& tempPath) {
-    HANDLE existing = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (existing == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND) {
-        return INVALID_HANDLE_VALUE;  // read-only, held by another program, a folder, no path
+// A file in the system's temporary folder that goes with its handle: where a result waits that
+// must be written in place.
+HANDLE CreateStagingFile() {
+    wchar_t folder[MAX_PATH + 1];
+    wchar_t name[MAX_PATH + 1];
+    const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
+    if (length == 0 || length > MAX_PATH || GetTempFileNameW(folder, L"qv", 0, name) == 0) {
+        return INVALID_HANDLE_VALUE;
     }
-    if (existing != INVALID_HANDLE_VALUE) {
-        if (GetFileType(existing) != FILE_TYPE_DISK) {
-            return existing;
-        }
-        CloseHandle(existing);
-    }
-    HANDLE handle = CreateFileBeside(name, tempPath);
-    if (handle == INVALID_HANDLE_VALUE && existing != INVALID_HANDLE_VALUE) {
-        // A writable file in a folder that takes no new files: in place is the only way left.
-        handle = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-    }
-    return handle;
+    return CreateFileW(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                       FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
 }
 
 }  // namespace
@@ -97,19 +146,82 @@ CNativeFile::~CNativeFile() {
 
 bool CNativeFile::Open(std::u16string_view path, Access access) {
     const std::wstring name = ToSystemPath(path);
-    HANDLE handle;
     if (access != Access::kWrite) {
-        handle = OpenForReading(name, access == Access::kReadShared);
-    } else {
-        std::wstring tempPath;
-        handle = OpenForWriting(name, tempPath);
-        if (!tempPath.empty()) {
-            m_tempPath = WideToUtf8(std::u16string(tempPath.begin(), tempPath.end()));
-            m_finalPath = WideToUtf8(path);
-            SetPendingFile(m_tempPath);
+        m_handle = reinterpret_cast<std::intptr_t>(
+            OpenForReading(name, access == Access::kReadShared));
+        if (!IsOpen()) {
+            Fail(LastSystemError());
         }
+        return IsOpen();
     }
-    m_handle = reinterpret_cast<std::intptr_t>(handle);
+    // A pipe, a console or a device is written directly; a file on disk (or a name not yet taken)
+    // is replaced.
+    HANDLE existing = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (existing == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND) {
+        Fail(LastSystemError());  // read-only, held by another program, a folder, no path
+        return false;
+    }
+    if (existing != INVALID_HANDLE_VALUE && GetFileType(existing) != FILE_TYPE_DISK) {
+        m_handle = reinterpret_cast<std::intptr_t>(existing);
+        return true;
+    }
+    if (existing != INVALID_HANDLE_VALUE) {
+        CloseHandle(existing);
+    }
+    return OpenReplacement(WideToUtf8(path), existing != INVALID_HANDLE_VALUE);
+}
+
+bool CNativeFile::OpenReplacement(const std::string& path, bool exists) {
+    const std::wstring name = FromUtf8(path);
+    RemoveStaleFiles(FolderOf(name));
+    std::wstring tempPath;
+    HANDLE handle = CreateFileBeside(name, tempPath);
+    if (handle != INVALID_HANDLE_VALUE) {
+        m_handle = reinterpret_cast<std::intptr_t>(handle);
+        m_tempPath = WideToUtf8(std::u16string(tempPath.begin(), tempPath.end()));
+        m_finalPath = path;
+        SetPendingFile(0, m_tempPath);
+        return true;
+    }
+    const DWORD cause = GetLastError();
+    if (!exists || !AllowsInPlace(FileErrorFromSystem(static_cast<int>(cause)))) {
+        Fail(FileErrorFromSystem(static_cast<int>(cause)));
+        return false;
+    }
+    // A writable file in a folder that takes no new file: the result waits elsewhere whole, and
+    // only then goes over the old file.
+    HANDLE target = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (target == INVALID_HANDLE_VALUE) {
+        Fail(LastSystemError());
+        return false;
+    }
+    m_target = reinterpret_cast<std::intptr_t>(target);
+    m_handle = reinterpret_cast<std::intptr_t>(CreateStagingFile());
+    if (!IsOpen()) {
+        Fail(FileErrorFromSystem(static_cast<int>(cause)));
+        CloseHandle(target);
+        m_target = kInvalid;
+        return false;
+    }
+    return true;
+}
+
+bool CNativeFile::OpenStandard(Access access) {
+    HANDLE standard = GetStdHandle(access == Access::kWrite ? STD_OUTPUT_HANDLE : STD_INPUT_HANDLE);
+    HANDLE own = INVALID_HANDLE_VALUE;
+    if (standard != nullptr && standard != INVALID_HANDLE_VALUE &&
+        DuplicateHandle(GetCurrentProcess(), standard, GetCurrentProcess(), &own, 0, FALSE,
+                        DUPLICATE_SAME_ACCESS)) {
+        m_handle = reinterpret_cast<std::intptr_t>(own);
+    } else if (standard == nullptr) {
+        SetLastError(ERROR_INVALID_HANDLE);
+    }
+    m_adopted = true;
+    if (!IsOpen()) {
+        Fail(LastSystemError());
+    }
     return IsOpen();
 }
 
@@ -156,7 +268,11 @@ std::ptrdiff_t CNativeFile::Read(void* buffer, std::size_t size) {
     if (!ReadFile(AsHandle(m_handle), buffer, static_cast<DWORD>(std::min(size, kMaxTransfer)),
                   &got, nullptr)) {
         // The writer of a pipe has closed it: the end of the data, not a failure.
-        return GetLastError() == ERROR_BROKEN_PIPE ? 0 : -1;
+        if (GetLastError() == ERROR_BROKEN_PIPE) {
+            return 0;
+        }
+        Fail(LastSystemError());
+        return -1;
     }
     return static_cast<std::ptrdiff_t>(got);
 }
@@ -165,10 +281,15 @@ bool CNativeFile::Write(const void* data, std::size_t size) {
     const char* bytes = static_cast<const char*>(data);
     while (size > 0) {
         DWORD written = 0;
-        if (!IsOpen() ||
-            !WriteFile(AsHandle(m_handle), bytes, static_cast<DWORD>(std::min(size, kMaxTransfer)),
+        if (!IsOpen()) {
+            return false;
+        }
+        if (!WriteFile(AsHandle(m_handle), bytes, static_cast<DWORD>(std::min(size, kMaxTransfer)),
                        &written, nullptr) ||
             written == 0) {
+            Fail(written == 0 && GetLastError() == ERROR_SUCCESS
+                     ? FileErrorFromSystem(ERROR_DISK_FULL)
+                     : LastSystemError());
             return false;
         }
         bytes += written;
@@ -178,29 +299,94 @@ bool CNativeFile::Write(const void* data, std::size_t size) {
 }
 
 bool CNativeFile::Truncate() {
-    if (!RegularSize()) {
-        return IsOpen();  // pipes and devices cannot be truncated and need not be
+    if (m_adopted || !RegularSize()) {
+        // Pipes and devices cannot be truncated and need not be; a handle we were handed is
+        // written at its position, as the shell that opened it meant.
+        return IsOpen();
     }
-    return Seek(0) && SetEndOfFile(AsHandle(m_handle));
+    if (Seek(0) && SetEndOfFile(AsHandle(m_handle))) {
+        return true;
+    }
+    Fail(LastSystemError());
+    return false;
+}
+
+// Copies the staged result over the old file. Space is reserved first, so that a full disk
+// leaves the old file as it was, and Ctrl+C is held off until the copy is done.
+bool CNativeFile::CopyInPlace(std::uint64_t size) {
+    HANDLE target = AsHandle(m_target);
+    FILE_ALLOCATION_INFO reserve;
+    reserve.AllocationSize.QuadPart = static_cast<LONGLONG>(size);
+    LARGE_INTEGER old;
+    if (!GetFileSizeEx(target, &old)) {
+        Fail(LastSystemError());
+        return false;
+    }
+    if (size > static_cast<std::uint64_t>(old.QuadPart) &&
+        !SetFileInformationByHandle(target, FileAllocationInfo, &reserve, sizeof reserve)) {
+        Fail(LastSystemError());
+        return false;
+    }
+    SetConsoleCtrlHandler(nullptr, TRUE);
+    std::vector<char> chunk(kCopyChunk);
+    bool copied = Seek(0);
+    LARGE_INTEGER start = {};
+    copied = copied && SetFilePointerEx(target, start, nullptr, FILE_BEGIN);
+    std::uint64_t done = 0;
+    while (copied && done < size) {
+        DWORD got = 0;
+        DWORD put = 0;
+        const DWORD want = static_cast<DWORD>(std::min<std::uint64_t>(kCopyChunk, size - done));
+        copied = ReadFile(AsHandle(m_handle), chunk.data(), want, &got, nullptr) && got == want &&
+                 WriteFile(target, chunk.data(), got, &put, nullptr) && put == got;
+        done += got;
+    }
+    copied = copied && SetEndOfFile(target);
+    if (!copied) {
+        FileError error = LastSystemError();
+        error.inPlace = FileError::InPlace::kOldFileDamaged;
+        Fail(error);
+    }
+    SetConsoleCtrlHandler(nullptr, FALSE);
+    return copied;
 }
 
 bool CNativeFile::Close(bool publish) {
     if (!IsOpen()) {
+        if (m_target != kInvalid) {
+            CloseHandle(AsHandle(m_target));
+            m_target = kInvalid;
+        }
         return false;
     }
-    bool closed = CloseHandle(AsHandle(m_handle)) != 0;
+    bool closed = true;
+    if (m_target != kInvalid) {
+        LARGE_INTEGER size;
+        closed = !publish || (GetFileSizeEx(AsHandle(m_handle), &size) &&
+                              CopyInPlace(static_cast<std::uint64_t>(size.QuadPart)));
+        if (!CloseHandle(AsHandle(m_target)) && closed) {
+            Fail(LastSystemError());
+            closed = false;
+        }
+        m_target = kInvalid;
+    }
+    if (!CloseHandle(AsHandle(m_handle)) && closed) {
+        Fail(LastSystemError());
+        closed = false;
+    }
     m_handle = kInvalid;
     if (!m_tempPath.empty()) {
         const std::wstring tempPath = FromUtf8(m_tempPath);
         if (closed && publish &&
             !MoveFileExW(tempPath.c_str(), FromUtf8(m_finalPath).c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            closed = false;  // the target is held by another program, or became read-only
+            Fail(LastSystemError());  // the target is held by another program, or became read-only
+            closed = false;
         }
         if (!closed || !publish) {
             DeleteFileW(tempPath.c_str());
         }
-        SetPendingFile({});
+        SetPendingFile(0, {});
         m_tempPath.clear();
         m_finalPath.clear();
     }

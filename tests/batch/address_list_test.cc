@@ -100,12 +100,26 @@ TEST_F(ListFilesTest, ExportBytes) {
 TEST_F(ListFilesTest, ExportReportsFilesItCannotWrite) {
     CAddressTable table;
     table.AppendRow(AddressRow{u"1.2.3.4", u"A", u"B", u"C", u"D"});
-    EXPECT_FALSE(WriteResultFile(table, Utf8ToWide(m_dir + "/no/such/folder.txt")));
-    EXPECT_FALSE(WriteResultFile(table, Utf8ToWide(m_dir)));
+    FileError error;
+    EXPECT_FALSE(WriteResultFile(table, Utf8ToWide(m_dir + "/no/such/folder.txt"), &error));
+    EXPECT_EQ(error.problem, FileProblem::kNotFound);
+    EXPECT_FALSE(WriteResultFile(table, Utf8ToWide(m_dir), &error));
+    EXPECT_EQ(error.problem, FileProblem::kIsDirectory);
     // Opens fine, but no byte can be written: known only after the flush.
     if (access("/dev/full", W_OK) == 0) {
-        EXPECT_FALSE(WriteResultFile(table, u"/dev/full"));
+        EXPECT_FALSE(WriteResultFile(table, u"/dev/full", &error));
+        EXPECT_EQ(error.problem, FileProblem::kDiskFull);
+        EXPECT_EQ(error.inPlace, FileError::InPlace::kNotNeeded);
     }
+    // And the reasons a list cannot be read.
+    CAddressBlock block;
+    EXPECT_FALSE(ReadAddressList(Utf8ToWide(m_dir + "/missing.txt"), block, &error));
+    EXPECT_EQ(error.problem, FileProblem::kNotFound);
+    EXPECT_FALSE(ReadAddressList(Utf8ToWide(m_dir), block, &error));
+    EXPECT_EQ(error.problem, FileProblem::kIsDirectory);
+    EXPECT_FALSE(ReadAddressList(u"/dev/zero", block, &error));
+    EXPECT_EQ(error.problem, FileProblem::kNotAFile);
+    EXPECT_EQ(block.Count(), 0u);
 }
 
 }  // namespace

@@ -503,6 +503,84 @@ TEST_F(TextFileTest, PipeTargetIsWrittenDirectly) {
     EXPECT_EQ(received, "1.2.3.4,A,B,C,D\r\n");
 }
 
+// The lines of standard input while it is a pipe that holds bytes (at most what a pipe buffers).
+Lines ReadPipedStandardInput(const std::string& bytes, TextEncoding* kind) {
+    int ends[2];
+    EXPECT_EQ(pipe(ends), 0);
+    EXPECT_EQ(write(ends[1], bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    close(ends[1]);
+    const int saved = dup(STDIN_FILENO);
+    dup2(ends[0], STDIN_FILENO);
+    close(ends[0]);
+    Lines lines;
+    {
+        CTextFile file(CTextFile::Mode::kRead, CTextFile::StandardStream::kStandard);
+        EXPECT_TRUE(file.IsOpen());
+        *kind = file.GetEncoding();
+        std::u16string line;
+        while (file.ReadLine(line)) {
+            lines.push_back(line);
+        }
+        EXPECT_TRUE(file.Close());
+    }
+    dup2(saved, STDIN_FILENO);
+    close(saved);
+    return lines;
+}
+
+// A pipe is classified from its first bytes as a file with the same bytes would be: UTF-16 from a
+// pipe arrives whole, and its mark is skipped.
+TEST_F(TextFileTest, PipeEncodingComesFromItsFirstBytes) {
+    const std::u16string text = u"\uFEFF1.2.3.4\r\n\u4E2D\u56FD\r\n";
+    const std::string longLine(300, '7');
+    const struct {
+        std::string bytes;
+        TextEncoding kind;
+        Lines lines;
+    } cases[] = {
+        {Utf16Bytes(text, false), TextEncoding::Utf16LeWithBom, {u"1.2.3.4", u"\u4E2D\u56FD"}},
+        {Utf16Bytes(text, true), TextEncoding::Utf16BeWithBom, {u"1.2.3.4", u"\u4E2D\u56FD"}},
+        {"\xEF\xBB\xBF" "1.2.3.4\r\n\xE4\xB8\xAD\xE5\x9B\xBD\r\n", TextEncoding::Utf8WithBom,
+         {u"1.2.3.4", u"\u4E2D\u56FD"}},
+        {"8.8.8.8", TextEncoding::Ascii, {u"8.8.8.8"}},
+        {"", TextEncoding::Ascii, {}},
+        {longLine + "\n1.1.1.1", TextEncoding::Ascii, {Utf8ToWide(longLine), u"1.1.1.1"}},
+    };
+    for (const auto& c : cases) {
+        TextEncoding kind = TextEncoding::Ascii;
+        EXPECT_EQ(ReadPipedStandardInput(c.bytes, &kind), c.lines) << c.bytes.size();
+        EXPECT_EQ(kind, c.kind) << c.bytes.size();
+        EXPECT_EQ(LinesOf(c.bytes), c.lines) << "the same bytes as a file";
+    }
+}
+
+TEST_F(TextFileTest, FailuresTellTheirCause) {
+    const auto causeOf = [](const std::string& path, CTextFile::Mode mode) {
+        CTextFile file(Utf8ToWide(path), mode);
+        file.WriteLine(u"x");
+        file.Close();
+        return file.Error().problem;
+    };
+    EXPECT_EQ(causeOf(PathOf("missing.txt"), CTextFile::Mode::kRead), FileProblem::kNotFound);
+    EXPECT_EQ(causeOf(m_dir, CTextFile::Mode::kRead), FileProblem::kIsDirectory);
+    EXPECT_EQ(causeOf("/dev/zero", CTextFile::Mode::kRead), FileProblem::kNotAFile);
+    EXPECT_EQ(causeOf(m_dir, CTextFile::Mode::kWrite), FileProblem::kIsDirectory);
+    EXPECT_EQ(causeOf(PathOf("none/out.txt"), CTextFile::Mode::kWrite), FileProblem::kNotFound);
+    EXPECT_EQ(causeOf(WriteBytes("file", "") + "/out.txt", CTextFile::Mode::kWrite),
+              FileProblem::kNotAFolderInPath);
+    if (access("/dev/full", W_OK) == 0) {
+        EXPECT_EQ(causeOf("/dev/full", CTextFile::Mode::kWrite), FileProblem::kDiskFull);
+    }
+    EXPECT_EQ(causeOf("", CTextFile::Mode::kRead), FileProblem::kNotFound);
+    const std::string fine = PathOf("fine.txt");
+    EXPECT_EQ(causeOf(fine, CTextFile::Mode::kWrite), FileProblem::kNone);
+    EXPECT_EQ(causeOf(fine, CTextFile::Mode::kRead), FileProblem::kInputOutput)
+        << "a write through a file opened for reading";
+    EXPECT_EQ(DescribeFileError(FileError{FileProblem::kDiskFull}), u"磁盘空间不足");
+    EXPECT_EQ(DescribeFileError(FileErrorFromSystem(EXDEV)),
+              u"系统错误 " + Utf8ToWide(std::to_string(EXDEV)));
+}
+
 TEST_F(TextFileTest, SignalRemovesThePendingFile) {
     const std::string path = WriteBytes("pending.tmp", "partial");
     const pid_t child = fork();
