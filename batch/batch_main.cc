@@ -299,10 +299,12 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
-    // A reader that goes away (`quorvane-batch - - | head`) is a failed write with a message and
-    // exit code 5, not a silent death.
-#ifdef SIGPIPE  // Windows has no such signal: a write to a closed pipe fails there anyway
+    // A reader that goes away (`quorvane-batch - - | head`), or an output past the file size
+    // limit, is a failed write with a message and exit code 5, not a silent death that leaves a
+    // temporary file behind.
+#ifdef SIGPIPE  // Windows has neither signal: such writes simply fail there
     std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
 #endif
     // Ctrl+C or a kill during the export leaves neither a partial result nor its temporary file.
     quorvane::RemovePendingFileOnSignal();

@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <linux/magic.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <unistd.h>
@@ -475,6 +476,13 @@ bool CNativeFile::CopyInPlace(std::uint64_t size) {
         Fail(LastSystemError());
         return false;
     }
+    // Past the process's file size limit the system would end us part-way (SIGXFSZ).
+    struct rlimit limit;
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        size > static_cast<std::uint64_t>(limit.rlim_cur)) {
+        Fail(FileErrorFromSystem(EFBIG));
+        return false;
+    }
     if (size > static_cast<std::uint64_t>(old.st_size) &&
         ::fallocate(target, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size)) != 0 &&
         errno != EOPNOTSUPP && errno != ENOSYS) {
@@ -485,7 +493,7 @@ bool CNativeFile::CopyInPlace(std::uint64_t size) {
     sigset_t held;
     sigset_t previous;
     sigemptyset(&held);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGXFSZ}) {
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
         sigaddset(&held, signal);
     }
     ::pthread_sigmask(SIG_BLOCK, &held, &previous);

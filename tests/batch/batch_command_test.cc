@@ -460,6 +460,11 @@ TEST_F(BatchOutputTest, MessagesNameTheFileAndTheCause) {
         EXPECT_EQ(Run({"--db", m_db.Path(), m_in, "/dev/full"}), 5);
         EXPECT_EQ(m_stderr, "导出失败! /dev/full: 磁盘空间不足\n");
     }
+    // Past the file size limit: a failure with its cause, and no temporary file left behind.
+    BigList(20000);
+    EXPECT_EQ(Shell("ulimit -f 100; " + Batch() + "big.txt limited.txt"), 5);
+    EXPECT_EQ(m_stderr, "导出失败! limited.txt: 文件太大\n");
+    EXPECT_EQ(Leftovers(m_dir), 0);
     const std::string readOnly = Write("read-only.txt", "old\n");
     chmod(readOnly.c_str(), 0444);
     if (access(readOnly.c_str(), W_OK) != 0) {  // root writes it anyway
