@@ -3,9 +3,9 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <csignal>
 #include <clocale>
 #include <condition_variable>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>

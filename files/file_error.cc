@@ -64,7 +64,8 @@ std::u16string DescribeFileError(const FileError& error) {
             text += u"（文件夹中无法新建文件, 只能在原文件上写入; 原文件未改动）";
             break;
         case FileError::InPlace::kOldFileDamaged:
-            text += u"（文件夹中无法新建文件, 只能在原文件上写入; 写入中途失败, 原文件已被部分覆盖）";
+            text +=
+                u"（文件夹中无法新建文件, 只能在原文件上写入; 写入中途失败, 原文件已被部分覆盖）";
             break;
     }
     return text;

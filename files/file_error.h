@@ -10,26 +10,26 @@ namespace quorvane {
 // The causes a user can act on; every other system error keeps its number.
 enum class FileProblem {
     kNone,
-    kNotFound,           // the file, or a folder on its path, does not exist
-    kIsDirectory,        // a folder where a file was wanted
-    kNotAFile,           // a device or socket: no list of lines and no result file
-    kNoPermission,       // access denied, a read-only file included
-    kReadOnlyStorage,    // the file system is mounted read-only
-    kDiskFull,           // no space (or no free file entry) left
-    kQuotaExceeded,      // the user's share of the disk is used up
-    kTooLarge,           // larger than the file system or a limit allows
-    kNameTooLong,        // the path or one of its names
-    kNotAFolderInPath,   // a file where the path needs a folder
-    kLinkLoop,           // symbolic links that point at each other
-    kInUse,              // held by another program, or a mount point
-    kPipeClosed,         // the reading end of a pipe went away
-    kTooManyOpenFiles,   // this process or the system
-    kOutOfMemory,        // the list, or its result, did not fit in memory
-    kInputOutput,        // the device reported an error
-    kNameNotKept,        // the name has bytes the locale's character set cannot represent
-    kIsTheDatabase,      // the output named is the database the run reads
-    kNoFileDescriptor,   // standard input or output is closed
-    kOther,              // see FileError::systemCode
+    kNotFound,          // the file, or a folder on its path, does not exist
+    kIsDirectory,       // a folder where a file was wanted
+    kNotAFile,          // a device: no list of lines
+    kNoPermission,      // access denied, a read-only file included
+    kReadOnlyStorage,   // the file system is mounted read-only
+    kDiskFull,          // no space (or no free file entry) left
+    kQuotaExceeded,     // the user's share of the disk is used up
+    kTooLarge,          // larger than the file system or a limit allows
+    kNameTooLong,       // the path or one of its names
+    kNotAFolderInPath,  // a file where the path needs a folder
+    kLinkLoop,          // symbolic links that point at each other
+    kInUse,             // held by another program, or a mount point
+    kPipeClosed,        // the reading end of a pipe went away
+    kTooManyOpenFiles,  // this process or the system
+    kOutOfMemory,       // the list, or its result, did not fit in memory
+    kInputOutput,       // the device reported an error
+    kNameNotKept,       // the name has bytes the locale's character set cannot represent
+    kIsTheDatabase,     // the output named is the database the run reads
+    kNoFileDescriptor,  // standard input or output is closed
+    kOther,             // see FileError::systemCode
 };
 
 struct FileError {

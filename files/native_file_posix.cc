@@ -71,8 +71,8 @@ bool IsNullDevice(int fd) {
 int OpenForReading(const std::string& native) {
     // Without O_NONBLOCK a named pipe nobody writes to would hold the open (and the window)
     // forever; reads block again afterwards, and a pipe without a writer reads as empty.
-    int fd = RetryOnInterrupt(
-        [&] { return ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK); });
+    int fd =
+        RetryOnInterrupt([&] { return ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK); });
     if (fd >= 0 && !IsReadableKind(fd)) {
         const int cause = errno;
         ::close(fd);
@@ -175,14 +175,15 @@ OutputTarget ResolveOutput(const std::string& native) {
         const ssize_t length = ::readlink(current.c_str(), buffer.data(), buffer.size() - 1);
         if (IsProcLink(current, descriptor) || length <= 0 ||
             static_cast<std::size_t>(length) >= buffer.size() - 1) {
-            target.kind = descriptor >= 0 ? OutputTarget::Kind::kDescriptor
-                                          : OutputTarget::Kind::kDirect;
+            target.kind =
+                descriptor >= 0 ? OutputTarget::Kind::kDescriptor : OutputTarget::Kind::kDirect;
             target.descriptor = descriptor;
             target.path = native;
             return target;
         }
         const std::string_view link(buffer.data(), static_cast<std::size_t>(length));
-        current = link.front() == '/' ? std::string(link) : FolderOf(current) + "/" + std::string(link);
+        current =
+            link.front() == '/' ? std::string(link) : FolderOf(current) + "/" + std::string(link);
     }
     target.error = ELOOP;
     return target;
@@ -210,8 +211,8 @@ bool IsTempName(std::string_view name, pid_t& owner) {
 // in folder whose process no longer runs, owned by us, are removed. A process of the same number
 // that runs now keeps its file, ours included.
 void RemoveStaleFiles(int folder) {
-    const int listing = RetryOnInterrupt(
-        [&] { return ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
+    const int listing =
+        RetryOnInterrupt([&] { return ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
     if (listing < 0) {
         return;
     }
@@ -223,8 +224,8 @@ void RemoveStaleFiles(int folder) {
     while (const struct dirent* entry = ::readdir(dir)) {
         pid_t owner = 0;
         struct stat st;
-        if (IsTempName(entry->d_name, owner) && owner != ::getpid() &&
-            ::kill(owner, 0) != 0 && errno == ESRCH &&
+        if (IsTempName(entry->d_name, owner) && owner != ::getpid() && ::kill(owner, 0) != 0 &&
+            errno == ESRCH &&
             ::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
             S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) {
             ::unlinkat(::dirfd(dir), entry->d_name, 0);
@@ -240,9 +241,8 @@ int CreateFileIn(int folder, std::string& tempName) {
         char name[40];
         std::snprintf(name, sizeof name, "%s%ld-%u", kTempPrefix, static_cast<long>(::getpid()),
                       s_counter++);
-        const int fd = RetryOnInterrupt([&] {
-            return ::openat(folder, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        });
+        const int fd = RetryOnInterrupt(
+            [&] { return ::openat(folder, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666); });
         if (fd >= 0) {
             tempName = name;
             return fd;
@@ -301,9 +301,8 @@ bool CNativeFile::Open(std::u16string_view path, Access access) {
             break;
         case OutputTarget::Kind::kDirect:
             // Write-only: opened for reading too, a pipe would be read from or block.
-            m_handle = RetryOnInterrupt([&] {
-                return ::open(target.path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-            });
+            m_handle = RetryOnInterrupt(
+                [&] { return ::open(target.path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666); });
             break;
         case OutputTarget::Kind::kReplace:
             return OpenReplacement(target.path, target.exists);
@@ -318,9 +317,8 @@ bool CNativeFile::OpenReplacement(const std::string& path, bool exists) {
     // Everything beside the target is named relative to its folder: a target near the system's
     // path limit leaves no room for a longer name spelled out in full.
     const std::string name = NameOf(path);
-    const int folder = RetryOnInterrupt([&] {
-        return ::open(FolderOf(path).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    });
+    const int folder = RetryOnInterrupt(
+        [&] { return ::open(FolderOf(path).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC); });
     if (folder < 0) {
         Fail(LastSystemError());
         return false;
@@ -506,8 +504,9 @@ bool CNativeFile::CopyInPlace(std::uint64_t size) {
         const ssize_t got = ::pread(staged, chunk.data(), want, static_cast<off_t>(done));
         copied = got > 0;
         for (ssize_t put = 0; copied && put < got;) {
-            const ssize_t n = ::pwrite(target, chunk.data() + put, static_cast<std::size_t>(got - put),
-                                       static_cast<off_t>(done) + put);
+            const ssize_t n =
+                ::pwrite(target, chunk.data() + put, static_cast<std::size_t>(got - put),
+                         static_cast<off_t>(done) + put);
             copied = n > 0 || (n < 0 && errno == EINTR);
             put += std::max<ssize_t>(n, 0);
         }

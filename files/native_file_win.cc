@@ -147,8 +147,8 @@ CNativeFile::~CNativeFile() {
 bool CNativeFile::Open(std::u16string_view path, Access access) {
     const std::wstring name = ToSystemPath(path);
     if (access != Access::kWrite) {
-        m_handle = reinterpret_cast<std::intptr_t>(
-            OpenForReading(name, access == Access::kReadShared));
+        m_handle =
+            reinterpret_cast<std::intptr_t>(OpenForReading(name, access == Access::kReadShared));
         if (!IsOpen()) {
             Fail(LastSystemError());
         }

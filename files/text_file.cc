@@ -100,7 +100,8 @@ void CTextFile::Start() {
 void CTextFile::SampleStream() {
     m_readBuffer.resize(kReadChunk);
     while (m_readEnd < kSampleSize) {
-        const std::ptrdiff_t n = m_file.Read(m_readBuffer.data() + m_readEnd, kSampleSize - m_readEnd);
+        const std::ptrdiff_t n =
+            m_file.Read(m_readBuffer.data() + m_readEnd, kSampleSize - m_readEnd);
         if (n <= 0) {
             m_readFailed = n < 0;
             m_endOfFile = true;
@@ -108,8 +109,8 @@ void CTextFile::SampleStream() {
         }
         m_readEnd += static_cast<std::size_t>(n);
     }
-    m_encoding = CEncodingDetector{}.Classify(m_readBuffer.data(),
-                                              static_cast<std::uint32_t>(m_readEnd));
+    m_encoding =
+        CEncodingDetector{}.Classify(m_readBuffer.data(), static_cast<std::uint32_t>(m_readEnd));
     m_readPos = static_cast<std::size_t>(MarkLength(m_encoding));
 }
 

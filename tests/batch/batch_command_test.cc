@@ -65,9 +65,9 @@ class BatchCommandTest : public ::testing::Test {
         const std::string file = Write("script.sh", script);
         const std::string out = Path("stdout");
         const std::string err = Path("stderr");
-        const std::string command = "cd '" + m_dir + "' && BATCH='" QUORVANE_BATCH_EXE
-                                    "' timeout 120 bash '" + file + "' >'" + out + "' 2>'" + err +
-                                    "' </dev/null";
+        const std::string command = "cd '" + m_dir +
+                                    "' && BATCH='" QUORVANE_BATCH_EXE "' timeout 120 bash '" +
+                                    file + "' >'" + out + "' 2>'" + err + "' </dev/null";
         const int status = std::system(command.c_str());
         m_stdout = Read(out);
         m_stderr = Read(err);
@@ -291,8 +291,7 @@ TEST_F(BatchCommandTest, OutputIsReplacedWholeOrWrittenToAPipe) {
     EXPECT_TRUE(after == "previous\r\n" || after.size() == wholeSize)
         << "status " << status << ", " << after.size() << " bytes";
     for (const auto& entry : std::filesystem::directory_iterator(m_dir)) {
-        EXPECT_EQ(entry.path().filename().string().find(".qv-"), std::string::npos)
-            << entry.path();
+        EXPECT_EQ(entry.path().filename().string().find(".qv-"), std::string::npos) << entry.path();
     }
 }
 
@@ -339,7 +338,12 @@ TEST_F(BatchOutputTest, DashIsStandardInputAndOutput) {
     EXPECT_EQ(m_stderr, "导出成功!\n");
 
     // UTF-16 with its mark, through a pipe: read as UTF-16, as the same file would be.
-    Write("utf16.txt", std::string("\xFF\xFE" "1\0.\0" "2\0.\0" "3\0.\0" "4\0\n\0", 18));
+    Write("utf16.txt", std::string("\xFF\xFE"
+                                   "1\0.\0"
+                                   "2\0.\0"
+                                   "3\0.\0"
+                                   "4\0\n\0",
+                                   18));
     EXPECT_EQ(Shell("cat utf16.txt | " + Batch() + "- out.txt"), 0) << m_stderr;
     EXPECT_EQ(Read(Path("out.txt")), "1.2.3.4,A,B,C,D\r\n");
     EXPECT_EQ(m_stdout, "导出成功!\n");
@@ -416,7 +420,8 @@ TEST_F(BatchOutputTest, DescriptorsAndLinksAreWrittenNotReplaced) {
     ASSERT_EQ(symlink("real.txt", Path("one").c_str()), 0);
     ASSERT_EQ(symlink(Path("one").c_str(), Path("two").c_str()), 0);
     EXPECT_EQ(Shell(Batch() + "in.txt two"), 0) << m_stderr;
-    EXPECT_TRUE(std::filesystem::is_symlink(Path("one")) && std::filesystem::is_symlink(Path("two")));
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("one")) &&
+                std::filesystem::is_symlink(Path("two")));
     EXPECT_EQ(Read(real), kExpected);
 
     // Links that point at each other name no file.
@@ -493,10 +498,11 @@ TEST_F(BatchOutputTest, LaterExportRemovesStaleTemporaryFiles) {
     // The real thing: SIGKILL as soon as a large export's temporary file appears, then an export
     // beside it.
     BigList(2000000);
-    Shell(Batch() + "big.txt killed.txt & pid=$!\n"
-                    "for i in $(seq 3000); do compgen -G \".qv-$pid-*\" >/dev/null && break; "
-                    "sleep 0.001; done\n"
-                    "kill -9 $pid; wait");
+    Shell(Batch() +
+          "big.txt killed.txt & pid=$!\n"
+          "for i in $(seq 3000); do compgen -G \".qv-$pid-*\" >/dev/null && break; "
+          "sleep 0.001; done\n"
+          "kill -9 $pid; wait");
     EXPECT_EQ(Leftovers(m_dir), 3) << "the kill did not land in the export";
     EXPECT_EQ(Run({"--db", m_db.Path(), m_in, Path("out.txt")}), 0) << m_stderr;
     EXPECT_EQ(Leftovers(m_dir), 2) << "only the live process's file and the one not ours";
@@ -552,7 +558,8 @@ TEST_F(BatchOutputTest, SignalDuringAnInPlaceWriteLeavesNoPartialFile) {
     ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
     const std::string prefix = geteuid() == 0 ? kAsOwnerOnly : "";
     // Terminated as soon as the first bytes of the file change.
-    const std::string script = prefix + Batch() + "big.txt ro/out.txt & pid=$!\n"
+    const std::string script = prefix + Batch() +
+                               "big.txt ro/out.txt & pid=$!\n"
                                "for i in $(seq 20000); do\n"
                                "  IFS= read -r -n 8 first <ro/out.txt || first=\n"
                                "  [[ $first == previous ]] || break\n"

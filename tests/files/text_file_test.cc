@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -540,7 +540,9 @@ TEST_F(TextFileTest, PipeEncodingComesFromItsFirstBytes) {
     } cases[] = {
         {Utf16Bytes(text, false), TextEncoding::Utf16LeWithBom, {u"1.2.3.4", u"\u4E2D\u56FD"}},
         {Utf16Bytes(text, true), TextEncoding::Utf16BeWithBom, {u"1.2.3.4", u"\u4E2D\u56FD"}},
-        {"\xEF\xBB\xBF" "1.2.3.4\r\n\xE4\xB8\xAD\xE5\x9B\xBD\r\n", TextEncoding::Utf8WithBom,
+        {"\xEF\xBB\xBF"
+         "1.2.3.4\r\n\xE4\xB8\xAD\xE5\x9B\xBD\r\n",
+         TextEncoding::Utf8WithBom,
          {u"1.2.3.4", u"\u4E2D\u56FD"}},
         {"8.8.8.8", TextEncoding::Ascii, {u"8.8.8.8"}},
         {"", TextEncoding::Ascii, {}},

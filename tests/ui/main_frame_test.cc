@@ -273,10 +273,10 @@ TEST_F(FrameTest, UnreadableImportIsReportedAndLeavesTableAsItWasEvenAfterYes) {
         m_window.yesNoAnswers.push_back(MessageAnswer::kYes);
         m_frame->OnCommand(ID_CMD_IMPORT);
         EXPECT_EQ(m_window.calls, (std::vector<std::string>{"open", "message", "message"})) << name;
-        EXPECT_EQ(m_window.MessageTexts(),
-                  (std::vector<std::u16string>{
-                      messages::kAskClear,
-                      std::u16string(messages::kImportUnreadable) + u"\n" + cause}));
+        EXPECT_EQ(
+            m_window.MessageTexts(),
+            (std::vector<std::u16string>{
+                messages::kAskClear, std::u16string(messages::kImportUnreadable) + u"\n" + cause}));
         EXPECT_EQ(m_window.messages.back().buttons, MessageButtons::kOk);
         EXPECT_TRUE(SameRows(Rows(*m_frame), before)) << name;
         EXPECT_TRUE(name.empty() || name.starts_with("/") ||
@@ -462,9 +462,9 @@ TEST_F(FrameTest, ExportThatCannotBeWrittenIsReportedAsFailed) {
         m_window.messages.clear();
         m_window.saveAnswers.push_back(target);
         m_frame->OnCommand(ID_CMD_EXPORT);
-        EXPECT_EQ(m_window.MessageTexts(),
-                  std::vector<std::u16string>{std::u16string(messages::kExportFailed) + u"\n" +
-                                              cause});
+        EXPECT_EQ(
+            m_window.MessageTexts(),
+            std::vector<std::u16string>{std::u16string(messages::kExportFailed) + u"\n" + cause});
     }
 }
 
