@@ -55,6 +55,22 @@ std::u16string ProblemText(const FileError& error) {
 
 }  // namespace
 
+FileError FileErrorFromTable(int code, std::span<const SystemErrorCause> causes) {
+    FileError error;
+    error.systemCode = code;
+    if (code == 0) {
+        return error;
+    }
+    error.problem = FileProblem::kOther;
+    for (const SystemErrorCause& cause : causes) {
+        if (cause.code == code) {
+            error.problem = cause.problem;
+            break;
+        }
+    }
+    return error;
+}
+
 std::u16string DescribeFileError(const FileError& error) {
     std::u16string text = ProblemText(error);
     switch (error.inPlace) {

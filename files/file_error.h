@@ -3,6 +3,7 @@
 #ifndef QUORVANE_FILES_FILE_ERROR_H_
 #define QUORVANE_FILES_FILE_ERROR_H_
 
+#include <span>
 #include <string>
 
 namespace quorvane {
@@ -45,8 +46,16 @@ struct FileError {
     explicit operator bool() const { return problem != FileProblem::kNone; }
 };
 
-// The problem of one of the system's error numbers (errno; GetLastError() on Windows).
+// The problem of one of the system's error numbers (errno; GetLastError() on Windows); 0 is none.
 FileError FileErrorFromSystem(int code);
+
+// One line of a platform's table of the numbers it knows.
+struct SystemErrorCause {
+    int code;
+    FileProblem problem;
+};
+// The problem causes gives for code, kOther for a number it does not list, kNone for 0.
+FileError FileErrorFromTable(int code, std::span<const SystemErrorCause> causes);
 
 // The cause as the user reads it: "文件不存在", "磁盘空间不足", ..., followed by what became of
 // the old file when it had to be written in place; empty for kNone.

@@ -7,76 +7,38 @@ namespace quorvane {
 namespace {
 
 // ERROR_DISK_QUOTA_EXCEEDED, which MinGW's headers lack.
-constexpr DWORD kDiskQuotaExceeded = 1295;
+constexpr int kDiskQuotaExceeded = 1295;
+
+constexpr SystemErrorCause kCauses[] = {
+    {static_cast<int>(ERROR_FILE_NOT_FOUND), FileProblem::kNotFound},
+    {static_cast<int>(ERROR_PATH_NOT_FOUND), FileProblem::kNotFound},
+    {static_cast<int>(ERROR_INVALID_DRIVE), FileProblem::kNotFound},
+    {static_cast<int>(ERROR_BAD_NETPATH), FileProblem::kNotFound},
+    {static_cast<int>(ERROR_DIRECTORY), FileProblem::kIsDirectory},
+    {static_cast<int>(ERROR_BAD_FILE_TYPE), FileProblem::kNotAFile},
+    {static_cast<int>(ERROR_ACCESS_DENIED), FileProblem::kNoPermission},
+    {static_cast<int>(ERROR_WRITE_PROTECT), FileProblem::kReadOnlyStorage},
+    {static_cast<int>(ERROR_DISK_FULL), FileProblem::kDiskFull},
+    {static_cast<int>(ERROR_HANDLE_DISK_FULL), FileProblem::kDiskFull},
+    {kDiskQuotaExceeded, FileProblem::kQuotaExceeded},
+    {static_cast<int>(ERROR_FILE_TOO_LARGE), FileProblem::kTooLarge},
+    {static_cast<int>(ERROR_FILENAME_EXCED_RANGE), FileProblem::kNameTooLong},
+    {static_cast<int>(ERROR_INVALID_NAME), FileProblem::kNameNotKept},
+    {static_cast<int>(ERROR_CANT_RESOLVE_FILENAME), FileProblem::kLinkLoop},
+    {static_cast<int>(ERROR_SHARING_VIOLATION), FileProblem::kInUse},
+    {static_cast<int>(ERROR_LOCK_VIOLATION), FileProblem::kInUse},
+    {static_cast<int>(ERROR_BROKEN_PIPE), FileProblem::kPipeClosed},
+    {static_cast<int>(ERROR_NO_DATA), FileProblem::kPipeClosed},
+    {static_cast<int>(ERROR_TOO_MANY_OPEN_FILES), FileProblem::kTooManyOpenFiles},
+    {static_cast<int>(ERROR_NOT_ENOUGH_MEMORY), FileProblem::kOutOfMemory},
+    {static_cast<int>(ERROR_OUTOFMEMORY), FileProblem::kOutOfMemory},
+    {static_cast<int>(ERROR_INVALID_HANDLE), FileProblem::kNoFileDescriptor},
+};
 
 }  // namespace
 
 FileError FileErrorFromSystem(int code) {
-    FileError error;
-    error.systemCode = code;
-    switch (static_cast<DWORD>(code)) {
-        case ERROR_SUCCESS:
-            return error;
-        case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND:
-        case ERROR_INVALID_DRIVE:
-        case ERROR_BAD_NETPATH:
-            error.problem = FileProblem::kNotFound;
-            break;
-        case ERROR_DIRECTORY:
-            error.problem = FileProblem::kIsDirectory;
-            break;
-        case ERROR_BAD_FILE_TYPE:
-            error.problem = FileProblem::kNotAFile;
-            break;
-        case ERROR_ACCESS_DENIED:
-            error.problem = FileProblem::kNoPermission;
-            break;
-        case ERROR_WRITE_PROTECT:
-            error.problem = FileProblem::kReadOnlyStorage;
-            break;
-        case ERROR_DISK_FULL:
-        case ERROR_HANDLE_DISK_FULL:
-            error.problem = FileProblem::kDiskFull;
-            break;
-        case kDiskQuotaExceeded:
-            error.problem = FileProblem::kQuotaExceeded;
-            break;
-        case ERROR_FILE_TOO_LARGE:
-            error.problem = FileProblem::kTooLarge;
-            break;
-        case ERROR_FILENAME_EXCED_RANGE:
-            error.problem = FileProblem::kNameTooLong;
-            break;
-        case ERROR_INVALID_NAME:
-            error.problem = FileProblem::kNameNotKept;
-            break;
-        case ERROR_CANT_RESOLVE_FILENAME:
-            error.problem = FileProblem::kLinkLoop;
-            break;
-        case ERROR_SHARING_VIOLATION:
-        case ERROR_LOCK_VIOLATION:
-            error.problem = FileProblem::kInUse;
-            break;
-        case ERROR_BROKEN_PIPE:
-        case ERROR_NO_DATA:
-            error.problem = FileProblem::kPipeClosed;
-            break;
-        case ERROR_TOO_MANY_OPEN_FILES:
-            error.problem = FileProblem::kTooManyOpenFiles;
-            break;
-        case ERROR_NOT_ENOUGH_MEMORY:
-        case ERROR_OUTOFMEMORY:
-            error.problem = FileProblem::kOutOfMemory;
-            break;
-        case ERROR_INVALID_HANDLE:
-            error.problem = FileProblem::kNoFileDescriptor;
-            break;
-        default:
-            error.problem = FileProblem::kOther;
-            break;
-    }
-    return error;
+    return FileErrorFromTable(code, kCauses);
 }
 
 }  // namespace quorvane
