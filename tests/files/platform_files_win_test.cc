@@ -75,6 +75,26 @@ TEST_F(WideFolderTest, ReadingNeverCreatesAndRefusesFolders) {
     EXPECT_FALSE(folder.IsOpen());
 }
 
+// What a failure was, and the leftovers of a process that was ended outright.
+TEST_F(WideFolderTest, FailuresTellTheirCauseAndStaleFilesGo) {
+    CTextFile missing(Path(u"none.txt").u16string(), CTextFile::Mode::kRead);
+    EXPECT_EQ(missing.Error().problem, FileProblem::kNotFound);
+    CTextFile noFolder(Path(u"none/out.txt").u16string(), CTextFile::Mode::kWrite);
+    EXPECT_EQ(noFolder.Error().problem, FileProblem::kNotFound);
+
+    // A process number no process has (Windows numbers are multiples of 4), and our own.
+    const std::filesystem::path stale = Path(u".qv-4294967-0");
+    const std::filesystem::path live =
+        Path((u".qv-" + Utf8ToWide(std::to_string(GetCurrentProcessId())) + u"-9").c_str());
+    WriteBytes(stale, "partial");
+    WriteBytes(live, "being written");
+    CTextFile file(Path(u"out.txt").u16string(), CTextFile::Mode::kWrite);
+    file.WriteLine(u"1.2.3.4");
+    EXPECT_TRUE(file.Close());
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_TRUE(std::filesystem::exists(live));
+}
+
 class CodePageTest : public ::testing::Test {
   protected:
     void TearDown() override { SetAnsiCharset(""); }
