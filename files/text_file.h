@@ -20,17 +20,18 @@ class CTextFile {
     enum class Mode {
         kRead,   // opened read-only; a missing file or a directory is not opened
         kWrite,  // a regular file (or a new name) is written to a new file beside it that
-                 // Close() renames over it (mode 0666 less the umask, or the old file's mode);
-                 // a read-only file is refused; a pipe or device is opened write-only and
-                 // written directly
+                 // Close() renames over it (mode 0666 less the umask, or the old file's mode),
+                 // or, when its folder takes no new file, staged elsewhere and copied over it
+                 // by Close(); a read-only file is refused; links, descriptors, pipes and
+                 // devices as CNativeFile's kWrite describes
     };
 
     // Opens path (UTF-16; passed to the system as UTF-8), classifies the first at most 128 bytes
-    // of a regular file read (anything else counts as empty: Ascii) and positions after the
-    // byte-order mark of the kind found. kRead opens only regular files, pipes and terminals: a
-    // directory or a device such as /dev/zero is not a list of lines. Failure to open is not
-    // thrown: IsOpen() tells. A path holding a NUL is not opened, since the system would open a
-    // shorter one.
+    // of a file read (a regular file's from its start; a pipe's or a terminal's as they arrive)
+    // and positions after the byte-order mark of the kind found. kRead opens only regular files,
+    // pipes, sockets and terminals: a directory or a device such as /dev/zero is not a list of
+    // lines. Failure to open is not thrown: IsOpen() and Error() tell. A path holding a NUL is
+    // not opened, since the system would open a shorter one.
     CTextFile(std::u16string_view path, Mode mode);
     // Standard input (kRead) or standard output (kWrite), at its position: written directly,
     // never truncated or replaced. A pipe's encoding is classified from its first at most 128
