@@ -522,6 +522,7 @@ TEST_F(BatchOutputTest, FolderThatTakesNoNewFileKeepsTheOldFileWhole) {
     BigList(40000);
     ASSERT_EQ(mkdir(Path("ro").c_str(), 0755), 0);
     ASSERT_EQ(mkdir(Path("full").c_str(), 0755), 0);
+    ASSERT_EQ(mkdir(Path("small").c_str(), 0755), 0);
     const std::string script =
         std::string("set -u\n") + "run() { " + kAsOwnerOnly + Batch() + "\"$@\"; echo $?; }\n" +
         // A read-only folder on a disk that holds the small result but not the large one.
@@ -533,10 +534,15 @@ TEST_F(BatchOutputTest, FolderThatTakesNoNewFileKeepsTheOldFileWhole) {
         // A folder without a free file entry: the only one left is the old file's.
         "mount -t tmpfs -o size=16m,nr_inodes=2 none full\n"
         "printf 'previous\\r\\n' >full/out.txt\n"
-        "run big.txt full/out.txt; cp full/out.txt inodes.txt\n";
+        "run big.txt full/out.txt; cp full/out.txt inodes.txt\n"
+        // A folder that takes the new file but has no room for all of it.
+        "mount -t tmpfs -o size=256k none small\n"
+        "printf 'previous\\r\\n' >small/out.txt\n"
+        "run big.txt small/out.txt 2>small-err.txt; cp small/out.txt small-out.txt; "
+        "ls -A small >small-left.txt\n";
     Write("in-namespace.sh", script);
     ASSERT_EQ(Shell("unshare -m bash in-namespace.sh"), 0) << m_stderr;
-    EXPECT_EQ(m_stdout, "导出成功!\n0\n5\n导出成功!\n0\n");
+    EXPECT_EQ(m_stdout, "导出成功!\n0\n5\n导出成功!\n0\n5\n");
     EXPECT_EQ(Read(Path("small.txt")), kExpected);
     EXPECT_EQ(Read(Path("small-list.txt")), "out.txt\n") << "nothing left beside it";
     EXPECT_EQ(Read(Path("big-out.txt")), "previous\r\n") << "the old file is whole";
@@ -544,6 +550,9 @@ TEST_F(BatchOutputTest, FolderThatTakesNoNewFileKeepsTheOldFileWhole) {
               "导出失败! ro/out.txt: 磁盘空间不足"
               "（文件夹中无法新建文件, 只能在原文件上写入; 原文件未改动）\n");
     EXPECT_EQ(Read(Path("inodes.txt")).size(), 40000 * kBigLine);
+    EXPECT_EQ(Read(Path("small-out.txt")), "previous\r\n");
+    EXPECT_EQ(Read(Path("small-err.txt")), "导出失败! small/out.txt: 磁盘空间不足\n");
+    EXPECT_EQ(Read(Path("small-left.txt")), "out.txt\n");
 }
 
 // SIGTERM while the result goes over the old file in place: the file is the old one or the whole
