@@ -263,8 +263,16 @@ int CreateStagingFile() {
         if (folder == nullptr || *folder == '\0') {
             continue;
         }
-        const int fd =
+        int fd =
             RetryOnInterrupt([&] { return ::open(folder, O_RDWR | O_TMPFILE | O_CLOEXEC, 0600); });
+        if (fd < 0) {
+            // A file system without unnamed files: a named one, unlinked at once.
+            std::string name = std::string(folder) + "/.qv-stage-XXXXXX";
+            fd = ::mkostemp(name.data(), O_CLOEXEC);
+            if (fd >= 0) {
+                ::unlink(name.c_str());
+            }
+        }
         if (fd >= 0) {
             return fd;
         }
