@@ -500,8 +500,7 @@ TEST_F(BatchOutputTest, LaterExportRemovesStaleTemporaryFiles) {
     BigList(2000000);
     Shell(Batch() +
           "big.txt killed.txt & pid=$!\n"
-          "for i in $(seq 3000); do compgen -G \".qv-$pid-*\" >/dev/null && break; "
-          "sleep 0.001; done\n"
+          "while kill -0 $pid; do compgen -G \".qv-$pid-*\" >/dev/null && break; done\n"
           "kill -9 $pid; wait");
     EXPECT_EQ(Leftovers(m_dir), 3) << "the kill did not land in the export";
     EXPECT_EQ(Run({"--db", m_db.Path(), m_in, Path("out.txt")}), 0) << m_stderr;
@@ -569,7 +568,7 @@ TEST_F(BatchOutputTest, SignalDuringAnInPlaceWriteLeavesNoPartialFile) {
     // Terminated as soon as the first bytes of the file change.
     const std::string script = prefix + Batch() +
                                "big.txt ro/out.txt & pid=$!\n"
-                               "for i in $(seq 20000); do\n"
+                               "while kill -0 $pid; do\n"
                                "  IFS= read -r -n 8 first <ro/out.txt || first=\n"
                                "  [[ $first == previous ]] || break\n"
                                "done\n"
