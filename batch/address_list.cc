@@ -94,28 +94,32 @@ bool ReadAddressList(std::u16string_view path, CAddressBlock& addresses) {
     }
 }
 
+void AppendExportLine(const CAddressTable& table, std::size_t row, std::string& out) {
+    // An address of plain ASCII is its own UTF-8, and every row sharing a record shares its
+    // ready-made UTF-8 tail.
+    const CAddressBlock& addresses = table.Addresses();
+    if (addresses.IsAscii(row) && addresses.AsciiAt(row).find(',') == std::string_view::npos) {
+        out.append(addresses.AsciiAt(row));
+    } else {
+        std::u16string wide;
+        addresses.CopyText(row, wide);
+        AppendExportField(out, wide);
+    }
+    const ResultTexts* results = table.GetResults(row);
+    out.append(results != nullptr ? std::string_view(results->exportTail) : kEmptyExportTail);
+}
+
 bool WriteResultFile(const CAddressTable& table, std::u16string_view path) {
     CTextFile file(path, CTextFile::Mode::kWrite);
     if (!file.IsOpen()) {
         return false;
     }
     file.Truncate();
-    // Lines are put together in one large buffer: an address of plain ASCII is its own UTF-8,
-    // and every row sharing a record shares its ready-made UTF-8 tail.
-    const CAddressBlock& addresses = table.Addresses();
+    // Lines are put together in one large buffer.
     std::string buffer;
     buffer.reserve(kExportChunk + 1024);
-    std::u16string wide;
     for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
-        if (addresses.IsAscii(i) && addresses.AsciiAt(i).find(',') == std::string_view::npos) {
-            buffer.append(addresses.AsciiAt(i));
-        } else {
-            addresses.CopyText(i, wide);
-            AppendExportField(buffer, wide);
-        }
-        const ResultTexts* results = table.GetResults(i);
-        buffer.append(results != nullptr ? std::string_view(results->exportTail)
-                                         : kEmptyExportTail);
+        AppendExportLine(table, i, buffer);
         if (buffer.size() >= kExportChunk) {
             file.WriteBytes(buffer);
             buffer.clear();

@@ -9,6 +9,7 @@
 #include "batch/database_file.h"
 #include "batch/database_path.h"
 #include "batch/lookup_run.h"
+#include "files/conversions.h"
 #include "ui/messages.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/status_text.h"
@@ -75,6 +76,12 @@ bool CMainFrame::OnCommand(int commandId) {
         case ID_CMD_ABOUT:
             OnAbout();
             return true;
+        case ID_CMD_COPY:
+            OnCopy();
+            return true;
+        case ID_CMD_SELECT_ALL:
+            OnSelectAll();
+            return true;
         default:
             return false;
     }
@@ -138,9 +145,20 @@ void CMainFrame::OnImport() {
         return;
     }
     const std::optional<std::u16string> path = m_window.ChooseFileToOpen();
-    if (!path) {
+    if (path) {
+        ImportFile(*path);
+    }
+}
+
+void CMainFrame::OnOpenFile(std::u16string_view path) {
+    if (m_runAlive) {
+        ShowMessage(messages::kRunActive);
         return;
     }
+    ImportFile(path);
+}
+
+void CMainFrame::ImportFile(std::u16string_view path) {
     bool clear = false;
     if (m_table.GetRowCount() != 0) {
         clear = m_window.ShowMessage(messages::kAskClear, MessageButtons::kYesNo) ==
@@ -149,7 +167,7 @@ void CMainFrame::OnImport() {
     // Read everything before touching a row: a file that cannot be read leaves the table as it
     // was, even after a Yes.
     CAddressBlock addresses;
-    if (!ReadAddressList(*path, addresses)) {
+    if (!ReadAddressList(path, addresses)) {
         ShowMessage(messages::kImportUnreadable);
         return;
     }
@@ -254,6 +272,23 @@ void CMainFrame::OnHelpPage() {
 
 void CMainFrame::OnAbout() {
     m_window.ShowAboutDialog();
+}
+
+void CMainFrame::OnCopy() {
+    std::string lines;
+    const std::size_t rows = m_table.GetRowCount();
+    for (const std::size_t row : m_window.GetSelectedRows()) {
+        if (row < rows) {
+            AppendExportLine(m_table, row, lines);
+        }
+    }
+    if (!lines.empty()) {
+        m_window.SetClipboardText(Utf8ToWide(lines));
+    }
+}
+
+void CMainFrame::OnSelectAll() {
+    m_window.SelectAllRows();
 }
 
 void CMainFrame::FinishRun() {
