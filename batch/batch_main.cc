@@ -48,7 +48,7 @@ constexpr char16_t kUsage[] =
     u"  --help      显示此帮助\n"
     u"\n"
     u"退出码: 0 成功, 1 无法创建工作线程, 2 参数错误, 3 数据库不存在或无效,\n"
-    u"        4 无法读取输入文件, 5 无法写入输出文件, 6 输入文件中没有IP地址\n";
+    u"        4 无法读取输入文件, 5 无法写入输出文件, 6 输入文件为空 (没有任何行)\n";
 
 // Messages follow the locale's character set, as everything else the command reads and writes
 // on the terminal.
@@ -238,7 +238,8 @@ int Run(int argc, char** argv) {
         PrintLine(stderr, u"导出失败! " + options.files[1]);
         return kExitUnwritableOutput;
     }
-    PrintLine(stdout, u"导出成功!");
+    // Standard output may be the results themselves; the note goes beside the other messages.
+    PrintLine(stderr, u"导出成功!");
     // Everything is written and flushed: ending here spares the exit the freeing of every row and
     // record one by one (tens of milliseconds for a million rows), which the system takes back
     // at once anyway.

@@ -178,7 +178,7 @@ TEST(QtAboutDialogTest, TextsAndEscapeLeavesItOpenOkEndsItWithZero) {
         images += label->pixmap().isNull() ? 0 : 1;
     }
     EXPECT_EQ(images, 1);  // the application icon
-    EXPECT_TRUE(texts.contains(QStringLiteral("Quorvane, Version 1.0")));
+    EXPECT_TRUE(texts.contains(Q(u"Quorvane，版本 1.0"))) << texts.join(u'|').toStdString();
     EXPECT_TRUE(texts.contains(Q(u"IP 数据来源：DB-IP.com")));
     EXPECT_EQ(dialog.OkButton()->text(), Q(u"确定"));
     EXPECT_TRUE(dialog.OkButton()->isDefault());
