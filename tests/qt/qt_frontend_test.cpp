@@ -12,8 +12,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -244,8 +244,7 @@ TEST(QtResultListTest, CtrlCCopiesTheSelectedRowsAsExportLinesAndCtrlASelectsAll
     QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(list->SelectedRows(), (std::vector<std::size_t>{0, 1, 2}));
     QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(),
-              Q(u"1.2.3.4,,,,\r\na，b,,,,\r\n10.0.0.1,,,,\r\n"));
+    EXPECT_EQ(QApplication::clipboard()->text(), Q(u"1.2.3.4,,,,\r\na，b,,,,\r\n10.0.0.1,,,,\r\n"));
 }
 
 TEST(QtResultListTest, DroppedFileIsImportedAfterTheDrop) {

@@ -11,14 +11,14 @@
 // is generated with the writer library.
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QTimer>
-#include <QElapsedTimer>
-#include <QImage>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -225,11 +225,11 @@ int main(int argc, char** argv) {
                      window.height());
         outer = window.frameGeometry();
         if (scene != "message") {
-            image = withFrame ? window.screen()
-                                    ->grabWindow(0, outer.x(), outer.y(), outer.width(),
-                                                 outer.height())
-                                    .toImage()
-                              : window.grab().toImage();
+            image = withFrame
+                        ? window.screen()
+                              ->grabWindow(0, outer.x(), outer.y(), outer.width(), outer.height())
+                              .toImage()
+                        : window.grab().toImage();
         }
         if (!ok || !image.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
             std::fprintf(stderr, "cannot finish the run or save %s\n", argv[1]);

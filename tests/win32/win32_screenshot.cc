@@ -11,9 +11,9 @@
 
 #include <cstdio>
 #include <cstring>
-#include <string>
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <vector>
 
 #include "batch/database_path.h"

@@ -467,9 +467,8 @@ std::string FormatStatistics(const Statistics& stats) {
         out += line.chinese;
         out += ' ';
         out += english;
-        out.append(kNameColumns - static_cast<std::size_t>(line.chineseColumns) - 1 -
-                       english.size(),
-                   ' ');
+        out.append(
+            kNameColumns - static_cast<std::size_t>(line.chineseColumns) - 1 - english.size(), ' ');
         out += line.value;
         out += '\n';
     }

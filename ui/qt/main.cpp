@@ -51,8 +51,8 @@ int main(int argc, char** argv) {
     if (args.size() > 1 || (!args.isEmpty() && args[0].startsWith(QLatin1Char('-')))) {
         const QString what = args.size() > 1 ? QString::fromUtf16(u"多余的参数: ") + args[1]
                                              : QString::fromUtf16(u"未知选项: ") + args[0];
-        Print(stderr, QStringLiteral("quorvane: ") + what + QLatin1Char('\n') +
-                          QString::fromUtf16(kUsage));
+        Print(stderr,
+              QStringLiteral("quorvane: ") + what + QLatin1Char('\n') + QString::fromUtf16(kUsage));
         return 2;
     }
     // A kill during an export leaves the previous file and no temporary one beside it.
@@ -73,10 +73,9 @@ int main(int argc, char** argv) {
         window.PlaceAndShow();
         if (!args.isEmpty()) {
             // Once the loop runs, so that the window is there to own any message.
-            QTimer::singleShot(0, &window,
-                               [&frame, file = quorvane::FromQString(args[0])] {
-                                   frame.OnOpenFile(file);
-                               });
+            QTimer::singleShot(0, &window, [&frame, file = quorvane::FromQString(args[0])] {
+                frame.OnOpenFile(file);
+            });
         }
         QApplication::exec();
         // The frame waits for a run still going as it is destroyed; the window must no longer

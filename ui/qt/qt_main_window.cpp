@@ -4,14 +4,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMimeData>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStatusBar>
