@@ -7,10 +7,8 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shlobj.h>
-
 #include <cstdio>
-#include <cstring>
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -59,28 +57,6 @@ bool SaveWindowBitmap(HWND hwnd, const wchar_t* path) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return out.good();
-}
-
-HGLOBAL MakeDrop(const std::u16string& path) {
-    const std::size_t bytes = sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
-    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = TRUE;
-    std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), path.data(),
-                path.size() * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    return memory;
-}
-
-void PressWithControl(HWND list, WORD key) {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    SendMessageW(list, WM_KEYDOWN, key, 0);
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
 }
 
 void PrintClipboard(HWND owner) {
@@ -157,7 +133,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (scene == L"drop") {
         SendMessageW(window.Handle(), WM_DROPFILES,
-                     reinterpret_cast<WPARAM>(MakeDrop(scratch.Wide("addresses.txt"))), 0);
+                     reinterpret_cast<WPARAM>(test::MakeFileDrop(scratch.Wide("addresses.txt"))),
+                     0);
     } else {
         window.openAnswer = scratch.Wide("addresses.txt");
         SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_IMPORT, 0);
@@ -170,7 +147,7 @@ int wmain(int argc, wchar_t** argv) {
         for (int row = 2; row < 6; ++row) {
             ListView_SetItemState(window.List(), row, LVIS_SELECTED, LVIS_SELECTED);
         }
-        PressWithControl(window.List(), 'C');
+        test::PressWithControl(window.List(), 'C');
         PrintClipboard(window.Handle());
     }
     test::PumpUntil([] { return false; }, std::chrono::milliseconds(1500));

@@ -2,12 +2,10 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -23,6 +21,7 @@
 namespace quorvane {
 namespace {
 
+using test::PressWithControl;
 using test::PumpUntil;
 using test::ScriptedWindow;
 
@@ -192,18 +191,6 @@ TEST_F(Win32WindowTest, ImportFillsTheVirtualListAndStartResolvesIt) {
     EXPECT_EQ(Cell(1, 1), L"");
 }
 
-// Presses key in the list with Ctrl held, as the keyboard would.
-void CtrlKey(HWND list, WORD key) {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    const BYTE before = keys[VK_CONTROL];
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    SendMessageW(list, WM_KEYDOWN, key, 0);
-    keys[VK_CONTROL] = before;
-    SetKeyboardState(keys);
-}
-
 std::wstring ClipboardText(HWND owner) {
     std::wstring text;
     if (OpenClipboard(owner)) {
@@ -223,30 +210,21 @@ TEST_F(Win32WindowTest, CtrlCCopiesTheSelectedRowsAsExportLinesAndCtrlASelectsAl
     const HWND list = m_window.List();
     ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
     ListView_SetItemState(list, 2, LVIS_SELECTED, LVIS_SELECTED);
-    CtrlKey(list, 'C');
+    PressWithControl(list, 'C');
     EXPECT_EQ(ClipboardText(m_window.Handle()), L"1.2.3.4,,,,\r\n10.0.0.1,,,,\r\n");
 
     SendMessageW(list, WM_KEYDOWN, 'A', 0);  // without Ctrl: nothing
     EXPECT_EQ(ListView_GetSelectedCount(list), 2u);
-    CtrlKey(list, 'A');
+    PressWithControl(list, 'A');
     EXPECT_EQ(ListView_GetSelectedCount(list), 3u);
-    CtrlKey(list, 'C');
+    PressWithControl(list, 'C');
     EXPECT_EQ(ClipboardText(m_window.Handle()), L"1.2.3.4,,,,\r\na\uFF0Cb,,,,\r\n10.0.0.1,,,,\r\n");
 }
 
 TEST_F(Win32WindowTest, DroppedFileIsImported) {
     m_scratch.Write("dropped.txt", "1.2.3.4\r\n5.6.7.8\r\n");
-    const std::u16string path = m_scratch.Wide("dropped.txt");
-    // What the shell hands over: a DROPFILES header followed by the names, twice NUL-ended.
-    const std::size_t bytes = sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+    const HGLOBAL memory = test::MakeFileDrop(m_scratch.Wide("dropped.txt"));
     ASSERT_NE(memory, nullptr);
-    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = TRUE;
-    std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), path.data(),
-                path.size() * sizeof(wchar_t));
-    GlobalUnlock(memory);
     EXPECT_NE(GetWindowLongW(m_window.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
     SendMessageW(m_window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
     EXPECT_EQ(ListView_GetItemCount(m_window.List()), 2);  // the window released the drop
