@@ -275,15 +275,19 @@ void CMainFrame::OnAbout() {
 }
 
 void CMainFrame::OnCopy() {
-    std::string lines;
-    const std::size_t rows = m_table.GetRowCount();
-    for (const std::size_t row : m_window.GetSelectedRows()) {
-        if (row < rows) {
-            AppendExportLine(m_table, row, lines);
+    try {
+        std::string lines;
+        const std::size_t rows = m_table.GetRowCount();
+        for (const std::size_t row : m_window.GetSelectedRows()) {
+            if (row < rows) {
+                AppendExportLine(m_table, row, lines);
+            }
         }
-    }
-    if (!lines.empty()) {
-        m_window.SetClipboardText(Utf8ToWide(lines));
+        if (!lines.empty()) {
+            m_window.SetClipboardText(Utf8ToWide(lines));
+        }
+    } catch (const std::bad_alloc&) {
+        // A selection too large to hold twice over: the clipboard keeps what it had.
     }
 }
 
