@@ -73,22 +73,11 @@ bool WriteRows(const CAddressTable& table, CTextFile& file) {
         return false;
     }
     file.Truncate();
-    // Lines are put together in one large buffer: an address of plain ASCII is its own UTF-8,
-    // and every row sharing a record shares its ready-made UTF-8 tail.
-    const CAddressBlock& addresses = table.Addresses();
+    // Lines are put together in one large buffer.
     std::string buffer;
     buffer.reserve(kExportChunk + 1024);
-    std::u16string wide;
     for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
-        if (addresses.IsAscii(i) && addresses.AsciiAt(i).find(',') == std::string_view::npos) {
-            buffer.append(addresses.AsciiAt(i));
-        } else {
-            addresses.CopyText(i, wide);
-            AppendExportField(buffer, wide);
-        }
-        const ResultTexts* results = table.GetResults(i);
-        buffer.append(results != nullptr ? std::string_view(results->exportTail)
-                                         : kEmptyExportTail);
+        AppendExportLine(table, i, buffer);
         if (buffer.size() >= kExportChunk) {
             file.WriteBytes(buffer);
             buffer.clear();
@@ -140,6 +129,21 @@ bool ReadAddressList(std::u16string_view path, CAddressBlock& addresses, FileErr
 bool ReadStandardInput(CAddressBlock& addresses, FileError* error) {
     CTextFile file(CTextFile::Mode::kRead, CTextFile::StandardStream::kStandard);
     return ReadBlockOrReport(file, addresses, error);
+}
+
+void AppendExportLine(const CAddressTable& table, std::size_t row, std::string& out) {
+    // An address of plain ASCII is its own UTF-8, and every row sharing a record shares its
+    // ready-made UTF-8 tail.
+    const CAddressBlock& addresses = table.Addresses();
+    if (addresses.IsAscii(row) && addresses.AsciiAt(row).find(',') == std::string_view::npos) {
+        out.append(addresses.AsciiAt(row));
+    } else {
+        std::u16string wide;
+        addresses.CopyText(row, wide);
+        AppendExportField(out, wide);
+    }
+    const ResultTexts* results = table.GetResults(row);
+    out.append(results != nullptr ? std::string_view(results->exportTail) : kEmptyExportTail);
 }
 
 bool WriteResultFile(const CAddressTable& table, std::u16string_view path, FileError* error) {

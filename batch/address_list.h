@@ -38,6 +38,12 @@ bool WriteResultFile(const CAddressTable& table, std::u16string_view path,
 // REQUIRES: !table.IsRunActive().
 bool WriteResultToStandardOutput(const CAddressTable& table, FileError* error = nullptr);
 
+// Appends the line WriteResultFile writes for row (UTF-8, ended by CR LF) to out; the window's
+// Copy uses it, so a copied row reads exactly as the exported one. Any thread, also during a run
+// (a row's results are read as one record).
+// REQUIRES: row < table.GetRowCount().
+void AppendExportLine(const CAddressTable& table, std::size_t row, std::string& out);
+
 }  // namespace quorvane
 
 #endif  // QUORVANE_BATCH_ADDRESS_LIST_H_

@@ -47,7 +47,7 @@ constexpr char16_t kUsage[] =
     u"只解析点分十进制的IPv4地址 (如 1.2.3.4), 其他行的结果为空;\n"
     u"字段中的逗号写作全角逗号 \"，\", 每行总是五个字段.\n"
     u"\n"
-    u"输入文件为 - 时读取标准输入, 输出文件为 - 时写到标准输出 (\"导出成功!\" 则写到标准错误).\n"
+    u"输入文件为 - 时读取标准输入, 输出文件为 - 时写到标准输出.\n"
     u"输入的编码由最先的128个字节判断 (UTF-8、UTF-16 LE/BE, 带或不带BOM),\n"
     u"管道也一样; 其他情况按当前区域设置的字符集读取.\n"
     u"输出文件先完整写好再替换原文件; 符号链接指向的文件被替换, 链接本身保留;\n"
@@ -57,7 +57,7 @@ constexpr char16_t kUsage[] =
     u"  --help      显示此帮助\n"
     u"\n"
     u"退出码: 0 成功, 1 无法创建工作线程, 2 参数错误, 3 数据库不存在或无效,\n"
-    u"        4 无法读取输入文件, 5 无法写入输出文件, 6 输入文件中没有IP地址\n";
+    u"        4 无法读取输入文件, 5 无法写入输出文件, 6 输入文件为空 (没有任何行)\n";
 
 // Messages follow the locale's character set, as everything else the command reads and writes
 // on the terminal.
@@ -286,8 +286,8 @@ int Run(int argc, char** argv) {
         PrintFailure(u"导出失败!", ShownName(output, true), writeError);
         return kExitUnwritableOutput;
     }
-    // On standard output the message would end up among the results.
-    PrintLine(output == kStandardStream ? stderr : stdout, u"导出成功!");
+    // Standard output may be the results themselves; the note goes beside the other messages.
+    PrintLine(stderr, u"导出成功!");
     // Everything is written and flushed: ending here spares the exit the freeing of every row and
     // record one by one (tens of milliseconds for a million rows), which the system takes back
     // at once anyway.

@@ -1,9 +1,12 @@
 # `cpack -G DEB` in the default build tree makes quorvane_<version>_<arch>.deb from what
 # `cmake --install` puts under /usr: the tool and quorvane-batch (linked into /usr/bin) with the
 # database and help page beside them, the desktop entry and icons, the engine library with its
-# header, CMake package and pkg-config file, and the man page of quorvane-batch.
+# header, CMake package and pkg-config file, the man pages of the programs on the PATH, the
+# code's licence and a short read-me in Chinese.
 install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/quorvane"
         RENAME copyright)
+install(FILES "${PROJECT_SOURCE_DIR}/docs/package/README.zh.txt"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/quorvane")
 
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "quorvane")

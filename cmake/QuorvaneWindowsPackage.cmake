@@ -1,6 +1,21 @@
 # The Windows package: cpack makes Quorvane-<version>-win64.zip from the install tree, one folder
 # with both programs, the engine DLL with its import library and header, ip2region.db, the help
-# page and the data's notice.
+# page and the data's notice, the code's licence and a short read-me in Chinese (UTF-8 with a
+# byte-order mark and CR LF, so that Notepad of any Windows shows it).
+function(quorvane_install_windows_text source name bom)
+  file(READ "${source}" _text)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${source}")
+  string(REPLACE "\r\n" "\n" _text "${_text}")
+  string(REPLACE "\n" "\r\n" _text "${_text}")
+  set(_mark "")
+  if(bom)
+    string(ASCII 239 187 191 _mark)
+  endif()
+  file(WRITE "${PROJECT_BINARY_DIR}/package/${name}" "${_mark}${_text}")
+  install(FILES "${PROJECT_BINARY_DIR}/package/${name}" DESTINATION .)
+endfunction()
+quorvane_install_windows_text("${PROJECT_SOURCE_DIR}/LICENSE" LICENSE.txt OFF)
+quorvane_install_windows_text("${PROJECT_SOURCE_DIR}/docs/package/README.zh.txt" README.txt ON)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Quorvane)
 set(CPACK_PACKAGE_VENDOR Velbrin)

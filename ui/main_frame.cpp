@@ -10,6 +10,7 @@
 #include "batch/database_path.h"
 #include "batch/lookup_run.h"
 #include "files/file_error.h"
+#include "files/conversions.h"
 #include "ui/messages.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/status_text.h"
@@ -85,6 +86,12 @@ bool CMainFrame::OnCommand(int commandId) {
         case ID_CMD_ABOUT:
             OnAbout();
             return true;
+        case ID_CMD_COPY:
+            OnCopy();
+            return true;
+        case ID_CMD_SELECT_ALL:
+            OnSelectAll();
+            return true;
         default:
             return false;
     }
@@ -148,9 +155,20 @@ void CMainFrame::OnImport() {
         return;
     }
     const std::optional<std::u16string> path = m_window.ChooseFileToOpen();
-    if (!path) {
+    if (path) {
+        ImportFile(*path);
+    }
+}
+
+void CMainFrame::OnOpenFile(std::u16string_view path) {
+    if (m_runAlive) {
+        ShowMessage(messages::kRunActive);
         return;
     }
+    ImportFile(path);
+}
+
+void CMainFrame::ImportFile(std::u16string_view path) {
     bool clear = false;
     if (m_table.GetRowCount() != 0) {
         clear = m_window.ShowMessage(messages::kAskClear, MessageButtons::kYesNo) ==
@@ -160,7 +178,7 @@ void CMainFrame::OnImport() {
     // was, even after a Yes.
     CAddressBlock addresses;
     FileError error;
-    if (!ReadAddressList(*path, addresses, &error)) {
+    if (!ReadAddressList(path, addresses, &error)) {
         ShowMessage(WithCause(messages::kImportUnreadable, error));
         return;
     }
@@ -268,6 +286,27 @@ void CMainFrame::OnHelpPage() {
 
 void CMainFrame::OnAbout() {
     m_window.ShowAboutDialog();
+}
+
+void CMainFrame::OnCopy() {
+    try {
+        std::string lines;
+        const std::size_t rows = m_table.GetRowCount();
+        for (const std::size_t row : m_window.GetSelectedRows()) {
+            if (row < rows) {
+                AppendExportLine(m_table, row, lines);
+            }
+        }
+        if (!lines.empty()) {
+            m_window.SetClipboardText(Utf8ToWide(lines));
+        }
+    } catch (const std::bad_alloc&) {
+        // A selection too large to hold twice over: the clipboard keeps what it had.
+    }
+}
+
+void CMainFrame::OnSelectAll() {
+    m_window.SelectAllRows();
 }
 
 void CMainFrame::FinishRun() {

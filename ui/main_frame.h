@@ -57,6 +57,9 @@ class CMainFrame {
     // in the status bar. A file that cannot be read is reported and leaves the table exactly as
     // it was.
     void OnImport();
+    // A file dropped on the window or named on the command line: Import without the chooser
+    // (refused during a run, the same question, the same rules).
+    void OnOpenFile(std::u16string_view path);
     // File -> Export: refused during a run and for an empty table; otherwise the Save chooser and
     // every row written, with a message telling whether the file was written completely.
     void OnExport();
@@ -73,6 +76,11 @@ class CMainFrame {
     void OnHelpPage();
     // Help -> About (command 104): the modal About dialog.
     void OnAbout();
+    // Ctrl+C in the list: the selected rows onto the clipboard as the lines Export writes for
+    // them; nothing changes when no row is selected. Also during a run (the results so far).
+    void OnCopy();
+    // Ctrl+A in the list: every row selected.
+    void OnSelectAll();
 
     // True from a successful Start until the run's finished notification has run: import and
     // export are refused and Start does nothing meanwhile.
@@ -94,6 +102,8 @@ class CMainFrame {
     // running the calls they make into this thread.
     void StopAndAwaitRun();
     void ShowMessage(std::u16string_view text);
+    // Import's steps after the file has been named.
+    void ImportFile(std::u16string_view path);
 
     IWindowPort& m_window;
     const std::u16string m_dbPath;

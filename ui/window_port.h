@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvane {
 
@@ -36,6 +37,12 @@ class IWindowPort {
     // The result list's item count, and a repaint now (the list asks for the visible cells).
     virtual void SetListItemCount(std::size_t count) = 0;
     virtual void RepaintListNow() = 0;
+
+    // The rows selected in the list, ascending; and every row selected.
+    virtual std::vector<std::size_t> GetSelectedRows() = 0;
+    virtual void SelectAllRows() = 0;
+    // Replaces the system clipboard's content with text.
+    virtual void SetClipboardText(std::u16string_view text) = 0;
 
     // Queues fn to run on the window's thread soon and returns at once; safe from any thread.
     // The frame builds its synchronous calls from the waiter on top of this, so that it can

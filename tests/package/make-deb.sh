@@ -38,8 +38,14 @@ for path in /usr/bin/quorvane /usr/bin/quorvane-batch \
     /usr/share/icons/hicolor/scalable/apps/quorvane.svg \
     /usr/include/quorvane/region.h /usr/lib/pkgconfig/quorvane-region.pc \
     /usr/lib/cmake/QuorvaneRegion/QuorvaneRegionConfig.cmake \
-    /usr/share/man/man1/quorvane-batch.1.gz; do
+    /usr/share/man/man1/quorvane-batch.1.gz /usr/share/man/man1/quorvane.1.gz \
+    /usr/share/man/man1/quorvane-dbmake.1.gz /usr/share/man/man1/quorvane-dbcheck.1.gz \
+    /usr/share/doc/quorvane/copyright /usr/share/doc/quorvane/README.zh.txt; do
   grep -qx "$path" contents || fail "$path is not in the package"
+done
+# Every program on the PATH has its man page.
+for program in $(grep '^/usr/bin/.' contents); do
+  grep -qx "/usr/share/man/man1/${program##*/}.1.gz" contents || fail "no man page for $program"
 done
 # Nothing outside /usr, and no test or build leftovers.
 if grep -v '^/usr/' contents | grep -v '^/$' | grep -q .; then fail "files outside /usr"; fi

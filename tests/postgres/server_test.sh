@@ -41,6 +41,19 @@ rows_query="SELECT host(a) || ',' || concat_ws(',', (r).country, (r).province, (
 
 case "$check" in
 matches_batch)
+    # Everything the component put in place is in the manifest that uninstalling reads.
+    pkglibdir=$("$pg_config_program" --pkglibdir)
+    for file in "$pkglibdir/quorvane.so" "$sharedir/extension/quorvane.control" \
+        "$sharedir/extension/quorvane--1.0.sql" "$sharedir/quorvane/ip2region.db"; do
+        expect "the install manifest lists $file" "$file" \
+            "$(grep -x "$file" "$build/install_manifest_postgres.txt")"
+    done
+    # A database that preloads the module shows the setting from a session's start, before any
+    # lookup or LOAD.
+    sql -c "ALTER DATABASE postgres SET session_preload_libraries = 'quorvane'" >/dev/null
+    expect "SHOW before the first lookup" "$sharedir/quorvane/ip2region.db" \
+        "$(sql -c "SHOW quorvane.database" | sed "s|^$root||")"
+    sql -c "ALTER DATABASE postgres RESET session_preload_libraries" >/dev/null
     load_addresses
     expect "the installed database is the default" "$sharedir/quorvane/ip2region.db" \
         "$(sql -c "LOAD 'quorvane'" -c "SHOW quorvane.database" | sed "s|^$root||")"

@@ -51,6 +51,18 @@ TEST(QtMessageBoxTest, CaptionNoIconAndChineseButtons) {
     EXPECT_EQ(markup->textFormat(), Qt::PlainText);
 }
 
+// A window manager sizes the title bar to the box: the shortest message must leave room for the
+// whole caption beside the bar's icon and buttons.
+TEST(QtMessageBoxTest, ShortMessageIsWideEnoughForTheWholeCaption) {
+    for (const auto buttons : {MessageButtons::kOk, MessageButtons::kYesNo}) {
+        auto box = MakeMessageBox(nullptr, u"请导入IP地址!", buttons);
+        box->show();
+        const int caption = box->fontMetrics().horizontalAdvance(box->windowTitle());
+        EXPECT_GE(box->width(), 2 * caption + 120) << box->width();
+        box->hide();
+    }
+}
+
 TEST(QtMessageBoxTest, AnswersFollowTheButtonChosen) {
     CQtMainWindow window(QString{});
     AnswerNextModal<QMessageBox>([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); });
@@ -166,7 +178,7 @@ TEST(QtAboutDialogTest, TextsAndEscapeLeavesItOpenOkEndsItWithZero) {
         images += label->pixmap().isNull() ? 0 : 1;
     }
     EXPECT_EQ(images, 1);  // the application icon
-    EXPECT_TRUE(texts.contains(QStringLiteral("Quorvane, Version 1.0")));
+    EXPECT_TRUE(texts.contains(Q(u"Quorvane，版本 1.0"))) << texts.join(u'|').toStdString();
     EXPECT_TRUE(texts.contains(Q(u"IP 数据来源：DB-IP.com")));
     EXPECT_EQ(dialog.OkButton()->text(), Q(u"确定"));
     EXPECT_TRUE(dialog.OkButton()->isDefault());

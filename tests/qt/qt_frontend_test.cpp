@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -221,6 +223,55 @@ TEST(QtResultListTest, ImportShowsAddressesAndEmptyResultsAndKeepsColumnWidths) 
     EXPECT_EQ(h.window.List()->horizontalHeader()->sectionSize(0), 150);
     EXPECT_EQ(h.window.List()->horizontalHeader()->sectionSize(1), 130);
     EXPECT_TRUE(h.window.messages.empty());
+}
+
+TEST(QtResultListTest, CtrlCCopiesTheSelectedRowsAsExportLinesAndCtrlASelectsAll) {
+    const ScratchDir dir;
+    FrontendHarness h;
+    h.window.openPath = WriteLines(dir, "in.txt", {"1.2.3.4", "a,b", "10.0.0.1"});
+    ASSERT_TRUE(h.frame->OnCommand(ID_CMD_IMPORT));
+    CResultListView* list = h.window.List();
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+
+    // Two rows picked apart, as Ctrl+click does; the view's own Ctrl+C would copy one cell.
+    list->selectionModel()->select(h.window.Model()->index(2, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    list->selectionModel()->select(h.window.Model()->index(0, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("1.2.3.4,,,,\r\n10.0.0.1,,,,\r\n"));
+
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(list->SelectedRows(), (std::vector<std::size_t>{0, 1, 2}));
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), Q(u"1.2.3.4,,,,\r\na，b,,,,\r\n10.0.0.1,,,,\r\n"));
+}
+
+TEST(QtResultListTest, DroppedFileIsImportedAfterTheDrop) {
+    const ScratchDir dir;
+    FrontendHarness h;
+    h.window.PlaceAndShow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&h.window));
+    const std::u16string path = WriteLines(dir, "dropped.txt", {"1.2.3.4", "5.6.7.8"});
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdU16String(path))});
+    QWidget* target = h.window.List()->viewport();
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return h.frame->GetRowCount() == 2; }));
+    EXPECT_EQ(h.window.Model()->rowCount(), 2);
+
+    // A drag of no local file is not taken.
+    QMimeData text;
+    text.setText(QStringLiteral("1.2.3.4"));
+    QDragEnterEvent other(at, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &other);
+    EXPECT_FALSE(other.isAccepted());
 }
 
 TEST(QtResultListTest, LastColumnTakesTheGrowthLongCellsTellTheirTextHomeAndEndJump) {

@@ -1,20 +1,29 @@
 // Builds the real main window, imports a sample address list through the frame logic (with a
 // scripted file chooser), resolves it, and saves the window as a PNG.
 //
-// quorvane-screenshot [--frame] OUT.png [DATABASE]
+// quorvane-screenshot [--frame] [--scene copy|drop|message] OUT.png [DATABASE]
 // --frame grabs the window's area from the screen, frame and title bar included (needs a real X
 // server with a window manager, see make-screenshot.sh); otherwise the window itself is grabbed.
+// --scene copy selects rows after the run and presses Ctrl+C (the clipboard goes to stdout);
+// drop imports the list by dropping its file on the window instead of through the chooser;
+// message shows the message box of Start on an empty list, and grabs that box.
 // DATABASE defaults to ip2region.db beside this program; when that is missing, a small database
 // is generated with the writer library.
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <string>
 
 #include "batch/database_path.h"
 #include "files/app_directory.h"
@@ -25,6 +34,7 @@
 #include "ui/qt/qt_main_window.h"
 #include "ui/qt/qt_translations.h"
 #include "ui/qt/result_list_model.h"
+#include "ui/qt/result_list_view.h"
 #include "ui/resources/resource_ids.h"
 
 namespace {
@@ -114,11 +124,18 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     locale.ApplicationCreated();
     quorvane::InstallChineseTranslations(app);
-    constexpr char kUsage[] = "usage: quorvane-screenshot [--frame] OUT.png [DATABASE]\n";
+    constexpr char kUsage[] =
+        "usage: quorvane-screenshot [--frame] [--scene copy|drop|message] OUT.png [DATABASE]\n";
     const bool withFrame = argc > 1 && std::strcmp(argv[1], "--frame") == 0;
     if (withFrame) {
         --argc;
         ++argv;
+    }
+    std::string scene;
+    if (argc > 2 && std::strcmp(argv[1], "--scene") == 0) {
+        scene = argv[2];
+        argc -= 2;
+        argv += 2;
     }
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::fputs(kUsage, stdout);
@@ -157,20 +174,63 @@ int main(int argc, char** argv) {
         frame.OnCreate();
         window.PlaceAndShow();
         WaitFor([&] { return window.isVisible(); }, 5000);
-        frame.OnCommand(ID_CMD_IMPORT);
-        frame.OnCommand(ID_CMD_START);
-        ok = WaitFor([&] { return !frame.Table().IsRunActive(); }, 60000);
+        QRect outer = window.frameGeometry();
+        QImage image;
+        if (scene == "message") {
+            // The real box, grabbed from inside its own loop and then closed.
+            QTimer::singleShot(1500, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    const QRect area = box->frameGeometry();
+                    std::fprintf(stderr, "box: outer %dx%d\n", area.width(), area.height());
+                    image = box->screen()
+                                ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                                .toImage();
+                    box->accept();
+                }
+            });
+            window.CQtMainWindow::ShowMessage(u"请导入IP地址!", quorvane::MessageButtons::kOk);
+        } else if (scene == "drop") {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(list)});
+            QWidget* target = window.List()->viewport();
+            const QPoint at = target->rect().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &enter);
+            QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &drop);
+            ok = WaitFor([&] { return frame.GetRowCount() != 0; }, 5000);
+        } else {
+            frame.OnCommand(ID_CMD_IMPORT);
+        }
+        if (scene != "message" && scene != "drop") {
+            frame.OnCommand(ID_CMD_START);
+            ok = WaitFor([&] { return !frame.Table().IsRunActive(); }, 60000);
+        }
+        if (scene == "copy") {
+            window.activateWindow();
+            window.List()->setFocus();
+            window.List()->selectRow(2);
+            QKeyEvent shiftDown(QEvent::KeyPress, Qt::Key_Down, Qt::ShiftModifier);
+            for (int i = 0; i < 3; ++i) {
+                QApplication::sendEvent(window.List(), &shiftDown);
+            }
+            QKeyEvent copy(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier);
+            QApplication::sendEvent(window.List(), &copy);
+            std::fputs(QApplication::clipboard()->text().toUtf8().constData(), stdout);
+        }
         WaitFor([] { return false; }, 300);  // let the final repaint and menu states settle
         std::fprintf(stderr, "window: outer %dx%d at %d,%d, client %dx%d\n",
                      window.frameGeometry().width(), window.frameGeometry().height(),
                      window.frameGeometry().x(), window.frameGeometry().y(), window.width(),
                      window.height());
-        const QRect outer = window.frameGeometry();
-        const QImage image =
-            withFrame ? window.screen()
-                            ->grabWindow(0, outer.x(), outer.y(), outer.width(), outer.height())
-                            .toImage()
-                      : window.grab().toImage();
+        outer = window.frameGeometry();
+        if (scene != "message") {
+            image = withFrame
+                        ? window.screen()
+                              ->grabWindow(0, outer.x(), outer.y(), outer.width(), outer.height())
+                              .toImage()
+                        : window.grab().toImage();
+        }
         if (!ok || !image.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
             std::fprintf(stderr, "cannot finish the run or save %s\n", argv[1]);
             ok = false;

@@ -58,8 +58,9 @@ TEST_F(CommandsTest, DbmakeBuildsADatabaseThatDbcheckAccepts) {
 
     Outcome checked = Run(kCheck + " '" + Path("a.db") + "'");
     EXPECT_EQ(checked.exitCode, 0) << checked.out;
-    EXPECT_NE(checked.out.find(": valid\n"), std::string::npos) << checked.out;
-    EXPECT_NE(checked.out.find("ranges                2\n"), std::string::npos) << checked.out;
+    EXPECT_NE(checked.out.find(": 有效 (valid)\n"), std::string::npos) << checked.out;
+    EXPECT_NE(checked.out.find("\n区段 ranges                         2\n"), std::string::npos)
+        << checked.out;
 
     // Standard input gives the same bytes; --fill covers the rest of the space.
     Outcome piped = Run("cat '" + input + "' | " + kMake + " - '" + Path("b.db") + "'");
@@ -101,6 +102,11 @@ TEST_F(CommandsTest, DbmakeNamesTheInputLineAtFault) {
 }
 
 TEST_F(CommandsTest, UsageErrorsExitWithTwo) {
+    // The usage is Chinese first, with the English after it.
+    const Outcome help = Run(kCheck + " --help");
+    EXPECT_EQ(help.out.rfind("用法: quorvane-dbcheck 文件\n", 0), 0u) << help.out;
+    EXPECT_EQ(Run(kMake + " --help").out.rfind("用法: quorvane-dbmake", 0), 0u);
+    EXPECT_NE(Run(kMake + " --bogus a b").err.find("参数错误"), std::string::npos);
     EXPECT_EQ(Run(kMake).exitCode, 2);
     EXPECT_EQ(Run(kMake + " onlyone").exitCode, 2);
     EXPECT_EQ(Run(kMake + " a b c").exitCode, 2);
@@ -114,9 +120,9 @@ TEST_F(CommandsTest, DbcheckListsViolations) {
     std::string broken = Write("broken.db", std::string(9000, '\0'));
     Outcome outcome = Run(kCheck + " '" + broken + "'");
     EXPECT_EQ(outcome.exitCode, 1);
-    EXPECT_NE(outcome.out.find("error: the header index has 0 entries"), std::string::npos)
+    EXPECT_NE(outcome.out.find("错误 error: the header index has 0 entries"), std::string::npos)
         << outcome.out;
-    EXPECT_NE(outcome.out.find("INVALID"), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find("无效, 共"), std::string::npos) << outcome.out;
 
     outcome = Run(kCheck + " '" + Path("missing.db") + "'");
     EXPECT_EQ(outcome.exitCode, 1);

@@ -119,8 +119,9 @@ TEST(CheckImage, CountsWhatTheFileHolds) {
         << Joined(result.warnings);
 
     std::string text = FormatStatistics(stats);
-    EXPECT_NE(text.find("ranges                4\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("gaps                  4 (4,294,967,265 addresses)"), std::string::npos)
+    EXPECT_NE(text.find("区段 ranges                         4\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("空隙 gaps                           4 (4,294,967,265 addresses)"),
+              std::string::npos)
         << text;
 }
 

@@ -83,6 +83,24 @@ void FakeWindow::SetListItemCount(std::size_t count) {
     itemCounts.push_back(count);
 }
 
+std::vector<std::size_t> FakeWindow::GetSelectedRows() {
+    Record("selection");
+    return selectedRows;
+}
+
+void FakeWindow::SelectAllRows() {
+    Record("select all");
+    selectedRows.clear();
+    for (std::size_t i = 0; i < (itemCounts.empty() ? 0 : itemCounts.back()); ++i) {
+        selectedRows.push_back(i);
+    }
+}
+
+void FakeWindow::SetClipboardText(std::u16string_view text) {
+    Record("clipboard");
+    clipboard = std::u16string(text);
+}
+
 void FakeWindow::RepaintListNow() {
     Record("repaint");
     if (onRepaint) {

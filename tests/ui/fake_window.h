@@ -44,6 +44,10 @@ class FakeWindow : public IWindowPort {
     // Called inside RepaintListNow, where a real list would ask for its visible cells.
     std::function<void()> onRepaint;
     std::vector<std::u16string> statusTexts;
+    // The list's selection as GetSelectedRows reports it; SelectAllRows fills it from the last
+    // item count. clipboard holds what SetClipboardText put there ("clipboard" in calls).
+    std::vector<std::size_t> selectedRows;
+    std::optional<std::u16string> clipboard;
     // What OpenWithSystem answers: false plays a system without a browser.
     bool systemOpens = true;
     bool timerRunning = false;
@@ -59,6 +63,9 @@ class FakeWindow : public IWindowPort {
     void KillTimer(int timerId) override;
     void SetListItemCount(std::size_t count) override;
     void RepaintListNow() override;
+    std::vector<std::size_t> GetSelectedRows() override;
+    void SelectAllRows() override;
+    void SetClipboardText(std::u16string_view text) override;
     void PostToWindowThread(std::function<void()> fn) override;
     void SetStatusText(std::u16string_view text) override;
     bool OpenWithSystem(std::u16string_view pathOrUrl) override;

@@ -450,6 +450,73 @@ TEST_F(FrameTest, ExportWritesExactBytesOverWhateverTheFileHeld) {
               "8.8.8.8,美国,加利福尼亚,山景城,谷歌\r\n9.9.9.9,,,,\r\na，b,,,,\r\n");
 }
 
+TEST_F(FrameTest, CopyPutsTheSelectedRowsExportLinesOnTheClipboard) {
+    Import({"8.8.8.8", "9.9.9.9", "a,b", "1.2.3.4"});
+    RunToEnd();
+    // Nothing selected: the clipboard keeps what it held.
+    m_window.calls.clear();
+    EXPECT_TRUE(m_frame->OnCommand(ID_CMD_COPY));
+    EXPECT_EQ(m_window.calls, std::vector<std::string>{"selection"});
+    EXPECT_FALSE(m_window.clipboard);
+
+    // The selected rows in list order, each exactly as Export writes it; a stale index past the
+    // table's end is skipped.
+    m_window.selectedRows = {0, 2, 99};
+    m_frame->OnCommand(ID_CMD_COPY);
+    EXPECT_EQ(m_window.clipboard, u"8.8.8.8,美国,加利福尼亚,山景城,谷歌\r\na，b,,,,\r\n");
+
+    EXPECT_TRUE(m_frame->OnCommand(ID_CMD_SELECT_ALL));
+    m_frame->OnCommand(ID_CMD_COPY);
+    m_window.saveAnswers.push_back(m_dir.Wide("out.txt"));
+    m_frame->OnCommand(ID_CMD_EXPORT);
+    EXPECT_EQ(m_window.clipboard, Utf8ToWide(test::ReadBytes(m_dir.Path("out.txt"))));
+}
+
+TEST_F(FrameTest, CopyDuringARunTakesTheResultsSoFar) {
+    ImportMany(kLongTable);
+    m_frame->OnCommand(ID_CMD_START);
+    ASSERT_TRUE(m_frame->IsRunAlive());
+    m_window.selectedRows = {0};
+    m_frame->OnCommand(ID_CMD_COPY);
+    ASSERT_TRUE(m_window.clipboard);
+    EXPECT_TRUE(*m_window.clipboard == u"8.8.0.0,,,,\r\n" ||
+                *m_window.clipboard == u"8.8.0.0,美国,加利福尼亚,山景城,谷歌\r\n")
+        << WideToUtf8(*m_window.clipboard);
+    PumpToIdle();
+}
+
+TEST_F(FrameTest, OpenFileImportsWithTheQuestionAndIsRefusedDuringARun) {
+    test::WriteBytes(m_dir.Path("dropped.txt"), "8.8.8.8\n1.1.1.1\n");
+    m_frame->OnOpenFile(m_dir.Wide("dropped.txt"));
+    EXPECT_EQ(m_window.calls, (std::vector<std::string>{"count 2"}));  // no chooser, no question
+    EXPECT_EQ(Addresses(*m_frame), (std::vector<std::u16string>{u"8.8.8.8", u"1.1.1.1"}));
+
+    m_window.calls.clear();
+    m_window.yesNoAnswers.push_back(MessageAnswer::kYes);
+    m_frame->OnOpenFile(m_dir.Wide("dropped.txt"));
+    EXPECT_EQ(m_window.calls, (std::vector<std::string>{"message", "count 0", "count 2"}));
+    EXPECT_EQ(m_window.messages.back().text, messages::kAskClear);
+
+    m_window.calls.clear();
+    m_window.messages.clear();
+    m_window.yesNoAnswers.push_back(MessageAnswer::kNo);
+    m_frame->OnOpenFile(m_dir.Wide("missing.txt"));
+    EXPECT_EQ(m_window.MessageTexts(),
+              (std::vector<std::u16string>{messages::kAskClear, messages::kImportUnreadable}));
+    EXPECT_EQ(m_frame->GetRowCount(), 2u);
+
+    ImportMany(kLongTable);
+    m_frame->OnCommand(ID_CMD_START);
+    m_window.calls.clear();
+    m_window.messages.clear();
+    const std::size_t rows = m_frame->GetRowCount();
+    m_frame->OnOpenFile(m_dir.Wide("dropped.txt"));
+    EXPECT_EQ(m_window.calls, std::vector<std::string>{"message"});
+    EXPECT_EQ(m_window.MessageTexts(), std::vector<std::u16string>{messages::kRunActive});
+    EXPECT_EQ(m_frame->GetRowCount(), rows);
+    PumpToIdle();
+}
+
 TEST_F(FrameTest, ExportThatCannotBeWrittenIsReportedAsFailed) {
     Import({"8.8.8.8"});
     std::vector<std::pair<std::u16string, std::u16string>> targets = {

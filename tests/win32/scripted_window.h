@@ -8,6 +8,10 @@
 #include <optional>
 #include <string>
 
+#include <shlobj.h>
+
+#include <cstring>
+
 #include "ui/win32/win32_main_window.h"
 
 namespace quorvane::test {
@@ -34,6 +38,33 @@ inline bool PumpUntil(const std::function<bool()>& done, std::chrono::millisecon
         Sleep(5);
     }
     return true;
+}
+
+// What the shell hands a window for a file dropped on it: a DROPFILES header followed by the name,
+// twice NUL-ended. The window that receives WM_DROPFILES releases it.
+inline HGLOBAL MakeFileDrop(const std::u16string& path) {
+    const std::size_t bytes = sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+    if (auto* header = static_cast<DROPFILES*>(GlobalLock(memory))) {
+        header->pFiles = sizeof(DROPFILES);
+        header->fWide = TRUE;
+        std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), path.data(),
+                    path.size() * sizeof(wchar_t));
+        GlobalUnlock(memory);
+    }
+    return memory;
+}
+
+// Sends key to window with Ctrl held, as the keyboard would.
+inline void PressWithControl(HWND window, WORD key) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    const BYTE before = keys[VK_CONTROL];
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageW(window, WM_KEYDOWN, key, 0);
+    keys[VK_CONTROL] = before;
+    SetKeyboardState(keys);
 }
 
 }  // namespace quorvane::test

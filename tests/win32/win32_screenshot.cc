@@ -1,11 +1,17 @@
-// quorvane-win32-screenshot OUT.bmp: opens the real window, imports a few addresses, resolves them
-// against the database beside the program, and saves the window as it shows on the screen. For
-// the README's picture (tests/win32/make-screenshot.sh), not a test.
+// quorvane-win32-screenshot OUT.bmp [copy|drop|message]: opens the real window, imports a few
+// addresses, resolves them against the database beside the program, and saves the window as it
+// shows on the screen. For the README's picture (tests/win32/make-screenshot.sh), not a test.
+// copy selects rows after the run and presses Ctrl+C (the clipboard goes to stdout as UTF-8);
+// drop imports by dropping the file on the window; message saves the whole screen while the
+// message box of Start on an empty list is up.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <cstdio>
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <vector>
 
 #include "batch/database_path.h"
@@ -53,13 +59,55 @@ bool SaveWindowBitmap(HWND hwnd, const wchar_t* path) {
     return out.good();
 }
 
+void PrintClipboard(HWND owner) {
+    if (!OpenClipboard(owner)) {
+        return;
+    }
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+            char utf8[4096] = {};
+            WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof(utf8) - 1, nullptr, nullptr);
+            std::fputs(utf8, stdout);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+}
+
+const wchar_t* g_out = nullptr;
+bool g_saved = false;
+
+// Saves the screen while the message box is up, then closes the box.
+void CALLBACK SaveScreenAndCloseBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM out) -> BOOL {
+            wchar_t name[16] = {};
+            GetClassNameW(hwnd, name, 16);
+            if (std::wcscmp(name, L"#32770") == 0 && IsWindowVisible(hwnd)) {
+                *reinterpret_cast<HWND*>(out) = hwnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&box));
+    if (box == nullptr) {
+        return;
+    }
+    KillTimer(nullptr, timer);
+    g_saved = SaveWindowBitmap(GetDesktopWindow(), g_out);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: quorvane-win32-screenshot OUT.bmp\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: quorvane-win32-screenshot OUT.bmp [copy|drop|message]\n");
         return 2;
     }
+    const std::wstring scene = argc == 3 ? argv[2] : L"";
     using namespace quorvane;
     const test::ScratchDir scratch("quorvane-shot");
     scratch.Write(
@@ -74,11 +122,34 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     window.PlaceAndShow(SW_SHOWNORMAL);
-    window.openAnswer = scratch.Wide("addresses.txt");
-    SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_IMPORT, 0);
-    SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_START, 0);
-    test::PumpUntil([&] { return !frame.IsRunAlive(); }, std::chrono::seconds(60));
+    if (scene == L"message") {
+        g_out = argv[1];
+        SetForegroundWindow(window.Handle());
+        test::PumpUntil([] { return false; }, std::chrono::milliseconds(1000));
+        SetTimer(nullptr, 0, 1000, &SaveScreenAndCloseBox);
+        SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_START, 0);  // nothing imported yet
+        window.AttachFrame(nullptr);
+        return g_saved ? 0 : 1;
+    }
+    if (scene == L"drop") {
+        SendMessageW(window.Handle(), WM_DROPFILES,
+                     reinterpret_cast<WPARAM>(test::MakeFileDrop(scratch.Wide("addresses.txt"))),
+                     0);
+    } else {
+        window.openAnswer = scratch.Wide("addresses.txt");
+        SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_IMPORT, 0);
+        SendMessageW(window.Handle(), WM_COMMAND, ID_CMD_START, 0);
+        test::PumpUntil([&] { return !frame.IsRunAlive(); }, std::chrono::seconds(60));
+    }
     SetForegroundWindow(window.Handle());
+    if (scene == L"copy") {
+        SetFocus(window.List());
+        for (int row = 2; row < 6; ++row) {
+            ListView_SetItemState(window.List(), row, LVIS_SELECTED, LVIS_SELECTED);
+        }
+        test::PressWithControl(window.List(), 'C');
+        PrintClipboard(window.Handle());
+    }
     test::PumpUntil([] { return false; }, std::chrono::milliseconds(1500));
     const bool saved = SaveWindowBitmap(window.Handle(), argv[1]);
     window.AttachFrame(nullptr);

@@ -21,6 +21,7 @@
 namespace quorvane {
 namespace {
 
+using test::PressWithControl;
 using test::PumpUntil;
 using test::ScriptedWindow;
 
@@ -190,6 +191,46 @@ TEST_F(Win32WindowTest, ImportFillsTheVirtualListAndStartResolvesIt) {
     EXPECT_EQ(Cell(1, 1), L"");
 }
 
+std::wstring ClipboardText(HWND owner) {
+    std::wstring text;
+    if (OpenClipboard(owner)) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+                text = chars;
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+    }
+    return text;
+}
+
+TEST_F(Win32WindowTest, CtrlCCopiesTheSelectedRowsAsExportLinesAndCtrlASelectsAll) {
+    Import("1.2.3.4\r\na,b\r\n10.0.0.1\r\n");
+    const HWND list = m_window.List();
+    ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
+    ListView_SetItemState(list, 2, LVIS_SELECTED, LVIS_SELECTED);
+    PressWithControl(list, 'C');
+    EXPECT_EQ(ClipboardText(m_window.Handle()), L"1.2.3.4,,,,\r\n10.0.0.1,,,,\r\n");
+
+    SendMessageW(list, WM_KEYDOWN, 'A', 0);  // without Ctrl: nothing
+    EXPECT_EQ(ListView_GetSelectedCount(list), 2u);
+    PressWithControl(list, 'A');
+    EXPECT_EQ(ListView_GetSelectedCount(list), 3u);
+    PressWithControl(list, 'C');
+    EXPECT_EQ(ClipboardText(m_window.Handle()), L"1.2.3.4,,,,\r\na\uFF0Cb,,,,\r\n10.0.0.1,,,,\r\n");
+}
+
+TEST_F(Win32WindowTest, DroppedFileIsImported) {
+    m_scratch.Write("dropped.txt", "1.2.3.4\r\n5.6.7.8\r\n");
+    const HGLOBAL memory = test::MakeFileDrop(m_scratch.Wide("dropped.txt"));
+    ASSERT_NE(memory, nullptr);
+    EXPECT_NE(GetWindowLongW(m_window.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+    SendMessageW(m_window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    EXPECT_EQ(ListView_GetItemCount(m_window.List()), 2);  // the window released the drop
+    EXPECT_EQ(Cell(1, 0), L"5.6.7.8");
+}
+
 TEST_F(Win32WindowTest, MessagesAreOwnedBoxesCaptionedForTheTool) {
     std::wstring caption;
     std::wstring text;
@@ -212,12 +253,22 @@ TEST_F(Win32WindowTest, MessagesAreOwnedBoxesCaptionedForTheTool) {
 
 TEST_F(Win32WindowTest, AboutDialogHasItsLinksAndIgnoresEscape) {
     std::wstring caption;
+    bool versionInChinese = false;
     int links = 0;
     bool survivedCancel = false;
     {
         ModalCloser closer(
             [&](HWND dialog) {
                 caption = WindowText(dialog);
+                EnumChildWindows(
+                    dialog,
+                    [](HWND child, LPARAM found) -> BOOL {
+                        if (WindowText(child) == L"Quorvane，版本 1.0") {
+                            *reinterpret_cast<bool*>(found) = true;
+                        }
+                        return TRUE;
+                    },
+                    reinterpret_cast<LPARAM>(&versionInChinese));
                 for (int id : {IDC_LINK_HOME, IDC_LINK_DONATE, IDC_LINK_AUTHOR}) {
                     const HWND link = GetDlgItem(dialog, id);
                     links += link != nullptr && ClassOf(link) == L"SysLink";
@@ -230,6 +281,7 @@ TEST_F(Win32WindowTest, AboutDialogHasItsLinksAndIgnoresEscape) {
         EXPECT_TRUE(closer.Seen());
     }
     EXPECT_EQ(caption, L"关于 Quorvane");
+    EXPECT_TRUE(versionInChinese);
     EXPECT_EQ(links, 3);
     EXPECT_TRUE(survivedCancel);
 }

@@ -439,24 +439,37 @@ std::string FormatStatistics(const Statistics& stats) {
     std::snprintf(
         percent, sizeof percent, "%.2f%%",
         100.0 * static_cast<double>(stats.coveredAddresses) / static_cast<double>(kAddressSpace));
-    const std::pair<std::string, std::string> lines[] = {
-        {"file size", WithSeparators(stats.fileSize) + " bytes"},
-        {"header entries", WithSeparators(stats.headerEntries)},
-        {"ranges", WithSeparators(stats.ranges)},
-        {"ranges without data", WithSeparators(stats.rangesWithoutData)},
-        {"data records", WithSeparators(stats.dataRecords)},
-        {"distinct texts", WithSeparators(stats.distinctTexts)},
-        {"data bytes", WithSeparators(stats.dataBytes)},
-        {"address coverage", WithSeparators(stats.coveredAddresses) + " of " +
-                                 WithSeparators(kAddressSpace) + " (" + percent + ")"},
-        {"gaps",
+    // Each name in Chinese with the English after it, the values in one column.
+    struct Line {
+        const char* chinese;
+        int chineseColumns;  // its width on a terminal: two columns a character
+        const char* english;
+        std::string value;
+    };
+    const Line lines[] = {
+        {"文件大小", 8, "file size", WithSeparators(stats.fileSize) + " bytes"},
+        {"索引项", 6, "header entries", WithSeparators(stats.headerEntries)},
+        {"区段", 4, "ranges", WithSeparators(stats.ranges)},
+        {"无数据的区段", 12, "ranges without data", WithSeparators(stats.rangesWithoutData)},
+        {"数据记录", 8, "data records", WithSeparators(stats.dataRecords)},
+        {"不同文本", 8, "distinct texts", WithSeparators(stats.distinctTexts)},
+        {"数据字节", 8, "data bytes", WithSeparators(stats.dataBytes)},
+        {"地址覆盖", 8, "address coverage",
+         WithSeparators(stats.coveredAddresses) + " of " + WithSeparators(kAddressSpace) + " (" +
+             percent + ")"},
+        {"空隙", 4, "gaps",
          WithSeparators(stats.gaps) + " (" + WithSeparators(stats.gapAddresses) + " addresses)"},
     };
+    constexpr std::size_t kNameColumns = 36;
     std::string out;
-    for (const auto& [name, value] : lines) {
-        out += name;
-        out.append(22 - name.size(), ' ');
-        out += value;
+    for (const Line& line : lines) {
+        const std::string english = line.english;
+        out += line.chinese;
+        out += ' ';
+        out += english;
+        out.append(
+            kNameColumns - static_cast<std::size_t>(line.chineseColumns) - 1 - english.size(), ' ');
+        out += line.value;
         out += '\n';
     }
     return out;

@@ -1,6 +1,7 @@
 // quorvane-dbmake [--fill TEXT] INPUT OUTPUT
 // Builds an ip2region.db from lines "start,end,region text". INPUT may be - for standard input.
 // Exit codes: 0 written, 1 input or format error, 2 usage.
+// Its own words are Chinese with the English beside them; the writer's findings are English.
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -11,13 +12,19 @@
 namespace {
 
 constexpr char kUsage[] =
+    "用法: quorvane-dbmake [--fill 文本] 输入 输出\n"
+    "  输入   按起始地址排序的行 \"起始,结束,区域文本\" (- 表示标准输入)\n"
+    "  输出   要写入的数据库文件\n"
+    "  --fill 文本  没有任何区段覆盖的地址都用这个文本的区段覆盖\n"
+    "退出码: 0 已写入, 1 输入或格式错误, 2 参数错误\n"
+    "\n"
     "usage: quorvane-dbmake [--fill TEXT] INPUT OUTPUT\n"
     "  INPUT   lines \"start,end,region text\" sorted by start (- reads standard input)\n"
     "  OUTPUT  the database file to write\n"
     "  --fill TEXT  cover every address no range covers with a range of this text\n";
 
 int Usage(const std::string& problem) {
-    std::cerr << "quorvane-dbmake: " << problem << "\n" << kUsage;
+    std::cerr << "quorvane-dbmake: 参数错误 (" << problem << ")\n" << kUsage;
     return 2;
 }
 
@@ -32,14 +39,14 @@ void WarnAboutCommas(const std::string& input,
             continue;
         }
         if (++count <= 3) {
-            std::cerr << input << ": warning: text \"" << range.text
+            std::cerr << input << ": 警告 warning: text \"" << range.text
                       << "\" holds ',' inside a field\n";
         }
     }
     if (count > 0) {
-        std::cerr << input << ": warning: " << count
-                  << " ranges hold ',' inside a field; exports write it as '\xEF\xBC\x8C' "
-                     "(U+FF0C)\n";
+        std::cerr << input << ": 警告: " << count
+                  << " 个区段的字段中含有 ','; 导出时写作 '\xEF\xBC\x8C' (warning: " << count
+                  << " ranges hold ',' inside a field; exports write it as U+FF0C)\n";
     }
 }
 
@@ -84,7 +91,7 @@ int main(int argc, char** argv) {
     } else {
         std::ifstream file(input, std::ios::binary);
         if (!file) {
-            std::cerr << input << ": cannot open for reading\n";
+            std::cerr << input << ": 无法打开 (cannot open for reading)\n";
             return 1;
         }
         parsed = ParseRanges(file, ranges, error);
@@ -100,7 +107,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (!WriteImage(image, output, error)) {
-        std::cerr << "quorvane-dbmake: " << error << "\n";
+        std::cerr << "quorvane-dbmake: 无法写入 (" << error << ")\n";
         return 1;
     }
     return 0;

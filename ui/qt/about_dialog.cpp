@@ -54,8 +54,8 @@ CAboutDialog::CAboutDialog(QWidget* owner, QString helpPage)
     icon->setPixmap(AppIcon().pixmap(iconSize, iconSize));
     icon->setGeometry(iconRect);
 
-    auto* name =
-        MakeChild<QLabel>(this, QStringLiteral("Quorvane, Version " QUORVANE_VERSION_TEXT));
+    auto* name = MakeChild<QLabel>(
+        this, QString::fromUtf16(u"Quorvane，版本 ") + QStringLiteral(QUORVANE_VERSION_TEXT));
     name->setTextFormat(Qt::PlainText);
     name->setGeometry(du.Rect(42, 14, 114, 8).adjusted(0, 0, 0, du.Y(2)));
 

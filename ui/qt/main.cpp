@@ -1,6 +1,7 @@
-// The desktop tool: one window over the frame logic. It reads no environment of its own and no
-// command line options but --help.
+// The desktop tool: one window over the frame logic. It reads no environment of its own; its
+// command line is --help or one address list to import at start.
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 
@@ -17,10 +18,10 @@
 namespace {
 
 constexpr char16_t kUsage[] =
-    u"用法: quorvane\n"
+    u"用法: quorvane [文件]\n"
     u"\n"
-    u"打开 Quorvane 窗口: 导入IP地址列表, 解析, 导出结果. 没有自己的命令行选项;\n"
-    u"无需窗口时请用 quorvane-batch.\n";
+    u"打开 Quorvane 窗口: 导入IP地址列表, 解析, 导出结果. 给出文件时, 启动后即导入它\n"
+    u"(与 文件 → 导入 相同). 无需窗口时请用 quorvane-batch.\n";
 
 bool IsHelp(const char* arg) {
     return std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0;
@@ -44,11 +45,14 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     locale.ApplicationCreated();
-    // Qt has taken its own options (-platform, -style, ...) out of argv; anything left is unknown.
-    if (argc > 1) {
-        Print(stderr, QStringLiteral("quorvane: ") + QString::fromUtf16(u"未知选项: ") +
-                          QString::fromLocal8Bit(argv[1]) + QLatin1Char('\n') +
-                          QString::fromUtf16(kUsage));
+    // Qt has taken its own options (-platform, -style, ...) out of the arguments; what is left
+    // may name one file, nothing else.
+    const QStringList args = QApplication::arguments().mid(1);
+    if (args.size() > 1 || (!args.isEmpty() && args[0].startsWith(QLatin1Char('-')))) {
+        const QString what = args.size() > 1 ? QString::fromUtf16(u"多余的参数: ") + args[1]
+                                             : QString::fromUtf16(u"未知选项: ") + args[0];
+        Print(stderr,
+              QStringLiteral("quorvane: ") + what + QLatin1Char('\n') + QString::fromUtf16(kUsage));
         return 2;
     }
     // A kill during an export leaves the previous file and no temporary one beside it.
@@ -67,6 +71,12 @@ int main(int argc, char** argv) {
                          &QCoreApplication::quit, Qt::QueuedConnection);
         frame.OnCreate();
         window.PlaceAndShow();
+        if (!args.isEmpty()) {
+            // Once the loop runs, so that the window is there to own any message.
+            QTimer::singleShot(0, &window, [&frame, file = quorvane::FromQString(args[0])] {
+                frame.OnOpenFile(file);
+            });
+        }
         QApplication::exec();
         // The frame waits for a run still going as it is destroyed; the window must no longer
         // send it anything by then.

@@ -2,8 +2,11 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QSettings>
+#include <memory>
 
 #include "ui/qt/qt_text.h"
 
@@ -37,6 +40,25 @@ class CQuestionBox : public QMessageBox {
     void closeEvent(QCloseEvent* event) override { event->ignore(); }
 };
 
+// A window manager sizes the title bar to the box; a short text makes a box too narrow for the
+// caption beside the bar's icon and buttons, and the caption shows as "…". The title font is the
+// manager's, often bolder than ours: twice our width of the caption leaves room for it, and
+// kTitleBarButtonsRoom for an icon and three buttons.
+constexpr int kTitleBarButtonsRoom = 120;
+
+void MakeRoomForCaption(QMessageBox& box) {
+    const int caption = QFontMetrics(box.font()).horizontalAdvance(box.windowTitle());
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) {
+        return;
+    }
+    // QMessageBox gives itself the width its layout needs: a spacer across the layout's bottom
+    // widens that.
+    auto spacer = std::make_unique<QSpacerItem>(2 * caption + kTitleBarButtonsRoom, 0,
+                                                QSizePolicy::Minimum, QSizePolicy::Fixed);
+    grid->addItem(spacer.release(), grid->rowCount(), 0, 1, grid->columnCount());  // owns it
+}
+
 // Qt's file dialog keeps its last folder and history in the user's QtProject.conf; the tool
 // keeps no state between runs, so the user settings of this process point where no file can be
 // made.
@@ -67,6 +89,7 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, std::u16string_view
         box->setEscapeButton(QMessageBox::Ok);
         box->button(QMessageBox::Ok)->setText(QString::fromUtf16(u"确定"));
     }
+    MakeRoomForCaption(*box);
     return box;
 }
 

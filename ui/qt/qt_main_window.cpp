@@ -2,12 +2,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -41,6 +45,7 @@ CQtMainWindow::CQtMainWindow(QString helpPage, QWidget* parent)
     BuildMenu();
     BuildList();
     BuildStatusBar();
+    setAcceptDrops(true);
 }
 
 CQtMainWindow::~CQtMainWindow() {
@@ -95,6 +100,11 @@ void CQtMainWindow::BuildList() {
     m_list = MakeChild<CResultListView>(this);
     m_list->SetReferenceOuterWidth(kOuterWidth);
     m_list->setModel(m_model);
+    connect(m_list, &CResultListView::CommandRequested, this, [this](int id) {
+        if (m_frame) {
+            m_frame->OnCommand(id);
+        }
+    });
     m_list->setShowGrid(true);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -249,6 +259,56 @@ void CQtMainWindow::SetListItemCount(std::size_t count) {
 
 void CQtMainWindow::RepaintListNow() {
     m_list->viewport()->repaint();
+}
+
+std::vector<std::size_t> CQtMainWindow::GetSelectedRows() {
+    return m_list->SelectedRows();
+}
+
+void CQtMainWindow::SelectAllRows() {
+    m_list->selectAll();
+}
+
+void CQtMainWindow::SetClipboardText(std::u16string_view text) {
+    QGuiApplication::clipboard()->setText(ToQString(text));
+}
+
+namespace {
+
+// The first local file a drag carries, or an empty text.
+QString DroppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) {
+        return {};
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            return url.toLocalFile();
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+void CQtMainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (m_frame && !DroppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CQtMainWindow::dropEvent(QDropEvent* event) {
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // The question and the messages are modal: they wait until the drag source has been told
+    // that the drop is done.
+    QTimer::singleShot(0, this, [this, file = FromQString(path)] {
+        if (m_frame && !m_destroyed) {
+            m_frame->OnOpenFile(file);
+        }
+    });
 }
 
 void CQtMainWindow::PostToWindowThread(std::function<void()> fn) {

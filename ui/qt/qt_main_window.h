@@ -63,6 +63,9 @@ class CQtMainWindow : public QMainWindow, public IWindowPort {
     void KillTimer(int timerId) override;
     void SetListItemCount(std::size_t count) override;
     void RepaintListNow() override;
+    std::vector<std::size_t> GetSelectedRows() override;
+    void SelectAllRows() override;
+    void SetClipboardText(std::u16string_view text) override;
     void PostToWindowThread(std::function<void()> fn) override;
     void SetStatusText(std::u16string_view text) override;
     bool OpenWithSystem(std::u16string_view pathOrUrl) override;
@@ -79,6 +82,9 @@ class CQtMainWindow : public QMainWindow, public IWindowPort {
     void timerEvent(QTimerEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    // A text file dropped on the window is imported, as if chosen in Import's Open dialog.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void BuildMenu();

@@ -2,10 +2,12 @@
 
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QToolTip>
 #include <algorithm>
 
 #include "ui/qt/result_list_model.h"
+#include "ui/resources/resource_ids.h"
 
 namespace quorvane {
 
@@ -86,6 +88,35 @@ bool CResultListView::viewportEvent(QEvent* event) {
         return true;
     }
     return QTableView::viewportEvent(event);
+}
+
+std::vector<std::size_t> CResultListView::SelectedRows() const {
+    std::vector<std::size_t> rows;
+    if (selectionModel() == nullptr) {
+        return rows;
+    }
+    // By ranges rather than by index: a million selected rows are a single range.
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            rows.push_back(static_cast<std::size_t>(row));
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void CResultListView::keyPressEvent(QKeyEvent* event) {
+    // The view's own Ctrl+C would copy only the current cell's text.
+    if (event->matches(QKeySequence::Copy)) {
+        emit CommandRequested(ID_CMD_COPY);
+    } else if (event->matches(QKeySequence::SelectAll)) {
+        emit CommandRequested(ID_CMD_SELECT_ALL);
+    } else {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 QModelIndex CResultListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {

@@ -1,11 +1,14 @@
 // The result list's view: a report list over CResultListModel. The columns start at their
 // designed widths; when its window grows wider than its designed outer width, the last column
 // takes the extra width. A cell too narrow for its text shows the whole text as a tooltip, and
-// Home/End jump to the first/last row.
+// Home/End jump to the first/last row. Ctrl+C and Ctrl+A are not the view's own: they are
+// handed on as the commands ID_CMD_COPY and ID_CMD_SELECT_ALL.
 #ifndef QUORVANE_UI_QT_RESULT_LIST_VIEW_H_
 #define QUORVANE_UI_QT_RESULT_LIST_VIEW_H_
 
 #include <QTableView>
+#include <cstddef>
+#include <vector>
 
 namespace quorvane {
 
@@ -26,9 +29,17 @@ class CResultListView : public QTableView {
     // True when the cell's text is wider than the room the cell gives it.
     bool IsElided(const QModelIndex& index) const;
 
+    // The selected rows, ascending, each once.
+    std::vector<std::size_t> SelectedRows() const;
+
+  signals:
+    // A key the frame logic handles, as its command identifier.
+    void CommandRequested(int commandId);
+
   protected:
     bool viewportEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
   private:

@@ -9,6 +9,9 @@
 #define ID_CMD_STOP 32778
 #define ID_CMD_HELP 32783
 #define ID_CMD_ABOUT 104
+// The list's Ctrl+C and Ctrl+A (no menu items).
+#define ID_CMD_COPY 57634
+#define ID_CMD_SELECT_ALL 57642
 #define IDC_RESULT_LIST 1025
 #define IDC_STATUS_BAR 1026
 #define IDT_REFRESH 1025

@@ -131,6 +131,9 @@ LRESULT CWin32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
                 return 0;
             }
             break;
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
         case WM_NOTIFY:
             return OnNotify(*reinterpret_cast<const NMHDR*>(lParam), lParam);
         case WM_CLOSE:
@@ -177,6 +180,7 @@ LRESULT CWin32MainWindow::OnCreate() {
         SendMessageW(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }
     CreateList();
+    DragAcceptFiles(m_hwnd, TRUE);
     m_status = CreateWindowExW(
         0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, m_hwnd,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)), ModuleInstance(), nullptr);
@@ -229,6 +233,10 @@ void CWin32MainWindow::OnSize() {
 }
 
 LRESULT CWin32MainWindow::OnNotify(const NMHDR& header, LPARAM lParam) {
+    if (header.idFrom == IDC_RESULT_LIST && header.code == LVN_KEYDOWN) {
+        OnListKey(reinterpret_cast<const NMLVKEYDOWN*>(lParam)->wVKey);
+        return 0;
+    }
     if (header.idFrom != IDC_RESULT_LIST || header.code != LVN_GETDISPINFOW) {
         return DefWindowProcW(m_hwnd, WM_NOTIFY, header.idFrom, lParam);
     }
@@ -246,6 +254,73 @@ LRESULT CWin32MainWindow::OnNotify(const NMHDR& header, LPARAM lParam) {
     m_cellText = ToWide(m_frame->OnGetDispInfo(row, static_cast<int>(column)));
     item.pszText = m_cellText.data();
     return 0;
+}
+
+void CWin32MainWindow::OnListKey(WORD key) {
+    const bool control = GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0;
+    if (m_frame == nullptr || !control) {
+        return;
+    }
+    if (key == 'C' || key == VK_INSERT) {
+        m_frame->OnCommand(ID_CMD_COPY);
+    } else if (key == 'A') {
+        m_frame->OnCommand(ID_CMD_SELECT_ALL);
+    }
+}
+
+void CWin32MainWindow::OnDropFiles(HDROP drop) {
+    std::wstring path;
+    const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+    if (length != 0) {
+        path.resize(length + 1);
+        path.resize(DragQueryFileW(drop, 0, path.data(), length + 1));
+    }
+    DragFinish(drop);
+    if (m_frame != nullptr && !path.empty()) {
+        m_frame->OnOpenFile(FromWide(path));
+    }
+}
+
+std::vector<std::size_t> CWin32MainWindow::GetSelectedRows() {
+    std::vector<std::size_t> rows;
+    if (m_list == nullptr) {
+        return rows;
+    }
+    rows.reserve(ListView_GetSelectedCount(m_list));
+    for (int item = ListView_GetNextItem(m_list, -1, LVNI_SELECTED); item >= 0;
+         item = ListView_GetNextItem(m_list, item, LVNI_SELECTED)) {
+        rows.push_back(static_cast<std::size_t>(item));
+    }
+    return rows;
+}
+
+void CWin32MainWindow::SelectAllRows() {
+    if (m_list != nullptr) {
+        ListView_SetItemState(m_list, -1, LVIS_SELECTED, LVIS_SELECTED);
+    }
+}
+
+void CWin32MainWindow::SetClipboardText(std::u16string_view text) {
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (memory == nullptr) {
+        return;
+    }
+    if (auto* target = static_cast<char16_t*>(GlobalLock(memory))) {
+        text.copy(target, text.size());
+        target[text.size()] = u'\0';
+        GlobalUnlock(memory);
+        if (OpenClipboard(m_hwnd)) {
+            EmptyClipboard();
+            if (SetClipboardData(CF_UNICODETEXT, memory) != nullptr) {
+                memory = nullptr;  // the clipboard owns it now
+            }
+            CloseClipboard();
+        }
+    }
+    if (memory != nullptr) {
+        GlobalFree(memory);
+    }
 }
 
 MessageAnswer CWin32MainWindow::ShowMessage(std::u16string_view text, MessageButtons buttons) {

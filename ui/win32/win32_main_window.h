@@ -6,11 +6,14 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <atomic>
 #include <deque>
 #include <functional>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "ui/win32/win32_help_viewer.h"
 #include "ui/window_port.h"
@@ -60,6 +63,9 @@ class CWin32MainWindow : public IWindowPort {
     void KillTimer(int timerId) override;
     void SetListItemCount(std::size_t count) override;
     void RepaintListNow() override;
+    std::vector<std::size_t> GetSelectedRows() override;
+    void SelectAllRows() override;
+    void SetClipboardText(std::u16string_view text) override;
     void PostToWindowThread(std::function<void()> fn) override;
     void SetStatusText(std::u16string_view text) override;
     bool OpenWithSystem(std::u16string_view pathOrUrl) override;
@@ -73,6 +79,10 @@ class CWin32MainWindow : public IWindowPort {
     LRESULT OnCreate();
     void OnSize();
     LRESULT OnNotify(const NMHDR& header, LPARAM lParam);
+    // Ctrl+C and Ctrl+A in the list become the frame's commands.
+    void OnListKey(WORD key);
+    // A file dropped on the window is imported (the first one, when several are).
+    void OnDropFiles(HDROP drop);
     void CreateList();
     void RunPostedCalls();
 
