@@ -502,7 +502,9 @@ TEST_F(FrameTest, OpenFileImportsWithTheQuestionAndIsRefusedDuringARun) {
     m_window.yesNoAnswers.push_back(MessageAnswer::kNo);
     m_frame->OnOpenFile(m_dir.Wide("missing.txt"));
     EXPECT_EQ(m_window.MessageTexts(),
-              (std::vector<std::u16string>{messages::kAskClear, messages::kImportUnreadable}));
+              (std::vector<std::u16string>{
+                  messages::kAskClear,
+                  std::u16string(messages::kImportUnreadable) + u"\n文件或文件夹不存在"}));
     EXPECT_EQ(m_frame->GetRowCount(), 2u);
 
     ImportMany(kLongTable);
