@@ -89,14 +89,16 @@ bool WriteRows(const CAddressTable& table, CTextFile& file) {
 
 bool ReadBlockOrReport(CTextFile& file, CAddressBlock& addresses, FileError* error) {
     bool read = false;
+    bool outOfMemory = false;
     try {
         read = ReadBlock(file, addresses);
     } catch (const std::bad_alloc&) {
-        // a list too large for memory, or one endless line
+        outOfMemory = true;  // a list too large for memory, or one endless line
     } catch (const std::length_error&) {
+        outOfMemory = true;
     }
     if (!read && error != nullptr) {
-        *error = file.Error() ? file.Error() : FileError{FileProblem::kOutOfMemory};
+        *error = outOfMemory ? FileError{FileProblem::kOutOfMemory} : file.Error();
     }
     return read;
 }

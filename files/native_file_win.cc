@@ -41,6 +41,7 @@ HANDLE OpenForReading(const std::wstring& name, bool shared) {
     if (handle != INVALID_HANDLE_VALUE && type != FILE_TYPE_DISK && type != FILE_TYPE_PIPE) {
         CloseHandle(handle);
         handle = INVALID_HANDLE_VALUE;
+        SetLastError(ERROR_BAD_FILE_TYPE);
     }
     return handle;
 }
@@ -53,6 +54,17 @@ constexpr DWORD kCopyChunk = 1U << 20;
 
 FileError LastSystemError() {
     return FileErrorFromSystem(static_cast<int>(GetLastError()));
+}
+
+// Why name did not open: a folder is refused as "access denied", which says the wrong thing.
+FileError OpenError(const std::wstring& name) {
+    const DWORD cause = GetLastError();
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    if (cause == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return FileErrorFromSystem(ERROR_DIRECTORY);
+    }
+    return FileErrorFromSystem(static_cast<int>(cause));
 }
 
 std::wstring FolderOf(const std::wstring& path) {
@@ -150,7 +162,7 @@ bool CNativeFile::Open(std::u16string_view path, Access access) {
         m_handle =
             reinterpret_cast<std::intptr_t>(OpenForReading(name, access == Access::kReadShared));
         if (!IsOpen()) {
-            Fail(LastSystemError());
+            Fail(OpenError(name));
         }
         return IsOpen();
     }
@@ -159,7 +171,7 @@ bool CNativeFile::Open(std::u16string_view path, Access access) {
     HANDLE existing = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
     if (existing == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND) {
-        Fail(LastSystemError());  // read-only, held by another program, a folder, no path
+        Fail(OpenError(name));  // read-only, held by another program, a folder, no path
         return false;
     }
     if (existing != INVALID_HANDLE_VALUE && GetFileType(existing) != FILE_TYPE_DISK) {

@@ -1,6 +1,5 @@
 #include "files/text_file.h"
 
-#include <cerrno>
 #include <cstring>
 
 #include "files/conversions.h"
@@ -68,7 +67,7 @@ CTextFile::CTextFile(std::u16string_view path, Mode mode) : m_mode(mode) {
         m_file.Open(path,
                     mode == Mode::kRead ? CNativeFile::Access::kRead : CNativeFile::Access::kWrite);
     } else {
-        m_nameError = FileErrorFromSystem(ENOENT);
+        m_nameError = FileError{FileProblem::kNotFound};
     }
     Start();
 }
@@ -138,7 +137,7 @@ FileError CTextFile::Error() const {
     }
     // A write through a file opened for reading, and a failed read whose cause the system did
     // not give.
-    return m_writeFailed || m_readFailed ? FileErrorFromSystem(EIO) : FileError{};
+    return m_writeFailed || m_readFailed ? FileError{FileProblem::kInputOutput} : FileError{};
 }
 
 TextEncoding CTextFile::GetEncoding() const {
