@@ -146,7 +146,9 @@ static int CheckTexts(const Region6Image* db, const char** reason) {
     }
     for (uint32_t i = 0; i < db->record_count; ++i) {
         uint32_t end = Region6ReadU32(db->text_index + (size_t)(i + 1) * 4);
-        if (end < start || end - start > kRegion6MaxTextBytes) {
+        /* Each end is checked against the texts' size before its text is read: an entry past it
+         * followed by a smaller one would otherwise send the UTF-8 check outside the file. */
+        if (end < start || end > texts_size || end - start > kRegion6MaxTextBytes) {
             return Refuse(reason, "a record's text is out of order or too long");
         }
         if (!ValidUtf8(db->texts + start, end - start)) {
