@@ -179,9 +179,10 @@ echo "region6.db: $db6_size bytes, data/region6.db.xz: $xz6_size bytes"
   echo "Coverage (share of addresses that have a value in the source whose value is kept):"
   sed 's/^/  /' "$work/report.txt"
   echo
-  echo "IPv6: region6.db $db6_size bytes (sha256 $db6_sha), xz -9e $xz6_size bytes. Every source"
-  echo "range is kept; only neighbours with the same text are joined. The same naming rules as"
-  echo "ip2region.db; China's provinces and cities are named by the same place matching."
+  echo "IPv6: region6.db $db6_size bytes (sha256 $db6_sha),"
+  echo "xz -9e $xz6_size bytes. Every source range is kept; only neighbours with the same text"
+  echo "are joined. The same naming rules as ip2region.db; China's provinces and cities are named"
+  echo "by the same place matching."
   sed 's/^/  /' "$work/report6.txt"
 } >data/SOURCES
 echo

@@ -123,9 +123,11 @@ std::string Agreement(const std::vector<std::uint8_t>& image, const SourcePlaces
             }
         }
     }
-    std::string out = "agreement at " + std::to_string(kAgreementSamples) +
-                      " addresses drawn inside the AS rows (share of those with a value in the "
-                      "sources that the file gives the same):\n";
+    std::string out =
+        "agreement at " + std::to_string(kAgreementSamples) +
+        " addresses drawn inside the AS rows: share of those with a value in the\n"
+        "sources whose value the file gives (by the naming rules: Chinese country and carrier\n"
+        "names; in China the provinces and cities the place matching decides):\n";
     const char* names[kFieldCount] = {"country", "province", "city", "provider"};
     for (int f = 0; f < kFieldCount; ++f) {
         out += std::string("  ") + names[f] + ": outside China " + Percent(world, f) +
