@@ -85,11 +85,11 @@ std::size_t AlignTo8(std::size_t offset) {
 }
 
 // The first-level table: for each slice, the range holding its first address.
-void FillTable(const Partition& p, unsigned char* table) {
-    const std::uint32_t slices = 1u << kRegion6TableBits;
+void FillTable(const Partition& p, std::uint32_t bits, unsigned char* table) {
+    const std::uint32_t slices = 1u << bits;
     std::uint32_t holder = 0;
     for (std::uint32_t slice = 0; slice < slices; ++slice) {
-        const Region6Address first{std::uint64_t{slice} << (64 - kRegion6TableBits), 0};
+        const Region6Address first{std::uint64_t{slice} << (64 - bits), 0};
         while (holder + 1 < p.starts.size() && !(first < p.starts[holder + 1])) {
             ++holder;
         }
@@ -98,7 +98,7 @@ void FillTable(const Partition& p, unsigned char* table) {
     Region6WriteU32(table + std::size_t{slices} * 4, static_cast<std::uint32_t>(p.starts.size() - 1));
 }
 
-void Lay(const Partition& p, std::vector<std::uint8_t>& image) {
+void Lay(const Partition& p, std::uint32_t bits, std::vector<std::uint8_t>& image) {
     const std::size_t n = p.starts.size();
     const std::size_t records = p.texts.size();
     std::size_t textsSize = 0;
@@ -106,7 +106,7 @@ void Lay(const Partition& p, std::vector<std::uint8_t>& image) {
         textsSize += text->size();
     }
     const std::size_t table = kRegion6HeaderSize;
-    const std::size_t high = AlignTo8(table + ((std::size_t{1} << kRegion6TableBits) + 1) * 4);
+    const std::size_t high = AlignTo8(table + ((std::size_t{1} << bits) + 1) * 4);
     const std::size_t low = high + n * 8;
     const std::size_t rangeRecords = low + n * 8;
     const std::size_t textIndex = rangeRecords + n * 4;
@@ -117,7 +117,7 @@ void Lay(const Partition& p, std::vector<std::uint8_t>& image) {
     const std::pair<int, std::size_t> fields[] = {
         {kRegion6VersionAt, kRegion6Version},   {kRegion6HeaderSizeAt, kRegion6HeaderSize},
         {kRegion6FileSizeAt, image.size()},     {kRegion6RangeCountAt, n},
-        {kRegion6RecordCountAt, records},       {kRegion6TableBitsAt, kRegion6TableBits},
+        {kRegion6RecordCountAt, records},       {kRegion6TableBitsAt, bits},
         {kRegion6TableAt, table},               {kRegion6HighAt, high},
         {kRegion6LowAt, low},                   {kRegion6RangeRecordAt, rangeRecords},
         {kRegion6TextIndexAt, textIndex},       {kRegion6TextsAt, texts},
@@ -125,7 +125,7 @@ void Lay(const Partition& p, std::vector<std::uint8_t>& image) {
     for (const auto& [at, value] : fields) {
         Region6WriteU32(out + at, static_cast<std::uint32_t>(value));
     }
-    FillTable(p, out + table);
+    FillTable(p, bits, out + table);
     for (std::size_t i = 0; i < n; ++i) {
         Region6WriteU64(out + high + i * 8, p.starts[i].high);
         Region6WriteU64(out + low + i * 8, p.starts[i].low);
@@ -143,12 +143,12 @@ void Lay(const Partition& p, std::vector<std::uint8_t>& image) {
 }  // namespace
 
 bool BuildRegion6(const std::vector<Range6>& ranges, std::vector<std::uint8_t>& image,
-                  std::string& error) {
+                  std::string& error, std::uint32_t tableBits) {
     Partition partition;
     if (!Partitioned(ranges, partition, error)) {
         return false;
     }
-    Lay(partition, image);
+    Lay(partition, tableBits, image);
     // Offsets are 32-bit: a file past 4 GiB would wrap them.
     if (image.size() > UINT32_MAX) {
         error = "the ranges and texts take more than the 4 GiB a region6.db file can address";

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "region6_format.h"
 #include "region6_search.h"
 
 namespace quorvane::dbwriter {
@@ -23,9 +24,11 @@ struct Range6 {
 // other's start) become one range; each distinct text is stored once, numbered in the order of
 // its first appearance. Deterministic: the same ranges give the same bytes. The image passes
 // Region6Open. Rejects (false, error "range N: ...", N counted from 1) unsorted or overlapping
-// ranges, start > end and texts that cannot be stored.
+// ranges, start > end and texts that cannot be stored. tableBits sets the first-level table's
+// size; small tables are for the fuzzer's seeds, whose inputs must stay small.
+// REQUIRES: kRegion6MinTableBits <= tableBits <= kRegion6MaxTableBits.
 bool BuildRegion6(const std::vector<Range6>& ranges, std::vector<std::uint8_t>& image,
-                  std::string& error);
+                  std::string& error, std::uint32_t tableBits = format6::kRegion6TableBits);
 
 }  // namespace quorvane::dbwriter
 
