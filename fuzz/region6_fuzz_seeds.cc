@@ -1,5 +1,5 @@
 // Writes a small seed corpus for region6_fuzzer into the folder given: well-formed region6.db
-// files with small first-level tables (so that inputs stay small), and copies broken in the ways a
+// files with small blocks (so that even small files have a first-level table of several entries), and copies broken in the ways a
 // file can be broken. Usage: region6_fuzz_seeds FOLDER
 #include <cstdint>
 #include <cstdio>
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
                   static_cast<std::streamsize>(input.size()));
         ok &= static_cast<bool>(out);
     };
-    for (const auto& [count, bits] : {std::pair{0u, 1u}, {1u, 2u}, {5u, 3u}, {40u, 4u}, {200u, 6u}}) {
+    for (const auto& [count, bits] : {std::pair{0u, 1u}, {1u, 0u}, {5u, 1u}, {40u, 2u}, {200u, 3u}}) {
         const auto ranges = MakeRanges(count);
         std::vector<std::uint8_t> db;
         std::string error;
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
         Region6WriteU64(broken.data() + Region6ReadU32(db.data() + kRegion6HighAt) + 16, 0);
         save(WithPrefix(ranges, broken));
         broken = db;  // a table entry past the ranges
-        Region6WriteU32(broken.data() + Region6ReadU32(db.data() + kRegion6TableAt) + 8, 9999);
+        Region6WriteU32(broken.data() + Region6ReadU32(db.data() + kRegion6FencesAt) + 8, 9999);
         save(WithPrefix(ranges, broken));
         save(WithPrefix(ranges, std::vector<std::uint8_t>(db.begin(), db.begin() + 100)));
     }

@@ -3,8 +3,9 @@
  * is not installed. docs/region6-format.md describes the same layout for readers written from the
  * page alone.
  *
- * A file holds a 64-byte header, then five sections wherever the header's offsets say:
- *   - the first-level table: (1 << table_bits) + 1 range indexes (u32),
+ * A file holds a 64-byte header, then six sections wherever the header's offsets say:
+ *   - the first-level table: for every block of (1 << block_bits) ranges, the high 64 bits of its
+ *     first range's start (u64),
  *   - the range starts, as two columns: the high 64 bits of each start (u64), then the low 64
  *     bits of each start (u64). The ranges cover the whole address space in ascending order:
  *     range i runs from its start up to the address before the next start (the last one up to
@@ -14,9 +15,8 @@
  *   - the text index: record_count + 1 offsets (u32) into the texts section, ascending; record i's
  *     text is the bytes from entry i up to entry i + 1,
  *   - the texts: UTF-8, without terminators.
- * The table entry of slice k (the addresses whose top table_bits bits are k) is the index of the
- * range holding the slice's first address; the last entry is range_count - 1. Every integer is
- * unsigned little-endian. */
+ * A search finds its block in the small first-level table, then halves only that block's ranges.
+ * Every integer is unsigned little-endian. */
 #ifndef QUORVANE_REGION_REGION6_FORMAT_H_
 #define QUORVANE_REGION_REGION6_FORMAT_H_
 
@@ -40,8 +40,8 @@ enum {
     kRegion6FileSizeAt = 16,
     kRegion6RangeCountAt = 20,
     kRegion6RecordCountAt = 24,
-    kRegion6TableBitsAt = 28,
-    kRegion6TableAt = 32,
+    kRegion6BlockBitsAt = 28,
+    kRegion6FencesAt = 32,
     kRegion6HighAt = 36,
     kRegion6LowAt = 40,
     kRegion6RangeRecordAt = 44,
@@ -50,13 +50,13 @@ enum {
     kRegion6TextsSizeAt = 56,
     /* 60..63 are zero in version 1. */
     kRegion6ReservedAt = 60,
-    /* A table of fewer slices barely narrows a search; one of more than 2^24 slices (64 MiB)
-     * would outweigh the ranges of any real file. */
-    kRegion6MinTableBits = 1,
-    kRegion6MaxTableBits = 24,
-    /* The writer's choice: 256 KiB of table, and the allocated space (2000::/3) falls into 8,192
-     * slices of which each holds a few hundred ranges at most. */
-    kRegion6TableBits = 16,
+    /* Blocks of more than 2^16 ranges would leave the first level nothing to narrow. */
+    kRegion6MaxBlockBits = 16,
+    /* The writer's choice: blocks of 64 ranges. The table of the shipped file (one entry per 64 of
+     * its four million ranges, 500 KiB) stays in the second-level cache, and a block's starts take
+     * eight cache lines. A table keyed by the address's top bits would not do: the allocated space
+     * is so bunched that one /16 holds 650,000 of the ranges. */
+    kRegion6BlockBits = 6,
     /* A region text fits the engine's result buffer, as in the IPv4 file. */
     kRegion6MaxTextBytes = 251
 };

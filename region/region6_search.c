@@ -47,20 +47,21 @@ static int ReadHeader(const unsigned char* image, size_t size, Region6Image* db,
     db->size = size;
     db->range_count = Region6ReadU32(image + kRegion6RangeCountAt);
     db->record_count = Region6ReadU32(image + kRegion6RecordCountAt);
-    db->table_bits = Region6ReadU32(image + kRegion6TableBitsAt);
+    db->block_bits = Region6ReadU32(image + kRegion6BlockBitsAt);
     if (db->range_count == 0 || db->record_count == REGION6_NO_RECORD ||
-        db->table_bits < kRegion6MinTableBits || db->table_bits > kRegion6MaxTableBits) {
+        db->block_bits > kRegion6MaxBlockBits) {
         return Refuse(reason, "the header's counts are out of range");
     }
     uint64_t n = db->range_count;
-    db->table = Section(image, size, kRegion6TableAt, ((uint64_t)1 << db->table_bits) + 1, 4);
+    db->fence_count = (uint32_t)((n + ((uint64_t)1 << db->block_bits) - 1) >> db->block_bits);
+    db->fences = Section(image, size, kRegion6FencesAt, db->fence_count, 8);
     db->high = Section(image, size, kRegion6HighAt, n, 8);
     db->low = Section(image, size, kRegion6LowAt, n, 8);
     db->range_records = Section(image, size, kRegion6RangeRecordAt, n, 4);
     db->text_index = Section(image, size, kRegion6TextIndexAt, (uint64_t)db->record_count + 1, 4);
     db->texts = Section(image, size, kRegion6TextsAt, Region6ReadU32(image + kRegion6TextsSizeAt),
                         1);
-    if (db->table == NULL || db->high == NULL || db->low == NULL || db->range_records == NULL ||
+    if (db->fences == NULL || db->high == NULL || db->low == NULL || db->range_records == NULL ||
         db->text_index == NULL || db->texts == NULL) {
         return Refuse(reason, "a section lies outside the file");
     }
@@ -159,47 +160,61 @@ static int CheckTexts(const Region6Image* db, const char** reason) {
     return 1;
 }
 
-/* Every table entry must name the range that holds its slice's first address: a search trusts it
- * to bound the stretch it halves. */
-static int CheckTable(const Region6Image* db, const char** reason) {
-    uint32_t slices = (uint32_t)1 << db->table_bits;
-    uint32_t holder = 0;
-    for (uint32_t slice = 0; slice < slices; ++slice) {
-        Region6Address first = {(uint64_t)slice << (64 - db->table_bits), 0};
-        while (holder + 1 < db->range_count && AtOrBelow(StartOf(db, holder + 1), first)) {
-            ++holder;
-        }
-        if (Region6ReadU32(db->table + (size_t)slice * 4) != holder) {
+/* Every table entry must be the high half of its block's first start: a search trusts it to
+ * bound the stretch it halves. */
+static int CheckFences(const Region6Image* db, const char** reason) {
+    for (uint32_t block = 0; block < db->fence_count; ++block) {
+        size_t first = (size_t)block << db->block_bits;
+        if (Region6ReadU64(db->fences + (size_t)block * 8) !=
+            Region6ReadU64(db->high + first * 8)) {
             return Refuse(reason, "the first-level table does not match the ranges");
         }
-    }
-    if (Region6ReadU32(db->table + (size_t)slices * 4) != db->range_count - 1) {
-        return Refuse(reason, "the first-level table does not match the ranges");
     }
     return 1;
 }
 
 int Region6Open(const unsigned char* image, size_t size, Region6Image* out, const char** reason) {
     return ReadHeader(image, size, out, reason) && CheckRanges(out, reason) &&
-           CheckTexts(out, reason) && CheckTable(out, reason);
+           CheckTexts(out, reason) && CheckFences(out, reason);
 }
 
-/* The stretch of ranges that can hold address: from the holder of its slice's first address
- * through the holder of the next slice's first address. */
-static void SliceStretch(const Region6Image* db, Region6Address address, uint32_t* first,
-                         uint32_t* count) {
-    const unsigned char* entry = db->table + (size_t)(address.high >> (64 - db->table_bits)) * 4;
-    *first = Region6ReadU32(entry);
-    *count = Region6ReadU32(entry + 4) - *first + 1;
+/* One halving step of a search for the last of a sorted run of u64 values at or below key: no
+ * branch on the outcome, so the processor runs ahead into the next probe's load. */
+static void HalveU64(const unsigned char* values, uint64_t key, uint32_t* first, uint32_t* count) {
+    uint32_t half = *count / 2;
+    uint32_t probe = *first + half;
+    *first = Region6ReadU64(values + (size_t)probe * 8) <= key ? probe : *first;
+    *count -= half;
 }
 
-/* One halving step of the search for the last start at or below address: no branch on the
- * outcome, so the processor runs ahead into the next probe's load. */
+/* The stretch of ranges that can hold address, from the block whose table entry is the last at or
+ * below its high half (block): its block, and the blocks before it whose entry equals that half
+ * (a /64 cut into more ranges than a block holds). A range before the stretch starts below the
+ * address, and a range after it above. */
+static void BlockStretch(const Region6Image* db, Region6Address address, uint32_t block,
+                         uint32_t* first, uint32_t* count) {
+    uint32_t low_block = block;
+    while (low_block > 0 && Region6ReadU64(db->fences + (size_t)low_block * 8) == address.high) {
+        --low_block;
+    }
+    uint64_t end = ((uint64_t)block + 1) << db->block_bits;
+    if (end > db->range_count) {
+        end = db->range_count;
+    }
+    *first = low_block << db->block_bits;
+    *count = (uint32_t)(end - *first);
+}
+
+/* One halving step of the search among ranges for the last start at or below address. The low
+ * half is read only when the high halves tie, which keeps most steps to one cache line. */
 static void Halve(const Region6Image* db, Region6Address address, uint32_t* first,
                   uint32_t* count) {
     uint32_t half = *count / 2;
     uint32_t probe = *first + half;
-    *first = AtOrBelow(StartOf(db, probe), address) ? probe : *first;
+    uint64_t high = Region6ReadU64(db->high + (size_t)probe * 8);
+    int below = high < address.high ||
+                (high == address.high && Region6ReadU64(db->low + (size_t)probe * 8) <= address.low);
+    *first = below ? probe : *first;
     *count -= half;
 }
 
@@ -209,10 +224,29 @@ static void Halve(const Region6Image* db, Region6Address address, uint32_t* firs
 #define REGION6_PREFETCH(address) ((void)(address))
 #endif
 
+/* How many cache lines of a stretch's starts are fetched at once: a whole block of the shipped file
+ * (64 starts of 8 bytes), so that its misses overlap instead of following one another step by
+ * step. */
+enum { kPrefetchLines = 8, kCacheLine = 64 };
+
+static void PrefetchStretch(const Region6Image* db, uint32_t first, uint32_t count) {
+    const unsigned char* start = db->high + (size_t)first * 8;
+    size_t bytes = (size_t)count * 8;
+    for (size_t line = 0; line < kPrefetchLines && line * kCacheLine < bytes; ++line) {
+        REGION6_PREFETCH(start + line * kCacheLine);
+    }
+}
+
 uint32_t Region6FindRecord(const Region6Image* db, Region6Address address) {
+    uint32_t block = 0;
+    uint32_t blocks = db->fence_count;
+    while (blocks > 1) {
+        HalveU64(db->fences, address.high, &block, &blocks);
+    }
     uint32_t first;
     uint32_t count;
-    SliceStretch(db, address, &first, &count);
+    BlockStretch(db, address, block, &first, &count);
+    PrefetchStretch(db, first, count);
     while (count > 1) {
         Halve(db, address, &first, &count);
     }
@@ -223,24 +257,35 @@ uint32_t Region6FindRecord(const Region6Image* db, Region6Address address) {
  * lines they prefetch stay in the first-level cache until they are read. */
 enum { kSideBySide = 16 };
 
-/* Advances the searches of one group a step at a time each, prefetching every next probe. */
+/* Advances the searches of one group a step at a time each, prefetching every next probe: first
+ * through the table, then through each one's block. */
 static void FindGroup(const Region6Image* db, const Region6Address* address, uint32_t* record,
                       size_t n) {
     uint32_t first[kSideBySide];
     uint32_t count[kSideBySide];
     for (size_t i = 0; i < n; ++i) {
-        REGION6_PREFETCH(db->table + (size_t)(address[i].high >> (64 - db->table_bits)) * 4);
+        first[i] = 0;
+        count[i] = db->fence_count;
+    }
+    for (int active = 1; active;) {
+        active = 0;
+        for (size_t i = 0; i < n; ++i) {
+            if (count[i] > 1) {
+                HalveU64(db->fences, address[i].high, &first[i], &count[i]);
+                REGION6_PREFETCH(db->fences + (size_t)(first[i] + count[i] / 2) * 8);
+                active = 1;
+            }
+        }
     }
     for (size_t i = 0; i < n; ++i) {
-        SliceStretch(db, address[i], &first[i], &count[i]);
-        REGION6_PREFETCH(db->high + (size_t)(first[i] + count[i] / 2) * 8);
+        BlockStretch(db, address[i], first[i], &first[i], &count[i]);
+        PrefetchStretch(db, first[i], count[i]);
     }
     for (int active = 1; active;) {
         active = 0;
         for (size_t i = 0; i < n; ++i) {
             if (count[i] > 1) {
                 Halve(db, address[i], &first[i], &count[i]);
-                REGION6_PREFETCH(db->high + (size_t)(first[i] + count[i] / 2) * 8);
                 active = 1;
             }
         }

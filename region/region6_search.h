@@ -25,8 +25,9 @@ typedef struct {
     size_t size;
     uint32_t range_count;
     uint32_t record_count;
-    uint32_t table_bits;
-    const unsigned char* table;
+    uint32_t block_bits;
+    uint32_t fence_count;
+    const unsigned char* fences;
     const unsigned char* high;
     const unsigned char* low;
     const unsigned char* range_records;
@@ -41,10 +42,10 @@ int Region6HasMagic(const unsigned char* image, size_t size);
 /* Checks the whole layout of image (size bytes) and fills out: the magic, version and header; every
  * section inside the image; the ranges starting at :: in strictly ascending order; every range's
  * record below record_count or REGION6_NO_RECORD; the text index ascending and ending at the texts'
- * size; every text valid UTF-8 without NUL of at most kRegion6MaxTextBytes bytes; the first-level table naming
- * exactly the range that holds each slice's first address. Returns 1, or 0 with *reason (when
+ * size; every text valid UTF-8 without NUL of at most kRegion6MaxTextBytes bytes; the first-level
+ * table holding exactly the high half of each block's first start. Returns 1, or 0 with *reason (when
  * reason is not NULL) set to a static English sentence saying what is wrong; out is then
- * unspecified. Takes time linear in the ranges, texts and table.
+ * unspecified. Takes time linear in the ranges and texts.
  * REQUIRES: image holds size readable bytes. */
 int Region6Open(const unsigned char* image, size_t size, Region6Image* out, const char** reason);
 

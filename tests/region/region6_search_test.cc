@@ -26,10 +26,11 @@ bool AtOrBelow(const Region6Address& a, const Region6Address& b) {
     return a.high < b.high || (a.high == b.high && a.low <= b.low);
 }
 
-std::vector<std::uint8_t> Build(const std::vector<Range6>& ranges) {
+std::vector<std::uint8_t> Build(const std::vector<Range6>& ranges,
+                                std::uint32_t blockBits = kRegion6BlockBits) {
     std::vector<std::uint8_t> image;
     std::string error;
-    EXPECT_TRUE(dbwriter::BuildRegion6(ranges, image, error)) << error;
+    EXPECT_TRUE(dbwriter::BuildRegion6(ranges, image, error, blockBits)) << error;
     return image;
 }
 
@@ -116,19 +117,28 @@ TEST(Region6Test, EmptyAndWholeSpaceFiles) {
     EXPECT_EQ(whole.Find({kMax, kMax}), "all");
 }
 
-// Many ranges bunched in a few slices and spread over others: single and side-by-side searches
-// agree with a scan at every range edge and at random addresses.
-TEST(Region6Test, ManyAtOnceAgreesWithSingleAndWithAScan) {
+// Ranges bunched and spread, and one /64 cut into more ranges than several blocks hold: single and
+// side-by-side searches agree with a scan at every range edge and at random addresses, whatever
+// the block size.
+class Region6BlockTest : public ::testing::TestWithParam<std::uint32_t> {};
+
+TEST_P(Region6BlockTest, ManyAtOnceAgreesWithSingleAndWithAScan) {
     std::mt19937_64 random(6);
     std::vector<Range6> ranges;
     std::uint64_t high = 0x2000000000000000;
     for (int i = 0; i < 3000; ++i) {
         high += (i % 500 == 0) ? (std::uint64_t{1} << 50) : 1 + random() % 0x10000;
+        if (i == 1500) {
+            for (std::uint64_t k = 0; k < 300; ++k) {
+                ranges.push_back({{high, k * 1000}, {high, k * 1000 + 10}, "cut" + std::to_string(k % 3)});
+            }
+            continue;
+        }
         const std::uint64_t low = random() % 4 == 0 ? random() : 0;
         const std::uint64_t endLow = low + random() % 1000;
         ranges.push_back({{high, low}, {high, endLow}, "t" + std::to_string(random() % 40)});
     }
-    const Opened db(Build(ranges));
+    const Opened db(Build(ranges, GetParam()));
     ASSERT_TRUE(db.Ok()) << db.Reason();
     std::vector<Region6Address> probes;
     for (const Range6& r : ranges) {
@@ -148,6 +158,8 @@ TEST(Region6Test, ManyAtOnceAgreesWithSingleAndWithAScan) {
         ASSERT_EQ(db.TextOf(single), Expected(ranges, probes[i])) << i;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(BlockSizes, Region6BlockTest, ::testing::Values(0u, 1u, 4u, kRegion6BlockBits, 16u));
 
 TEST(Region6Test, WriterRefusesRangesTheFileCannotHold) {
     std::vector<std::uint8_t> image;
@@ -178,14 +190,14 @@ std::uint32_t U32(const std::vector<std::uint8_t>& image, std::size_t offset) {
 }
 
 TEST(Region6Test, CheckRefusesBrokenLayouts) {
-    const std::vector<std::uint8_t> good = Build(kSample);
+    const std::vector<std::uint8_t> good = Build(kSample, 1);
     ASSERT_TRUE(Opened(good).Ok());
     const std::uint32_t high = U32(good, kRegion6HighAt);
     const std::uint32_t low = U32(good, kRegion6LowAt);
     const std::uint32_t records = U32(good, kRegion6RangeRecordAt);
     const std::uint32_t textIndex = U32(good, kRegion6TextIndexAt);
     const std::uint32_t texts = U32(good, kRegion6TextsAt);
-    const std::uint32_t table = U32(good, kRegion6TableAt);
+    const std::uint32_t fences = U32(good, kRegion6FencesAt);
     const auto size = static_cast<std::uint32_t>(good.size());
     std::vector<std::uint8_t> badMagic = good;
     badMagic[4] = '\n';  // a CR dropped by a text-mode copy
@@ -203,9 +215,9 @@ TEST(Region6Test, CheckRefusesBrokenLayouts) {
         {WithU32(good, kRegion6RangeCountAt, 0x10000000), "outside"},
         {WithU32(good, kRegion6RecordCountAt, 0xFFFFFFFF), "counts"},
         {WithU32(good, kRegion6RecordCountAt, 0xFFFFFFFE), "outside"},
-        {WithU32(good, kRegion6TableBitsAt, 0), "counts"},
-        {WithU32(good, kRegion6TableBitsAt, 25), "counts"},
-        {WithU32(good, kRegion6TableAt, 8), "outside"},
+        {WithU32(good, kRegion6BlockBitsAt, 17), "counts"},
+        {WithU32(good, kRegion6BlockBitsAt, 0), "table"},
+        {WithU32(good, kRegion6FencesAt, 8), "outside"},
         {WithU32(good, kRegion6TextsAt, size), "outside"},
         {WithU32(good, kRegion6TextsSizeAt, 0xFFFFFFFF), "outside"},
         {WithU32(good, low, 1), "first range"},
@@ -216,8 +228,8 @@ TEST(Region6Test, CheckRefusesBrokenLayouts) {
         {WithU32(good, textIndex + 4, 300), "too long"},
         {badText, "UTF-8"},
         {nulText, "UTF-8"},
-        {WithU32(good, table + 4 * 0x2001, 0), "table"},
-        {WithU32(good, table + 4 * 0x10000, 0), "table"},
+        {WithU32(good, fences + 8 * 2 + 4, 0x2001), "table"},
+        {WithU32(good, fences, 1), "table"},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const Opened db(cases[i].first);

@@ -80,24 +80,6 @@ bool Partitioned(const std::vector<Range6>& ranges, Partition& out, std::string&
     return true;
 }
 
-std::size_t AlignTo8(std::size_t offset) {
-    return (offset + 7) / 8 * 8;
-}
-
-// The first-level table: for each slice, the range holding its first address.
-void FillTable(const Partition& p, std::uint32_t bits, unsigned char* table) {
-    const std::uint32_t slices = 1u << bits;
-    std::uint32_t holder = 0;
-    for (std::uint32_t slice = 0; slice < slices; ++slice) {
-        const Region6Address first{std::uint64_t{slice} << (64 - bits), 0};
-        while (holder + 1 < p.starts.size() && !(first < p.starts[holder + 1])) {
-            ++holder;
-        }
-        Region6WriteU32(table + std::size_t{slice} * 4, holder);
-    }
-    Region6WriteU32(table + std::size_t{slices} * 4, static_cast<std::uint32_t>(p.starts.size() - 1));
-}
-
 void Lay(const Partition& p, std::uint32_t bits, std::vector<std::uint8_t>& image) {
     const std::size_t n = p.starts.size();
     const std::size_t records = p.texts.size();
@@ -105,8 +87,9 @@ void Lay(const Partition& p, std::uint32_t bits, std::vector<std::uint8_t>& imag
     for (const std::string* text : p.texts) {
         textsSize += text->size();
     }
-    const std::size_t table = kRegion6HeaderSize;
-    const std::size_t high = AlignTo8(table + ((std::size_t{1} << bits) + 1) * 4);
+    const std::size_t fenceCount = (n + (std::size_t{1} << bits) - 1) >> bits;
+    const std::size_t fences = kRegion6HeaderSize;
+    const std::size_t high = fences + fenceCount * 8;
     const std::size_t low = high + n * 8;
     const std::size_t rangeRecords = low + n * 8;
     const std::size_t textIndex = rangeRecords + n * 4;
@@ -117,15 +100,17 @@ void Lay(const Partition& p, std::uint32_t bits, std::vector<std::uint8_t>& imag
     const std::pair<int, std::size_t> fields[] = {
         {kRegion6VersionAt, kRegion6Version},   {kRegion6HeaderSizeAt, kRegion6HeaderSize},
         {kRegion6FileSizeAt, image.size()},     {kRegion6RangeCountAt, n},
-        {kRegion6RecordCountAt, records},       {kRegion6TableBitsAt, bits},
-        {kRegion6TableAt, table},               {kRegion6HighAt, high},
+        {kRegion6RecordCountAt, records},       {kRegion6BlockBitsAt, bits},
+        {kRegion6FencesAt, fences},               {kRegion6HighAt, high},
         {kRegion6LowAt, low},                   {kRegion6RangeRecordAt, rangeRecords},
         {kRegion6TextIndexAt, textIndex},       {kRegion6TextsAt, texts},
         {kRegion6TextsSizeAt, textsSize}};
     for (const auto& [at, value] : fields) {
         Region6WriteU32(out + at, static_cast<std::uint32_t>(value));
     }
-    FillTable(p, bits, out + table);
+    for (std::size_t block = 0; block < fenceCount; ++block) {
+        Region6WriteU64(out + fences + block * 8, p.starts[block << bits].high);
+    }
     for (std::size_t i = 0; i < n; ++i) {
         Region6WriteU64(out + high + i * 8, p.starts[i].high);
         Region6WriteU64(out + low + i * 8, p.starts[i].low);
@@ -143,12 +128,12 @@ void Lay(const Partition& p, std::uint32_t bits, std::vector<std::uint8_t>& imag
 }  // namespace
 
 bool BuildRegion6(const std::vector<Range6>& ranges, std::vector<std::uint8_t>& image,
-                  std::string& error, std::uint32_t tableBits) {
+                  std::string& error, std::uint32_t blockBits) {
     Partition partition;
     if (!Partitioned(ranges, partition, error)) {
         return false;
     }
-    Lay(partition, tableBits, image);
+    Lay(partition, blockBits, image);
     // Offsets are 32-bit: a file past 4 GiB would wrap them.
     if (image.size() > UINT32_MAX) {
         error = "the ranges and texts take more than the 4 GiB a region6.db file can address";

@@ -24,11 +24,11 @@ struct Range6 {
 // other's start) become one range; each distinct text is stored once, numbered in the order of
 // its first appearance. Deterministic: the same ranges give the same bytes. The image passes
 // Region6Open. Rejects (false, error "range N: ...", N counted from 1) unsorted or overlapping
-// ranges, start > end and texts that cannot be stored. tableBits sets the first-level table's
-// size; small tables are for the fuzzer's seeds, whose inputs must stay small.
-// REQUIRES: kRegion6MinTableBits <= tableBits <= kRegion6MaxTableBits.
+// ranges, start > end and texts that cannot be stored. blockBits sets how many ranges (2^blockBits)
+// each first-level table entry stands for; small blocks are for tests, whose files are small.
+// REQUIRES: blockBits <= kRegion6MaxBlockBits.
 bool BuildRegion6(const std::vector<Range6>& ranges, std::vector<std::uint8_t>& image,
-                  std::string& error, std::uint32_t tableBits = format6::kRegion6TableBits);
+                  std::string& error, std::uint32_t blockBits = format6::kRegion6BlockBits);
 
 }  // namespace quorvane::dbwriter
 
