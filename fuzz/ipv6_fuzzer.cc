@@ -26,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string trimmed(text.substr(first, end - first));
     unsigned char bytes[16];
-    const bool system = trimmed.find('\0') == std::string::npos &&
-                        inet_pton(AF_INET6, trimmed.c_str(), bytes) == 1;
+    const bool system =
+        trimmed.find('\0') == std::string::npos && inet_pton(AF_INET6, trimmed.c_str(), bytes) == 1;
     if (ours.has_value() != system) {
         std::abort();
     }

@@ -1,6 +1,6 @@
 // Writes a small seed corpus for region6_fuzzer into the folder given: well-formed region6.db
-// files with small blocks (so that even small files have a first-level table of several entries), and copies broken in the ways a
-// file can be broken. Usage: region6_fuzz_seeds FOLDER
+// files with small blocks (so that even small files have a first-level table of several entries),
+// and copies broken in the ways a file can be broken. Usage: region6_fuzz_seeds FOLDER
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -58,7 +58,8 @@ int main(int argc, char** argv) {
                   static_cast<std::streamsize>(input.size()));
         ok &= static_cast<bool>(out);
     };
-    for (const auto& [count, bits] : {std::pair{0u, 1u}, {1u, 0u}, {5u, 1u}, {40u, 2u}, {200u, 3u}}) {
+    for (const auto& [count, bits] :
+         {std::pair{0u, 1u}, {1u, 0u}, {5u, 1u}, {40u, 2u}, {200u, 3u}}) {
         const auto ranges = MakeRanges(count);
         std::vector<std::uint8_t> db;
         std::string error;

@@ -59,8 +59,8 @@ static int ReadHeader(const unsigned char* image, size_t size, Region6Image* db,
     db->low = Section(image, size, kRegion6LowAt, n, 8);
     db->range_records = Section(image, size, kRegion6RangeRecordAt, n, 4);
     db->text_index = Section(image, size, kRegion6TextIndexAt, (uint64_t)db->record_count + 1, 4);
-    db->texts = Section(image, size, kRegion6TextsAt, Region6ReadU32(image + kRegion6TextsSizeAt),
-                        1);
+    db->texts =
+        Section(image, size, kRegion6TextsAt, Region6ReadU32(image + kRegion6TextsSizeAt), 1);
     if (db->fences == NULL || db->high == NULL || db->low == NULL || db->range_records == NULL ||
         db->text_index == NULL || db->texts == NULL) {
         return Refuse(reason, "a section lies outside the file");
@@ -106,9 +106,10 @@ static size_t Utf8Sequence(const unsigned char* text, size_t length) {
     if (lead < 0x80) {
         return lead != 0; /* texts are handed on NUL-terminated: a NUL would cut one short */
     }
-    size_t size = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                                                 : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                                                : 0;
+    size_t size = lead >= 0xC2 && lead <= 0xDF   ? 2
+                  : lead >= 0xE0 && lead <= 0xEF ? 3
+                  : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                 : 0;
     if (size == 0 || size > length) {
         return 0;
     }
@@ -212,8 +213,8 @@ static void Halve(const Region6Image* db, Region6Address address, uint32_t* firs
     uint32_t half = *count / 2;
     uint32_t probe = *first + half;
     uint64_t high = Region6ReadU64(db->high + (size_t)probe * 8);
-    int below = high < address.high ||
-                (high == address.high && Region6ReadU64(db->low + (size_t)probe * 8) <= address.low);
+    int below = high < address.high || (high == address.high &&
+                                        Region6ReadU64(db->low + (size_t)probe * 8) <= address.low);
     *first = below ? probe : *first;
     *count -= half;
 }

@@ -43,8 +43,8 @@ int Region6HasMagic(const unsigned char* image, size_t size);
  * section inside the image; the ranges starting at :: in strictly ascending order; every range's
  * record below record_count or REGION6_NO_RECORD; the text index ascending and ending at the texts'
  * size; every text valid UTF-8 without NUL of at most kRegion6MaxTextBytes bytes; the first-level
- * table holding exactly the high half of each block's first start. Returns 1, or 0 with *reason (when
- * reason is not NULL) set to a static English sentence saying what is wrong; out is then
+ * table holding exactly the high half of each block's first start. Returns 1, or 0 with *reason
+ * (when reason is not NULL) set to a static English sentence saying what is wrong; out is then
  * unspecified. Takes time linear in the ranges and texts.
  * REQUIRES: image holds size readable bytes. */
 int Region6Open(const unsigned char* image, size_t size, Region6Image* out, const char** reason);

@@ -52,7 +52,8 @@ std::vector<Region6Address> DrawAddresses(const Region6Image& db, std::size_t co
             continue;
         }
         const unsigned __int128 start =
-            (static_cast<unsigned __int128>(Region6ReadU64(db.high + std::size_t{range} * 8)) << 64) |
+            (static_cast<unsigned __int128>(Region6ReadU64(db.high + std::size_t{range} * 8))
+             << 64) |
             Region6ReadU64(db.low + std::size_t{range} * 8);
         const std::size_t next = std::size_t{range} + 1;
         const unsigned __int128 end =
@@ -61,8 +62,8 @@ std::vector<Region6Address> DrawAddresses(const Region6Image& db, std::size_t co
             1;
         const unsigned __int128 draw = (static_cast<unsigned __int128>(random()) << 64) | random();
         const unsigned __int128 address = start + draw % (end - start + 1);
-        addresses.push_back({static_cast<std::uint64_t>(address >> 64),
-                             static_cast<std::uint64_t>(address)});
+        addresses.push_back(
+            {static_cast<std::uint64_t>(address >> 64), static_cast<std::uint64_t>(address)});
     }
     return addresses;
 }
@@ -196,14 +197,15 @@ int main(int argc, char** argv) {
         sockets[i] = {};
         sockets[i].sin6_family = AF_INET6;
         for (int b = 0; b < 8; ++b) {
-            sockets[i].sin6_addr.s6_addr[b] = static_cast<std::uint8_t>(addresses[i].high >> (56 - 8 * b));
+            sockets[i].sin6_addr.s6_addr[b] =
+                static_cast<std::uint8_t>(addresses[i].high >> (56 - 8 * b));
             sockets[i].sin6_addr.s6_addr[8 + b] =
                 static_cast<std::uint8_t>(addresses[i].low >> (56 - 8 * b));
         }
     }
     std::size_t found = 0;
-    const std::vector<Region6Address> warm(addresses.begin(),
-                                           addresses.begin() + std::min<std::size_t>(200000, lookups));
+    const std::vector<Region6Address> warm(
+        addresses.begin(), addresses.begin() + std::min<std::size_t>(200000, lookups));
     const std::vector<sockaddr_in6> warmSockets(sockets.begin(), sockets.begin() + warm.size());
     TimeSingle(db, warm);
     TimeMmdb(&mmdb, warmSockets, found);
@@ -214,9 +216,10 @@ int main(int argc, char** argv) {
         many.push_back(TimeMany(db, addresses));
         reference.push_back(TimeMmdb(&mmdb, sockets, found));
     }
-    std::printf("region6.db: %u ranges, %u texts; %zu addresses inside ranges with data; "
-                "libmaxminddb found %zu\n",
-                db.range_count, db.record_count, addresses.size(), found);
+    std::printf(
+        "region6.db: %u ranges, %u texts; %zu addresses inside ranges with data; "
+        "libmaxminddb found %zu\n",
+        db.range_count, db.record_count, addresses.size(), found);
     std::printf("%-16s %10s %8s\n", "lookup", "ns/lookup", "ratio");
     const double m = Median(reference);
     std::printf("%-16s %10.1f %8s\n", "mmdb_4f", m, "1");

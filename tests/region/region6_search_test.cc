@@ -130,7 +130,8 @@ TEST_P(Region6BlockTest, ManyAtOnceAgreesWithSingleAndWithAScan) {
         high += (i % 500 == 0) ? (std::uint64_t{1} << 50) : 1 + random() % 0x10000;
         if (i == 1500) {
             for (std::uint64_t k = 0; k < 300; ++k) {
-                ranges.push_back({{high, k * 1000}, {high, k * 1000 + 10}, "cut" + std::to_string(k % 3)});
+                ranges.push_back(
+                    {{high, k * 1000}, {high, k * 1000 + 10}, "cut" + std::to_string(k % 3)});
             }
             continue;
         }
@@ -159,7 +160,8 @@ TEST_P(Region6BlockTest, ManyAtOnceAgreesWithSingleAndWithAScan) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BlockSizes, Region6BlockTest, ::testing::Values(0u, 1u, 4u, kRegion6BlockBits, 16u));
+INSTANTIATE_TEST_SUITE_P(BlockSizes, Region6BlockTest,
+                         ::testing::Values(0u, 1u, 4u, kRegion6BlockBits, 16u));
 
 TEST(Region6Test, WriterRefusesRangesTheFileCannotHold) {
     std::vector<std::uint8_t> image;
@@ -170,7 +172,8 @@ TEST(Region6Test, WriterRefusesRangesTheFileCannotHold) {
         EXPECT_NE(error.find(what), std::string::npos) << error;
     };
     refused({{{0, 5}, {0, 4}, "a"}}, "range 1: start is above end");
-    refused({{{0, 5}, {0, 9}, "a"}, {{0, 9}, {0, 12}, "b"}}, "range 2: out of order or overlapping");
+    refused({{{0, 5}, {0, 9}, "a"}, {{0, 9}, {0, 12}, "b"}},
+            "range 2: out of order or overlapping");
     refused({{{0, 5}, {0, 9}, "a"}, {{0, 1}, {0, 2}, "b"}}, "range 2: out of order or overlapping");
     refused({{{0, 0}, {kMax, kMax}, "a"}, {{kMax, kMax}, {kMax, kMax}, "b"}}, "range 2");
     refused({{{0, 1}, {0, 1}, std::string(252, 'x')}}, "range 1: region text is 252 bytes");

@@ -245,8 +245,7 @@ bool MmdbReader::WalkBlocks(std::uint32_t root, const std::function<void(const B
             error = "node past the end of the tree";
             return false;
         }
-        const Address childStart[2] = {cur.prefix,
-                                       cur.prefix | (Address{1} << (kBits - depth))};
+        const Address childStart[2] = {cur.prefix, cur.prefix | (Address{1} << (kBits - depth))};
         // The right child goes on the stack first so that the lower addresses come out first
         // and blocks are produced in ascending order.
         for (int bit = 1; bit >= 0; --bit) {

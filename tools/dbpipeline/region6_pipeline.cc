@@ -78,9 +78,9 @@ std::array<std::uint32_t, kFieldCount> SourceValues(const SourcePlaces6& places,
                                                     const AsnRange6& row, Address6 address,
                                                     StringPool& pool) {
     Place place;
-    const auto block = std::upper_bound(
-        places.blocks.begin(), places.blocks.end(), address,
-        [](Address6 a, const MmdbBlock6& b) { return a < b.start; });
+    const auto block =
+        std::upper_bound(places.blocks.begin(), places.blocks.end(), address,
+                         [](Address6 a, const MmdbBlock6& b) { return a < b.start; });
     if (block != places.blocks.begin() && std::prev(block)->end >= address) {
         place = places.places[places.blockPlace[std::prev(block) - places.blocks.begin()]];
     }
@@ -130,8 +130,8 @@ std::string Agreement(const std::vector<std::uint8_t>& image, const SourcePlaces
         "names; in China the provinces and cities the place matching decides):\n";
     const char* names[kFieldCount] = {"country", "province", "city", "provider"};
     for (int f = 0; f < kFieldCount; ++f) {
-        out += std::string("  ") + names[f] + ": outside China " + Percent(world, f) +
-               "%, China " + Percent(chinese, f) + "%\n";
+        out += std::string("  ") + names[f] + ": outside China " + Percent(world, f) + "%, China " +
+               Percent(chinese, f) + "%\n";
     }
     return out;
 }
@@ -154,9 +154,10 @@ bool BuildRegion6Image(const Region6Sources& sources, std::vector<std::uint8_t>&
     std::vector<dbwriter::Range6> ranges;
     ranges.reserve(pieces.size());
     for (const Segment6& s : pieces) {
-        ranges.push_back({Halves(s.start), Halves(s.end),
-                          ComposeRegionText(pool.Get(s.value[kCountry]), pool.Get(s.value[kProvince]),
-                                            pool.Get(s.value[kCity]), pool.Get(s.value[kProvider]))});
+        ranges.push_back(
+            {Halves(s.start), Halves(s.end),
+             ComposeRegionText(pool.Get(s.value[kCountry]), pool.Get(s.value[kProvince]),
+                               pool.Get(s.value[kCity]), pool.Get(s.value[kProvider]))});
     }
     if (!dbwriter::BuildRegion6(ranges, image, error)) {
         std::cerr << "region6.db: " << error << "\n";

@@ -138,8 +138,8 @@ std::vector<Segment> SweepSources(const SourcePlaces& places, const std::vector<
     return fine;
 }
 
-std::vector<Segment6> SweepSources6(const SourcePlaces6& places,
-                                    const std::vector<AsnRange6>& asn, StringPool& pool) {
+std::vector<Segment6> SweepSources6(const SourcePlaces6& places, const std::vector<AsnRange6>& asn,
+                                    StringPool& pool) {
     const std::vector<std::array<std::uint32_t, 2>> asnProvider = ProviderIds(asn, pool);
     const std::vector<SpecialRange6>& specials = SpecialRanges6();
     const std::vector<std::uint32_t> specialLabel = LabelIds(specials, pool);

@@ -34,8 +34,8 @@ struct Segment6 {
 // SweepSources for IPv6, without pinning (the IPv6 file keeps every piece): the pieces that some
 // source covers, in address order; addresses no source covers are left out.
 // REQUIRES: places and asn sorted and not overlapping.
-std::vector<Segment6> SweepSources6(const SourcePlaces6& places,
-                                    const std::vector<AsnRange6>& asn, StringPool& pool);
+std::vector<Segment6> SweepSources6(const SourcePlaces6& places, const std::vector<AsnRange6>& asn,
+                                    StringPool& pool);
 
 }  // namespace quorvane::dbpipeline
 

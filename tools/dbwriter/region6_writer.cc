@@ -97,14 +97,19 @@ void Lay(const Partition& p, std::uint32_t bits, std::vector<std::uint8_t>& imag
     image.assign(texts + textsSize, 0);
     unsigned char* out = image.data();
     std::copy_n(REGION6_MAGIC, kRegion6MagicSize, out);
-    const std::pair<int, std::size_t> fields[] = {
-        {kRegion6VersionAt, kRegion6Version},   {kRegion6HeaderSizeAt, kRegion6HeaderSize},
-        {kRegion6FileSizeAt, image.size()},     {kRegion6RangeCountAt, n},
-        {kRegion6RecordCountAt, records},       {kRegion6BlockBitsAt, bits},
-        {kRegion6FencesAt, fences},               {kRegion6HighAt, high},
-        {kRegion6LowAt, low},                   {kRegion6RangeRecordAt, rangeRecords},
-        {kRegion6TextIndexAt, textIndex},       {kRegion6TextsAt, texts},
-        {kRegion6TextsSizeAt, textsSize}};
+    const std::pair<int, std::size_t> fields[] = {{kRegion6VersionAt, kRegion6Version},
+                                                  {kRegion6HeaderSizeAt, kRegion6HeaderSize},
+                                                  {kRegion6FileSizeAt, image.size()},
+                                                  {kRegion6RangeCountAt, n},
+                                                  {kRegion6RecordCountAt, records},
+                                                  {kRegion6BlockBitsAt, bits},
+                                                  {kRegion6FencesAt, fences},
+                                                  {kRegion6HighAt, high},
+                                                  {kRegion6LowAt, low},
+                                                  {kRegion6RangeRecordAt, rangeRecords},
+                                                  {kRegion6TextIndexAt, textIndex},
+                                                  {kRegion6TextsAt, texts},
+                                                  {kRegion6TextsSizeAt, textsSize}};
     for (const auto& [at, value] : fields) {
         Region6WriteU32(out + at, static_cast<std::uint32_t>(value));
     }
