@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "batch/dotted_address.h"
+
 namespace quorvane {
 
 namespace {
@@ -9,11 +11,6 @@ namespace {
 constexpr int kGroups = 8;
 // A group holds 16 bits: four hexadecimal digits.
 constexpr int kMaxGroupDigits = 4;
-
-template <typename Char>
-bool IsBlank(Char c) {
-    return c == Char(' ') || c == Char('\t');
-}
 
 template <typename Char>
 int HexValue(Char c) {
@@ -27,33 +24,6 @@ int HexValue(Char c) {
         return static_cast<int>(c - Char('A')) + 10;
     }
     return -1;
-}
-
-// The dotted IPv4 tail that fills text[pos, end) exactly, or nothing.
-template <typename Char>
-std::optional<std::uint32_t> DottedTail(std::basic_string_view<Char> text, std::size_t pos,
-                                        std::size_t end) {
-    std::uint32_t address = 0;
-    for (int part = 0; part < 4; ++part) {
-        if (part > 0) {
-            if (pos == end || text[pos] != Char('.')) {
-                return std::nullopt;
-            }
-            ++pos;
-        }
-        const std::size_t first = pos;
-        std::uint32_t value = 0;
-        while (pos < end && pos - first < 3 && text[pos] >= Char('0') && text[pos] <= Char('9')) {
-            value = value * 10 + static_cast<std::uint32_t>(text[pos] - Char('0'));
-            ++pos;
-        }
-        const std::size_t digits = pos - first;
-        if (digits == 0 || value > 255 || (digits > 1 && text[first] == Char('0'))) {
-            return std::nullopt;
-        }
-        address = (address << 8) | value;
-    }
-    return pos == end ? std::optional<std::uint32_t>(address) : std::nullopt;
 }
 
 // The groups as read, and where "::" stood (the number of groups before it), or -1.
@@ -81,7 +51,7 @@ bool ReadGroups(std::basic_string_view<Char> text, std::size_t pos, std::size_t 
             ++pos;
         }
         if (pos < end && text[pos] == Char('.')) {
-            const std::optional<std::uint32_t> tail = DottedTail(text, first, end);
+            const std::optional<std::uint32_t> tail = ReadDottedParts(text, first, end, false);
             if (!tail || g.count > kGroups - 2) {
                 return false;
             }
@@ -114,13 +84,8 @@ bool ReadGroups(std::basic_string_view<Char> text, std::size_t pos, std::size_t 
 template <typename Char>
 std::optional<Ipv6Address> Parse(std::basic_string_view<Char> text) {
     std::size_t pos = 0;
-    std::size_t end = text.size();
-    while (pos < end && IsBlank(text[pos])) {
-        ++pos;
-    }
-    while (end > pos && IsBlank(text[end - 1])) {
-        --end;
-    }
+    std::size_t end = 0;
+    TrimBlanks(text, pos, end);
     Groups g;
     if (!ReadGroups(text, pos, end, g)) {
         return std::nullopt;
