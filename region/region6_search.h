@@ -7,6 +7,8 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include "region6_format.h" /* REGION6_NO_RECORD */
+
 #ifdef __cplusplus
 extern "C" {
 #endif
