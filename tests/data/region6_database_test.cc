@@ -62,7 +62,8 @@ TEST_F(Region6DatabaseTest, WellKnownAddresses) {
     // China's carriers by their Chinese names, in a province of China.
     EXPECT_EQ(Find(db, "240e:4c:4008::1").rfind("中国|0|", 0), 0u) << Find(db, "240e:4c:4008::1");
     EXPECT_NE(Find(db, "240e:4c:4008::1").find("|电信"), std::string::npos);
-    EXPECT_NE(Find(db, "2409:8000::1").find("|移动"), std::string::npos) << Find(db, "2409:8000::1");
+    EXPECT_NE(Find(db, "2409:8000::1").find("|移动"), std::string::npos)
+        << Find(db, "2409:8000::1");
     // Anycast: the source places it where it likes, but the provider is the AS's organisation.
     EXPECT_NE(Find(db, "2001:4860:4860::8888").find("|Google LLC"), std::string::npos)
         << Find(db, "2001:4860:4860::8888");
