@@ -256,7 +256,7 @@ uint32_t Region6FindRecord(const Region6Image* db, Region6Address address) {
 
 /* How many searches advance side by side: enough that their misses overlap, few enough that the
  * lines they prefetch stay in the first-level cache until they are read. */
-enum { kSideBySide = 16 };
+enum { kSideBySide = 32 };
 
 /* Advances the searches of one group a step at a time each, prefetching every next probe: first
  * through the table, then through each one's block. */
