@@ -3,11 +3,11 @@
 // and copies broken in the ways a file can be broken. Usage: region6_fuzz_seeds FOLDER
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "fuzz/region6_input.h"
+#include "fuzz/seed_folder.h"
 #include "tools/dbwriter/region6_writer.h"
 
 namespace {
@@ -44,20 +44,11 @@ std::vector<Range6> MakeRanges(std::size_t count) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    quorvane::fuzz::SeedFolder seeds(argc, argv);
+    if (!seeds.Ok()) {
         return 2;
     }
-    const std::string folder = argv[1];
-    int written = 0;
-    bool ok = true;
-    auto save = [&](const std::vector<std::uint8_t>& input) {
-        std::ofstream out(folder + "/seed-" + std::to_string(written++),
-                          std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(input.data()),
-                  static_cast<std::streamsize>(input.size()));
-        ok &= static_cast<bool>(out);
-    };
+    const auto save = [&](const std::vector<std::uint8_t>& input) { seeds.Save(input); };
     for (const auto& [count, bits] :
          {std::pair{0u, 1u}, {1u, 0u}, {5u, 1u}, {40u, 2u}, {200u, 3u}}) {
         const auto ranges = MakeRanges(count);
@@ -78,10 +69,10 @@ int main(int argc, char** argv) {
         broken = db;  // ranges out of order
         Region6WriteU64(broken.data() + Region6ReadU32(db.data() + kRegion6HighAt) + 16, 0);
         save(WithPrefix(ranges, broken));
-        broken = db;  // a table entry past the ranges
+        broken = db;  // a table entry that is not its block's first start
         Region6WriteU32(broken.data() + Region6ReadU32(db.data() + kRegion6FencesAt) + 8, 9999);
         save(WithPrefix(ranges, broken));
         save(WithPrefix(ranges, std::vector<std::uint8_t>(db.begin(), db.begin() + 100)));
     }
-    return ok ? 0 : 1;
+    return seeds.Ok() ? 0 : 1;
 }
