@@ -13,39 +13,32 @@
 
 namespace {
 
-class Region6DatabaseTest : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
+// The file, read once for all the tests.
+const std::vector<unsigned char>& Image() {
+    static const std::vector<unsigned char> kImage = [] {
         std::ifstream file(QUORVANE_DATABASE6_PATH, std::ios::binary);
-        image_ = new std::vector<unsigned char>((std::istreambuf_iterator<char>(file)),
-                                                std::istreambuf_iterator<char>());
+        return std::vector<unsigned char>((std::istreambuf_iterator<char>(file)),
+                                          std::istreambuf_iterator<char>());
+    }();
+    return kImage;
+}
+
+std::string Find(const Region6Image& db, const char* text) {
+    const std::optional<quorvane::Ipv6Address> address = quorvane::ParseIpv6Address(text);
+    EXPECT_TRUE(address.has_value()) << text;
+    const std::uint32_t record = Region6FindRecord(&db, {address->high, address->low});
+    if (record == REGION6_NO_RECORD) {
+        return {};
     }
-    static void TearDownTestSuite() {
-        delete image_;
-        image_ = nullptr;
-    }
+    std::size_t length = 0;
+    const unsigned char* bytes = Region6RecordText(&db, record, &length);
+    return {reinterpret_cast<const char*>(bytes), length};
+}
 
-    static std::string Find(const Region6Image& db, const char* text) {
-        const std::optional<quorvane::Ipv6Address> address = quorvane::ParseIpv6Address(text);
-        EXPECT_TRUE(address.has_value()) << text;
-        const std::uint32_t record = Region6FindRecord(&db, {address->high, address->low});
-        if (record == REGION6_NO_RECORD) {
-            return {};
-        }
-        std::size_t length = 0;
-        const unsigned char* bytes = Region6RecordText(&db, record, &length);
-        return {reinterpret_cast<const char*>(bytes), length};
-    }
-
-    static std::vector<unsigned char>* image_;
-};
-
-std::vector<unsigned char>* Region6DatabaseTest::image_ = nullptr;
-
-TEST_F(Region6DatabaseTest, PassesTheCheckAndHoldsFiveFieldTextsWithoutCommas) {
+TEST(Region6DatabaseTest, PassesTheCheckAndHoldsFiveFieldTextsWithoutCommas) {
     Region6Image db;
     const char* reason = nullptr;
-    ASSERT_EQ(Region6Open(image_->data(), image_->size(), &db, &reason), 1) << reason;
+    ASSERT_EQ(Region6Open(Image().data(), Image().size(), &db, &reason), 1) << reason;
     EXPECT_GT(db.range_count, 1000000u) << "the sources' ranges are kept, not coarsened";
     for (std::uint32_t r = 0; r < db.record_count; ++r) {
         std::size_t length = 0;
@@ -56,9 +49,9 @@ TEST_F(Region6DatabaseTest, PassesTheCheckAndHoldsFiveFieldTextsWithoutCommas) {
     }
 }
 
-TEST_F(Region6DatabaseTest, WellKnownAddresses) {
+TEST(Region6DatabaseTest, WellKnownAddresses) {
     Region6Image db;
-    ASSERT_EQ(Region6Open(image_->data(), image_->size(), &db, nullptr), 1);
+    ASSERT_EQ(Region6Open(Image().data(), Image().size(), &db, nullptr), 1);
     // China's carriers by their Chinese names, in a province of China.
     EXPECT_EQ(Find(db, "240e:4c:4008::1").rfind("中国|0|", 0), 0u) << Find(db, "240e:4c:4008::1");
     EXPECT_NE(Find(db, "240e:4c:4008::1").find("|电信"), std::string::npos);
