@@ -1,6 +1,7 @@
 #include "batch/lookup_run.h"
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 #include "batch/lookup_session.h"
@@ -11,11 +12,8 @@ namespace {
 
 constexpr std::uint32_t kMaxRowBlock = 256;
 
-}  // namespace
-
-std::function<void()> MakeLookupWork(CAddressTable& table, std::u16string dbPath) {
-    return [&table, dbPath = std::move(dbPath)] {
-        CLookupSession session(dbPath, table.Store());
+void ResolveBlocks(CAddressTable& table, const SharedDatabase& database) {
+        CLookupSession session(database, table.Store());
         const CAddressBlock& addresses = table.Addresses();
         const ResultTexts* records[CLookupSession::kSideBySide];
         // Rows are taken in blocks, so the cursor lock is passed a few thousand times a run
@@ -46,6 +44,19 @@ std::function<void()> MakeLookupWork(CAddressTable& table, std::u16string dbPath
             if (row < block.end) {
                 break;
             }
+        }
+}
+
+}  // namespace
+
+std::function<void()> MakeLookupWork(CAddressTable& table, SharedDatabase database) {
+    return [&table, database = std::move(database)] {
+        try {
+            ResolveBlocks(table, database);
+        } catch (const std::bad_alloc&) {
+            // A record of the result store or the session's cache could not be made: the rows
+            // left would be answered wrongly or not at all, so the whole run ends as a failure.
+            table.StopOutOfMemory();
         }
     };
 }

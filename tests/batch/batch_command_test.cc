@@ -120,7 +120,7 @@ TEST_F(BatchCommandTest, SameBytesAsTheToolsExport) {
     {
         CThreadGroup group;
         table.BeginRun();
-        ASSERT_TRUE(group.Launch(MakeLookupWork(table, Utf8ToWide(db.Path())), {}, [&] {
+        ASSERT_TRUE(group.Launch(MakeLookupWork(table, OpenDatabaseFile(Utf8ToWide(db.Path())).database), {}, [&] {
             table.EndRun();
             std::lock_guard<std::mutex> guard(lock);
             done = true;
