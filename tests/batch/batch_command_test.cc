@@ -48,17 +48,20 @@ class BatchCommandTest : public ::testing::Test {
         const std::string out = Path("stdout");
         const std::string err = Path("stderr");
         // A command that hangs (on a pipe, say) fails the test instead of holding it.
-        std::string command = "timeout 60 '" QUORVANE_BATCH_EXE "'";
+        // The limits apply inside a subshell whose files are already redirected.
+        std::string command = "(" + m_limits + "exec timeout 60 '" QUORVANE_BATCH_EXE "'";
         for (const std::string& arg : args) {
             command += " '" + arg + "'";
         }
-        command += " >'" + out + "' 2>'" + err + "' </dev/null";
+        command += ") >'" + out + "' 2>'" + err + "' </dev/null";
         const int status = std::system(command.c_str());
         m_stdout = Read(out);
         m_stderr = Read(err);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
+    // Shell commands run before the command, in its shell: "ulimit -n 5; ".
+    std::string m_limits;
     test::ScratchDir m_scratch{"quorvane-batch"};
     const std::string m_dir = m_scratch.Dir().string();
     std::string m_stdout;
@@ -228,6 +231,58 @@ TEST_F(BatchCommandTest, RefusesWhatIsNoDatabase) {
         EXPECT_NE(access(out.c_str(), F_OK), 0);
     }
     EXPECT_EQ(Run({"--db", db.Path(), in, out}), 0) << m_stderr;
+}
+
+// A database with a damaged layout or a text that is not UTF-8 is refused before any row is
+// looked up, not searched for answers that are wrong or not text at all.
+TEST_F(BatchCommandTest, RefusesADamagedDatabase) {
+    const std::vector<Range> ranges = {Range{0, 0x7FFFFFFFu, "A|0|B|C|D"},
+                                       Range{0x80000000u, 0xFFFFFFFFu, "E|0|F|G|H"}};
+    TempDatabase db(ranges);
+    ASSERT_TRUE(db.Ok()) << db.Error();
+    const std::string image = Read(db.Path());
+    const std::string in = Write("in.txt", "1.2.3.4\n200.1.1.1\n");
+    const std::string out = Path("out.txt");
+    std::string badText = image;
+    badText[badText.find("E|0|F") + 2] = '\xFF';
+    std::string overlap = image;
+    // The first index entry's record moved onto the index itself.
+    const std::uint32_t first = static_cast<unsigned char>(image[0]) |
+                                static_cast<unsigned char>(image[1]) << 8 |
+                                static_cast<unsigned char>(image[2]) << 16;
+    overlap[first + 8] = static_cast<char>(first & 0xFF);
+    overlap[first + 9] = static_cast<char>(first >> 8 & 0xFF);
+    overlap[first + 10] = static_cast<char>(first >> 16 & 0xFF);
+    for (const std::string& bad : {Write("text.db", badText), Write("overlap.db", overlap)}) {
+        EXPECT_EQ(Run({"--db", bad, in, out}), 3) << bad;
+        EXPECT_NE(m_stderr.find("已损坏"), std::string::npos) << m_stderr;
+        EXPECT_NE(access(out.c_str(), F_OK), 0);
+    }
+}
+
+// Limits on the process never give a successful run of empty rows: the run searches the file it
+// opened, and when it cannot, it fails with a message.
+TEST_F(BatchCommandTest, ResourceLimitsNeverGiveEmptyRowsAsSuccess) {
+    TempDatabase db(MakeSyntheticRanges(2000, 5));
+    ASSERT_TRUE(db.Ok()) << db.Error();
+    std::string list;
+    for (int i = 0; i < 3000; ++i) {
+        list += std::to_string(i % 223 + 1) + "." + std::to_string(i % 251) + ".7.9\n";
+    }
+    const std::string in = Write("in.txt", list);
+    const std::string expected = Path("expected.txt");
+    ASSERT_EQ(Run({"--db", db.Path(), in, expected}), 0) << m_stderr;
+    for (const char* limit : {"ulimit -n 5; ", "ulimit -n 6; ", "ulimit -n 7; "}) {
+        m_limits = limit;
+        const std::string out = Path("out.txt");
+        std::remove(out.c_str());
+        const int code = Run({"--db", db.Path(), in, out});
+        if (code == 0) {
+            EXPECT_EQ(Read(out), Read(expected)) << limit << "success means every row answered";
+        } else {
+            EXPECT_NE(m_stderr, "") << limit << "a failure says why";
+        }
+    }
 }
 
 // The export reaches the target only whole: until then the previous file stays, and a pipe is
