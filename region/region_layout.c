@@ -3,8 +3,71 @@
 #include "region_layout.h"
 
 #include <stddef.h>
+#include <stdlib.h>
+#include <string.h>
 
 #include "region_format.h"
+
+/* The data pointers whose records have been checked: a database names each of its records from
+ * several ranges, far apart in the index, and checking each text once instead of once per range
+ * is most of what keeps the open cheap. Open addressing, sized for the index at the start; 0 is
+ * never stored (it names no record). */
+typedef struct PointerSet {
+    uint32_t* slots; /* NULL: no memory for it, or full; every record is then checked each time */
+    uint32_t mask;
+    uint32_t count;
+} PointerSet;
+
+/* Twice the entries of the largest index a header can reach, rounded up to a power of two. */
+enum { kMaxSetSlots = 1 << 21 };
+
+static void SetInit(PointerSet* set, uint32_t entries) {
+    uint32_t size = 1024;
+    while (size < kMaxSetSlots && size / 2 < entries) {
+        size *= 2;
+    }
+    set->slots = (uint32_t*)calloc(size, sizeof *set->slots);
+    set->mask = size - 1;
+    set->count = 0;
+}
+
+static uint32_t SlotOf(uint32_t pointer, uint32_t mask) {
+    return (pointer * 2654435761u >> 7) & mask;
+}
+
+/* Starts fetching the slot where pointer's search begins. */
+static void SetPrefetch(const PointerSet* set, uint32_t pointer) {
+#if defined(__GNUC__)
+    if (set->slots != NULL) {
+        __builtin_prefetch(set->slots + SlotOf(pointer, set->mask));
+    }
+#else
+    (void)set;
+    (void)pointer;
+#endif
+}
+
+/* Inserts pointer; returns 1 when it was not there yet (or the set cannot tell). */
+static int SetInsert(PointerSet* set, uint32_t pointer) {
+    if (set->slots == NULL) {
+        return 1;
+    }
+    uint32_t i = SlotOf(pointer, set->mask);
+    while (set->slots[i] != 0) {
+        if (set->slots[i] == pointer) {
+            return 0;
+        }
+        i = (i + 1) & set->mask;
+    }
+    if ((set->count + 1) * 2 > set->mask + 1) {
+        free(set->slots); /* a crafted index larger than any header reaches */
+        set->slots = NULL;
+        return 1;
+    }
+    set->slots[i] = pointer;
+    ++set->count;
+    return 1;
+}
 
 typedef struct Check {
     const unsigned char* image;
@@ -147,10 +210,14 @@ static void CheckRecord(Check* check, uint32_t i, uint32_t pointer) {
     }
 }
 
+/* How far ahead of the entry being checked its successors' slots in the set are fetched. */
+enum { kPrefetchAhead = 16 };
+
 static void CheckIndex(Check* check) {
     const unsigned char* entries = check->image + check->first;
     uint32_t previous_end = 0;
-    uint32_t previous_pointer = 0;
+    PointerSet checked;
+    SetInit(&checked, check->count);
     for (uint32_t i = 0; i < check->count && !check->stopped; ++i) {
         const unsigned char* entry = entries + (size_t)i * kIndexEntrySize;
         uint32_t start = ReadU32(entry);
@@ -164,12 +231,14 @@ static void CheckIndex(Check* check) {
             return;
         }
         previous_end = end;
-        /* Neighbouring ranges often share a record: its rules were checked for the first. */
-        if (pointer != 0 && pointer != previous_pointer) {
+        if (i + kPrefetchAhead < check->count) {
+            SetPrefetch(&checked, ReadU32(entry + kPrefetchAhead * kIndexEntrySize + 8));
+        }
+        if (pointer != 0 && SetInsert(&checked, pointer)) {
             CheckRecord(check, i, pointer);
         }
-        previous_pointer = pointer;
     }
+    free(checked.slots);
 }
 
 int RegionCheckLayout(const unsigned char* image, uint64_t size, RegionFaultSink sink,
@@ -201,9 +270,6 @@ int RegionCheckLayout(const unsigned char* image, uint64_t size, RegionFaultSink
 static int SequenceLength(unsigned char lead, unsigned char* low, unsigned char* high) {
     *low = 0x80;
     *high = 0xBF;
-    if (lead < 0x80) {
-        return 1;
-    }
     if (lead >= 0xC2 && lead <= 0xDF) {
         return 2;
     }
@@ -223,17 +289,27 @@ static int SequenceLength(unsigned char lead, unsigned char* low, unsigned char*
 int RegionIsValidUtf8(const unsigned char* text, uint64_t length) {
     uint64_t i = 0;
     while (i < length) {
+        /* Runs of ASCII (the separators, the provider names) eight bytes at a time. */
+        uint64_t word;
+        while (length - i >= sizeof word &&
+               (memcpy(&word, text + i, sizeof word), (word & 0x8080808080808080u) == 0)) {
+            i += sizeof word;
+        }
+        if (i == length) {
+            break;
+        }
+        if (text[i] < 0x80) {
+            ++i;
+            continue;
+        }
         unsigned char low;
         unsigned char high;
         int n = SequenceLength(text[i], &low, &high);
-        if (n == 0 || length - i < (uint64_t)n) {
-            return 0;
-        }
-        if (n > 1 && (text[i + 1] < low || text[i + 1] > high)) {
+        if (n == 0 || length - i < (uint64_t)n || text[i + 1] < low || text[i + 1] > high) {
             return 0;
         }
         for (int k = 2; k < n; ++k) {
-            if (text[i + k] < 0x80 || text[i + k] > 0xBF) {
+            if ((text[i + k] & 0xC0) != 0x80) {
                 return 0;
             }
         }
