@@ -25,8 +25,8 @@ static void OpenError(const char* path, int status) {
                             errmsg("无法打开地区数据库文件 \"%s\": 没有读取权限", path)));
             break;
         case QUORVANE_DB_READ_FAILED:
-            ereport(ERROR, (errcode(ERRCODE_IO_ERROR),
-                            errmsg("无法读取地区数据库文件 \"%s\"", path)));
+            ereport(ERROR,
+                    (errcode(ERRCODE_IO_ERROR), errmsg("无法读取地区数据库文件 \"%s\"", path)));
             break;
         case QUORVANE_DB_NO_MEMORY:
             ereport(ERROR, (errcode(ERRCODE_OUT_OF_MEMORY),
@@ -37,8 +37,9 @@ static void OpenError(const char* path, int status) {
                             errmsg("地区数据库文件 \"%s\" 不可用: 不是普通文件", path)));
             break;
         case QUORVANE_DB_TOO_LARGE:
-            ereport(ERROR, (errcode(ERRCODE_DATA_CORRUPTED),
-                            errmsg("地区数据库文件 \"%s\" 不可用: 文件大小不符合数据库格式", path)));
+            ereport(ERROR,
+                    (errcode(ERRCODE_DATA_CORRUPTED),
+                     errmsg("地区数据库文件 \"%s\" 不可用: 文件大小不符合数据库格式", path)));
             break;
         default:
             ereport(ERROR, (errcode(ERRCODE_DATA_CORRUPTED),

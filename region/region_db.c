@@ -46,8 +46,7 @@ static int Adopt(unsigned char* image, uint64_t size, quorvane_db** db) {
     opened->last_index_offset = ReadU32(image + 4);
     uint64_t table_offset = (size + kSliceTableAlign - 1) / kSliceTableAlign * kSliceTableAlign;
     uint32_t* slices = (uint32_t*)(void*)(image + table_offset);
-    uint32_t count =
-        (opened->last_index_offset - opened->first_index_offset) / kIndexEntrySize + 1;
+    uint32_t count = (opened->last_index_offset - opened->first_index_offset) / kIndexEntrySize + 1;
     /* The layout check has found the index sorted, so the table is always built. */
     opened->slices =
         RegionBuildSliceTable(image + opened->first_index_offset, count, slices) ? slices : NULL;

@@ -32,7 +32,8 @@ static int OpenChecked(const char* path, int* status, uint64_t* size) {
         *status = QUORVANE_DB_NOT_A_FILE;
     } else if ((uint64_t)st.st_size > QUORVANE_DB_MAX_BYTES) {
         *status = QUORVANE_DB_TOO_LARGE;
-    } else if ((flags = fcntl(fd, F_GETFL)) == -1 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) {
+    } else if ((flags = fcntl(fd, F_GETFL)) == -1 ||
+               fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) {
         *status = QUORVANE_DB_READ_FAILED;
     } else {
         *size = (uint64_t)st.st_size;

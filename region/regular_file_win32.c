@@ -75,14 +75,13 @@ int ReadDatabaseFile(const char* path, size_t extra, unsigned char** image, uint
         return QUORVANE_DB_NOT_FOUND;
     }
     DWORD attributes = GetFileAttributesW(name);
-    HANDLE file = CreateFileW(name, GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    HANDLE file =
+        CreateFileW(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
     DWORD error = GetLastError();
     free(name);
     if (file == INVALID_HANDLE_VALUE) {
-        if (attributes != INVALID_FILE_ATTRIBUTES &&
-            (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
             return QUORVANE_DB_NOT_A_FILE;
         }
         return StatusOfError(error);

@@ -218,8 +218,8 @@ void CMainFrame::OnStart() {
     // and as one step, so the waiter hands it over and waits until it has run.
     auto onFinished = [this] { m_mailbox->CallOnWindowThread([this] { FinishRun(); }); };
     auto onCreateFailed = [this] { m_table.RequestStop(); };
-    if (m_launch(m_workers, MakeLookupWork(m_table, std::move(database.database)), std::move(onStarted),
-                 std::move(onFinished), std::move(onCreateFailed))) {
+    if (m_launch(m_workers, MakeLookupWork(m_table, std::move(database.database)),
+                 std::move(onStarted), std::move(onFinished), std::move(onCreateFailed))) {
         return;
     }
     // No notification will come: back to Idle before telling the user.

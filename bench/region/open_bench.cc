@@ -71,7 +71,8 @@ int main(int argc, char** argv) {
         openCpus.push_back(CpuMilliseconds() - cpu);
         quorvane_db_close(db);
         if (status != QUORVANE_DB_OK) {
-            std::fprintf(stderr, "open_bench: %s: %s\n", path.c_str(), quorvane_db_strerror(status));
+            std::fprintf(stderr, "open_bench: %s: %s\n", path.c_str(),
+                         quorvane_db_strerror(status));
             return 1;
         }
         start = Clock::now();

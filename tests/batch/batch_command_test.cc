@@ -123,12 +123,13 @@ TEST_F(BatchCommandTest, SameBytesAsTheToolsExport) {
     {
         CThreadGroup group;
         table.BeginRun();
-        ASSERT_TRUE(group.Launch(MakeLookupWork(table, OpenDatabaseFile(Utf8ToWide(db.Path())).database), {}, [&] {
-            table.EndRun();
-            std::lock_guard<std::mutex> guard(lock);
-            done = true;
-            finished.notify_all();
-        }));
+        ASSERT_TRUE(group.Launch(
+            MakeLookupWork(table, OpenDatabaseFile(Utf8ToWide(db.Path())).database), {}, [&] {
+                table.EndRun();
+                std::lock_guard<std::mutex> guard(lock);
+                done = true;
+                finished.notify_all();
+            }));
         std::unique_lock<std::mutex> guard(lock);
         finished.wait(guard, [&] { return done; });
     }

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "batch/database_file.h"
-#include "quorvane/region.h"
 #include "files/app_directory.h"
 #include "files/conversions.h"
 #include "files/native_file.h"
+#include "quorvane/region.h"
 #include "tests/support/temp_database.h"
 
 namespace quorvane {

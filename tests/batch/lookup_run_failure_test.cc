@@ -17,8 +17,8 @@ namespace {
 using dbwriter::Range;
 
 TEST(LookupRunFailureTest, AWorkerOutOfMemoryStopsTheRunAsAFailure) {
-    test::TempDatabase db({Range{0, 0x7FFFFFFFu, "A|0|B|C|D"}, Range{0x80000000u, 0xFFFFFFFFu,
-                                                                     "E|0|F|G|H"}});
+    test::TempDatabase db(
+        {Range{0, 0x7FFFFFFFu, "A|0|B|C|D"}, Range{0x80000000u, 0xFFFFFFFFu, "E|0|F|G|H"}});
     ASSERT_TRUE(db.Ok()) << db.Error();
     const DatabaseOpening opening = OpenDatabaseFile(Utf8ToWide(db.Path()));
     ASSERT_EQ(opening.status, DatabaseStatus::kUsable);

@@ -50,8 +50,8 @@ std::vector<TestRange> SomeRanges() {
     for (std::uint32_t i = 0; i < 3000; ++i) {
         // Every third stretch is a gap; texts repeat so that records are shared.
         if (i % 3 != 2) {
-            ranges.push_back({i << 20, (i << 20) | 0xFFFFFu,
-                              "国家" + std::to_string(i % 50) + "|0|省|市|ISP"});
+            ranges.push_back(
+                {i << 20, (i << 20) | 0xFFFFFu, "国家" + std::to_string(i % 50) + "|0|省|市|ISP"});
         }
     }
     return ranges;
@@ -178,10 +178,7 @@ TEST(RegionDbTest, EveryBrokenLayoutRuleIsRefused) {
         {"index past the end", [&](Image& i) { i.resize(last + 11); }},
         {"index inside the header", [&](Image& i) { PutU32(i, 0, 16); }},
         {"one header entry", [&](Image& i) { PutU32(i, HeaderEntryOffset(1) + 4, 0); }},
-        {"header misses the last entry",
-         [&](Image& i) {
-             PutU32(i, HeaderEntryOffset(2) + 4, 0);
-         }},
+        {"header misses the last entry", [&](Image& i) { PutU32(i, HeaderEntryOffset(2) + 4, 0); }},
         {"header start differs", [&](Image& i) { PutU32(i, HeaderEntryOffset(1), 0x10000001u); }},
         {"header points between entries",
          [&](Image& i) { PutU32(i, HeaderEntryOffset(1) + 4, first + 13); }},
@@ -213,13 +210,13 @@ TEST(RegionDbTest, TextThatIsNotUtf8IsRefused) {
         {"\xF0\x9F\x98\x80 emoji \xC2\xA9", true},
         {std::string("nul\0inside", 10), true},
         {"A\xFF", false},
-        {"\xE4\xB8", false},             // cut short
-        {"\xC0\x80", false},             // an overlong NUL
-        {"\xE0\x80\xAF", false},         // an overlong '/'
-        {"\xED\xA0\x80", false},         // a surrogate
-        {"\xF4\x90\x80\x80", false},     // above U+10FFFF
-        {"\xC2", false},                 // a lead byte at the end
-        {"ok\x80", false},               // a continuation byte alone
+        {"\xE4\xB8", false},          // cut short
+        {"\xC0\x80", false},          // an overlong NUL
+        {"\xE0\x80\xAF", false},      // an overlong '/'
+        {"\xED\xA0\x80", false},      // a surrogate
+        {"\xF4\x90\x80\x80", false},  // above U+10FFFF
+        {"\xC2", false},              // a lead byte at the end
+        {"ok\x80", false},            // a continuation byte alone
     };
     for (const auto& [text, valid] : texts) {
         int status = -1;

@@ -455,7 +455,8 @@ TEST_F(FrameTest, ARunOutOfMemoryEndsWithAMessage) {
     EXPECT_EQ(m_window.MessageTexts(), std::vector<std::u16string>{messages::kOutOfMemory});
     EXPECT_EQ(m_frame->Table().GetRow(0).country, u"");
     ASSERT_FALSE(m_window.statusTexts.empty());
-    EXPECT_EQ(m_window.statusTexts.back().rfind(u"已结束", 0), 0u) << WideToUtf8(m_window.statusTexts.back());
+    EXPECT_EQ(m_window.statusTexts.back().rfind(u"已结束", 0), 0u)
+        << WideToUtf8(m_window.statusTexts.back());
     ExpectIdleMenus();
 }
 

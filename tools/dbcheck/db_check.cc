@@ -131,8 +131,8 @@ class Checker {
     // A record is named where the index first points at it; later entries that share a faulty
     // record add nothing new.
     bool FirstSightOfRecord(const RegionFault& fault) {
-        const auto [seen, isNew] = m_recordFaultEntry.try_emplace(
-            static_cast<std::uint32_t>(fault.value), fault.entry);
+        const auto [seen, isNew] =
+            m_recordFaultEntry.try_emplace(static_cast<std::uint32_t>(fault.value), fault.entry);
         return isNew || seen->second == fault.entry;
     }
 
@@ -173,10 +173,9 @@ class Checker {
                                            ": the two-level search needs at least 2");
                 break;
             case kFaultHeaderFirst:
-                m_errors.Add("header", "the first header entry points at " +
-                                           WithSeparators(fault.value) +
-                                           ", not at the first index entry " +
-                                           WithSeparators(fault.other));
+                m_errors.Add("header",
+                             "the first header entry points at " + WithSeparators(fault.value) +
+                                 ", not at the first index entry " + WithSeparators(fault.other));
                 break;
             case kFaultHeaderLast:
                 m_errors.Add("header", "the last header entry (" + std::to_string(fault.entry) +
@@ -191,11 +190,10 @@ class Checker {
                                                    ", which is not an index entry");
                 break;
             case kFaultHeaderStart:
-                m_errors.Add("header start",
-                             name + " has start address " +
-                                 Dotted(static_cast<std::uint32_t>(fault.value)) +
-                                 " but the index entry it points at starts at " +
-                                 Dotted(static_cast<std::uint32_t>(fault.other)));
+                m_errors.Add("header start", name + " has start address " +
+                                                 Dotted(static_cast<std::uint32_t>(fault.value)) +
+                                                 " but the index entry it points at starts at " +
+                                                 Dotted(static_cast<std::uint32_t>(fault.other)));
                 break;
             case kFaultHeaderStartOrder:
                 m_errors.Add("header order", name + " starts at " +
@@ -255,9 +253,10 @@ class Checker {
                              EntryName(fault.entry) + " starts after it ends");
                 break;
             case kFaultEntryOrder:
-                m_errors.Add("index order", EntryName(fault.entry) +
-                                                " is not above the entry before it, which ends at " +
-                                                Dotted(static_cast<std::uint32_t>(fault.other)));
+                m_errors.Add("index order",
+                             EntryName(fault.entry) +
+                                 " is not above the entry before it, which ends at " +
+                                 Dotted(static_cast<std::uint32_t>(fault.other)));
                 break;
             case kFaultRecordShort:
             case kFaultRecordOutside:
@@ -295,7 +294,8 @@ class Checker {
         }
         m_result.stats.headerEntries = count;
         for (std::uint32_t h = 1; h < count; ++h) {
-            const std::uint32_t offset = *U32(kHeaderOffset + std::uint64_t{h} * kHeaderEntrySize + 4);
+            const std::uint32_t offset =
+                *U32(kHeaderOffset + std::uint64_t{h} * kHeaderEntrySize + 4);
             const std::uint32_t previous =
                 *U32(kHeaderOffset + std::uint64_t{h - 1} * kHeaderEntrySize + 4);
             if (offset == previous && m_count > 1) {
@@ -367,9 +367,9 @@ class Checker {
         if (std::uint64_t{offset} + length > m_image.size()) {
             return false;
         }
-        const bool clear = offset >= kFixedBlocksEnd &&
-                           !(offset < std::uint64_t{m_last} + kIndexEntrySize &&
-                             offset + length > m_first);
+        const bool clear =
+            offset >= kFixedBlocksEnd &&
+            !(offset < std::uint64_t{m_last} + kIndexEntrySize && offset + length > m_first);
         Statistics& stats = m_result.stats;
         ++stats.dataRecords;
         stats.dataBytes += length;
@@ -382,10 +382,10 @@ class Checker {
         }
         std::string_view text(reinterpret_cast<const char*>(bytes), length - 4);
         if (text.find('\0') != std::string_view::npos) {
-            m_warnings.Add("record nul", EntryName(i) + ": its data record at " +
-                                             WithSeparators(offset) + " (" +
-                                             std::to_string(length) +
-                                             " bytes) holds a NUL byte: readers cut the text there");
+            m_warnings.Add("record nul",
+                           EntryName(i) + ": its data record at " + WithSeparators(offset) + " (" +
+                               std::to_string(length) +
+                               " bytes) holds a NUL byte: readers cut the text there");
         }
         if (texts.insert(text).second && std::count(text.begin(), text.end(), '|') != 4) {
             if (notFiveFields++ < 3) {

@@ -44,10 +44,7 @@ enum {
  * damaged or something else, and would be read whole into memory for nothing. */
 #define QUORVANE_DB_MAX_BYTES ((uint64_t)32 << 20)
 
-typedef enum quorvane_db_family {
-    QUORVANE_DB_IPV4 = 4,
-    QUORVANE_DB_IPV6 = 6
-} quorvane_db_family;
+typedef enum quorvane_db_family { QUORVANE_DB_IPV4 = 4, QUORVANE_DB_IPV6 = 6 } quorvane_db_family;
 
 /* An open database; opaque. */
 typedef struct quorvane_db quorvane_db;
