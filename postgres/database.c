@@ -12,41 +12,39 @@
 static quorvane_db* g_database;
 static char* g_path;
 
-/* Raises the ERROR for a database that quorvane_db_open refused with status. */
+/* Raises the ERROR for a database that quorvane_db_open refused with status: the class of the
+ * fault, and a cause that says it in the user's words. */
 static void OpenError(const char* path, int status) pg_attribute_noreturn();
 static void OpenError(const char* path, int status) {
+    int code = ERRCODE_DATA_CORRUPTED;
+    const char* cause = "不是有效的数据库文件";
     switch (status) {
         case QUORVANE_DB_NOT_FOUND:
-            ereport(ERROR, (errcode(ERRCODE_UNDEFINED_FILE),
-                            errmsg("无法打开地区数据库文件 \"%s\": 文件不存在", path)));
+            code = ERRCODE_UNDEFINED_FILE;
+            cause = "文件不存在";
             break;
         case QUORVANE_DB_NO_ACCESS:
-            ereport(ERROR, (errcode(ERRCODE_INSUFFICIENT_PRIVILEGE),
-                            errmsg("无法打开地区数据库文件 \"%s\": 没有读取权限", path)));
+            code = ERRCODE_INSUFFICIENT_PRIVILEGE;
+            cause = "没有读取权限";
             break;
         case QUORVANE_DB_READ_FAILED:
-            ereport(ERROR,
-                    (errcode(ERRCODE_IO_ERROR), errmsg("无法读取地区数据库文件 \"%s\"", path)));
+            code = ERRCODE_IO_ERROR;
+            cause = "读取失败";
             break;
         case QUORVANE_DB_NO_MEMORY:
-            ereport(ERROR, (errcode(ERRCODE_OUT_OF_MEMORY),
-                            errmsg("内存不足, 无法载入地区数据库文件 \"%s\"", path)));
+            code = ERRCODE_OUT_OF_MEMORY;
+            cause = "内存不足";
             break;
         case QUORVANE_DB_NOT_A_FILE:
-            ereport(ERROR, (errcode(ERRCODE_DATA_CORRUPTED),
-                            errmsg("地区数据库文件 \"%s\" 不可用: 不是普通文件", path)));
+            cause = "不是普通文件";
             break;
         case QUORVANE_DB_TOO_LARGE:
-            ereport(ERROR,
-                    (errcode(ERRCODE_DATA_CORRUPTED),
-                     errmsg("地区数据库文件 \"%s\" 不可用: 文件大小不符合数据库格式", path)));
+            cause = "文件大小不符合数据库格式";
             break;
         default:
-            ereport(ERROR, (errcode(ERRCODE_DATA_CORRUPTED),
-                            errmsg("地区数据库文件 \"%s\" 不可用: 不是有效的数据库文件 (%s)", path,
-                                   quorvane_db_strerror(status))));
             break;
     }
+    ereport(ERROR, (errcode(code), errmsg("地区数据库文件 \"%s\" 不可用: %s", path, cause)));
     pg_unreachable();
 }
 
