@@ -286,6 +286,40 @@ TEST_F(BatchCommandTest, ResourceLimitsNeverGiveEmptyRowsAsSuccess) {
     }
 }
 
+// Address space that runs out during the run (a record of the result store cannot be made):
+// the command says so and exits 1, or, with room enough, writes every row; it never aborts.
+// Sanitizers reserve more address space than any of these limits allows.
+#ifndef QUORVANE_SANITIZED
+TEST_F(BatchCommandTest, RunningOutOfMemoryFailsWithAMessage) {
+    TempDatabase db(MakeSyntheticRanges(30000, 9));
+    ASSERT_TRUE(db.Ok()) << db.Error();
+    std::string list;
+    std::uint32_t value = 3;
+    for (int i = 0; i < 1000000; ++i) {
+        value = value * 1103515245u + 12345u;
+        list += std::to_string(value >> 24) + "." + std::to_string(value >> 16 & 255) + "." +
+                std::to_string(value >> 8 & 255) + "." + std::to_string(value & 255) + "\n";
+    }
+    const std::string in = Write("in.txt", list);
+    const std::string expected = Path("expected.txt");
+    ASSERT_EQ(Run({"--db", db.Path(), in, expected}), 0) << m_stderr;
+    for (int limit = 100000; limit <= 400000; limit += 50000) {
+        m_limits = "ulimit -v " + std::to_string(limit) + "; ";
+        const std::string out = Path("out.txt");
+        std::remove(out.c_str());
+        const int code = Run({"--db", db.Path(), in, out});
+        SCOPED_TRACE(m_limits + m_stderr);
+        if (code == 0) {
+            EXPECT_EQ(Read(out), Read(expected));
+        } else {
+            EXPECT_TRUE(code == 1 || code == 4) << code << ": an abort is 134";
+            EXPECT_NE(m_stderr, "");
+            EXPECT_NE(access(out.c_str(), F_OK), 0);
+        }
+    }
+}
+#endif
+
 // The export reaches the target only whole: until then the previous file stays, and a pipe is
 // written directly rather than replaced.
 TEST_F(BatchCommandTest, OutputIsReplacedWholeOrWrittenToAPipe) {
