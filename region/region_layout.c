@@ -224,11 +224,11 @@ static void CheckIndex(Check* check) {
         uint32_t end = ReadU32(entry + 4);
         uint32_t pointer = ReadU32(entry + 8);
         if (start > end && !Report(check, kFaultEntryReversed, i, start, end)) {
-            return;
+            break; /* the set is freed below */
         }
         if (i > 0 && start <= previous_end &&
             !Report(check, kFaultEntryOrder, i, start, previous_end)) {
-            return;
+            break; /* the set is freed below */
         }
         previous_end = end;
         if (i + kPrefetchAhead < check->count) {
