@@ -182,11 +182,14 @@ int Run(int argc, char** argv) {
     if (options.dbNameKept) {
         database = OpenDatabaseFile(dbPath);
     }
-    if (database.status == DatabaseStatus::kMissing) {
+    // Only a name that names nothing is "not found": a folder, a pipe or a link loop is there,
+    // and the message says what it is instead.
+    if (database.engineStatus == QUORVANE_DB_NOT_FOUND ||
+        database.engineStatus == QUORVANE_DB_BAD_ARGUMENT) {
         PrintLine(stderr, u"未找到ip2region.db文件!");
         return kExitNoDatabase;
     }
-    if (database.status == DatabaseStatus::kUnusable) {
+    if (database.status != DatabaseStatus::kUsable) {
         PrintLine(stderr, u"数据库文件已损坏或无法读取! " + dbPath + u" (" +
                               DatabaseFailureCause(database.engineStatus) + u")");
         return kExitNoDatabase;

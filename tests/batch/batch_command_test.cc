@@ -205,8 +205,10 @@ TEST_F(BatchCommandTest, RefusesWhatIsNoDatabase) {
 
     const std::string fifo = Path("pipe.db");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_EQ(Run({"--db", fifo, in, out}), 3) << "a pipe counts as missing, at once";
-    EXPECT_EQ(m_stderr, "未找到ip2region.db文件!\n");
+    EXPECT_EQ(Run({"--db", fifo, in, out}), 3) << "a pipe is refused at once";
+    EXPECT_EQ(m_stderr, "数据库文件已损坏或无法读取! " + fifo + " (不是普通文件)\n");
+    EXPECT_EQ(Run({"--db", m_dir, in, out}), 3);
+    EXPECT_EQ(m_stderr, "数据库文件已损坏或无法读取! " + m_dir + " (不是普通文件)\n");
 
     std::string bounds = image.substr(0, 8);
     bounds[0] ^= 4;  // index no longer a whole number of entries long
