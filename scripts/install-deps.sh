@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-dev            # libFuzzer and the sanitizer runtimes
   clang-format clang-tidy          # scripts/check-style.sh
   libgtest-dev libgmock-dev libbenchmark-dev
+  libmaxminddb-dev                 # the IPv6 lookup benchmark's reference (bench/region)
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   qt6-svg-dev                      # renders the SVG icon source
   fonts-wqy-microhei               # without a CJK font every Chinese character is a box

@@ -38,9 +38,9 @@ cmake --build --preset tsan -j "$jobs"
 run_ctest tsan 2>&1
 
 if [ -x scripts/fuzz.sh ]; then
-  step "fuzz (engine ${fuzz_seconds} s, import and MaxMind DB reader $((fuzz_seconds / 3)) s each)"
+  step "fuzz (engine ${fuzz_seconds} s; import, MaxMind DB, region6.db readers, IPv6 text $((fuzz_seconds / 3)) s each)"
   scripts/fuzz.sh "$fuzz_seconds" region
-  scripts/fuzz.sh $((fuzz_seconds / 3)) import mmdb
+  scripts/fuzz.sh $((fuzz_seconds / 3)) import mmdb region6 ipv6
   step "style: clang-tidy checks of the fuzz targets"
   scripts/check-style.sh --fuzz build/fuzz
 fi

@@ -6,6 +6,9 @@
 //                            [--max-ranges N] [--weights P,C,I] [--invent-divisor N]
 //                            [--china-factor N]
 //                            [--report FILE] [--details] [--greedy]
+//        quorvane-dbpipeline --ipv6 --mmdb FILE --asn FILE --countries FILE --places FILE
+//                            --out region6.db [--report FILE]
+// With --ipv6 the sources are the IPv6 ones and the output is the region6.db file itself.
 #include <charconv>
 #include <cstdio>
 #include <fstream>
@@ -23,6 +26,7 @@
 #include "tools/dbpipeline/mmdb_reader.h"
 #include "tools/dbpipeline/pipeline_report.h"
 #include "tools/dbpipeline/priced_partition.h"
+#include "tools/dbpipeline/region6_pipeline.h"
 #include "tools/dbpipeline/region_text.h"
 #include "tools/dbpipeline/source_places.h"
 #include "tools/dbpipeline/sources.h"
@@ -41,6 +45,8 @@ struct Options {
     std::size_t maxRanges = dbwriter::kMaxRanges;
     // Print where values are lost, per country.
     bool details = false;
+    // Build region6.db from the IPv6 sources.
+    bool ipv6 = false;
     // Coarsen by cheapest merges first instead of by a price per range.
     bool greedy = false;
     // How many times China's addresses count in the coarsening.
@@ -63,6 +69,10 @@ bool ParseArgs(int argc, char** argv, Options& options) {
         }
         if (arg == "--greedy") {
             options.greedy = true;
+            continue;
+        }
+        if (arg == "--ipv6") {
+            options.ipv6 = true;
             continue;
         }
         if (i + 1 >= argc) {
@@ -117,6 +127,7 @@ bool Fail(const std::string& path, const std::string& error) {
 struct Sources {
     std::map<std::string, std::string> countryNames;
     std::vector<AsnRange> asn;
+    std::vector<AsnRange6> asn6;
     ChineseCityTable cityTable;
     std::optional<MmdbReader> mmdb;
 };
@@ -128,7 +139,8 @@ bool LoadSources(const Options& options, Sources& sources) {
         return Fail(options.countries, error);
     }
     std::ifstream asn(options.asn);
-    if (!asn || !ReadAsnCsv(asn, sources.asn, error)) {
+    if (!asn || !(options.ipv6 ? ReadAsnCsv6(asn, sources.asn6, error)
+                               : ReadAsnCsv(asn, sources.asn, error))) {
         return Fail(options.asn, error);
     }
     std::ifstream places(options.places);
@@ -200,10 +212,30 @@ bool WriteCsv(const std::string& path, const std::vector<Segment>& coarse,
     return true;
 }
 
+int RunIpv6(const Options& options, Sources& sources) {
+    std::vector<std::uint8_t> image;
+    std::string report;
+    const Region6Sources region6{&*sources.mmdb, &sources.countryNames, &sources.cityTable,
+                                 &sources.asn6};
+    std::string error;
+    if (!BuildRegion6Image(region6, image, report) ||
+        !dbwriter::WriteImage(image, options.out, error)) {
+        if (!error.empty()) {
+            std::cerr << options.out << ": " << error << "\n";
+        }
+        return 1;
+    }
+    std::cout << report;
+    return options.report.empty() || WriteReport(options.report, report) ? 0 : 1;
+}
+
 int Run(const Options& options) {
     Sources sources;
     if (!LoadSources(options, sources)) {
         return 1;
+    }
+    if (options.ipv6) {
+        return RunIpv6(options, sources);
     }
 
     StringPool pool;
@@ -284,7 +316,9 @@ int main(int argc, char** argv) {
         "usage: quorvane-dbpipeline --mmdb FILE --asn FILE --countries FILE --places FILE"
         " --out CSV [--max-ranges N] [--weights P,C,I] [--invent-divisor N] [--china-factor N] "
         "[--report FILE]"
-        " [--details] [--greedy]\n";
+        " [--details] [--greedy]\n"
+        "       quorvane-dbpipeline --ipv6 --mmdb FILE --asn FILE --countries FILE --places FILE"
+        " --out region6.db [--report FILE]\n";
     if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
         std::cout << kUsage;
         return 0;
