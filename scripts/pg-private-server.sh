@@ -57,7 +57,8 @@ pg_private_start() {
     pg_work=$(mktemp -d /tmp/quorvane-pg.XXXXXX)
     trap pg_private_stop EXIT
     trap 'exit 130' INT
-    trap 'exit 143' TERM HUP
+    trap 'exit 143' TERM
+    trap 'exit 129' HUP
     root="$pg_work/root"
     DESTDIR="$root" cmake --install "$build" --component postgres >/dev/null ||
         pg_private_fail "installing the extension failed"
