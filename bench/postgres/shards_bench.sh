@@ -2,16 +2,12 @@
 # Lookups across shards: rows a second of one query that looks up every row of an access log
 # hash-partitioned into two partitions (scripts/pg-shards.sh), with both partitions on one shard
 # and with one partition on each of two shards, beside the same lookups on one server without a
-# coordinator. The three queries take turns in one run; prints the best of several runs of each.
+# coordinator. The two queries on the coordinator take turns in one session, the one without a
+# coordinator runs after them in the same run; prints the best of several runs of each.
 # A benchmark, not a test: run it on a quiet machine, with a core for each shard and one for the
 # coordinator.
 # Usage: bench/postgres/shards_bench.sh [BUILD_DIR] [ROWS] [RUNS]   (defaults build/default 1000000 5)
-set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "${1:-$here/../../build/default}" && pwd)
-rows=${2:-1000000}
-runs=${3:-5}
-source "$here/../../scripts/pg-private-server.sh"
+source "$(dirname "$0")/bench-args.sh"
 source "$here/../../scripts/pg-shards.sh"
 # Room for every table in memory, so that the queries read their rows from the servers' buffers.
 PG_SERVER_OPTIONS="-c shared_buffers=256MB" pg_private_start "$build"
