@@ -84,6 +84,19 @@ lookups)
             "$(grep -c "access_geo_$p" <<<"${remote[p - 1]:-}") $(grep -o 'Function Call: .*' \
                 <<<"$shard_plan") $(grep -c "Seq Scan on public.access_log_$p" <<<"$shard_plan")"
     done
+
+    # A filter on id reaches one shard, and there the table's index, before any lookup.
+    plan=$(pg_sql -c "EXPLAIN (VERBOSE, COSTS OFF) SELECT country FROM access_geo WHERE id = 42")
+    p=$(sed -n 's/.*Foreign Scan on public.access_geo_\([12]\).*/\1/p' <<<"$plan")
+    remote=$(sed -n 's/^ *Remote SQL: //p' <<<"$plan")
+    shard_plan=$(pg_sql_on "shard${p:-1}" -c "EXPLAIN (VERBOSE, COSTS OFF) $remote")
+    echo "$plan"$'\n'"$shard_plan"
+    expect "a filter on id is sent to the one shard that holds the row" "1 1" \
+        "$(wc -l <<<"$p") $(grep -c 'WHERE ((id = 42))' <<<"$remote")"
+    expect "the shard finds the row by its index" 1 \
+        "$(grep -c "Index Cond: (l.id = 42)" <<<"$shard_plan")"
+    expect "and gives the row's answer" "$(awk -F '[|,]' '$1 == 42 { print $3 }' "$pg_work/expected.txt")" \
+        "$(pg_sql -c "SELECT country FROM access_geo WHERE id = 42")"
     ;;
 own_database)
     start_cluster
