@@ -9,10 +9,11 @@
 # the extension while nothing outside the temporary folder changes and no root is needed.
 #
 # pg_private_start BUILD_DIR   sets pg_work (the folder) and starts the server; exits on failure
-# pg_private_add_server NAME   starts one more server on the same installation, its data and
-#                              socket in pg_work/NAME (several servers, e.g. a coordinator and shards)
+# pg_private_add_server NAME   starts one more server on the same installation, its data, socket
+#                              and logs in pg_work/NAME (e.g. the shards beside a coordinator)
 # pg_sql ARGS...               psql as the superuser, unaligned and without headers
 # pg_sql_on NAME ARGS...       the same on the server NAME
+# pg_sql_at FOLDER ARGS...     the same on the server whose socket is in FOLDER
 # pg_private_stop              stops every server and removes the folder; safe to call twice
 # pg_private_start installs an EXIT trap that calls pg_private_stop, and makes INT, TERM and HUP
 # exit through it.
@@ -86,7 +87,7 @@ pg_private_add_server() {
     pg_private_server "$pg_work/$1"
 }
 
-# Initializes a server in FOLDER/data, starts it with its socket and logs in FOLDER and the
+# Initializes a server in FOLDER/data and starts it, its socket and logs in FOLDER, with the
 # extension created.
 pg_private_server() {
     local folder=$1 root="$pg_work/root"
