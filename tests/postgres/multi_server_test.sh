@@ -14,7 +14,8 @@ start_cluster() {
     PG_SERVER_OPTIONS="-c shared_buffers=16MB" pg_private_start "$build"
     pg_private_add_server shard1
     pg_private_add_server shard2
-    echo "servers in $pg_work"
+    echo "servers in $pg_work, pids $(head -q -n 1 "$pg_work"/data/postmaster.pid \
+        "$pg_work"/shard*/data/postmaster.pid | paste -sd ' ')"
     pg_shards_connect shard1 shard2
     pg_shard_partition shard1 1
     pg_shard_partition shard2 2
@@ -50,13 +51,20 @@ point_at() {  # point_at SERVER_FOLDER DATABASE
         pg_private_fail "pointing $1 at $2 failed"
 }
 
-# The folder a run of this script named, whether it is gone and whether a server of it runs.
+# What is left of the folder and the servers a run of this script named.
 left_behind() {  # left_behind OUTPUT_FILE
-    local folder
-    folder=$(sed -n 's/^servers in //p' "$1")
-    [ -n "$folder" ] || { echo "no folder named"; return; }
+    local folder pids pid
+    folder=$(sed -n 's/^servers in \(.*\), pids .*/\1/p' "$1")
+    pids=$(sed -n 's/^servers in .*, pids //p' "$1")
+    [ -n "$folder" ] && [ "$(wc -w <<<"$pids")" -eq 3 ] || { echo "no servers named"; return; }
     [ ! -e "$folder" ] || echo "folder $folder"
-    ! pgrep -f -- "$folder" >/dev/null || echo "servers of $folder"
+    # A server that has exited but whose parent has not reaped it yet is a zombie: gone.
+    for pid in $pids; do
+        case $(awk '/^State:/ { print $2 }' "/proc/$pid/status" 2>/dev/null) in
+        "" | Z) ;;
+        *) echo "server $pid" ;;
+        esac
+    done
 }
 
 case "$check" in
@@ -128,7 +136,7 @@ cleanup)
     bash "$0" until_signal "${@:2}" >"$scratch/signalled.txt" 2>&1 &
     child=$!
     for ((i = 0; i < 600; ++i)); do
-        grep -q '^servers in' "$scratch/signalled.txt" && break
+        grep -q '^servers in .*, pids' "$scratch/signalled.txt" && break
         sleep 0.2
     done
     kill -TERM "$child"
