@@ -12,6 +12,7 @@
 # pg_shards_connect SHARD...            on the coordinator: postgres_fdw and a server per shard
 # pg_shard_partition SHARD P            on SHARD: partition P of the log (table access_log_P) and
 #                                       its lookups (view access_geo_P)
+# pg_partition_sql P                    the SQL that makes them, for a server of the caller's
 # pg_shards_tables LOG GEO SHARD...     on the coordinator: LOG (id, client_addr) and GEO (the
 #                                       same and the four fields), hash-partitioned by id into one
 #                                       partition per SHARD named, the Pth on the Pth SHARD named
@@ -30,12 +31,15 @@ pg_shards_connect() {
 # The lookup sits in FROM, so that it runs once per row whichever of the four columns a query
 # reads ((quorvane_lookup(a)).* in the select list would call it once per column), and a filter on
 # id still reaches the table's index.
+pg_partition_sql() {
+    echo "CREATE TABLE access_log_$1 (id bigint PRIMARY KEY, client_addr inet);
+          CREATE VIEW access_geo_$1 AS
+              SELECT l.id, l.client_addr, g.country, g.province, g.city, g.provider
+              FROM access_log_$1 l CROSS JOIN LATERAL quorvane_lookup(l.client_addr) g;"
+}
+
 pg_shard_partition() {
-    pg_sql_on "$1" -v ON_ERROR_STOP=1 -c "
-        CREATE TABLE access_log_$2 (id bigint PRIMARY KEY, client_addr inet);
-        CREATE VIEW access_geo_$2 AS
-            SELECT l.id, l.client_addr, g.country, g.province, g.city, g.provider
-            FROM access_log_$2 l CROSS JOIN LATERAL quorvane_lookup(l.client_addr) g;" ||
+    pg_sql_on "$1" -v ON_ERROR_STOP=1 -c "$(pg_partition_sql "$2")" ||
         pg_private_fail "making partition $2 on $1 failed"
 }
 
