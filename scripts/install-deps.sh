@@ -16,7 +16,7 @@ packages=(
   xz-utils                         # unpacks the bundled database at build time
   xvfb xauth                       # a real X display for screenshots and smoke runs
   openbox                          # a window manager, so screenshots show the window frame
-  postgresql-15 postgresql-server-dev-15   # the SQL extension and the server its tests start
+  postgresql-15 postgresql-server-dev-15   # the SQL extension, the servers its tests start, postgres_fdw
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix   # the Windows programs (posix threads)
   wine wine64                      # runs the Windows programs' tests
 )
