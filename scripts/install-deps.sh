@@ -17,7 +17,9 @@ packages=(
   openbox                          # a window manager, so screenshots show the window frame
   postgresql-15 postgresql-server-dev-15   # the SQL extension and the server its tests start
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix   # the Windows programs (posix threads)
+  gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix       # the 32-bit Windows programs
   wine wine64                      # runs the Windows programs' tests
+  wine32:i386                      # Wine's 32-bit half, for the 32-bit programs (needs i386)
 )
 
 sudo=""
@@ -32,5 +34,9 @@ if [ "${#missing[@]}" -eq 0 ]; then
   exit 0
 fi
 export DEBIAN_FRONTEND=noninteractive
+# wine32:i386 comes from Debian's i386 architecture, which a 64-bit system must be told to use.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+fi
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

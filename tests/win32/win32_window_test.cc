@@ -57,21 +57,23 @@ class ModalCloser {
             return;
         }
         HWND found = nullptr;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND hwnd, LPARAM out) -> BOOL {
-                if (ClassOf(hwnd) == L"#32770" && IsWindowVisible(hwnd)) {
-                    *reinterpret_cast<HWND*>(out) = hwnd;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&found));
+        EnumThreadWindows(GetCurrentThreadId(), &ModalCloser::FindDialog,
+                          reinterpret_cast<LPARAM>(&found));
         if (found != nullptr) {
             self->m_seen = true;
             self->m_inspect(found);
             PostMessageW(found, WM_COMMAND, static_cast<WPARAM>(self->m_command), 0);
         }
+    }
+
+    // A named function, not a lambda: on 32-bit Windows the callback must be stdcall, and a
+    // lambda converts only to a pointer of the default (cdecl) convention.
+    static BOOL CALLBACK FindDialog(HWND hwnd, LPARAM out) {
+        if (ClassOf(hwnd) == L"#32770" && IsWindowVisible(hwnd)) {
+            *reinterpret_cast<HWND*>(out) = hwnd;
+            return FALSE;
+        }
+        return TRUE;
     }
 
     static inline ModalCloser* s_current = nullptr;

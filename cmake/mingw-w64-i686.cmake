@@ -1,0 +1,5 @@
+# Cross-builds the 32-bit Windows programs with MinGW-w64 (see mingw-w64.cmake). They run under
+# Wine's 32-bit half (wine32:i386), which scripts/wine-run.sh picks for a 32-bit program.
+set(CMAKE_SYSTEM_PROCESSOR x86)
+set(_mingw i686-w64-mingw32)
+include("${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake")
