@@ -85,7 +85,7 @@ void CMainFrame::OnTimer(int timerId) {
     // end has made the final repaint, so a late one is ignored.
     if (timerId == IDT_REFRESH && m_refreshTimerOn && !m_windowGone) {
         m_window.RepaintListNow();
-        m_window.SetStatusText(ProgressStatus(m_table.GetRowsHandedOut(), m_table.GetRowCount()));
+        m_window.SetStatusText(ProgressStatus(m_table.GetRowsResolved(), m_table.GetRowCount()));
     }
 }
 
@@ -271,11 +271,12 @@ void CMainFrame::FinishRun() {
     m_window.KillTimer(IDT_REFRESH);
     m_window.SetMenuState(ID_CMD_START, MenuState::kEnabled);
     m_window.SetMenuState(ID_CMD_STOP, MenuState::kGrayed);
-    // Every worker has ended, so the rows handed out are the rows the run reached (but for the
-    // few taken at the moment of a stop, which keep what they held).
+    // Every worker has ended, so the counts are final. Rows handed out but not resolved when a
+    // stop came (up to a block per worker) keep what they held, possibly an earlier run's
+    // results: they count as not reached.
     summary.rows = m_table.GetRowCount();
-    summary.reached = m_table.GetRowsHandedOut();
-    summary.withoutResult = m_table.CountRowsWithoutResult(summary.reached);
+    summary.reached = m_table.GetRowsResolved();
+    summary.withoutResult = m_table.GetRowsResolvedWithoutResult();
     m_window.SetStatusText(FinishedStatus(summary));
 }
 
