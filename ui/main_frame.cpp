@@ -114,6 +114,48 @@ std::u16string CMainFrame::OnGetDispInfo(std::size_t row, int column) const {
     }
 }
 
+namespace {
+
+char16_t FoldAscii(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
+bool StartsWithFolded(std::u16string_view text, std::u16string_view prefix) {
+    if (text.size() < prefix.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (FoldAscii(text[i]) != FoldAscii(prefix[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::size_t> CMainFrame::FindRowByAddress(std::u16string_view prefix,
+                                                        std::size_t start) const {
+    // Addresses change only while no run is active, and only on this thread: reading them here
+    // needs no lock.
+    const std::size_t rows = m_table.GetRowCount();
+    if (prefix.empty() || rows == 0) {
+        return std::nullopt;
+    }
+    if (start >= rows) {
+        start = 0;
+    }
+    std::u16string address;
+    for (std::size_t step = 0; step < rows; ++step) {
+        const std::size_t row = (start + step) % rows;
+        m_table.CopyAddress(row, address);
+        if (StartsWithFolded(address, prefix)) {
+            return row;
+        }
+    }
+    return std::nullopt;
+}
+
 std::size_t CMainFrame::GetRowCount() const {
     return m_table.GetRowCount();
 }

@@ -192,6 +192,35 @@ TEST_F(Win32WindowTest, ImportFillsTheVirtualListAndStartResolvesIt) {
     EXPECT_EQ(Cell(1, 1), L"");
 }
 
+// Typing in the focused list goes to the next row, from the focused one and wrapping, whose
+// address starts with the typed text, as the system's own lists do; text no address starts with
+// leaves the focus where it is.
+TEST_F(Win32WindowTest, TypingInTheListFindsTheNextRowByItsAddress) {
+    Import("1.1.1.1\r\n8.8.8.8\r\n9.9.9.9\r\n8.8.4.4\r\nhello\r\n");
+    const HWND list = m_window.List();
+    SetFocus(list);
+    ListView_SetItemState(list, 0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+    const auto type = [&](wchar_t c) {
+        SendMessageW(list, WM_CHAR, c, 1);  // a repeat count of 1, as a real key has
+        // Letters typed apart are searches of their own, not one text.
+        Sleep(1100);
+        return ListView_GetNextItem(list, -1, LVNI_FOCUSED);
+    };
+    EXPECT_EQ(type(L'9'), 2);
+    EXPECT_EQ(type(L'8'), 3);
+    EXPECT_EQ(type(L'8'), 1) << "wraps past the last row";
+    EXPECT_EQ(type(L'H'), 4) << "letters in either case";
+    EXPECT_EQ(type(L'7'), 4) << "no address starts with 7";
+
+    // What the list asks when it searches: -1 for no row, never row 0 by default.
+    LVFINDINFOW find = {};
+    find.flags = LVFI_STRING | LVFI_PARTIAL | LVFI_WRAP;
+    find.psz = L"8.8.4";
+    EXPECT_EQ(ListView_FindItem(list, -1, &find), 3);
+    find.psz = L"2.";
+    EXPECT_EQ(ListView_FindItem(list, -1, &find), -1);
+}
+
 TEST_F(Win32WindowTest, MessagesAreOwnedBoxesCaptionedForTheTool) {
     std::wstring caption;
     std::wstring text;

@@ -95,6 +95,9 @@ void CQtMainWindow::BuildList() {
     m_list = MakeChild<CResultListView>(this);
     m_list->SetReferenceOuterWidth(kOuterWidth);
     m_list->setModel(m_model);
+    m_list->SetRowFinder([this](std::u16string_view typed, std::size_t start) {
+        return m_frame ? m_frame->FindRowByAddress(typed, start) : std::nullopt;
+    });
     m_list->setShowGrid(true);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -229,6 +229,9 @@ void CWin32MainWindow::OnSize() {
 }
 
 LRESULT CWin32MainWindow::OnNotify(const NMHDR& header, LPARAM lParam) {
+    if (header.idFrom == IDC_RESULT_LIST && header.code == LVN_ODFINDITEMW) {
+        return OnFindItem(*reinterpret_cast<const NMLVFINDITEMW*>(lParam));
+    }
     if (header.idFrom != IDC_RESULT_LIST || header.code != LVN_GETDISPINFOW) {
         return DefWindowProcW(m_hwnd, WM_NOTIFY, header.idFrom, lParam);
     }
@@ -246,6 +249,20 @@ LRESULT CWin32MainWindow::OnNotify(const NMHDR& header, LPARAM lParam) {
     m_cellText = ToWide(m_frame->OnGetDispInfo(row, static_cast<int>(column)));
     item.pszText = m_cellText.data();
     return 0;
+}
+
+LRESULT CWin32MainWindow::OnFindItem(const NMLVFINDITEMW& find) const {
+    // A virtual list cannot search itself: unanswered, the 0 returned would select row 0 on
+    // every key typed. The list asks by text when the user types into it.
+    if (m_frame == nullptr || (find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 ||
+        find.lvfi.psz == nullptr) {
+        return -1;
+    }
+    const std::wstring_view typed = find.lvfi.psz;
+    const std::u16string prefix(typed.begin(), typed.end());
+    const std::size_t start = find.iStart < 0 ? 0 : static_cast<std::size_t>(find.iStart);
+    const std::optional<std::size_t> row = m_frame->FindRowByAddress(prefix, start);
+    return row && *row <= static_cast<std::size_t>(INT_MAX) ? static_cast<LRESULT>(*row) : -1;
 }
 
 MessageAnswer CWin32MainWindow::ShowMessage(std::u16string_view text, MessageButtons buttons) {

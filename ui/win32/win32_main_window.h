@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <atomic>
 #include <deque>
 #include <functional>
@@ -73,6 +75,8 @@ class CWin32MainWindow : public IWindowPort {
     LRESULT OnCreate();
     void OnSize();
     LRESULT OnNotify(const NMHDR& header, LPARAM lParam);
+    // The row the list's type-to-find goes to, or -1.
+    LRESULT OnFindItem(const NMLVFINDITEMW& find) const;
     void CreateList();
     void RunPostedCalls();
 
