@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,6 +19,7 @@
 #include "ui/main_frame.h"
 #include "ui/messages.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/win32/win32_about_dialog.h"
 
 namespace quorvane {
 namespace {
@@ -219,6 +222,56 @@ TEST_F(Win32WindowTest, TypingInTheListFindsTheNextRowByItsAddress) {
     EXPECT_EQ(ListView_FindItem(list, -1, &find), 3);
     find.psz = L"2.";
     EXPECT_EQ(ListView_FindItem(list, -1, &find), -1);
+}
+
+// The list and the status bar repaint in the new system colours only when their parent passes
+// the change on.
+int g_colourChanges = 0;
+
+LRESULT CALLBACK CountColourChanges(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR, DWORD_PTR) {
+    g_colourChanges += message == WM_SYSCOLORCHANGE;
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+TEST_F(Win32WindowTest, SystemColourChangeReachesTheListAndTheStatusBar) {
+    g_colourChanges = 0;
+    ASSERT_TRUE(SetWindowSubclass(m_window.List(), CountColourChanges, 1, 0));
+    ASSERT_TRUE(SetWindowSubclass(m_window.StatusBar(), CountColourChanges, 1, 0));
+    SendMessageW(m_window.Handle(), WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(g_colourChanges, 2);
+    RemoveWindowSubclass(m_window.List(), CountColourChanges, 1);
+    RemoveWindowSubclass(m_window.StatusBar(), CountColourChanges, 1);
+}
+
+// Every size is the designed one at 96 DPI and scaled with the display's DPI: the suite runs a
+// second time in a Wine prefix set to 144 DPI (150%), which sets QUORVANE_EXPECT_DPI.
+TEST_F(Win32WindowTest, SizesFollowTheDisplaysDpi) {
+    const char* expected = std::getenv("QUORVANE_EXPECT_DPI");
+    const int dpi = expected != nullptr ? std::atoi(expected) : 96;
+    const HWND hwnd = m_window.Handle();
+    const HDC screen = GetDC(nullptr);
+    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), dpi) << "the program is not DPI aware";
+    ReleaseDC(nullptr, screen);
+    RECT outer;
+    GetWindowRect(hwnd, &outer);
+    // No window grows past the screen and its frame (Wine's screen here is 1024 x 768).
+    EXPECT_EQ(outer.right - outer.left,
+              std::min(MulDiv(750, dpi, 96), GetSystemMetrics(SM_CXMAXTRACK)));
+    EXPECT_EQ(outer.bottom - outer.top,
+              std::min(MulDiv(450, dpi, 96), GetSystemMetrics(SM_CYMAXTRACK)));
+    EXPECT_EQ(ListView_GetColumnWidth(m_window.List(), 0), MulDiv(150, dpi, 96));
+    for (int column = 1; column < 5; ++column) {
+        EXPECT_EQ(ListView_GetColumnWidth(m_window.List(), column), MulDiv(100, dpi, 96));
+    }
+}
+
+// The links of the About dialog open the help page beside the program, wherever it lies.
+TEST(Win32AboutLinksTest, FolderNamesAreEscapedInTheUrl) {
+    EXPECT_EQ(HelpSectionUrl(u"C:\\Quorvane\\help\\index.html", u"home"),
+              u"file:///C:/Quorvane/help/index.html#home");
+    EXPECT_EQ(HelpSectionUrl(u"D:\\工具 #2\\100%\\a^b\\help\\index.html", u"author"),
+              u"file:///D:/工具%20%232/100%25/a%5Eb/help/index.html#author");
 }
 
 TEST_F(Win32WindowTest, MessagesAreOwnedBoxesCaptionedForTheTool) {

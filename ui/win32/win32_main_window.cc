@@ -88,7 +88,15 @@ bool CWin32MainWindow::Create() {
     const HWND hwnd = CreateWindowExW(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE, kClassName, title.c_str(),
                                       WS_OVERLAPPEDWINDOW, 0, 0, kOuterWidth, kOuterHeight, nullptr,
                                       nullptr, ModuleInstance(), this);
-    return hwnd != nullptr;
+    if (hwnd == nullptr) {
+        return false;
+    }
+    // The window's DPI is known only once it exists; at 96 the designed size stays as created.
+    if (m_dpi != kDesignDpi) {
+        SetWindowPos(hwnd, nullptr, 0, 0, ScaleToDpi(kOuterWidth, m_dpi),
+                     ScaleToDpi(kOuterHeight, m_dpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return true;
 }
 
 void CWin32MainWindow::PlaceAndShow(int showCommand) {
@@ -119,6 +127,17 @@ LRESULT CWin32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
             return OnCreate();
         case WM_SIZE:
             OnSize();
+            return 0;
+        case WM_SYSCOLORCHANGE:
+            // Common controls repaint in the new colours only when their parent passes this on.
+            for (const HWND child : {m_list, m_status}) {
+                if (child != nullptr) {
+                    SendMessageW(child, WM_SYSCOLORCHANGE, wParam, lParam);
+                }
+            }
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_TIMER:
             // Every timer message is handled; the frame ignores identifiers it does not know.
@@ -164,6 +183,7 @@ LRESULT CWin32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
 }
 
 LRESULT CWin32MainWindow::OnCreate() {
+    m_dpi = WindowDpi(m_hwnd);
     const HMENU menu = LoadMenuW(ModuleInstance(), MAKEINTRESOURCEW(IDR_MAIN_MENU));
     if (menu != nullptr) {
         SetMenu(m_hwnd, menu);
@@ -203,10 +223,24 @@ void CWin32MainWindow::CreateList() {
         LVCOLUMNW column = {};
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
         column.fmt = LVCFMT_LEFT;
-        column.cx = texts::kListColumns[i].width;
+        column.cx = ScaleToDpi(texts::kListColumns[i].width, m_dpi);
         column.pszText = header.data();
         ListView_InsertColumn(m_list, i, &column);
     }
+}
+
+void CWin32MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    // Moved to a monitor of another scaling: the columns keep their share of the list (widths
+    // the user set included) and the window takes the size the system suggests.
+    if (m_list != nullptr && dpi > 0 && m_dpi > 0) {
+        for (int i = 0; i < texts::kListColumnCount; ++i) {
+            ListView_SetColumnWidth(m_list, i,
+                                    MulDiv(ListView_GetColumnWidth(m_list, i), dpi, m_dpi));
+        }
+    }
+    m_dpi = dpi > 0 ? dpi : m_dpi;
+    SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CWin32MainWindow::OnSize() {

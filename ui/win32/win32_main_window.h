@@ -23,7 +23,8 @@ class CMainFrame;
 
 class CWin32MainWindow : public IWindowPort {
   public:
-    // The outer size of the window, frame and caption included.
+    // The outer size of the window, frame and caption included, at 96 DPI; scaled to the
+    // window's DPI.
     static constexpr int kOuterWidth = 750;
     static constexpr int kOuterHeight = 450;
     static constexpr wchar_t kClassName[] = L"QUORVANE_CLASS";
@@ -74,6 +75,7 @@ class CWin32MainWindow : public IWindowPort {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnCreate();
     void OnSize();
+    void OnDpiChanged(int dpi, const RECT& suggested);
     LRESULT OnNotify(const NMHDR& header, LPARAM lParam);
     // The row the list's type-to-find goes to, or -1.
     LRESULT OnFindItem(const NMLVFINDITEMW& find) const;
@@ -86,6 +88,7 @@ class CWin32MainWindow : public IWindowPort {
     HWND m_list = nullptr;
     HWND m_status = nullptr;
     HMENU m_menu = nullptr;
+    int m_dpi = 96;  // the DPI the window's sizes are scaled to
     CWin32HelpViewer m_helpViewer;
     std::wstring m_cellText;  // the last cell handed to the list; it copies it at once
     // Calls queued by PostToWindowThread from any thread; m_postTarget is the window while it
