@@ -20,6 +20,7 @@ packages=(
   gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix       # the 32-bit Windows programs
   wine wine64                      # runs the Windows programs' tests
   wine32:i386                      # Wine's 32-bit half, for the 32-bit programs (needs i386)
+  fonts-wine                       # Marlett: the caption buttons of windows under Wine
   locales                          # localedef, for the Chinese locale of the Windows tests
 )
 
