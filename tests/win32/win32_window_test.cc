@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <richedit.h>
 
 #include <gtest/gtest.h>
 
@@ -337,15 +338,45 @@ TEST_F(Win32WindowTest, ClosingDuringARunEndsTheLoop) {
     EXPECT_TRUE(quit);
 }
 
-TEST_F(Win32WindowTest, HelpViewerShowsThePagesText) {
+// Without a browser, Help shows the page formatted, in a window centred over the main one.
+TEST_F(Win32WindowTest, HelpViewerShowsThePageFormattedOverTheWindow) {
     m_scratch.Write("help.html",
                     "<html><head><title>t</title><style>p{}</style></head><body><h1>\xE5\xB8\xAE"
-                    "\xE5\x8A\xA9</h1><p>A &amp; B &#x4E2D;</p><ul><li>one</li><li>two</li></ul>"
-                    "</body></html>");
+                    "\xE5\x8A\xA9</h1><p>A &amp; B &#x4E2D; <b>bold</b> <code>{x}\\y</code></p>"
+                    "<ul><li>one</li><li>two</li></ul></body></html>");
     m_window.ShowHelpPage(m_scratch.Wide("help.html"));
-    ASSERT_NE(m_window.HelpViewer().Handle(), nullptr);
-    EXPECT_EQ(WindowText(m_window.HelpViewer().Text()),
-              L"\u5E2E\u52A9\r\nA & B \u4E2D\r\n\u2022 one\r\n\u2022 two");
+    const HWND viewer = m_window.HelpViewer().Handle();
+    ASSERT_NE(viewer, nullptr);
+    const HWND text = m_window.HelpViewer().Text();
+    EXPECT_EQ(_wcsicmp(ClassOf(text).c_str(), L"RICHEDIT50W"), 0) << ClassOf(text);
+    std::wstring shown = WindowText(text);
+    std::erase(shown, L'\n');
+    EXPECT_EQ(shown, L"\u5E2E\u52A9\rA & B \u4E2D bold {x}\\y\r\u2022\tone\r\u2022\ttwo");
+
+    // The heading is bold and larger than the body text; the code is in another font.
+    const auto format = [&](int at) {
+        CHARFORMAT2W f = {};
+        f.cbSize = sizeof(f);
+        SendMessageW(text, EM_SETSEL, at, at + 1);
+        SendMessageW(text, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&f));
+        return f;
+    };
+    const CHARFORMAT2W heading = format(0);
+    const CHARFORMAT2W body = format(3);
+    const CHARFORMAT2W bold = format(11);
+    const CHARFORMAT2W code = format(16);
+    EXPECT_NE(heading.dwEffects & CFE_BOLD, 0u);
+    EXPECT_EQ(body.dwEffects & CFE_BOLD, 0u);
+    EXPECT_NE(bold.dwEffects & CFE_BOLD, 0u);
+    EXPECT_GT(heading.yHeight, body.yHeight);
+    EXPECT_NE(std::wstring(code.szFaceName), std::wstring(body.szFaceName));
+
+    RECT main;
+    RECT help;
+    GetWindowRect(m_window.Handle(), &main);
+    GetWindowRect(viewer, &help);
+    EXPECT_NEAR((help.left + help.right) / 2, (main.left + main.right) / 2, 1);
+    EXPECT_NEAR((help.top + help.bottom) / 2, (main.top + main.bottom) / 2, 1);
 }
 
 }  // namespace
