@@ -19,8 +19,8 @@ std::vector<CommandArgument> CommandArguments(int argc, char** argv) {
         // be what the user typed.
         for (int i = 1; i < argc; ++i) {
             const std::string_view narrow = argv[i];
-            const bool ascii = std::all_of(narrow.begin(), narrow.end(),
-                                           [](char c) { return (c & 0x80) == 0; });
+            const bool ascii =
+                std::all_of(narrow.begin(), narrow.end(), [](char c) { return (c & 0x80) == 0; });
             arguments.push_back({AnsiToWide(narrow), ascii});
         }
         return arguments;

@@ -67,9 +67,9 @@ TEST_F(BatchCommandNamesTest, ChineseDatabaseInputAndOutputNames) {
         << m_errors;
     EXPECT_EQ(test::ReadBytes(m_dir.Path("结果.txt")), kExpected);
 
-    ASSERT_EQ(Run({"--db=" + Name("数据库 (副本).db"), "--", Name("地址列表.txt"),
-                   Name("结果二.txt")}),
-              0)
+    ASSERT_EQ(
+        Run({"--db=" + Name("数据库 (副本).db"), "--", Name("地址列表.txt"), Name("结果二.txt")}),
+        0)
         << m_errors;
     EXPECT_EQ(test::ReadBytes(m_dir.Path("结果二.txt")), kExpected);
 }

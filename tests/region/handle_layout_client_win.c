@@ -99,7 +99,7 @@ static int GuardIntact(const unsigned char* guard) {
 }
 
 static void PrintOffsets(void) {
-#define FIELD(name) \
+#define FIELD(name)                                                      \
     printf("%s %u %u\n", #name, (unsigned)offsetof(caller_handle, name), \
            (unsigned)sizeof(((caller_handle*)0)->name))
     FIELD(header_start_ips);
@@ -144,8 +144,7 @@ static void Search(const struct engine* e, caller_handle* h, const unsigned char
         Check(e->get_unsigned_int(h->file_image, 4) == h->last_index_offset, "last_index_offset");
     }
     Check(h->last_index_offset > h->first_index_offset, "index bounds");
-    Check(h->index_count ==
-              (int32_t)((h->last_index_offset - h->first_index_offset) / 12 + 1),
+    Check(h->index_count == (int32_t)((h->last_index_offset - h->first_index_offset) / 12 + 1),
           "index_count");
     Check(h->header_count > 0 && h->header_count <= 1024, "header_count set by the btree search");
     Check(h->reserved == 0, "reserved stays zero");

@@ -206,7 +206,8 @@ TEST_F(FrameTest, StoppedRunCountsOnlyTheRowsItResolved) {
     ImportMany(rows);
     // A stop between two blocks leaves no row half-taken; try again until one came mid-block.
     for (int attempt = 0; attempt < 20; ++attempt) {
-        test::MakeDatabase(m_dir.Path("ip2region.db"), test::OneTextRanges("甲国|0|甲省|甲市|甲网"));
+        test::MakeDatabase(m_dir.Path("ip2region.db"),
+                           test::OneTextRanges("甲国|0|甲省|甲市|甲网"));
         RunToEnd();
         // This database covers no imported address: every row the next run resolves empties.
         test::MakeDatabase(m_dir.Path("ip2region.db"), {dbwriter::Range{0, 0, "乙国|0|0|0|0"}});

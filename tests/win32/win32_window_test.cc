@@ -229,8 +229,8 @@ TEST_F(Win32WindowTest, TypingInTheListFindsTheNextRowByItsAddress) {
 // the change on.
 int g_colourChanges = 0;
 
-LRESULT CALLBACK CountColourChanges(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR, DWORD_PTR) {
+LRESULT CALLBACK CountColourChanges(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR) {
     g_colourChanges += message == WM_SYSCOLORCHANGE;
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }

@@ -1,7 +1,6 @@
 #include "ui/qt/result_list_view.h"
 
 #include <QApplication>
-
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QToolTip>
@@ -105,8 +104,8 @@ void CResultListView::keyboardSearch(const QString& search) {
     if (!m_finder || model() == nullptr || model()->rowCount() == 0 || search.isEmpty()) {
         return;
     }
-    const bool fresh = !m_typedClock.isValid() ||
-                       m_typedClock.elapsed() > QApplication::keyboardInputInterval();
+    const bool fresh =
+        !m_typedClock.isValid() || m_typedClock.elapsed() > QApplication::keyboardInputInterval();
     m_typedClock.restart();
     m_typed = fresh ? search : m_typed + search;
     const bool oneLetterRepeated = m_typed.count(m_typed.front()) == m_typed.size();

@@ -57,8 +57,8 @@ class CResultListView : public QTableView {
     int m_lastBase = 0;         // the last column's width without growth
     bool m_fitting = false;     // a resize of the last column made by FitLastColumn
     RowFinder m_finder;
-    QString m_typed;              // the text typed so far
-    QElapsedTimer m_typedClock;   // since the last letter typed
+    QString m_typed;             // the text typed so far
+    QElapsedTimer m_typedClock;  // since the last letter typed
 };
 
 }  // namespace quorvane

@@ -62,8 +62,10 @@ constexpr int kHeadingSizes[] = {36, 30, 24};
 class CRtfWriter {
   public:
     CRtfWriter() {
-        m_out = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Tahoma;}{\\f1\\fmodern Courier New;}}"
-                "\\viewkind4\\uc1\\pard\\sa120\\fs" + std::to_string(kBodySize) + " ";
+        m_out =
+            "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Tahoma;}{\\f1\\fmodern Courier New;}}"
+            "\\viewkind4\\uc1\\pard\\sa120\\fs" +
+            std::to_string(kBodySize) + " ";
     }
 
     void Tag(std::string_view name, bool closing);

@@ -86,17 +86,17 @@ bool CWin32HelpViewer::Create(HWND owner) {
         return false;
     }
     const int dpi = WindowDpi(owner != nullptr ? owner : GetDesktopWindow());
-    m_hwnd = CreateWindowExW(0, kClassName, AsWide(texts::kHelpViewerTitle), WS_OVERLAPPEDWINDOW,
-                             CW_USEDEFAULT, CW_USEDEFAULT, ScaleToDpi(kWidth, dpi),
-                             ScaleToDpi(kHeight, dpi), owner, nullptr, GetModuleHandleW(nullptr),
-                             this);
+    m_hwnd =
+        CreateWindowExW(0, kClassName, AsWide(texts::kHelpViewerTitle), WS_OVERLAPPEDWINDOW,
+                        CW_USEDEFAULT, CW_USEDEFAULT, ScaleToDpi(kWidth, dpi),
+                        ScaleToDpi(kHeight, dpi), owner, nullptr, GetModuleHandleW(nullptr), this);
     if (m_hwnd == nullptr) {
         return false;
     }
-    m_text = CreateWindowExW(0, MSFTEDIT_CLASS, nullptr,
-                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
-                                 ES_AUTOVSCROLL,
-                             0, 0, 0, 0, m_hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
+    m_text = CreateWindowExW(
+        0, MSFTEDIT_CLASS, nullptr,
+        WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 0,
+        0, m_hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
     // Margins as a page has them, on the rich edit's own background.
     SendMessageW(m_text, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
                  MAKELPARAM(ScaleToDpi(12, dpi), ScaleToDpi(12, dpi)));
