@@ -81,8 +81,8 @@ void CWin32HelpViewer::ShowPage(HWND owner, std::u16string_view path) {
 
 bool CWin32HelpViewer::Create(HWND owner) {
     // The rich edit control lives in its own library; loaded once, never unloaded.
-    static const HMODULE richEdit = LoadLibraryW(L"msftedit.dll");
-    if (richEdit == nullptr) {
+    static const HMODULE kRichEdit = LoadLibraryW(L"msftedit.dll");
+    if (kRichEdit == nullptr) {
         return false;
     }
     const int dpi = WindowDpi(owner != nullptr ? owner : GetDesktopWindow());

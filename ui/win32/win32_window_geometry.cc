@@ -46,11 +46,11 @@ bool CenterWindowOverOwner(HWND window) {
 int WindowDpi(HWND window) {
     // Looked up at run time: Windows 7 and 8 have no per-window DPI.
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow =
+    static const auto kGetDpiForWindow =
         reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void (*)()>(
             GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (getDpiForWindow != nullptr) {
-        const UINT dpi = getDpiForWindow(window);
+    if (kGetDpiForWindow != nullptr) {
+        const UINT dpi = kGetDpiForWindow(window);
         if (dpi != 0) {
             return static_cast<int>(dpi);
         }
