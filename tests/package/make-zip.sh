@@ -10,15 +10,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd)
 out=$2
 objdump=$3
-rm -rf "$out"
-mkdir -p "$out"
-cd "$out"
-fail() { echo "make-zip: $*" >&2; exit 1; }
-
-if ! cpack -G ZIP --config "$build/CPackConfig.cmake" -B "$out" >cpack.log 2>&1; then
-  cat cpack.log >&2
-  fail "cpack failed"
-fi
+name=make-zip
+# shellcheck source=tests/package/cpack-into.sh
+source "$here/cpack-into.sh" ZIP
 zips=("$out"/Quorvane-*-win*.zip)
 [ "${#zips[@]}" -eq 1 ] && [ -f "${zips[0]}" ] || fail "expected one Quorvane-<version>-win*.zip, got: ${zips[*]}"
 zip=${zips[0]}
