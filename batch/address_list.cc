@@ -1,5 +1,6 @@
 #include "batch/address_list.h"
 
+#include <cstdint>
 #include <iterator>
 #include <new>
 #include <optional>

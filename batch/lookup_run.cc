@@ -29,6 +29,7 @@ void ResolveBlocks(CAddressTable& table, const SharedDatabase& database) {
         // A few dozen rows are looked up side by side, then published one by one; the stop
         // flag is tested before each such chunk and before each row published.
         std::uint32_t row = block.begin;
+        std::uint32_t withoutResult = 0;
         while (row < block.end && !table.IsStopped()) {
             const std::uint32_t chunkEnd =
                 row + std::min<std::uint32_t>(CLookupSession::kSideBySide, block.end - row);
@@ -38,9 +39,10 @@ void ResolveBlocks(CAddressTable& table, const SharedDatabase& database) {
                     break;  // this row and the rest of the block stay as they were
                 }
                 table.SetResults(row, *record);
+                withoutResult += *record == nullptr;  // the store keeps no empty record
             }
         }
-        table.AddRowsResolved(row - block.begin);
+        table.AddRowsResolved(row - block.begin, withoutResult);
         if (row < block.end) {
             break;
         }

@@ -7,6 +7,7 @@
  * answers of the plain algorithms. */
 #include <quorvane/region.h>
 
+#include "handle_layout.h"
 #include "image_search.h"
 #include "loaded_image.h"
 #include "regular_file.h"

@@ -102,7 +102,7 @@ void CMainFrame::OnTimer(int timerId) {
     // end has made the final repaint, so a late one is ignored.
     if (timerId == IDT_REFRESH && m_refreshTimerOn && !m_windowGone) {
         m_window.RepaintListNow();
-        m_window.SetStatusText(ProgressStatus(m_table.GetRowsHandedOut(), m_table.GetRowCount()));
+        m_window.SetStatusText(ProgressStatus(m_table.GetRowsResolved(), m_table.GetRowCount()));
     }
 }
 
@@ -129,6 +129,48 @@ std::u16string CMainFrame::OnGetDispInfo(std::size_t row, int column) const {
     } catch (const std::out_of_range&) {
         return {};
     }
+}
+
+namespace {
+
+char16_t FoldAscii(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
+bool StartsWithFolded(std::u16string_view text, std::u16string_view prefix) {
+    if (text.size() < prefix.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (FoldAscii(text[i]) != FoldAscii(prefix[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::size_t> CMainFrame::FindRowByAddress(std::u16string_view prefix,
+                                                        std::size_t start) const {
+    // Addresses change only while no run is active, and only on this thread: reading them here
+    // needs no lock.
+    const std::size_t rows = m_table.GetRowCount();
+    if (prefix.empty() || rows == 0) {
+        return std::nullopt;
+    }
+    if (start >= rows) {
+        start = 0;
+    }
+    std::u16string address;
+    for (std::size_t step = 0; step < rows; ++step) {
+        const std::size_t row = (start + step) % rows;
+        m_table.CopyAddress(row, address);
+        if (StartsWithFolded(address, prefix)) {
+            return row;
+        }
+    }
+    return std::nullopt;
 }
 
 std::size_t CMainFrame::GetRowCount() const {
@@ -325,11 +367,12 @@ void CMainFrame::FinishRun() {
     m_window.KillTimer(IDT_REFRESH);
     m_window.SetMenuState(ID_CMD_START, MenuState::kEnabled);
     m_window.SetMenuState(ID_CMD_STOP, MenuState::kGrayed);
-    // Every worker has ended, so the rows handed out are the rows the run reached (but for the
-    // few taken at the moment of a stop, which keep what they held).
+    // Every worker has ended, so the counts are final. Rows handed out but not resolved when a
+    // stop came (up to a block per worker) keep what they held, possibly an earlier run's
+    // results: they count as not reached.
     summary.rows = m_table.GetRowCount();
-    summary.reached = m_table.GetRowsHandedOut();
-    summary.withoutResult = m_table.CountRowsWithoutResult(summary.reached);
+    summary.reached = m_table.GetRowsResolved();
+    summary.withoutResult = m_table.GetRowsResolvedWithoutResult();
     m_window.SetStatusText(FinishedStatus(summary));
     if (m_table.RanOutOfMemory()) {
         ShowMessage(messages::kOutOfMemory);

@@ -4,12 +4,7 @@
 # run, serially and with two parallel workers. Prints the best of several runs of each query and
 # the ratio. A benchmark, not a test: run it on a quiet machine.
 # Usage: bench/postgres/sql_bench.sh [BUILD_DIR] [ROWS] [RUNS]   (defaults build/default 1000000 5)
-set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "${1:-$here/../../build/default}" && pwd)
-rows=${2:-1000000}
-runs=${3:-5}
-source "$here/../../scripts/pg-private-server.sh"
+source "$(dirname "$0")/bench-args.sh"
 # Room for the table in memory, so that both queries read it from the server's buffers.
 PG_SERVER_OPTIONS="-c shared_buffers=256MB -c max_parallel_workers_per_gather=2" \
     pg_private_start "$build"
