@@ -392,11 +392,13 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::size_t& bu
                 error = "array larger than its section";
                 return false;
             }
+            out.values.reserve(size);
             for (std::size_t i = 0; i < size; ++i) {
-                Value skipped;
-                if (!Decode(pos, skipped, depth + 1, budget, error)) {
+                Value element;
+                if (!Decode(pos, element, depth + 1, budget, error)) {
                     return false;
                 }
+                out.values.push_back(std::move(element));
             }
             return true;
         default:
@@ -405,22 +407,29 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::size_t& bu
     }
 }
 
-bool MmdbReader::ReadStringFields(std::uint32_t dataOffset,
-                                  std::map<std::string, std::string>& fields,
-                                  std::string& error) const {
-    fields.clear();
+bool MmdbReader::DecodeRecord(std::uint32_t dataOffset, Value& value, std::string& error) const {
     std::size_t pos = m_dataStart + dataOffset;
     if (pos >= m_dataEnd) {
         error = "data offset past the data section";
         return false;
     }
-    Value value;
     std::size_t budget = kMaxDecodedValues;
     if (!Decode(pos, value, 0, budget, error)) {
         return false;
     }
     if (value.type != kMap) {
         error = "data record is not a map";
+        return false;
+    }
+    return true;
+}
+
+bool MmdbReader::ReadStringFields(std::uint32_t dataOffset,
+                                  std::map<std::string, std::string>& fields,
+                                  std::string& error) const {
+    fields.clear();
+    Value value;
+    if (!DecodeRecord(dataOffset, value, error)) {
         return false;
     }
     for (std::size_t i = 0; i < value.keys.size(); ++i) {
@@ -430,6 +439,31 @@ bool MmdbReader::ReadStringFields(std::uint32_t dataOffset,
             fields[key] = std::move(entry.text);
         }
     }
+    return true;
+}
+
+void MmdbReader::Flatten(const std::string& path, Value& value,
+                         std::map<std::string, std::string>& fields) {
+    if (value.type == kUtf8) {
+        fields[path] = std::move(value.text);
+        return;
+    }
+    const std::string prefix = path.empty() ? path : path + '.';
+    for (std::size_t i = 0; i < value.values.size(); ++i) {
+        const std::string key = value.type == kMap ? value.keys[i] : std::to_string(i);
+        Flatten(prefix + key, value.values[i], fields);
+    }
+}
+
+bool MmdbReader::ReadFlattenedFields(std::uint32_t dataOffset,
+                                     std::map<std::string, std::string>& fields,
+                                     std::string& error) const {
+    fields.clear();
+    Value value;
+    if (!DecodeRecord(dataOffset, value, error)) {
+        return false;
+    }
+    Flatten("", value, fields);
     return true;
 }
 
