@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "scratch_dir.h"
+#include "tests/support/scratch_dir.h"
 #include "tests/data/mmdb_writer.h"
 #include "tools/dbbuild/user_database.h"
+#include "tools/dbpipeline/mmdb_reader.h"
 
 namespace quorvane::dbbuild {
 namespace {
@@ -75,8 +76,8 @@ constexpr std::uint32_t Ip(std::uint32_t a, std::uint32_t b) { return (a << 24) 
 std::string GeoIp2City() {
     return Database(
         {
-            {Ip(1, 0), 8, Nested("CN", "中国", "Guangdong", "广东", "Shenzhen", "深圳")},
-            {Ip(2, 0), 8, Nested("CN", "", "Zhejiang", "", "Xihu", "")},
+            {Ip(1, 0), 8, Nested("CN", "中国", "Guangdong", "广东", "Futian", "深圳")},
+            {Ip(2, 0), 8, Nested("CN", "", "", "浙江", "Xihu", "")},
             {Ip(3, 0), 8, Nested("US", "美国", "California", "加利福尼亚州", "", "山景城")},
             {Ip(4, 0), 8, Nested("DE", "", "Bavaria", "", "Munich", "")},
             {Ip(5, 0), 8,
@@ -133,9 +134,9 @@ class UserDatabaseTest : public ::testing::Test {
 
 TEST_F(UserDatabaseTest, NestedSchemaTakesItsChineseNamesAndChinaGoesThroughThePlaceTable) {
     ASSERT_TRUE(Build(GeoIp2City(), GeoIp2Asn())) << m_file << ": " << m_error;
-    // The file's "广东" and "深圳" become the official province and the table's prefecture city.
+    // The file's "深圳" becomes the table's prefecture city, whatever the English name says.
     EXPECT_EQ(TextOf(Ip(1, 2)), "中国|0|广东省|深圳市|电信");
-    // Without Chinese names, the English province and the district's pinyin find the city.
+    // The file's "浙江" is the official province; the district's pinyin finds its city.
     EXPECT_EQ(TextOf(Ip(2, 2)), "中国|0|浙江省|杭州市|0");
     // Abroad, the file's Chinese names stand as they are; the provider loses its comma.
     EXPECT_EQ(TextOf(Ip(3, 2)), "美国|0|加利福尼亚州|山景城|Example Networks Inc.");
@@ -166,7 +167,7 @@ TEST_F(UserDatabaseTest, TheEngineAnswersFromAGeoIp2SchemaDatabase) {
     ASSERT_TRUE(Build(GeoIp2City(), GeoIp2Asn())) << m_file << ": " << m_error;
     const std::string path = m_dir.Write(
         "ip2region.db", std::string(m_database.image.begin(), m_database.image.end()));
-    ip2region_entry handle{};
+    region_handle handle{};
     ASSERT_EQ(ip2region_create(&handle, path.c_str()), 1);
     region_result result{};
     EXPECT_EQ(ip2region_btree_search_string(&handle, "1.2.3.4", &result), 1);
@@ -202,6 +203,27 @@ TEST_F(UserDatabaseTest, RefusesWhatIsNoSuchDatabase) {
     m_sources.tables = m_dir.Path("missing").string();
     EXPECT_FALSE(Build(city));
     EXPECT_NE(m_file.find(kCountryNamesFile), std::string::npos) << m_file;
+}
+
+// The reader's paths into nested records, on which the GeoIP2 schema rests.
+TEST(MmdbFlattenedFields, NamesEveryStringByItsPath) {
+    Bytes data;
+    test::mmdb::Tree tree = test::mmdb::MakeTree(false);
+    tree.Insert(Ip(1, 0), 8,
+                test::mmdb::Put(data, MapOf({{"a", MapOf({{"b", Text("x")}})},
+                                             {"list", ArrayOf({Text("p"), MapOf({{"c", Text("q")}})})},
+                                             {"top", Text("t")}})));
+    dbpipeline::MmdbReader reader(test::mmdb::Encode(tree, 24, 4, data));
+    std::string error;
+    ASSERT_TRUE(reader.Open(error)) << error;
+    std::map<std::string, std::string> fields;
+    ASSERT_TRUE(reader.ReadFlattenedFields(0, fields, error)) << error;
+    const std::map<std::string, std::string> expected{
+        {"a.b", "x"}, {"list.0", "p"}, {"list.1.c", "q"}, {"top", "t"}};
+    EXPECT_EQ(fields, expected);
+    // The top-level reading is unchanged: nested values stay out.
+    ASSERT_TRUE(reader.ReadStringFields(0, fields, error)) << error;
+    EXPECT_EQ(fields, (std::map<std::string, std::string>{{"top", "t"}}));
 }
 
 }  // namespace

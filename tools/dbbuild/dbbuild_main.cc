@@ -8,6 +8,7 @@
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "tools/dbbuild/dbip_fetch.h"
 #include "tools/dbbuild/user_database.h"
@@ -141,6 +142,22 @@ bool WriteResults(const Options& options, const UserDatabase& database) {
     return true;
 }
 
+// The refusals a user meets most, in Chinese beside the reason.
+std::string Explain(const std::string& error) {
+    static constexpr std::pair<std::string_view, std::string_view> kRefusals[] = {
+        {"not a MaxMind DB file", "不是 MaxMind DB 格式的文件"},
+        {"not a city database", "不是城市数据库"},
+        {"not an ASN database", "不是 ASN 数据库"},
+        {"cannot read", "无法读取"},
+    };
+    for (const auto& [english, chinese] : kRefusals) {
+        if (error.find(english) != std::string::npos) {
+            return std::string(chinese) + " (" + error + ")";
+        }
+    }
+    return "不能生成数据库 (cannot build the database: " + error + ")";
+}
+
 int Run(Options& options) {
     if (options.sources.tables.empty()) {
         options.sources.tables = InstalledTablesFolder();
@@ -148,8 +165,8 @@ int Run(Options& options) {
     UserDatabase database;
     std::string file, error;
     if (!BuildUserDatabase(options.sources, database, file, error)) {
-        std::cerr << "quorvane-dbbuild: " << (file.empty() ? "" : file + ": ")
-                  << "不能生成数据库 (cannot build the database): " << error << "\n";
+        std::cerr << "quorvane-dbbuild: " << (file.empty() ? "" : file + ": ") << Explain(error)
+                  << "\n";
         return 1;
     }
     // IPv6: region6.db joins here, built from the same city database, once the pipeline walks
