@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/run_program.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/data/mmdb_writer.h"
 #include "tools/dbbuild/user_database.h"
@@ -203,6 +204,38 @@ TEST_F(UserDatabaseTest, RefusesWhatIsNoSuchDatabase) {
     m_sources.tables = m_dir.Path("missing").string();
     EXPECT_FALSE(Build(city));
     EXPECT_NE(m_file.find(kCountryNamesFile), std::string::npos) << m_file;
+}
+
+// The installed command, with the tables the build puts beside it, as a user runs it.
+TEST(DbbuildCommand, BuildsWithItsOwnTablesAndRefusesOtherFiles) {
+    test::ScratchDir dir;
+    const std::string city = dir.Write("GeoLite2-City.mmdb", GeoIp2City());
+    const std::string asn = dir.Write("GeoLite2-ASN.mmdb", GeoIp2Asn());
+    const auto out = dir.Path("ip2region.db");
+    const auto stdoutPath = dir.Path("stdout");
+    const auto stderrPath = dir.Path("stderr");
+    ASSERT_EQ(test::RunProgram(QUORVANE_DBBUILD, {"--city", city, "--asn", asn, "-o", out.string()},
+                               stdoutPath, stderrPath),
+              0)
+        << test::ReadBytes(stderrPath);
+    region_handle handle{};
+    ASSERT_EQ(ip2region_create(&handle, out.string().c_str()), 1);
+    region_result result{};
+    EXPECT_EQ(ip2region_binary_search_string(&handle, "1.2.3.4", &result), 1);
+    EXPECT_STREQ(result.region_text, "中国|0|广东省|深圳市|电信");
+    ip2region_destroy(&handle);
+    EXPECT_NE(test::ReadBytes(stdoutPath).find("province"), std::string::npos);
+
+    const auto refused = dir.Path("refused.db");
+    EXPECT_EQ(test::RunProgram(QUORVANE_DBBUILD, {"--city", asn, "-o", refused.string()},
+                               stdoutPath, stderrPath),
+              1);
+    EXPECT_NE(test::ReadBytes(stderrPath).find("不是城市数据库"), std::string::npos)
+        << test::ReadBytes(stderrPath);
+    EXPECT_FALSE(std::filesystem::exists(refused));
+    // A version goes to npm only when it cannot be read as anything but a version.
+    EXPECT_EQ(test::RunProgram(QUORVANE_DBBUILD, {"--dbip", "1;touch x"}, stdoutPath, stderrPath),
+              2);
 }
 
 // The reader's paths into nested records, on which the GeoIP2 schema rests.
