@@ -165,7 +165,9 @@ struct Value {
     std::vector<Value> elements;
 };
 
-inline Value Text(std::string text) { return {Value::kText, std::move(text), {}, {}}; }
+inline Value Text(std::string text) {
+    return {Value::kText, std::move(text), {}, {}};
+}
 inline Value MapOf(std::vector<std::pair<std::string, Value>> entries) {
     return {Value::kMapOf, {}, std::move(entries), {}};
 }

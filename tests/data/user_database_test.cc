@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/data/mmdb_writer.h"
 #include "tests/support/run_program.h"
 #include "tests/support/scratch_dir.h"
-#include "tests/data/mmdb_writer.h"
 #include "tools/dbbuild/user_database.h"
 #include "tools/dbpipeline/mmdb_reader.h"
 
@@ -72,7 +72,9 @@ Value Nested(const std::string& code, const std::string& zhCountry, const std::s
     return MapOf(std::move(entries));
 }
 
-constexpr std::uint32_t Ip(std::uint32_t a, std::uint32_t b) { return (a << 24) | (b << 16); }
+constexpr std::uint32_t Ip(std::uint32_t a, std::uint32_t b) {
+    return (a << 24) | (b << 16);
+}
 
 std::string GeoIp2City() {
     return Database(
@@ -82,8 +84,8 @@ std::string GeoIp2City() {
             {Ip(3, 0), 8, Nested("US", "美国", "California", "加利福尼亚州", "", "山景城")},
             {Ip(4, 0), 8, Nested("DE", "", "Bavaria", "", "Munich", "")},
             {Ip(5, 0), 8,
-             MapOf({{"registered_country",
-                     MapOf({{"iso_code", Text("JP")}, {"names", MapOf({{"zh-CN", Text("日本")}})}})}})},
+             MapOf({{"registered_country", MapOf({{"iso_code", Text("JP")},
+                                                  {"names", MapOf({{"zh-CN", Text("日本")}})}})}})},
             {Ip(6, 0), 8, Nested("US", "", "District of Columbia", "", "Washington, D.C.", "")},
             {Ip(7, 0), 8, Nested("HK", "香港", "", "", "Hong Kong", "香港")},
         },
@@ -152,11 +154,13 @@ TEST_F(UserDatabaseTest, NestedSchemaTakesItsChineseNamesAndChinaGoesThroughTheP
 }
 
 TEST_F(UserDatabaseTest, FlatSchemaOfDbIpAndNoProviders) {
-    const std::string flat = Database(
-        {{Ip(1, 0), 8,
-          MapOf({{"country_code", Text("CN")}, {"state1", Text("Zhejiang")}, {"city", Text("Hangzhou")}})},
-         {Ip(2, 0), 8, MapOf({{"country_code", Text("DE")}, {"city", Text("Munich")}})}},
-        "DBIP-City-Lite");
+    const std::string flat =
+        Database({{Ip(1, 0), 8,
+                   MapOf({{"country_code", Text("CN")},
+                          {"state1", Text("Zhejiang")},
+                          {"city", Text("Hangzhou")}})},
+                  {Ip(2, 0), 8, MapOf({{"country_code", Text("DE")}, {"city", Text("Munich")}})}},
+                 "DBIP-City-Lite");
     ASSERT_TRUE(Build(flat)) << m_file << ": " << m_error;
     EXPECT_EQ(TextOf(Ip(1, 2)), "中国|0|浙江省|杭州市|0");
     EXPECT_EQ(TextOf(Ip(2, 2)), "德国|0|0|Munich|0");
@@ -166,8 +170,8 @@ TEST_F(UserDatabaseTest, FlatSchemaOfDbIpAndNoProviders) {
 
 TEST_F(UserDatabaseTest, TheEngineAnswersFromAGeoIp2SchemaDatabase) {
     ASSERT_TRUE(Build(GeoIp2City(), GeoIp2Asn())) << m_file << ": " << m_error;
-    const std::string path = m_dir.Write(
-        "ip2region.db", std::string(m_database.image.begin(), m_database.image.end()));
+    const std::string path =
+        m_dir.Write("ip2region.db", std::string(m_database.image.begin(), m_database.image.end()));
     region_handle handle{};
     ASSERT_EQ(ip2region_create(&handle, path.c_str()), 1);
     region_result result{};
@@ -242,10 +246,11 @@ TEST(DbbuildCommand, BuildsWithItsOwnTablesAndRefusesOtherFiles) {
 TEST(MmdbFlattenedFields, NamesEveryStringByItsPath) {
     Bytes data;
     test::mmdb::Tree tree = test::mmdb::MakeTree(false);
-    tree.Insert(Ip(1, 0), 8,
-                test::mmdb::Put(data, MapOf({{"a", MapOf({{"b", Text("x")}})},
-                                             {"list", ArrayOf({Text("p"), MapOf({{"c", Text("q")}})})},
-                                             {"top", Text("t")}})));
+    tree.Insert(
+        Ip(1, 0), 8,
+        test::mmdb::Put(data, MapOf({{"a", MapOf({{"b", Text("x")}})},
+                                     {"list", ArrayOf({Text("p"), MapOf({{"c", Text("q")}})})},
+                                     {"top", Text("t")}})));
     dbpipeline::MmdbReader reader(test::mmdb::Encode(tree, 24, 4, data));
     std::string error;
     ASSERT_TRUE(reader.Open(error)) << error;

@@ -198,7 +198,8 @@ int main(int argc, char** argv) {
     if (options.dbipVersion.empty()) {
         return Run(options);
     }
-    std::string folder = (std::filesystem::temp_directory_path() / "quorvane-dbbuild-XXXXXX").string();
+    std::string folder =
+        (std::filesystem::temp_directory_path() / "quorvane-dbbuild-XXXXXX").string();
     if (mkdtemp(folder.data()) == nullptr) {
         std::cerr << "quorvane-dbbuild: 无法创建临时文件夹 (cannot make a temporary folder)\n";
         return 1;

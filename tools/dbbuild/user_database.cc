@@ -9,8 +9,8 @@ namespace quorvane::dbbuild {
 
 namespace {
 
-bool LoadSources(const UserSources& paths, dbpipeline::PipelineSources& sources,
-                 std::string& file, std::string& error) {
+bool LoadSources(const UserSources& paths, dbpipeline::PipelineSources& sources, std::string& file,
+                 std::string& error) {
     file = paths.tables + "/" + kCountryNamesFile;
     if (!dbpipeline::LoadCountryNames(file, sources.countryNames, error)) {
         return false;

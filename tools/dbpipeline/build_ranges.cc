@@ -61,9 +61,10 @@ std::vector<dbwriter::Range> ComposeRanges(const std::vector<Segment>& coarse,
     std::unordered_set<std::string> distinct;
     dataBytes = 0;
     for (const Segment& s : coarse) {
-        ranges.push_back({s.start, s.end,
-                          ComposeRegionText(pool.Get(s.value[kCountry]), pool.Get(s.value[kProvince]),
-                                            pool.Get(s.value[kCity]), pool.Get(s.value[kProvider]))});
+        ranges.push_back(
+            {s.start, s.end,
+             ComposeRegionText(pool.Get(s.value[kCountry]), pool.Get(s.value[kProvince]),
+                               pool.Get(s.value[kCity]), pool.Get(s.value[kProvider]))});
         if (distinct.insert(ranges.back().text).second) {
             dataBytes += 4 + ranges.back().text.size();
         }

@@ -77,7 +77,7 @@ Place DecodePlace(const CityRecord& record, const std::map<std::string, std::str
     } else {
         // A file's own Chinese names stand as they are; otherwise the country table's.
         const auto name = countryNames.find(code);
-        const std::string country = !record.zhCountry.empty() ? record.zhCountry
+        const std::string country = !record.zhCountry.empty()    ? record.zhCountry
                                     : name != countryNames.end() ? name->second
                                                                  : code;
         place.country = pool.Intern(CleanField(country));
