@@ -157,19 +157,30 @@ inline Bytes Encode(const Tree& tree, int recordSize, int ipVersion, const Bytes
     return out;
 }
 
-// A data value to encode: a string, a map or an array.
+// A data value to encode: a string, a map or an array. A map's key i names its value i; two
+// vectors rather than one of pairs, since a pair needs Value complete where a vector does not.
 struct Value {
     enum Kind { kText, kMapOf, kArrayOf } kind = kText;
     std::string text;
-    std::vector<std::pair<std::string, Value>> entries;
-    std::vector<Value> elements;
+    std::vector<std::string> keys;
+    std::vector<Value> values;
+
+    // Adds an entry to a map.
+    void Add(std::string key, Value value) {
+        keys.push_back(std::move(key));
+        values.push_back(std::move(value));
+    }
 };
 
 inline Value Text(std::string text) {
     return {Value::kText, std::move(text), {}, {}};
 }
 inline Value MapOf(std::vector<std::pair<std::string, Value>> entries) {
-    return {Value::kMapOf, {}, std::move(entries), {}};
+    Value map{Value::kMapOf, {}, {}, {}};
+    for (auto& [key, value] : entries) {
+        map.Add(std::move(key), std::move(value));
+    }
+    return map;
 }
 inline Value ArrayOf(std::vector<Value> elements) {
     return {Value::kArrayOf, {}, {}, std::move(elements)};
@@ -180,17 +191,15 @@ inline std::uint32_t Put(Bytes& data, const Value& value) {
     const auto at = static_cast<std::uint32_t>(data.size());
     if (value.kind == Value::kText) {
         String(data, value.text);
-    } else if (value.kind == Value::kMapOf) {
-        Control(data, kMap, static_cast<std::uint32_t>(value.entries.size()));
-        for (const auto& [key, entry] : value.entries) {
-            String(data, key);
-            Put(data, entry);
+        return at;
+    }
+    Control(data, value.kind == Value::kMapOf ? kMap : kArray,
+            static_cast<std::uint32_t>(value.values.size()));
+    for (std::size_t i = 0; i < value.values.size(); ++i) {
+        if (value.kind == Value::kMapOf) {
+            String(data, value.keys[i]);
         }
-    } else {
-        Control(data, kArray, static_cast<std::uint32_t>(value.elements.size()));
-        for (const Value& element : value.elements) {
-            Put(data, element);
-        }
+        Put(data, value.values[i]);
     }
     return at;
 }

@@ -61,7 +61,7 @@ Value Names(const std::string& english, const std::string& chinese) {
 Value Nested(const std::string& code, const std::string& zhCountry, const std::string& state,
              const std::string& zhState, const std::string& city, const std::string& zhCity) {
     Value country = Names("", zhCountry);
-    country.entries.emplace_back("iso_code", Text(code));
+    country.Add("iso_code", Text(code));
     std::vector<std::pair<std::string, Value>> entries{{"country", country}};
     if (!state.empty() || !zhState.empty()) {
         entries.emplace_back("subdivisions", ArrayOf({Names(state, zhState)}));
