@@ -1,37 +1,31 @@
 #include "tools/dbpipeline/asn_mmdb.h"
 
 #include <map>
-#include <unordered_map>
+
+#include "tools/dbpipeline/record_walk.h"
 
 namespace quorvane::dbpipeline {
 
 bool ReadAsnMmdb(MmdbReader& mmdb, std::vector<AsnRange>& ranges, std::string& error) {
     ranges.clear();
-    // Records are shared by many blocks: each is decoded once.
-    std::unordered_map<std::uint32_t, std::string> organisationAt;
+    std::vector<std::string> organisations;
     std::map<std::string, std::string> fields;
-    bool decodeFailed = false;
-    const bool walked = mmdb.ForEachIpv4Block(
-        [&](const MmdbBlock& block) {
-            if (decodeFailed) {
-                return;
+    const bool walked = WalkRecordsOnce(
+        mmdb,
+        [&](std::uint32_t dataOffset, std::string& decodeError) {
+            if (!mmdb.ReadStringFields(dataOffset, fields, decodeError)) {
+                return false;
             }
-            auto found = organisationAt.find(block.dataOffset);
-            if (found == organisationAt.end()) {
-                if (!mmdb.ReadStringFields(block.dataOffset, fields, error)) {
-                    decodeFailed = true;
-                    return;
-                }
-                found = organisationAt
-                            .emplace(block.dataOffset, fields["autonomous_system_organization"])
-                            .first;
-            }
-            if (!found->second.empty()) {
-                ranges.push_back({block.start, block.end, found->second});
+            organisations.push_back(fields["autonomous_system_organization"]);
+            return true;
+        },
+        [&](const MmdbBlock& block, std::uint32_t record) {
+            if (!organisations[record].empty()) {
+                ranges.push_back({block.start, block.end, organisations[record]});
             }
         },
         error);
-    if (!walked || decodeFailed) {
+    if (!walked) {
         return false;
     }
     if (ranges.empty()) {

@@ -424,19 +424,16 @@ bool MmdbReader::DecodeRecord(std::uint32_t dataOffset, Value& value, std::strin
     return true;
 }
 
-bool MmdbReader::ReadStringFields(std::uint32_t dataOffset,
-                                  std::map<std::string, std::string>& fields,
-                                  std::string& error) const {
+bool MmdbReader::ReadFields(std::uint32_t dataOffset, bool nested,
+                            std::map<std::string, std::string>& fields, std::string& error) const {
     fields.clear();
     Value value;
     if (!DecodeRecord(dataOffset, value, error)) {
         return false;
     }
     for (std::size_t i = 0; i < value.keys.size(); ++i) {
-        const std::string& key = value.keys[i];
-        Value& entry = value.values[i];
-        if (entry.type == kUtf8) {
-            fields[key] = std::move(entry.text);
+        if (nested || value.values[i].type == kUtf8) {
+            Flatten(value.keys[i], value.values[i], fields);
         }
     }
     return true;
@@ -448,23 +445,10 @@ void MmdbReader::Flatten(const std::string& path, Value& value,
         fields[path] = std::move(value.text);
         return;
     }
-    const std::string prefix = path.empty() ? path : path + '.';
     for (std::size_t i = 0; i < value.values.size(); ++i) {
         const std::string key = value.type == kMap ? value.keys[i] : std::to_string(i);
-        Flatten(prefix + key, value.values[i], fields);
+        Flatten(path + '.' + key, value.values[i], fields);
     }
-}
-
-bool MmdbReader::ReadFlattenedFields(std::uint32_t dataOffset,
-                                     std::map<std::string, std::string>& fields,
-                                     std::string& error) const {
-    fields.clear();
-    Value value;
-    if (!DecodeRecord(dataOffset, value, error)) {
-        return false;
-    }
-    Flatten("", value, fields);
-    return true;
 }
 
 }  // namespace quorvane::dbpipeline

@@ -42,14 +42,18 @@ class MmdbReader {
     // the file can hold.
     // REQUIRES: Open succeeded.
     bool ReadStringFields(std::uint32_t dataOffset, std::map<std::string, std::string>& fields,
-                          std::string& error) const;
+                          std::string& error) const {
+        return ReadFields(dataOffset, false, fields, error);
+    }
 
     // Decodes the map at dataOffset like ReadStringFields, but every string however deep, keyed
     // by its path: map keys and array indexes joined by '.' ("country.iso_code",
     // "subdivisions.0.names.zh-CN"). False with error set as ReadStringFields.
     // REQUIRES: Open succeeded.
     bool ReadFlattenedFields(std::uint32_t dataOffset, std::map<std::string, std::string>& fields,
-                             std::string& error) const;
+                             std::string& error) const {
+        return ReadFields(dataOffset, true, fields, error);
+    }
 
     // Metadata values, valid after Open.
     std::uint64_t BuildEpoch() const { return m_buildEpoch; }
@@ -62,6 +66,9 @@ class MmdbReader {
                 std::string& error) const;
     // Decodes the record at dataOffset, which must be a map.
     bool DecodeRecord(std::uint32_t dataOffset, Value& value, std::string& error) const;
+    // The record's top-level strings, and with nested set every string below them too.
+    bool ReadFields(std::uint32_t dataOffset, bool nested,
+                    std::map<std::string, std::string>& fields, std::string& error) const;
     static void Flatten(const std::string& path, Value& value,
                         std::map<std::string, std::string>& fields);
     bool ReadNodeRecord(std::uint32_t node, int bit, std::uint32_t& record) const;

@@ -1,9 +1,9 @@
 #include "tools/dbpipeline/source_places.h"
 
-#include <unordered_map>
 #include <utility>
 
 #include "tools/dbpipeline/city_record.h"
+#include "tools/dbpipeline/record_walk.h"
 #include "tools/dbpipeline/region_text.h"
 #include "tools/dbpipeline/tables.h"
 
@@ -92,31 +92,23 @@ Place DecodePlace(const CityRecord& record, const std::map<std::string, std::str
 bool DecodePlaces(MmdbReader& mmdb, const std::map<std::string, std::string>& countryNames,
                   const ChineseCityTable& cityTable, std::uint32_t china, StringPool& pool,
                   SourcePlaces& out, std::string& error) {
-    std::unordered_map<std::uint32_t, std::uint32_t> placeOfOffset;
     std::map<std::string, std::string> fields;
-    bool decodeFailed = false;
-    const bool walked = mmdb.ForEachIpv4Block(
-        [&](const MmdbBlock& block) {
-            if (decodeFailed) {
-                return;
+    return WalkRecordsOnce(
+        mmdb,
+        [&](std::uint32_t dataOffset, std::string& decodeError) {
+            if (!mmdb.ReadFlattenedFields(dataOffset, fields, decodeError)) {
+                return false;
             }
-            const auto [it, inserted] = placeOfOffset.try_emplace(
-                block.dataOffset, static_cast<std::uint32_t>(out.places.size()));
-            if (inserted) {
-                if (!mmdb.ReadFlattenedFields(block.dataOffset, fields, error)) {
-                    decodeFailed = true;
-                    return;
-                }
-                const CityRecord record = ReadCityRecord(fields);
-                out.placesWithCountry += !record.countryCode.empty();
-                out.places.push_back(
-                    DecodePlace(record, countryNames, cityTable, china, pool, out));
-            }
+            const CityRecord record = ReadCityRecord(fields);
+            out.placesWithCountry += !record.countryCode.empty();
+            out.places.push_back(DecodePlace(record, countryNames, cityTable, china, pool, out));
+            return true;
+        },
+        [&](const MmdbBlock& block, std::uint32_t place) {
             out.blocks.push_back(block);
-            out.blockPlace.push_back(it->second);
+            out.blockPlace.push_back(place);
         },
         error);
-    return walked && !decodeFailed;
 }
 
 void NameChineseCities(StringPool& pool, SourcePlaces& sourcePlaces) {
