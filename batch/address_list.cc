@@ -1,7 +1,8 @@
 #include "batch/address_list.h"
 
-#include <sys/stat.h>
-
+#include <cstdint>
+#include <exception>
+#include <filesystem>
 #include <iterator>
 #include <new>
 #include <stdexcept>
@@ -16,6 +17,23 @@ namespace quorvane {
 namespace {
 
 constexpr std::size_t kExportChunk = 1 << 20;
+
+// The size of a regular file, 0 for anything else or on failure. Through std::filesystem, which
+// takes the name as wide text on Windows: the C runtime's narrow calls read it in the ANSI code
+// page, which cannot spell most names.
+std::uintmax_t RegularFileSize(std::u16string_view path) {
+    try {
+        const std::filesystem::path name(path);
+        std::error_code failure;
+        if (!std::filesystem::is_regular_file(name, failure)) {
+            return 0;
+        }
+        const std::uintmax_t size = std::filesystem::file_size(name, failure);
+        return failure ? 0 : size;
+    } catch (const std::exception&) {
+        return 0;  // a name no conversion can spell: only the reservation is lost
+    }
+}
 
 bool ReadLines(std::u16string_view path, std::vector<std::u16string>& lines) {
     CTextFile file(path, CTextFile::Mode::kRead);
@@ -58,10 +76,8 @@ bool ReadBlock(std::u16string_view path, CAddressBlock& addresses) {
     // As above, a block of its own until the whole file has been read. Reserving by the file's
     // size costs nothing resident and spares the copies of growing.
     CAddressBlock read;
-    struct stat info;
-    if (::stat(WideToUtf8(path).c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
-        const auto size = static_cast<std::size_t>(info.st_size);
-        read.Reserve(size / 8 + 1, size);
+    if (const std::uintmax_t size = RegularFileSize(path); size > 0) {
+        read.Reserve(static_cast<std::size_t>(size / 8 + 1), static_cast<std::size_t>(size));
     }
     CBlockSink sink(read);
     file.ReadAllLines(sink);

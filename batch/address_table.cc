@@ -145,26 +145,24 @@ std::uint32_t CAddressTable::GetRowsHandedOut() const {
     return m_nextRow;
 }
 
-std::size_t CAddressTable::CountRowsWithoutResult(std::size_t rows) const {
-    const std::size_t end = std::min(rows, m_results.size());
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < end; ++i) {
-        count += GetResults(i) == nullptr;  // the store keeps no record of four empty texts
-    }
-    return count;
-}
-
 void CAddressTable::BeginRun() {
     {
         std::lock_guard<std::mutex> guard(m_lock);
         m_nextRow = 0;
     }
     m_rowsResolved.store(0, std::memory_order_relaxed);
+    m_outOfMemory.store(false, std::memory_order_release);
+    m_rowsWithoutResult.store(0, std::memory_order_relaxed);
     m_runActive.store(true, std::memory_order_release);
     m_stopped.store(0, std::memory_order_release);
 }
 
 void CAddressTable::RequestStop() {
+    m_stopped.store(1, std::memory_order_release);
+}
+
+void CAddressTable::StopOutOfMemory() {
+    m_outOfMemory.store(true, std::memory_order_release);
     m_stopped.store(1, std::memory_order_release);
 }
 

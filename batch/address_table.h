@@ -100,18 +100,18 @@ class CAddressTable {
 
     // How many indexes this run has handed out so far.
     std::uint32_t GetRowsHandedOut() const;
-    // How many rows this run has resolved so far (progress display): workers count a block once
-    // they have published it.
+    // How many rows this run has resolved so far, and how many of those found nothing: workers
+    // count a block once they have published it. Rows handed out but never resolved (a stop
+    // comes in the middle of a block) count in neither: they keep what they held.
     std::uint32_t GetRowsResolved() const { return m_rowsResolved.load(std::memory_order_relaxed); }
-    // Worker: count rows this run has resolved.
-    void AddRowsResolved(std::uint32_t rows) {
-        m_rowsResolved.fetch_add(rows, std::memory_order_relaxed);
+    std::uint32_t GetRowsResolvedWithoutResult() const {
+        return m_rowsWithoutResult.load(std::memory_order_relaxed);
     }
-
-    // How many of the first `rows` rows (all of them when rows is larger) have all four result
-    // fields empty. Reads every one of those rows: meant for once at the end of a run, not for
-    // every repaint. Any thread; consistent with concurrent publishing row by row.
-    std::size_t CountRowsWithoutResult(std::size_t rows) const;
+    // Worker: count rows this run has resolved, withoutResult of them with four empty fields.
+    void AddRowsResolved(std::uint32_t rows, std::uint32_t withoutResult) {
+        m_rowsResolved.fetch_add(rows, std::memory_order_relaxed);
+        m_rowsWithoutResult.fetch_add(withoutResult, std::memory_order_relaxed);
+    }
 
     // Owner's thread, at Start: cursor to 0, stop flag cleared, run marked active.
     void BeginRun();
@@ -119,6 +119,11 @@ class CAddressTable {
     void RequestStop();
     // The run's finished notification: stop flag set, run no longer active.
     void EndRun();
+    // Any thread (a worker that could not allocate): stops the run as RequestStop does and marks
+    // it failed for want of memory, so that its end says so instead of reporting success.
+    void StopOutOfMemory();
+    // True from a StopOutOfMemory until the next BeginRun.
+    bool RanOutOfMemory() const { return m_outOfMemory.load(std::memory_order_acquire); }
     // False from BeginRun until RequestStop or EndRun, true otherwise (also before the first
     // run); workers test it before each row they resolve.
     bool IsStopped() const;
@@ -139,7 +144,9 @@ class CAddressTable {
     std::atomic<std::uint32_t> m_stopped{1};
     std::uint32_t m_nextRow = 0;
     std::atomic<std::uint32_t> m_rowsResolved{0};
+    std::atomic<std::uint32_t> m_rowsWithoutResult{0};
     std::atomic<bool> m_runActive{false};
+    std::atomic<bool> m_outOfMemory{false};
 };
 
 }  // namespace quorvane

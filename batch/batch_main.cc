@@ -16,6 +16,7 @@
 
 #include "batch/address_list.h"
 #include "batch/address_table.h"
+#include "batch/command_line.h"
 #include "batch/database_file.h"
 #include "batch/database_path.h"
 #include "batch/lookup_run.h"
@@ -28,7 +29,7 @@ namespace {
 
 enum ExitCode {
     kExitOk = 0,
-    kExitFailure = 1,  // no worker thread could be created
+    kExitFailure = 1,  // no worker thread could be created, or a worker ran out of memory
     kExitUsage = 2,
     kExitNoDatabase = 3,
     kExitUnreadableInput = 4,
@@ -68,43 +69,38 @@ struct Options {
     bool haveDb = false;
     std::u16string dbPath;
     std::vector<std::u16string> files;
-    bool dbNameKept = true;  // see NameKept
+    bool dbNameKept = true;  // see CommandArgument
     std::vector<bool> fileNameKept;
 };
 
-// Whether a name given on the command line reaches the file system unchanged: paths go to the
-// system as UTF-8, so bytes that are no text in the locale's character set (or a set other than
-// UTF-8 spelling a non-ASCII name) would name another file.
-bool NameKept(std::string_view arg) {
-    return WideToUtf8(AnsiToWide(arg)) == arg;
-}
-
-bool ParseOptions(int argc, char** argv, Options& options, std::u16string& error) {
+bool ParseOptions(const std::vector<CommandArgument>& args, Options& options,
+                  std::u16string& error) {
     bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (!optionsEnded && (arg == "--help" || arg == "-h")) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::u16string_view arg = args[i].text;
+        if (!optionsEnded && (arg == u"--help" || arg == u"-h")) {
             options.help = true;
-        } else if (!optionsEnded && arg == "--db") {
-            if (i + 1 >= argc) {
+        } else if (!optionsEnded && arg == u"--db") {
+            if (i + 1 >= args.size()) {
                 error = u"--db 需要一个文件名";
                 return false;
             }
+            ++i;
             options.haveDb = true;
-            options.dbNameKept = NameKept(argv[++i]);
-            options.dbPath = AnsiToWide(argv[i]);
-        } else if (!optionsEnded && arg.starts_with("--db=")) {
+            options.dbNameKept = args[i].nameKept;
+            options.dbPath = args[i].text;
+        } else if (!optionsEnded && arg.starts_with(u"--db=")) {
             options.haveDb = true;
-            options.dbNameKept = NameKept(arg.substr(5));
-            options.dbPath = AnsiToWide(arg.substr(5));
-        } else if (!optionsEnded && arg == "--") {
+            options.dbNameKept = args[i].nameKept;
+            options.dbPath = arg.substr(5);
+        } else if (!optionsEnded && arg == u"--") {
             optionsEnded = true;
-        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            error = u"未知选项: " + AnsiToWide(arg);
+        } else if (!optionsEnded && arg.size() > 1 && arg[0] == u'-') {
+            error = u"未知选项: " + std::u16string(arg);
             return false;
         } else {
-            options.files.push_back(AnsiToWide(arg));
-            options.fileNameKept.push_back(NameKept(arg));
+            options.files.emplace_back(arg);
+            options.fileNameKept.push_back(args[i].nameKept);
         }
     }
     if (!options.help && options.files.size() != 2) {
@@ -163,10 +159,10 @@ class CRunMonitor {
     bool m_finished = false;
 };
 
-int Run(int argc, char** argv) {
+int Run(const std::vector<CommandArgument>& args) {
     Options options;
     std::u16string error;
-    if (!ParseOptions(argc, argv, options, error)) {
+    if (!ParseOptions(args, options, error)) {
         PrintLine(stderr, u"quorvane-batch: " + error);
         Print(stderr, kUsage);
         return kExitUsage;
@@ -177,14 +173,21 @@ int Run(int argc, char** argv) {
     }
 
     const std::u16string dbPath = options.haveDb ? options.dbPath : DefaultDatabasePath();
-    const DatabaseStatus database =
-        options.dbNameKept ? CheckDatabaseFile(dbPath) : DatabaseStatus::kMissing;
-    if (database == DatabaseStatus::kMissing) {
+    // Opened, read and checked once: the workers search what was checked.
+    DatabaseOpening database;
+    if (options.dbNameKept) {
+        database = OpenDatabaseFile(dbPath);
+    }
+    // Only a name that names nothing is "not found": a folder, a pipe or a link loop is there,
+    // and the message says what it is instead.
+    if (database.engineStatus == QUORVANE_DB_NOT_FOUND ||
+        database.engineStatus == QUORVANE_DB_BAD_ARGUMENT) {
         PrintLine(stderr, u"未找到ip2region.db文件!");
         return kExitNoDatabase;
     }
-    if (database == DatabaseStatus::kUnusable) {
-        PrintLine(stderr, u"数据库文件已损坏或无法读取! " + dbPath);
+    if (database.status != DatabaseStatus::kUsable) {
+        PrintLine(stderr, u"数据库文件已损坏或无法读取! " + dbPath + u" (" +
+                              DatabaseFailureCause(database.engineStatus) + u")");
         return kExitNoDatabase;
     }
     // Refused before any work: the result could only go to a name other than the one given.
@@ -217,7 +220,7 @@ int Run(int argc, char** argv) {
         CThreadGroup workers;
         table.BeginRun();
         started = workers.Launch(
-            MakeLookupWork(table, dbPath), {},
+            MakeLookupWork(table, std::move(database.database)), {},
             [&table, &monitor] {
                 table.EndRun();
                 monitor.Finish();
@@ -231,6 +234,11 @@ int Run(int argc, char** argv) {
     }  // the group waits for its waiter before the monitor and the table go away
     if (!started) {
         PrintLine(stderr, u"无法创建工作线程!");
+        return kExitFailure;
+    }
+
+    if (table.RanOutOfMemory()) {
+        PrintLine(stderr, u"内存不足,解析未完成!");
         return kExitFailure;
     }
 
@@ -253,5 +261,5 @@ int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
     // Ctrl+C or a kill during the export leaves neither a partial result nor its temporary file.
     quorvane::RemovePendingFileOnSignal();
-    return quorvane::Run(argc, argv);
+    return quorvane::Run(quorvane::CommandArguments(argc, argv));
 }

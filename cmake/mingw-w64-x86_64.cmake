@@ -1,28 +1,4 @@
-# Cross-builds the Windows programs with MinGW-w64 for x86_64. The posix thread model is required:
-# GCC 12's win32 model has no std::thread or std::mutex. The runtime libraries are linked
-# statically so that the executables import system DLLs only.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-builds the 64-bit Windows programs with MinGW-w64 (see mingw-w64.cmake).
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(_mingw x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${_mingw}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${_mingw}-g++-posix)
-set(CMAKE_RC_COMPILER ${_mingw}-windres)
-set(CMAKE_AR /usr/bin/${_mingw}-ar CACHE FILEPATH "")
-set(CMAKE_RANLIB /usr/bin/${_mingw}-ranlib CACHE FILEPATH "")
-set(CMAKE_OBJDUMP /usr/bin/${_mingw}-objdump CACHE FILEPATH "")
-set(CMAKE_STRIP /usr/bin/${_mingw}-strip CACHE FILEPATH "")
-
-set(CMAKE_FIND_ROOT_PATH /usr/${_mingw})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
-
-# Test programs run under Wine through a wrapper that keeps one prepared prefix per build tree.
-set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh;${CMAKE_BINARY_DIR}/wine-prefix"
-    CACHE STRING "Runs a Windows test program under Wine")
+include("${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake")

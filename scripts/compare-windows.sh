@@ -3,6 +3,7 @@
 # (under Wine) must write the same bytes for the same list and the bundled database, and the
 # example C client, built once with cc against libquorvane-region.so and once with MinGW against
 # quorvane-region.dll, must print the same lines.
+# The 32-bit build is compared the same way, with the client built by the 32-bit MinGW.
 # Usage: scripts/compare-windows.sh LINUX_BUILD_DIR WINDOWS_BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -34,7 +35,13 @@ client=$here/../examples/region_lookup.c
 include=$here/../region/include
 cc -std=c99 -Wall -Wextra -Werror -I"$include" "$client" -L"$linux/lib" -lquorvane-region \
   -Wl,-rpath,"$linux/lib" -o "$work/region_lookup"
-x86_64-w64-mingw32-gcc-posix -std=c99 -Wall -Wextra -Werror -I"$include" "$client" \
+# The Windows build's own compiler: the DLL's objdump says which.
+if i686-w64-mingw32-objdump -f "$windows/bin/quorvane-region.dll" 2>/dev/null | grep -q 'pei-i386'; then
+  mingw=i686-w64-mingw32
+else
+  mingw=x86_64-w64-mingw32
+fi
+"$mingw-gcc-posix" -std=c99 -Wall -Wextra -Werror -I"$include" "$client" \
   "$windows/lib/libquorvane-region.dll.a" -o "$work/region_lookup.exe"
 cp "$windows/bin/quorvane-region.dll" "$work/"
 addresses="1.0.2.7 8.8.8.8 114.114.114.114 223.5.5.5 0.0.0.0 255.255.255.255 1.2.3 hello"

@@ -3,7 +3,8 @@
 # number of seconds, starting from its seed corpus in fuzz/corpus/ (read, never written: what the
 # run finds goes to a scratch folder). Targets: region (the search engine over arbitrary database
 # bytes), import (arbitrary bytes imported as an address list), mmdb (the database pipeline's
-# MaxMind DB reader). Without target names all three run.
+# MaxMind DB reader), region6 (the region6.db reader over arbitrary bytes), ipv6 (the IPv6 text
+# rule against the system's inet_pton). Without target names all five run.
 # Usage: scripts/fuzz.sh SECONDS [TARGET...]   Exits non-zero when a fuzzer finds a fault; the
 # input that caused it is kept in build/fuzz/artifacts/.
 set -euo pipefail
@@ -11,7 +12,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:?usage: scripts/fuzz.sh SECONDS [TARGET...]}
 shift
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(region import mmdb)
+[ ${#targets[@]} -gt 0 ] || targets=(region import mmdb region6 ipv6)
 jobs=${QUORVANE_JOBS:-2}
 
 cmake --preset fuzz >/dev/null
@@ -24,6 +25,10 @@ for target in "${targets[@]}"; do
   case $target in
     # Databases need more than the default 4 KiB input: the header index alone is 8 KiB.
     region) max_len=65536 ;;
+    # The seeds' region6.db files have tables of at most 64 slices and a few hundred ranges.
+    region6) max_len=32768 ;;
+    # The longest IPv6 text is 45 characters; some room for blanks around and for junk.
+    ipv6) max_len=256 ;;
     *) max_len=16384 ;;
   esac
   mkdir -p "$scratch/$target"

@@ -9,9 +9,14 @@
 # the extension while nothing outside the temporary folder changes and no root is needed.
 #
 # pg_private_start BUILD_DIR   sets pg_work (the folder) and starts the server; exits on failure
+# pg_private_add_server NAME   starts one more server on the same installation, its data, socket
+#                              and logs in pg_work/NAME (e.g. the shards beside a coordinator)
 # pg_sql ARGS...               psql as the superuser, unaligned and without headers
-# pg_private_stop              stops the server and removes the folder; safe to call twice
-# pg_private_start installs an EXIT trap that calls pg_private_stop.
+# pg_sql_on NAME ARGS...       the same on the server NAME
+# pg_sql_at FOLDER ARGS...     the same on the server whose socket is in FOLDER
+# pg_private_stop              stops every server and removes the folder; safe to call twice
+# pg_private_start installs an EXIT trap that calls pg_private_stop, and makes INT, TERM and HUP
+# exit through it.
 
 pg_config_program=${QUORVANE_PG_CONFIG:-pg_config}
 pg_bindir=$("$pg_config_program" --bindir)
@@ -20,10 +25,12 @@ pg_as_server=()
 
 pg_private_stop() {
     [ -n "$pg_work" ] || return 0
-    if [ -f "$pg_work/data/postmaster.pid" ]; then
-        "${pg_as_server[@]}" "$pg_work/root$pg_bindir/pg_ctl" -D "$pg_work/data" -m immediate -w \
+    local data
+    for data in "$pg_work/data" "$pg_work"/*/data; do
+        [ -f "$data/postmaster.pid" ] || continue
+        "${pg_as_server[@]}" "$pg_work/root$pg_bindir/pg_ctl" -D "$data" -m immediate -w \
             stop >/dev/null 2>&1
-    fi
+    done
     rm -rf "$pg_work"
     pg_work=""
 }
@@ -50,6 +57,9 @@ pg_private_start() {
     # must stay short (about 100 bytes at most).
     pg_work=$(mktemp -d /tmp/quorvane-pg.XXXXXX)
     trap pg_private_stop EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    trap 'exit 129' HUP
     root="$pg_work/root"
     DESTDIR="$root" cmake --install "$build" --component postgres >/dev/null ||
         pg_private_fail "installing the extension failed"
@@ -67,19 +77,35 @@ pg_private_start() {
         chown -R postgres "$pg_work"
         pg_as_server=(runuser -u postgres --)
     fi
-    "${pg_as_server[@]}" "$root$pg_bindir/initdb" -D "$pg_work/data" -A trust -U postgres \
-        -E UTF8 --locale=C --no-sync >"$pg_work/initdb.log" 2>&1 ||
-        { cat "$pg_work/initdb.log" >&2; pg_private_fail "initdb failed"; }
-    "${pg_as_server[@]}" "$root$pg_bindir/pg_ctl" -D "$pg_work/data" -l "$pg_work/server.log" -w \
-        -o "-c listen_addresses= -c unix_socket_directories=$pg_work -c fsync=off ${PG_SERVER_OPTIONS:-}" \
-        start >/dev/null || { cat "$pg_work/server.log" >&2; pg_private_fail "the server did not start"; }
     export PGCLIENTENCODING=UTF8
-    pg_sql -v ON_ERROR_STOP=1 -c "CREATE EXTENSION quorvane" || pg_private_fail "CREATE EXTENSION failed"
+    pg_private_server "$pg_work"
 }
 
-pg_sql() {
-    "$pg_bindir/psql" -X -q -A -t -h "$pg_work" -U postgres -d postgres "$@"
+pg_private_add_server() {
+    mkdir "$pg_work/$1" || pg_private_fail "cannot make the folder of server $1"
+    [ "$(id -u)" -ne 0 ] || chown postgres "$pg_work/$1"
+    pg_private_server "$pg_work/$1"
 }
+
+# Initializes a server in FOLDER/data and starts it, its socket and logs in FOLDER, with the
+# extension created.
+pg_private_server() {
+    local folder=$1 root="$pg_work/root"
+    "${pg_as_server[@]}" "$root$pg_bindir/initdb" -D "$folder/data" -A trust -U postgres \
+        -E UTF8 --locale=C --no-sync >"$folder/initdb.log" 2>&1 ||
+        { cat "$folder/initdb.log" >&2; pg_private_fail "initdb failed"; }
+    "${pg_as_server[@]}" "$root$pg_bindir/pg_ctl" -D "$folder/data" -l "$folder/server.log" -w \
+        -o "-c listen_addresses= -c unix_socket_directories=$folder -c fsync=off ${PG_SERVER_OPTIONS:-}" \
+        start >/dev/null || { cat "$folder/server.log" >&2; pg_private_fail "the server did not start"; }
+    pg_sql_at "$folder" -v ON_ERROR_STOP=1 -c "CREATE EXTENSION quorvane" ||
+        pg_private_fail "CREATE EXTENSION failed"
+}
+
+pg_sql_at() {
+    "$pg_bindir/psql" -X -q -A -t -h "$1" -U postgres -d postgres "${@:2}"
+}
+pg_sql() { pg_sql_at "$pg_work" "$@"; }
+pg_sql_on() { pg_sql_at "$pg_work/$1" "${@:2}"; }
 
 # Gives a file made by the caller to the server's user, so that the server can read it.
 pg_give_to_server() {

@@ -2,7 +2,7 @@
 # Builds and runs every test: the full build with CTest (the PostgreSQL extension against a
 # server of its own among them), the style check, the core again under ASan+UBSan and under
 # TSan, a short fuzz run, a program that loads the installed engine library, and the Windows
-# programs cross-built with MinGW-w64 and tested under Wine.
+# programs cross-built with MinGW-w64, 64-bit and 32-bit, and tested under Wine.
 # Usage: scripts/run-tests.sh   (from anywhere; needs scripts/install-deps.sh to have run)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -38,9 +38,9 @@ cmake --build --preset tsan -j "$jobs"
 run_ctest tsan 2>&1
 
 if [ -x scripts/fuzz.sh ]; then
-  step "fuzz (engine ${fuzz_seconds} s, import and MaxMind DB reader $((fuzz_seconds / 3)) s each)"
+  step "fuzz (engine ${fuzz_seconds} s; import, MaxMind DB, region6.db readers, IPv6 text $((fuzz_seconds / 3)) s each)"
   scripts/fuzz.sh "$fuzz_seconds" region
-  scripts/fuzz.sh $((fuzz_seconds / 3)) import mmdb
+  scripts/fuzz.sh $((fuzz_seconds / 3)) import mmdb region6 ipv6
   step "style: clang-tidy checks of the fuzz targets"
   scripts/check-style.sh --fuzz build/fuzz
 fi
@@ -58,6 +58,13 @@ scripts/check-style.sh --windows build/windows
 run_ctest windows 2>&1
 step "the Windows programs answer as the Linux ones"
 scripts/compare-windows.sh build/default build/windows
+
+step "32-bit Windows build (i686 MinGW-w64) and tests under Wine's 32-bit half"
+cmake --preset windows-x86 >/dev/null
+cmake --build --preset windows-x86 -j "$jobs"
+run_ctest windows-x86 2>&1
+step "the 32-bit Windows programs answer as the Linux ones"
+scripts/compare-windows.sh build/default build/windows-x86
 
 total=$(awk '{n += $NF} END {print n + 0}' "$summary")
 echo

@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # Runs one Windows program under Wine for the tests: wine-run.sh PREFIX PROGRAM [ARGS...]
+# 64-bit and 32-bit programs alike: the 64-bit loader hands a 32-bit program to Wine's 32-bit half
+# (wine32:i386), whereas the plain `wine` command is the 32-bit loader once that is installed, and
+# cannot start a 64-bit program.
 #
 # Every run shares the prepared prefix PREFIX (made once under a lock, about 20 s), which uses
 # Wine's null graphics driver so that windows work without an X display. Wine leaves a server and
@@ -22,15 +25,24 @@ unset DISPLAY WAYLAND_DISPLAY
 mkdir -p "$prefix"
 {
     flock 9
-    # A second server for the same prefix exits at once; the first stays 60 s after its last
-    # program.
-    setsid "$server" -p60 </dev/null >/dev/null 2>&1 9>&-
     if [ ! -f "$prefix/.quorvane-ready" ]; then
         "$wine" wineboot -i </dev/null >/dev/null 2>&1 9>&-
         "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f \
             </dev/null >/dev/null 2>&1 9>&-
+        # A prefix for a display scaled above 100% (QUORVANE_WINE_DPI=144 is 150%).
+        if [ -n "${QUORVANE_WINE_DPI:-}" ]; then
+            "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+                /d "$QUORVANE_WINE_DPI" /f </dev/null >/dev/null 2>&1 9>&-
+        fi
+        # The desktop process wineboot started read the settings before they were made; the
+        # first programs would meet it (no window could be created). End it with its server.
+        "$server" -k </dev/null >/dev/null 2>&1 9>&-
+        "$server" -w </dev/null >/dev/null 2>&1 9>&-
         touch "$prefix/.quorvane-ready"
     fi
+    # A second server for the same prefix exits at once; the first stays 60 s after its last
+    # program.
+    setsid "$server" -p60 </dev/null >/dev/null 2>&1 9>&-
 } 9>"$prefix.lock"
 
 out=$(mktemp)

@@ -92,7 +92,7 @@ void CMainFrame::OnTimer(int timerId) {
     // end has made the final repaint, so a late one is ignored.
     if (timerId == IDT_REFRESH && m_refreshTimerOn && !m_windowGone) {
         m_window.RepaintListNow();
-        m_window.SetStatusText(ProgressStatus(m_table.GetRowsHandedOut(), m_table.GetRowCount()));
+        m_window.SetStatusText(ProgressStatus(m_table.GetRowsResolved(), m_table.GetRowCount()));
     }
 }
 
@@ -119,6 +119,48 @@ std::u16string CMainFrame::OnGetDispInfo(std::size_t row, int column) const {
     } catch (const std::out_of_range&) {
         return {};
     }
+}
+
+namespace {
+
+char16_t FoldAscii(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
+bool StartsWithFolded(std::u16string_view text, std::u16string_view prefix) {
+    if (text.size() < prefix.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (FoldAscii(text[i]) != FoldAscii(prefix[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::size_t> CMainFrame::FindRowByAddress(std::u16string_view prefix,
+                                                        std::size_t start) const {
+    // Addresses change only while no run is active, and only on this thread: reading them here
+    // needs no lock.
+    const std::size_t rows = m_table.GetRowCount();
+    if (prefix.empty() || rows == 0) {
+        return std::nullopt;
+    }
+    if (start >= rows) {
+        start = 0;
+    }
+    std::u16string address;
+    for (std::size_t step = 0; step < rows; ++step) {
+        const std::size_t row = (start + step) % rows;
+        m_table.CopyAddress(row, address);
+        if (StartsWithFolded(address, prefix)) {
+            return row;
+        }
+    }
+    return std::nullopt;
 }
 
 std::size_t CMainFrame::GetRowCount() const {
@@ -209,10 +251,11 @@ void CMainFrame::OnStart() {
     if (m_runAlive || m_windowGone) {
         return;
     }
-    const DatabaseStatus database = CheckDatabaseFile(m_dbPath);
-    if (database != DatabaseStatus::kUsable) {
-        ShowMessage(database == DatabaseStatus::kMissing ? messages::kDatabaseMissing
-                                                         : messages::kDatabaseUnusable);
+    // Opened, read and checked once here: the workers search what was checked.
+    DatabaseOpening database = OpenDatabaseFile(m_dbPath);
+    if (database.status != DatabaseStatus::kUsable) {
+        ShowMessage(database.status == DatabaseStatus::kMissing ? messages::kDatabaseMissing
+                                                                : messages::kDatabaseUnusable);
         return;
     }
     if (m_table.GetRowCount() == 0) {
@@ -235,8 +278,8 @@ void CMainFrame::OnStart() {
     // and as one step, so the waiter hands it over and waits until it has run.
     auto onFinished = [this] { m_mailbox->CallOnWindowThread([this] { FinishRun(); }); };
     auto onCreateFailed = [this] { m_table.RequestStop(); };
-    if (m_launch(m_workers, MakeLookupWork(m_table, m_dbPath), std::move(onStarted),
-                 std::move(onFinished), std::move(onCreateFailed))) {
+    if (m_launch(m_workers, MakeLookupWork(m_table, std::move(database.database)),
+                 std::move(onStarted), std::move(onFinished), std::move(onCreateFailed))) {
         return;
     }
     // No notification will come: back to Idle before telling the user.
@@ -298,7 +341,7 @@ void CMainFrame::OnSelectAll() {
 void CMainFrame::FinishRun() {
     RunSummary summary;
     summary.elapsed = std::chrono::steady_clock::now() - m_runStart;
-    summary.stopped = m_stopAsked;
+    summary.stopped = m_stopAsked || m_table.RanOutOfMemory();
     m_table.EndRun();
     m_runAlive = false;
     m_stopAsked = false;
@@ -310,12 +353,16 @@ void CMainFrame::FinishRun() {
     m_window.KillTimer(IDT_REFRESH);
     m_window.SetMenuState(ID_CMD_START, MenuState::kEnabled);
     m_window.SetMenuState(ID_CMD_STOP, MenuState::kGrayed);
-    // Every worker has ended, so the rows handed out are the rows the run reached (but for the
-    // few taken at the moment of a stop, which keep what they held).
+    // Every worker has ended, so the counts are final. Rows handed out but not resolved when a
+    // stop came (up to a block per worker) keep what they held, possibly an earlier run's
+    // results: they count as not reached.
     summary.rows = m_table.GetRowCount();
-    summary.reached = m_table.GetRowsHandedOut();
-    summary.withoutResult = m_table.CountRowsWithoutResult(summary.reached);
+    summary.reached = m_table.GetRowsResolved();
+    summary.withoutResult = m_table.GetRowsResolvedWithoutResult();
     m_window.SetStatusText(FinishedStatus(summary));
+    if (m_table.RanOutOfMemory()) {
+        ShowMessage(messages::kOutOfMemory);
+    }
 }
 
 void CMainFrame::StopAndAwaitRun() {

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,13 @@ class CMainFrame {
 
     // The text of a visible cell; empty for a row or column out of range.
     std::u16string OnGetDispInfo(std::size_t row, int column) const;
+
+    // Type-to-find in the list, as in the system's own lists: the first row from start on,
+    // wrapping past the last row to the first, whose address begins with prefix (letters in
+    // either case); nothing when no row does or prefix is empty. A start past the end starts at
+    // row 0.
+    std::optional<std::size_t> FindRowByAddress(std::u16string_view prefix,
+                                                std::size_t start) const;
 
     std::size_t GetRowCount() const;
     const CAddressTable& Table() const;

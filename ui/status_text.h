@@ -23,9 +23,9 @@ std::u16string StatusSeconds(std::chrono::steady_clock::duration elapsed);
 // What a run did, for the text shown at its end.
 struct RunSummary {
     std::size_t rows = 0;           // rows in the table
-    std::size_t reached = 0;        // rows handed to the workers
+    std::size_t reached = 0;        // rows the workers resolved
     std::size_t withoutResult = 0;  // of those reached, rows whose four results are empty
-    bool stopped = false;           // ended by Stop before every row was reached
+    bool stopped = false;           // ended by Stop before every row was resolved
     std::chrono::steady_clock::duration elapsed{};
 };
 

@@ -27,7 +27,7 @@ struct TinyDatabase {
     std::uint32_t yOffset = 0;
 };
 
-TinyDatabase BuildTiny() {
+TinyDatabase BuildTiny(int ipVersion = 4) {
     constexpr std::uint32_t kNodes = 3;
     Bytes data;
     TinyDatabase db;
@@ -71,7 +71,7 @@ TinyDatabase BuildTiny() {
     PutString(out, "record_size");
     out.insert(out.end(), {(5 << 5) | 1, 24});
     PutString(out, "ip_version");
-    out.insert(out.end(), {(5 << 5) | 1, 4});
+    out.insert(out.end(), {(5 << 5) | 1, static_cast<std::uint8_t>(ipVersion)});
     PutString(out, "build_epoch");
     out.insert(out.end(), {2, 9 - 7, 0x01, 0x02});  // extended type uint64, two bytes
     PutString(out, "database_type");
@@ -105,6 +105,28 @@ TEST(MmdbReader, WalksBlocksInOrderAndJoinsNeighboursWithOneRecord) {
     EXPECT_EQ(fields.count("latitude"), 0u);
     ASSERT_TRUE(reader.ReadStringFields(db.xOffset, fields, error)) << error;
     EXPECT_EQ(fields["city"], "Mountain View");
+}
+
+// The same tree read as an IPv6 one: the same blocks, now halves of the 128-bit space; an IPv4
+// file has no IPv6 walk.
+TEST(MmdbReader, WalksAnIpv6TreeInOrder) {
+    TinyDatabase db = BuildTiny(6);
+    MmdbReader reader(db.image);
+    std::string error;
+    ASSERT_TRUE(reader.Open(error)) << error;
+    std::vector<MmdbBlock6> blocks;
+    ASSERT_TRUE(reader.ForEachIpv6Block([&](const MmdbBlock6& b) { blocks.push_back(b); }, error))
+        << error;
+    const Address6 quarter = Address6{1} << 126;
+    ASSERT_EQ(blocks.size(), 2u);
+    EXPECT_TRUE(blocks[0].start == quarter && blocks[0].end == 2 * quarter - 1);
+    EXPECT_EQ(blocks[0].dataOffset, db.yOffset);
+    EXPECT_TRUE(blocks[1].start == 2 * quarter && blocks[1].end == ~Address6{0});
+    EXPECT_EQ(blocks[1].dataOffset, db.xOffset);
+
+    MmdbReader ipv4(BuildTiny(4).image);
+    ASSERT_TRUE(ipv4.Open(error)) << error;
+    EXPECT_FALSE(ipv4.ForEachIpv6Block([](const MmdbBlock6&) {}, error));
 }
 
 TEST(MmdbReader, DamagedFilesFailWithoutReadingOutside) {

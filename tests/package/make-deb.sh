@@ -4,17 +4,12 @@
 # place, and quorvane-batch resolving a file from the unpacked tree.
 # Usage: make-deb.sh BUILD_DIR OUT_DIR   (OUT_DIR receives quorvane_<version>_<arch>.deb)
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd)
 out=$2
-rm -rf "$out"
-mkdir -p "$out"
-cd "$out"
-fail() { echo "make-deb: $*" >&2; exit 1; }
-
-if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >cpack.log 2>&1; then
-  cat cpack.log >&2
-  fail "cpack failed"
-fi
+name=make-deb
+# shellcheck source=tests/package/cpack-into.sh
+source "$here/cpack-into.sh" DEB
 debs=("$out"/quorvane_*_*.deb)
 [ "${#debs[@]}" -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one quorvane_<version>_<arch>.deb, got: ${debs[*]}"
 deb=${debs[0]}

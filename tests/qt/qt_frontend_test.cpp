@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
@@ -182,6 +183,35 @@ TEST(QtResultListTest, ModelAnswersOnlyCellsInsideItemCountAndColumns) {
     // A view's index for a child of a cell: a flat table has none.
     EXPECT_EQ(model.rowCount(model.index(0, 0)), 0);
     EXPECT_EQ(model.flags(model.index(0, 0)) & Qt::ItemIsEditable, Qt::NoItemFlags);
+}
+
+// Typing in the list goes to the next row, from the focused one and wrapping, whose address
+// starts with the typed text, whatever column the focus is in; text no address starts with
+// leaves the focus where it is.
+TEST(QtResultListTest, TypingFindsTheNextRowByItsAddress) {
+    FrontendHarness h;
+    const ScratchDir dir;
+    h.window.openPath =
+        WriteLines(dir, "typed.txt", {"1.1.1.1", "8.8.8.8", "9.9.9.9", "8.8.4.4", "hello"});
+    h.window.PlaceAndShow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&h.window));
+    ASSERT_TRUE(h.frame->OnCommand(ID_CMD_IMPORT));
+    CResultListView* list = h.window.List();
+    list->setFocus();
+    list->setCurrentIndex(h.window.Model()->index(0, 2));
+    const auto type = [&](const char* keys) {
+        QTest::keyClicks(list, QString::fromLatin1(keys));
+        // Letters typed apart are searches of their own, not one text.
+        QTest::qWait(QApplication::keyboardInputInterval() + 100);
+        return list->currentIndex().row();
+    };
+    EXPECT_EQ(type("9"), 2);
+    EXPECT_EQ(type("8"), 3);
+    EXPECT_EQ(type("8"), 1) << "wraps past the last row";
+    EXPECT_EQ(type("8.8.4"), 3) << "a text typed at once";
+    EXPECT_EQ(type("H"), 4) << "letters in either case";
+    EXPECT_EQ(type("7"), 4) << "no address starts with 7";
+    h.window.hide();
 }
 
 TEST(QtResultListTest, HeadersWidthsAndReportListLook) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <regex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "files/conversions.h"
@@ -194,6 +195,50 @@ TEST_F(FrameTest, ProgressFollowsTheTimerAndAStoppedRunCountsTheRowsItNeverReach
             << text;
         EXPECT_EQ(std::stoul(m[1]) + std::stoul(m[2]), static_cast<unsigned long>(kLongTable));
     }
+}
+
+// After a stop, rows handed to a worker but not resolved keep an earlier run's results; they
+// must count as not reached rather than as found (or as found nothing).
+TEST_F(FrameTest, StoppedRunCountsOnlyTheRowsItResolved) {
+    // Long enough that the run is still going once this thread looks again after Start, also
+    // where starting threads is slow (under Wine).
+    const int rows = 4 * kLongTable;
+    ImportMany(rows);
+    // A stop between two blocks leaves no row half-taken; try again until one came mid-block.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        test::MakeDatabase(m_dir.Path("ip2region.db"),
+                           test::OneTextRanges("甲国|0|甲省|甲市|甲网"));
+        RunToEnd();
+        // This database covers no imported address: every row the next run resolves empties.
+        test::MakeDatabase(m_dir.Path("ip2region.db"), {dbwriter::Range{0, 0, "乙国|0|0|0|0"}});
+        m_frame->OnCommand(ID_CMD_START);
+        // Stop once the blocks have grown to their largest (256 rows, reached after 511 rows a
+        // worker): a stop then nearly always finds a worker in the middle of one.
+        while (m_frame->Table().GetRowsResolved() < 2048 && m_frame->IsRunAlive()) {
+            std::this_thread::yield();
+        }
+        m_frame->OnCommand(ID_CMD_STOP);
+        PumpToIdle();
+        const CAddressTable& table = m_frame->Table();
+        if (table.GetRowsHandedOut() == table.GetRowsResolved()) {
+            continue;
+        }
+        std::size_t emptied = 0;
+        for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
+            emptied += table.GetRow(i).country.empty();
+        }
+        const std::string text = WideToUtf8(m_window.statusTexts.back());
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(
+            text, m,
+            std::regex("已结束：有结果 ([0-9]+) 行，无结果 ([0-9]+) 行，未解析 ([0-9]+) 行，.*")))
+            << text;
+        EXPECT_EQ(std::stoul(m[1]), 0u) << text;
+        EXPECT_EQ(std::stoul(m[2]), emptied) << text;
+        EXPECT_EQ(std::stoul(m[3]), static_cast<std::size_t>(rows) - emptied) << text;
+        return;
+    }
+    GTEST_SKIP() << "every stop fell between two blocks";
 }
 
 TEST_F(FrameTest, CellTextsComeFromTheTableAndOutOfRangeIsEmpty) {
@@ -416,6 +461,48 @@ TEST_F(FrameTest, FailedLaunchReportsAndReturnsToIdle) {
 
     RunToEnd();  // the next Start works
     EXPECT_EQ(m_frame->Table().GetRow(0).country, u"美国");
+}
+
+// The run searches the database that Start checked: a file replaced after the check (here just
+// before the workers start) changes no answer and empties no row.
+TEST_F(FrameTest, TheRunSearchesTheDatabaseStartChecked) {
+    Import({"8.8.8.8"});
+    m_frame->SetLaunchForTesting(
+        [&](CThreadGroup& group, CThreadGroup::Callable work, CThreadGroup::Callable started,
+            CThreadGroup::Callable finished, CThreadGroup::Callable createFailed) {
+            test::WriteBytes(m_dir.Path("ip2region.db"), std::string(9000, '\0'));
+            return group.Launch(std::move(work), std::move(started), std::move(finished),
+                                std::move(createFailed));
+        });
+    RunToEnd();
+    EXPECT_EQ(m_frame->Table().GetRow(0).country, u"美国");
+    EXPECT_TRUE(m_window.messages.empty());
+
+    // The next Start checks the file again, and refuses it now.
+    m_frame->OnCommand(ID_CMD_START);
+    EXPECT_FALSE(m_frame->IsRunAlive());
+    EXPECT_EQ(m_window.messages.back().text, messages::kDatabaseUnusable);
+}
+
+// A worker that runs out of memory stops the run: the window says so and counts the rows it
+// never reached as unresolved, instead of reporting a finished run.
+TEST_F(FrameTest, ARunOutOfMemoryEndsWithAMessage) {
+    Import({"8.8.8.8", "9.9.9.9"});
+    m_frame->SetLaunchForTesting(
+        [&](CThreadGroup& group, CThreadGroup::Callable, CThreadGroup::Callable started,
+            CThreadGroup::Callable finished, CThreadGroup::Callable createFailed) {
+            // What a worker's lookup work does when an allocation fails.
+            CAddressTable& table = const_cast<CAddressTable&>(m_frame->Table());
+            return group.Launch([&table] { table.StopOutOfMemory(); }, std::move(started),
+                                std::move(finished), std::move(createFailed));
+        });
+    RunToEnd();
+    EXPECT_EQ(m_window.MessageTexts(), std::vector<std::u16string>{messages::kOutOfMemory});
+    EXPECT_EQ(m_frame->Table().GetRow(0).country, u"");
+    ASSERT_FALSE(m_window.statusTexts.empty());
+    EXPECT_EQ(m_window.statusTexts.back().rfind(u"已结束", 0), 0u)
+        << WideToUtf8(m_window.statusTexts.back());
+    ExpectIdleMenus();
 }
 
 TEST_F(FrameTest, ExportChecksRunThenEmptyTableThenAsksForAFile) {

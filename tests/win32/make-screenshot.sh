@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Remakes docs/screenshot-windows.png: quorvane.exe's window under Wine on a virtual X display,
-# with a few addresses resolved. Wine has no CJK font of its own, so the dialog fonts are linked
-# to WenQuanYi Micro Hei (fonts-wqy-microhei). Needs xvfb and python3 (to write the PNG).
+# with a few addresses resolved, in a prefix made by scripts/wine-prefix.sh (the dialog fonts
+# linked to a CJK font, Marlett for the caption buttons). Needs xvfb and python3 (to write the PNG).
 # Usage: tests/win32/make-screenshot.sh [BUILD_DIR]   (default build/windows)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -12,29 +12,14 @@ Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export WINEPREFIX=$build/wine-prefix-x11 WINEDEBUG=-all DISPLAY=$display
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+trap '/usr/lib/wine/wineserver64 -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 sleep 1
 
-if [ ! -f "$WINEPREFIX/.quorvane-fonts" ]; then
-  wineboot -i >/dev/null 2>&1
-  # regedit wants UTF-16 with a byte-order mark; a hex(7) value is a list of UTF-16 strings.
-  link=$(printf 'wqy-microhei.ttc,WenQuanYi Micro Hei\0\0' | iconv -f UTF-8 -t UTF-16LE |
-         od -An -tx1 -v | tr -s ' \n' ',' | sed 's/^,//; s/,$//')
-  {
-    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
-    printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\r\n'
-    for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" "Segoe UI"; do
-      printf '"%s"=hex(7):%s\r\n' "$face" "$link"
-    done
-  } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$work/fontlink.reg"
-  wine regedit /S "$work/fontlink.reg" >/dev/null 2>&1
-  wineserver -w
-  touch "$WINEPREFIX/.quorvane-fonts"
-fi
+"$root/scripts/wine-prefix.sh" "$WINEPREFIX" >/dev/null
 
 # A virtual desktop: Wine draws the caption and frame itself, as Windows would.
-wine explorer /desktop=quorvane,1024x768 "$build/bin/quorvane-win32-screenshot.exe" \
-  "$(winepath -w "$work/window.bmp")" >/dev/null 2>&1
+/usr/lib/wine/wine64 explorer /desktop=quorvane,1024x768 "$build/bin/quorvane-win32-screenshot.exe" \
+  "$(/usr/lib/wine/wine64 winepath -w "$work/window.bmp" 2>/dev/null)" >/dev/null 2>&1
 python3 - "$work/window.bmp" "$root/docs/screenshot-windows.png" <<'PY'
 import struct, sys, zlib
 data = open(sys.argv[1], "rb").read()

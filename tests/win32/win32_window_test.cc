@@ -2,10 +2,13 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <richedit.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,6 +20,7 @@
 #include "ui/main_frame.h"
 #include "ui/messages.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/win32/win32_about_dialog.h"
 
 namespace quorvane {
 namespace {
@@ -58,21 +62,23 @@ class ModalCloser {
             return;
         }
         HWND found = nullptr;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND hwnd, LPARAM out) -> BOOL {
-                if (ClassOf(hwnd) == L"#32770" && IsWindowVisible(hwnd)) {
-                    *reinterpret_cast<HWND*>(out) = hwnd;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&found));
+        EnumThreadWindows(GetCurrentThreadId(), &ModalCloser::FindDialog,
+                          reinterpret_cast<LPARAM>(&found));
         if (found != nullptr) {
             self->m_seen = true;
             self->m_inspect(found);
             PostMessageW(found, WM_COMMAND, static_cast<WPARAM>(self->m_command), 0);
         }
+    }
+
+    // A named function, not a lambda: on 32-bit Windows the callback must be stdcall, and a
+    // lambda converts only to a pointer of the default (cdecl) convention.
+    static BOOL CALLBACK FindDialog(HWND hwnd, LPARAM out) {
+        if (ClassOf(hwnd) == L"#32770" && IsWindowVisible(hwnd)) {
+            *reinterpret_cast<HWND*>(out) = hwnd;
+            return FALSE;
+        }
+        return TRUE;
     }
 
     static inline ModalCloser* s_current = nullptr;
@@ -231,6 +237,85 @@ TEST_F(Win32WindowTest, DroppedFileIsImported) {
     EXPECT_EQ(Cell(1, 0), L"5.6.7.8");
 }
 
+// Typing in the focused list goes to the next row, from the focused one and wrapping, whose
+// address starts with the typed text, as the system's own lists do; text no address starts with
+// leaves the focus where it is.
+TEST_F(Win32WindowTest, TypingInTheListFindsTheNextRowByItsAddress) {
+    Import("1.1.1.1\r\n8.8.8.8\r\n9.9.9.9\r\n8.8.4.4\r\nhello\r\n");
+    const HWND list = m_window.List();
+    SetFocus(list);
+    ListView_SetItemState(list, 0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+    const auto type = [&](wchar_t c) {
+        SendMessageW(list, WM_CHAR, c, 1);  // a repeat count of 1, as a real key has
+        // Letters typed apart are searches of their own, not one text.
+        Sleep(1100);
+        return ListView_GetNextItem(list, -1, LVNI_FOCUSED);
+    };
+    EXPECT_EQ(type(L'9'), 2);
+    EXPECT_EQ(type(L'8'), 3);
+    EXPECT_EQ(type(L'8'), 1) << "wraps past the last row";
+    EXPECT_EQ(type(L'H'), 4) << "letters in either case";
+    EXPECT_EQ(type(L'7'), 4) << "no address starts with 7";
+
+    // What the list asks when it searches: -1 for no row, never row 0 by default.
+    LVFINDINFOW find = {};
+    find.flags = LVFI_STRING | LVFI_PARTIAL | LVFI_WRAP;
+    find.psz = L"8.8.4";
+    EXPECT_EQ(ListView_FindItem(list, -1, &find), 3);
+    find.psz = L"2.";
+    EXPECT_EQ(ListView_FindItem(list, -1, &find), -1);
+}
+
+// The list and the status bar repaint in the new system colours only when their parent passes
+// the change on.
+int g_colourChanges = 0;
+
+LRESULT CALLBACK CountColourChanges(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR) {
+    g_colourChanges += message == WM_SYSCOLORCHANGE;
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+TEST_F(Win32WindowTest, SystemColourChangeReachesTheListAndTheStatusBar) {
+    g_colourChanges = 0;
+    ASSERT_TRUE(SetWindowSubclass(m_window.List(), CountColourChanges, 1, 0));
+    ASSERT_TRUE(SetWindowSubclass(m_window.StatusBar(), CountColourChanges, 1, 0));
+    SendMessageW(m_window.Handle(), WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(g_colourChanges, 2);
+    RemoveWindowSubclass(m_window.List(), CountColourChanges, 1);
+    RemoveWindowSubclass(m_window.StatusBar(), CountColourChanges, 1);
+}
+
+// Every size is the designed one at 96 DPI and scaled with the display's DPI: the suite runs a
+// second time in a Wine prefix set to 144 DPI (150%), which sets QUORVANE_EXPECT_DPI.
+TEST_F(Win32WindowTest, SizesFollowTheDisplaysDpi) {
+    const char* expected = std::getenv("QUORVANE_EXPECT_DPI");
+    const int dpi = expected != nullptr ? std::atoi(expected) : 96;
+    const HWND hwnd = m_window.Handle();
+    const HDC screen = GetDC(nullptr);
+    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), dpi) << "the program is not DPI aware";
+    ReleaseDC(nullptr, screen);
+    RECT outer;
+    GetWindowRect(hwnd, &outer);
+    // No window grows past the screen and its frame (Wine's screen here is 1024 x 768).
+    EXPECT_EQ(outer.right - outer.left,
+              std::min(MulDiv(750, dpi, 96), GetSystemMetrics(SM_CXMAXTRACK)));
+    EXPECT_EQ(outer.bottom - outer.top,
+              std::min(MulDiv(450, dpi, 96), GetSystemMetrics(SM_CYMAXTRACK)));
+    EXPECT_EQ(ListView_GetColumnWidth(m_window.List(), 0), MulDiv(150, dpi, 96));
+    for (int column = 1; column < 5; ++column) {
+        EXPECT_EQ(ListView_GetColumnWidth(m_window.List(), column), MulDiv(100, dpi, 96));
+    }
+}
+
+// The links of the About dialog open the help page beside the program, wherever it lies.
+TEST(Win32AboutLinksTest, FolderNamesAreEscapedInTheUrl) {
+    EXPECT_EQ(HelpSectionUrl(u"C:\\Quorvane\\help\\index.html", u"home"),
+              u"file:///C:/Quorvane/help/index.html#home");
+    EXPECT_EQ(HelpSectionUrl(u"D:\\工具 #2\\100%\\a^b\\help\\index.html", u"author"),
+              u"file:///D:/工具%20%232/100%25/a%5Eb/help/index.html#author");
+}
+
 TEST_F(Win32WindowTest, MessagesAreOwnedBoxesCaptionedForTheTool) {
     std::wstring caption;
     std::wstring text;
@@ -305,15 +390,45 @@ TEST_F(Win32WindowTest, ClosingDuringARunEndsTheLoop) {
     EXPECT_TRUE(quit);
 }
 
-TEST_F(Win32WindowTest, HelpViewerShowsThePagesText) {
+// Without a browser, Help shows the page formatted, in a window centred over the main one.
+TEST_F(Win32WindowTest, HelpViewerShowsThePageFormattedOverTheWindow) {
     m_scratch.Write("help.html",
                     "<html><head><title>t</title><style>p{}</style></head><body><h1>\xE5\xB8\xAE"
-                    "\xE5\x8A\xA9</h1><p>A &amp; B &#x4E2D;</p><ul><li>one</li><li>two</li></ul>"
-                    "</body></html>");
+                    "\xE5\x8A\xA9</h1><p>A &amp; B &#x4E2D; <b>bold</b> <code>{x}\\y</code></p>"
+                    "<ul><li>one</li><li>two</li></ul></body></html>");
     m_window.ShowHelpPage(m_scratch.Wide("help.html"));
-    ASSERT_NE(m_window.HelpViewer().Handle(), nullptr);
-    EXPECT_EQ(WindowText(m_window.HelpViewer().Text()),
-              L"\u5E2E\u52A9\r\nA & B \u4E2D\r\n\u2022 one\r\n\u2022 two");
+    const HWND viewer = m_window.HelpViewer().Handle();
+    ASSERT_NE(viewer, nullptr);
+    const HWND text = m_window.HelpViewer().Text();
+    EXPECT_EQ(_wcsicmp(ClassOf(text).c_str(), L"RICHEDIT50W"), 0) << ClassOf(text);
+    std::wstring shown = WindowText(text);
+    std::erase(shown, L'\n');
+    EXPECT_EQ(shown, L"\u5E2E\u52A9\rA & B \u4E2D bold {x}\\y\r\u2022\tone\r\u2022\ttwo");
+
+    // The heading is bold and larger than the body text; the code is in another font.
+    const auto format = [&](int at) {
+        CHARFORMAT2W f = {};
+        f.cbSize = sizeof(f);
+        SendMessageW(text, EM_SETSEL, at, at + 1);
+        SendMessageW(text, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&f));
+        return f;
+    };
+    const CHARFORMAT2W heading = format(0);
+    const CHARFORMAT2W body = format(3);
+    const CHARFORMAT2W bold = format(11);
+    const CHARFORMAT2W code = format(16);
+    EXPECT_NE(heading.dwEffects & CFE_BOLD, 0u);
+    EXPECT_EQ(body.dwEffects & CFE_BOLD, 0u);
+    EXPECT_NE(bold.dwEffects & CFE_BOLD, 0u);
+    EXPECT_GT(heading.yHeight, body.yHeight);
+    EXPECT_NE(std::wstring(code.szFaceName), std::wstring(body.szFaceName));
+
+    RECT main;
+    RECT help;
+    GetWindowRect(m_window.Handle(), &main);
+    GetWindowRect(viewer, &help);
+    EXPECT_NEAR((help.left + help.right) / 2, (main.left + main.right) / 2, 1);
+    EXPECT_NEAR((help.top + help.bottom) / 2, (main.top + main.bottom) / 2, 1);
 }
 
 }  // namespace

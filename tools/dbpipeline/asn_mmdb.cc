@@ -1,5 +1,6 @@
 #include "tools/dbpipeline/asn_mmdb.h"
 
+#include <functional>
 #include <map>
 
 #include "tools/dbpipeline/record_walk.h"
@@ -10,8 +11,11 @@ bool ReadAsnMmdb(MmdbReader& mmdb, std::vector<AsnRange>& ranges, std::string& e
     ranges.clear();
     std::vector<std::string> organisations;
     std::map<std::string, std::string> fields;
-    const bool walked = WalkRecordsOnce(
-        mmdb,
+    const auto walk = [&](const std::function<void(const MmdbBlock&)>& sink) {
+        return mmdb.ForEachIpv4Block(sink, error);
+    };
+    const bool walked = WalkRecordsOnce<MmdbBlock>(
+        walk,
         [&](std::uint32_t dataOffset, std::string& decodeError) {
             if (!mmdb.ReadStringFields(dataOffset, fields, decodeError)) {
                 return false;

@@ -6,14 +6,21 @@
 //                            [--max-ranges N] [--weights P,C,I] [--invent-divisor N]
 //                            [--china-factor N]
 //                            [--report FILE] [--details] [--greedy]
+//        quorvane-dbpipeline --ipv6 --mmdb FILE --asn FILE --countries FILE --places FILE
+//                            --out region6.db [--report FILE]
+// With --ipv6 the sources are the IPv6 ones and the output is the region6.db file itself.
 #include <charconv>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tools/dbpipeline/build_ranges.h"
 #include "tools/dbpipeline/pipeline_report.h"
+#include "tools/dbpipeline/region6_pipeline.h"
+#include "tools/dbwriter/db_writer.h"
 
 namespace quorvane::dbpipeline {
 namespace {
@@ -21,6 +28,8 @@ namespace {
 struct Options {
     std::string mmdb, asn, countries, places, out, report;
     PipelineSettings settings;
+    // Build region6.db from the IPv6 sources.
+    bool ipv6 = false;
 };
 
 bool ParseCount(const std::string& text, std::size_t& value) {
@@ -38,6 +47,10 @@ bool ParseArgs(int argc, char** argv, Options& options) {
         }
         if (arg == "--greedy") {
             options.settings.greedy = true;
+            continue;
+        }
+        if (arg == "--ipv6") {
+            options.ipv6 = true;
             continue;
         }
         if (i + 1 >= argc) {
@@ -90,12 +103,17 @@ bool Fail(const std::string& path, const std::string& error) {
     return false;
 }
 
-bool LoadSources(const Options& options, PipelineSources& sources) {
+bool LoadSources(const Options& options, PipelineSources& sources, std::vector<AsnRange6>& asn6) {
     std::string error;
     if (!LoadCountryNames(options.countries, sources.countryNames, error)) {
         return Fail(options.countries, error);
     }
-    if (!LoadProviders(options.asn, sources.asn, error)) {
+    if (options.ipv6) {
+        std::ifstream asn(options.asn);
+        if (!asn || !ReadAsnCsv6(asn, asn6, error)) {
+            return Fail(options.asn, error.empty() ? "cannot read" : error);
+        }
+    } else if (!LoadProviders(options.asn, sources.asn, error)) {
         return Fail(options.asn, error);
     }
     if (!LoadPlaceTable(options.places, sources.cityTable, error)) {
@@ -107,10 +125,31 @@ bool LoadSources(const Options& options, PipelineSources& sources) {
     return true;
 }
 
+int RunIpv6(const Options& options, PipelineSources& sources, const std::vector<AsnRange6>& asn6) {
+    std::vector<std::uint8_t> image;
+    std::string report;
+    const Region6Sources region6{&*sources.cities, &sources.countryNames, &sources.cityTable,
+                                 &asn6};
+    std::string error;
+    if (!BuildRegion6Image(region6, image, report) ||
+        !dbwriter::WriteImage(image, options.out, error)) {
+        if (!error.empty()) {
+            std::cerr << options.out << ": " << error << "\n";
+        }
+        return 1;
+    }
+    std::cout << report;
+    return options.report.empty() || WriteReport(options.report, report) ? 0 : 1;
+}
+
 int Run(const Options& options) {
     PipelineSources sources;
-    if (!LoadSources(options, sources)) {
+    std::vector<AsnRange6> asn6;
+    if (!LoadSources(options, sources, asn6)) {
         return 1;
+    }
+    if (options.ipv6) {
+        return RunIpv6(options, sources, asn6);
     }
     BuiltRanges built;
     std::string error;
@@ -137,7 +176,9 @@ int main(int argc, char** argv) {
         "usage: quorvane-dbpipeline --mmdb FILE --asn FILE --countries FILE --places FILE"
         " --out CSV [--max-ranges N] [--weights P,C,I] [--invent-divisor N] [--china-factor N] "
         "[--report FILE]"
-        " [--details] [--greedy]\n";
+        " [--details] [--greedy]\n"
+        "       quorvane-dbpipeline --ipv6 --mmdb FILE --asn FILE --countries FILE --places FILE"
+        " --out region6.db [--report FILE]\n";
     if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
         std::cout << kUsage;
         return 0;

@@ -12,7 +12,7 @@ constexpr std::uint8_t kMetadataMarker[] = {0xAB, 0xCD, 0xEF, 'M', 'a', 'x', 'M'
 // Nested containers deeper than this are treated as malformed rather than recursed into.
 constexpr int kMaxDepth = 32;
 // Added to the depth of a stack entry that is a leaf record rather than a node.
-constexpr int kLeafMark = 64;
+constexpr int kLeafMark = 256;
 // Pointers let small data expand without bound (a map whose entries all point at one large map,
 // nested); a record of the pipeline's sources holds a few hundred values.
 constexpr std::size_t kMaxDecodedValues = 100000;
@@ -176,18 +176,34 @@ bool MmdbReader::ForEachIpv4Block(const std::function<void(const MmdbBlock&)>& s
             return true;  // the whole IPv4 space is one record; treated as no data
         }
     }
+    return WalkBlocks<std::uint32_t, MmdbBlock>(root, sink, error);
+}
 
+bool MmdbReader::ForEachIpv6Block(const std::function<void(const MmdbBlock6&)>& sink,
+                                  std::string& error) {
+    if (m_ipVersion != 6) {
+        error = "not an IPv6 tree";
+        return false;
+    }
+    return WalkBlocks<Address6, MmdbBlock6>(0, sink, error);
+}
+
+template <typename Address, typename Block>
+bool MmdbReader::WalkBlocks(std::uint32_t root, const std::function<void(const Block&)>& sink,
+                            std::string& error) {
+    constexpr int kBits = sizeof(Address) * 8;
+    constexpr Address kAll = ~Address{0};
     struct Pending {
         std::uint32_t node;
-        std::uint32_t prefix;
+        Address prefix;
         int depth;
     };
     std::vector<Pending> stack{{root, 0, 0}};
     std::uint64_t expanded = 0;
     bool haveBlock = false;
-    MmdbBlock block;
-    auto emit = [&](std::uint32_t start, int depth, std::uint32_t record) {
-        const std::uint32_t end = start | (depth == 32 ? 0u : (0xFFFFFFFFu >> depth));
+    Block block;
+    auto emit = [&](Address start, int depth, std::uint32_t record) {
+        const Address end = start | (depth == kBits ? Address{0} : (kAll >> depth));
         const std::uint32_t offset = record - m_nodeCount - 16;
         if (haveBlock && block.dataOffset == offset && block.end + 1 == start) {
             block.end = end;
@@ -214,14 +230,14 @@ bool MmdbReader::ForEachIpv4Block(const std::function<void(const MmdbBlock&)>& s
             continue;
         }
         const int depth = cur.depth + 1;
-        if (depth > 32) {
-            error = "IPv4 tree deeper than 32 bits";
+        if (depth > kBits) {
+            error = "tree deeper than the address";
             return false;
         }
-        // In a tree every node is reached once; nodes shared below the IPv4 root would make the
-        // walk exponential (2^32 paths through one node per level).
+        // In a tree every node is reached once; shared nodes would make the walk exponential
+        // (2^32 paths through one node per level).
         if (++expanded > m_nodeCount) {
-            error = "IPv4 tree shares nodes";
+            error = "tree shares nodes";
             return false;
         }
         std::uint32_t records[2];
@@ -229,7 +245,7 @@ bool MmdbReader::ForEachIpv4Block(const std::function<void(const MmdbBlock&)>& s
             error = "node past the end of the tree";
             return false;
         }
-        const std::uint32_t childStart[2] = {cur.prefix, cur.prefix | (0x80000000u >> (depth - 1))};
+        const Address childStart[2] = {cur.prefix, cur.prefix | (Address{1} << (kBits - depth))};
         // The right child goes on the stack first so that the lower addresses come out first
         // and blocks are produced in ascending order.
         for (int bit = 1; bit >= 0; --bit) {

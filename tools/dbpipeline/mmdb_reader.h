@@ -1,5 +1,5 @@
-// A reader of our own for MaxMind DB files: only what the pipeline needs, namely the IPv4 search
-// tree walked in address order and the string fields of each network's data map.
+// A reader of our own for MaxMind DB files: only what the pipeline needs, namely the IPv4 or IPv6
+// search tree walked in address order and the string fields of each network's data map.
 #ifndef QUORVANE_TOOLS_DBPIPELINE_MMDB_READER_H_
 #define QUORVANE_TOOLS_DBPIPELINE_MMDB_READER_H_
 
@@ -20,6 +20,16 @@ struct MmdbBlock {
     std::uint32_t dataOffset = 0;
 };
 
+// An IPv6 address as one number (the pipeline is built with GCC or Clang only).
+using Address6 = unsigned __int128;
+
+// One block of IPv6 addresses, as MmdbBlock.
+struct MmdbBlock6 {
+    Address6 start = 0;
+    Address6 end = 0;
+    std::uint32_t dataOffset = 0;
+};
+
 class MmdbReader {
   public:
     // Takes the whole file image. Call Open before anything else.
@@ -34,6 +44,12 @@ class MmdbReader {
     // set on a malformed tree.
     // REQUIRES: Open succeeded.
     bool ForEachIpv4Block(const std::function<void(const MmdbBlock&)>& sink, std::string& error);
+
+    // ForEachIpv4Block over the whole tree of an IPv6 file (ip_version 6), in IPv6 addresses.
+    // False with error set on a malformed tree or an IPv4 file. A tree that reaches one node by two
+    // paths (IPv4 aliases) is refused as malformed.
+    // REQUIRES: Open succeeded.
+    bool ForEachIpv6Block(const std::function<void(const MmdbBlock6&)>& sink, std::string& error);
 
     // Decodes the map at dataOffset and returns its top-level string values by key (numbers,
     // nested maps and arrays are skipped). False with error set on malformed data: a size larger
@@ -72,6 +88,11 @@ class MmdbReader {
     static void Flatten(const std::string& path, Value& value,
                         std::map<std::string, std::string>& fields);
     bool ReadNodeRecord(std::uint32_t node, int bit, std::uint32_t& record) const;
+    // Walks the tree below root in ascending address order, joining neighbouring networks with
+    // the same record into one block.
+    template <typename Address, typename Block>
+    bool WalkBlocks(std::uint32_t root, const std::function<void(const Block&)>& sink,
+                    std::string& error);
 
     std::vector<std::uint8_t> m_image;
     std::uint32_t m_nodeCount = 0;

@@ -1,5 +1,6 @@
 #include "tools/dbpipeline/source_places.h"
 
+#include <functional>
 #include <utility>
 
 #include "tools/dbpipeline/city_record.h"
@@ -41,9 +42,10 @@ std::string KnownChineseCity(const ChineseCityTable& cityTable, const std::strin
 }
 
 // The place of one record of the city source.
+template <typename Block>
 Place DecodePlace(const CityRecord& record, const std::map<std::string, std::string>& countryNames,
                   const ChineseCityTable& cityTable, std::uint32_t china, StringPool& pool,
-                  SourcePlaces& out) {
+                  PlacesOf<Block>& out) {
     const std::string& code = record.countryCode;
     const std::string state = CleanField(record.state);
     const std::string city = CleanField(record.city);
@@ -87,14 +89,15 @@ Place DecodePlace(const CityRecord& record, const std::map<std::string, std::str
     return place;
 }
 
-}  // namespace
-
-bool DecodePlaces(MmdbReader& mmdb, const std::map<std::string, std::string>& countryNames,
+// Walks the blocks through walk (a ForEach...Block of mmdb) and decodes each distinct record once.
+template <typename Block, typename Walk>
+bool DecodeBlocks(const Walk& walk, MmdbReader& mmdb,
+                  const std::map<std::string, std::string>& countryNames,
                   const ChineseCityTable& cityTable, std::uint32_t china, StringPool& pool,
-                  SourcePlaces& out, std::string& error) {
+                  PlacesOf<Block>& out, std::string& error) {
     std::map<std::string, std::string> fields;
-    return WalkRecordsOnce(
-        mmdb,
+    return WalkRecordsOnce<Block>(
+        walk,
         [&](std::uint32_t dataOffset, std::string& decodeError) {
             if (!mmdb.ReadFlattenedFields(dataOffset, fields, decodeError)) {
                 return false;
@@ -104,20 +107,28 @@ bool DecodePlaces(MmdbReader& mmdb, const std::map<std::string, std::string>& co
             out.places.push_back(DecodePlace(record, countryNames, cityTable, china, pool, out));
             return true;
         },
-        [&](const MmdbBlock& block, std::uint32_t place) {
+        [&](const Block& block, std::uint32_t place) {
             out.blocks.push_back(block);
             out.blockPlace.push_back(place);
         },
         error);
 }
 
-void NameChineseCities(StringPool& pool, SourcePlaces& sourcePlaces) {
+std::uint64_t Weight(const MmdbBlock& block) {
+    return std::uint64_t{block.end} - block.start + 1;
+}
+
+std::uint64_t Weight(const MmdbBlock6& block) {
+    const auto networks = static_cast<std::uint64_t>((block.end >> 64) - (block.start >> 64));
+    return networks == UINT64_MAX ? networks : networks + 1;
+}
+
+template <typename Block>
+void NameCities(StringPool& pool, PlacesOf<Block>& sourcePlaces) {
     for (std::size_t i = 0; i < sourcePlaces.blocks.size(); ++i) {
         const Place& place = sourcePlaces.places[sourcePlaces.blockPlace[i]];
         if (place.choice >= 0) {
-            const MmdbBlock& block = sourcePlaces.blocks[i];
-            sourcePlaces.choices[place.choice].addresses +=
-                std::uint64_t{block.end} - block.start + 1;
+            sourcePlaces.choices[place.choice].addresses += Weight(sourcePlaces.blocks[i]);
         }
     }
     sourcePlaces.chosen = ChooseCities(sourcePlaces.choices);
@@ -126,6 +137,34 @@ void NameChineseCities(StringPool& pool, SourcePlaces& sourcePlaces) {
             place.city = pool.Intern(sourcePlaces.chosen[place.choice].city);
         }
     }
+}
+
+}  // namespace
+
+bool DecodePlaces(MmdbReader& mmdb, const std::map<std::string, std::string>& countryNames,
+                  const ChineseCityTable& cityTable, std::uint32_t china, StringPool& pool,
+                  SourcePlaces& out, std::string& error) {
+    const auto walk = [&](const std::function<void(const MmdbBlock&)>& sink) {
+        return mmdb.ForEachIpv4Block(sink, error);
+    };
+    return DecodeBlocks(walk, mmdb, countryNames, cityTable, china, pool, out, error);
+}
+
+bool DecodePlaces6(MmdbReader& mmdb, const std::map<std::string, std::string>& countryNames,
+                   const ChineseCityTable& cityTable, std::uint32_t china, StringPool& pool,
+                   SourcePlaces6& out, std::string& error) {
+    const auto walk = [&](const std::function<void(const MmdbBlock6&)>& sink) {
+        return mmdb.ForEachIpv6Block(sink, error);
+    };
+    return DecodeBlocks(walk, mmdb, countryNames, cityTable, china, pool, out, error);
+}
+
+void NameChineseCities(StringPool& pool, SourcePlaces& sourcePlaces) {
+    NameCities(pool, sourcePlaces);
+}
+
+void NameChineseCities(StringPool& pool, SourcePlaces6& sourcePlaces) {
+    NameCities(pool, sourcePlaces);
 }
 
 }  // namespace quorvane::dbpipeline

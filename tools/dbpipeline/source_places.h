@@ -24,8 +24,10 @@ struct Place {
     std::int32_t choice = -1;
 };
 
-struct SourcePlaces {
-    std::vector<MmdbBlock> blocks;
+// Block is MmdbBlock (IPv4) or MmdbBlock6.
+template <typename Block>
+struct PlacesOf {
+    std::vector<Block> blocks;
     // The place of each block, as an index into places.
     std::vector<std::uint32_t> blockPlace;
     // One place per distinct data record.
@@ -38,6 +40,9 @@ struct SourcePlaces {
     // How many of places name a country: none means the file is no city database.
     std::size_t placesWithCountry = 0;
 };
+
+using SourcePlaces = PlacesOf<MmdbBlock>;
+using SourcePlaces6 = PlacesOf<MmdbBlock6>;
 
 // Walks the city source's IPv4 blocks and decodes each distinct record once, in either schema
 // (see ReadCityRecord): Hong Kong, Macao
@@ -53,9 +58,16 @@ bool DecodePlaces(MmdbReader& mmdb, const std::map<std::string, std::string>& co
                   const ChineseCityTable& cityTable, std::uint32_t china, StringPool& pool,
                   SourcePlaces& out, std::string& error);
 
+// DecodePlaces over the IPv6 blocks of an IPv6 city source.
+bool DecodePlaces6(MmdbReader& mmdb, const std::map<std::string, std::string>& countryNames,
+                   const ChineseCityTable& cityTable, std::uint32_t china, StringPool& pool,
+                   SourcePlaces6& out, std::string& error);
+
 // Chooses the Chinese city of every place DecodePlaces left open, weighing each by the addresses
-// of its blocks (see ChooseCities), and stores it in the place.
+// of its blocks (see ChooseCities), and stores it in the place. IPv6 blocks weigh by their /64
+// networks, the size of one subnet.
 void NameChineseCities(StringPool& pool, SourcePlaces& sourcePlaces);
+void NameChineseCities(StringPool& pool, SourcePlaces6& sourcePlaces);
 
 }  // namespace quorvane::dbpipeline
 

@@ -54,9 +54,25 @@ bool ParseAddress(const std::string& text, std::uint32_t& value) {
     return result.ec == std::errc() && result.ptr == end;
 }
 
-}  // namespace
+// std::from_chars has no 128-bit overload: decimal digits by hand, refusing overflow.
+bool ParseAddress(const std::string& text, Address6& value) {
+    constexpr Address6 kMax = ~Address6{0};
+    value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        const auto digit = static_cast<unsigned>(c - '0');
+        if (value > (kMax - digit) / 10) {
+            return false;
+        }
+        value = value * 10 + digit;
+    }
+    return !text.empty();
+}
 
-bool ReadAsnCsv(std::istream& in, std::vector<AsnRange>& ranges, std::string& error) {
+template <typename Range>
+bool ReadAsnRows(std::istream& in, std::vector<Range>& ranges, std::string& error) {
     ranges.clear();
     std::string line;
     std::vector<std::string> fields;
@@ -69,7 +85,7 @@ bool ReadAsnCsv(std::istream& in, std::vector<AsnRange>& ranges, std::string& er
         if (line.empty()) {
             continue;
         }
-        AsnRange range;
+        Range range;
         if (!SplitCsv(line, fields) || fields.size() < 4 || !ParseAddress(fields[0], range.start) ||
             !ParseAddress(fields[1], range.end) || range.start > range.end) {
             error = "line " + std::to_string(lineNumber) + ": not start,end,asn,organisation";
@@ -79,9 +95,9 @@ bool ReadAsnCsv(std::istream& in, std::vector<AsnRange>& ranges, std::string& er
         ranges.push_back(std::move(range));
     }
     std::stable_sort(ranges.begin(), ranges.end(),
-                     [](const AsnRange& a, const AsnRange& b) { return a.start < b.start; });
+                     [](const Range& a, const Range& b) { return a.start < b.start; });
     // Clip overlaps so that the earlier (lower) row keeps its addresses.
-    std::vector<AsnRange> clipped;
+    std::vector<Range> clipped;
     clipped.reserve(ranges.size());
     for (auto& range : ranges) {
         if (!clipped.empty() && range.start <= clipped.back().end) {
@@ -94,6 +110,16 @@ bool ReadAsnCsv(std::istream& in, std::vector<AsnRange>& ranges, std::string& er
     }
     ranges = std::move(clipped);
     return true;
+}
+
+}  // namespace
+
+bool ReadAsnCsv(std::istream& in, std::vector<AsnRange>& ranges, std::string& error) {
+    return ReadAsnRows(in, ranges, error);
+}
+
+bool ReadAsnCsv6(std::istream& in, std::vector<AsnRange6>& ranges, std::string& error) {
+    return ReadAsnRows(in, ranges, error);
 }
 
 bool ReadCountryNames(std::istream& in, std::map<std::string, std::string>& names,

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/dbpipeline/mmdb_reader.h"
+
 namespace quorvane::dbpipeline {
 
 // One row of the AS number table: [start, end] announced by an AS run by organisation.
@@ -22,6 +24,16 @@ struct AsnRange {
 // it is clipped to the part after it (and dropped when nothing is left), so the result never
 // overlaps. False with error "line N: ..." on a malformed row.
 bool ReadAsnCsv(std::istream& in, std::vector<AsnRange>& ranges, std::string& error);
+
+// One row of the IPv6 AS number table.
+struct AsnRange6 {
+    Address6 start = 0;
+    Address6 end = 0;
+    std::string organisation;
+};
+
+// ReadAsnCsv for the IPv6 table: addresses as decimal numbers up to 2^128 - 1.
+bool ReadAsnCsv6(std::istream& in, std::vector<AsnRange6>& ranges, std::string& error);
 
 // Reads the "countries" object of a locale file ({"locale": .., "countries": {"CN": "中国",
 // "XX": ["name", "alias"], ...}}) into code -> name, taking the first name of a list. False with

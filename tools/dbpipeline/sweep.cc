@@ -17,8 +17,9 @@ namespace {
 // blocks are left to the coarsening's own weighing.
 constexpr std::uint64_t kLeastPinnedCarrierBlock = 1024;
 
-// Walks one sorted list of closed ranges alongside the sweep.
-template <typename Range>
+// Walks one sorted list of closed ranges alongside the sweep. Wide holds every address and the
+// one past the last (for IPv4) or the last itself (for IPv6, where the sweep stops there).
+template <typename Range, typename Wide = std::uint64_t>
 class Cursor {
   public:
     explicit Cursor(const std::vector<Range>& list) : m_list(list) {}
@@ -26,7 +27,7 @@ class Cursor {
     // Whether position lies in a range of the list; lowers end to where that answer stops
     // holding (the range's end, or the address before the next range).
     // REQUIRES: position never decreases between calls.
-    bool Clip(std::uint32_t position, std::uint64_t& end) {
+    bool Clip(Wide position, Wide& end) {
         while (m_index < m_list.size() && m_list[m_index].end < position) {
             ++m_index;
         }
@@ -35,10 +36,10 @@ class Cursor {
         }
         const Range& range = m_list[m_index];
         if (range.start <= position) {
-            end = std::min<std::uint64_t>(end, range.end);
+            end = std::min<Wide>(end, range.end);
             return true;
         }
-        end = std::min<std::uint64_t>(end, std::uint64_t{range.start} - 1);
+        end = std::min<Wide>(end, Wide{range.start} - 1);
         return false;
     }
 
@@ -49,11 +50,10 @@ class Cursor {
     std::size_t m_index = 0;
 };
 
-}  // namespace
-
-std::vector<Segment> SweepSources(const SourcePlaces& places, const std::vector<AsnRange>& asn,
-                                  std::uint32_t china, StringPool& pool) {
-    // Provider ids per AS row: the general name and the one used inside mainland China.
+// Provider ids per AS row: the general name and the one used inside mainland China.
+template <typename Row>
+std::vector<std::array<std::uint32_t, 2>> ProviderIds(const std::vector<Row>& asn,
+                                                      StringPool& pool) {
     std::vector<std::array<std::uint32_t, 2>> asnProvider(asn.size());
     for (std::size_t i = 0; i < asn.size(); ++i) {
         for (int mainland = 0; mainland < 2; ++mainland) {
@@ -64,11 +64,25 @@ std::vector<Segment> SweepSources(const SourcePlaces& places, const std::vector<
             asnProvider[i][mainland] = pool.Intern(name);
         }
     }
-    const std::vector<SpecialRange>& specials = SpecialRanges();
+    return asnProvider;
+}
+
+template <typename Special>
+std::vector<std::uint32_t> LabelIds(const std::vector<Special>& specials, StringPool& pool) {
     std::vector<std::uint32_t> specialLabel(specials.size());
     for (std::size_t i = 0; i < specials.size(); ++i) {
         specialLabel[i] = pool.Intern(specials[i].label);
     }
+    return specialLabel;
+}
+
+}  // namespace
+
+std::vector<Segment> SweepSources(const SourcePlaces& places, const std::vector<AsnRange>& asn,
+                                  std::uint32_t china, StringPool& pool) {
+    const std::vector<std::array<std::uint32_t, 2>> asnProvider = ProviderIds(asn, pool);
+    const std::vector<SpecialRange>& specials = SpecialRanges();
+    const std::vector<std::uint32_t> specialLabel = LabelIds(specials, pool);
     std::unordered_set<std::uint32_t> carrierIds;
     for (std::string_view name : kChineseCarriers) {
         carrierIds.insert(pool.Intern(std::string(name)));
@@ -122,6 +136,47 @@ std::vector<Segment> SweepSources(const SourcePlaces& places, const std::vector<
         position = end + 1;
     }
     return fine;
+}
+
+std::vector<Segment6> SweepSources6(const SourcePlaces6& places, const std::vector<AsnRange6>& asn,
+                                    StringPool& pool) {
+    const std::vector<std::array<std::uint32_t, 2>> asnProvider = ProviderIds(asn, pool);
+    const std::vector<SpecialRange6>& specials = SpecialRanges6();
+    const std::vector<std::uint32_t> specialLabel = LabelIds(specials, pool);
+    constexpr Address6 kLast = ~Address6{0};
+
+    std::vector<Segment6> pieces;
+    pieces.reserve(places.blocks.size() * 2);
+    Cursor<MmdbBlock6, Address6> blocks(places.blocks);
+    Cursor<AsnRange6, Address6> asnRows(asn);
+    Cursor<SpecialRange6, Address6> specialRows(specials);
+    for (Address6 position = 0;;) {
+        Address6 end = kLast;
+        const bool inBlock = blocks.Clip(position, end);
+        const bool inAsn = asnRows.Clip(position, end);
+        const bool inSpecial = specialRows.Clip(position, end);
+        Segment6 s;
+        s.start = position;
+        s.end = end;
+        if (inSpecial) {
+            s.value[kProvider] = specialLabel[specialRows.Index()];
+        } else if (inBlock || inAsn) {
+            Place place;
+            if (inBlock) {
+                place = places.places[places.blockPlace[blocks.Index()]];
+            }
+            s.value = {place.country, place.province, place.city,
+                       inAsn ? asnProvider[asnRows.Index()][place.mainland ? 1 : 0] : 0};
+        }
+        // Space that no source covers holds no data: the file finds nothing there.
+        if (inSpecial || inBlock || inAsn) {
+            pieces.push_back(s);
+        }
+        if (end == kLast) {
+            return pieces;
+        }
+        position = end + 1;
+    }
 }
 
 }  // namespace quorvane::dbpipeline

@@ -3,6 +3,7 @@
 #ifndef QUORVANE_TOOLS_DBPIPELINE_SWEEP_H_
 #define QUORVANE_TOOLS_DBPIPELINE_SWEEP_H_
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -22,6 +23,19 @@ namespace quorvane::dbpipeline {
 // them); china == pool.Intern("中国").
 std::vector<Segment> SweepSources(const SourcePlaces& places, const std::vector<AsnRange>& asn,
                                   std::uint32_t china, StringPool& pool);
+
+// A closed range of IPv6 addresses and its four values, as Segment.
+struct Segment6 {
+    Address6 start = 0;
+    Address6 end = 0;
+    std::array<std::uint32_t, kFieldCount> value{};
+};
+
+// SweepSources for IPv6, without pinning (the IPv6 file keeps every piece): the pieces that some
+// source covers, in address order; addresses no source covers are left out.
+// REQUIRES: places and asn sorted and not overlapping.
+std::vector<Segment6> SweepSources6(const SourcePlaces6& places, const std::vector<AsnRange6>& asn,
+                                    StringPool& pool);
 
 }  // namespace quorvane::dbpipeline
 

@@ -182,6 +182,28 @@ const std::vector<SpecialRange>& SpecialRanges() {
     return kRanges;
 }
 
+namespace {
+
+// The IPv6 network whose first 64 bits are high, of prefix length bits (at most 64).
+SpecialRange6 Net6(std::uint64_t high, int bits, const char* label) {
+    const unsigned __int128 start = static_cast<unsigned __int128>(high) << 64;
+    return {start, start | (~static_cast<unsigned __int128>(0) >> bits), label};
+}
+
+}  // namespace
+
+const std::vector<SpecialRange6>& SpecialRanges6() {
+    static const std::vector<SpecialRange6> kRanges = {
+        {0, 0, "本网络地址"},
+        {1, 1, "本机地址"},
+        Net6(0x20010db800000000ull, 32, "文档示例地址"),
+        Net6(0xfc00000000000000ull, 7, "局域网"),
+        Net6(0xfe80000000000000ull, 10, "链路本地地址"),
+        Net6(0xff00000000000000ull, 8, "组播地址"),
+    };
+    return kRanges;
+}
+
 const std::vector<std::uint32_t>& PinnedAddresses() {
     static const std::vector<std::uint32_t> kAddresses = [] {
         std::vector<std::uint32_t> list = {

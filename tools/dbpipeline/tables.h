@@ -49,6 +49,17 @@ struct SpecialRange {
 // Special-purpose ranges, sorted and not overlapping.
 const std::vector<SpecialRange>& SpecialRanges();
 
+// A special-purpose IPv6 range and its label, as SpecialRange.
+struct SpecialRange6 {
+    unsigned __int128 start;
+    unsigned __int128 end;
+    const char* label;
+};
+
+// Special-purpose IPv6 ranges, sorted and not overlapping, labelled as their IPv4 kin. The
+// IPv4-mapped space is not among them: its addresses are looked up in the IPv4 file.
+const std::vector<SpecialRange6>& SpecialRanges6();
+
 // Addresses of well-known public DNS resolvers, sorted: the ranges holding them keep their exact
 // values through coarsening.
 const std::vector<std::uint32_t>& PinnedAddresses();

@@ -105,6 +105,9 @@ void CQtMainWindow::BuildList() {
             m_frame->OnCommand(id);
         }
     });
+    m_list->SetRowFinder([this](std::u16string_view typed, std::size_t start) {
+        return m_frame ? m_frame->FindRowByAddress(typed, start) : std::nullopt;
+    });
     m_list->setShowGrid(true);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -1,5 +1,6 @@
 #include "ui/qt/result_list_view.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -128,6 +129,31 @@ QModelIndex CResultListView::moveCursor(CursorAction action, Qt::KeyboardModifie
         return model()->index(row, column);
     }
     return QTableView::moveCursor(action, modifiers);
+}
+
+void CResultListView::keyboardSearch(const QString& search) {
+    if (!m_finder || model() == nullptr || model()->rowCount() == 0 || search.isEmpty()) {
+        return;
+    }
+    const bool fresh =
+        !m_typedClock.isValid() || m_typedClock.elapsed() > QApplication::keyboardInputInterval();
+    m_typedClock.restart();
+    m_typed = fresh ? search : m_typed + search;
+    const bool oneLetterRepeated = m_typed.count(m_typed.front()) == m_typed.size();
+    const QString text = oneLetterRepeated ? m_typed.left(1) : m_typed;
+    // One letter steps past the focused row; a longer text may still match the focused row.
+    const QModelIndex current = currentIndex();
+    std::size_t start = 0;
+    if (current.isValid()) {
+        start = static_cast<std::size_t>(current.row()) + (oneLetterRepeated ? 1 : 0);
+    }
+    const std::optional<std::size_t> row = m_finder(text.toStdU16String(), start);
+    if (!row || *row >= static_cast<std::size_t>(model()->rowCount())) {
+        return;
+    }
+    const QModelIndex found = model()->index(static_cast<int>(*row), 0);
+    setCurrentIndex(found);
+    scrollTo(found);
 }
 
 }  // namespace quorvane

@@ -6,8 +6,13 @@
 #ifndef QUORVANE_UI_QT_RESULT_LIST_VIEW_H_
 #define QUORVANE_UI_QT_RESULT_LIST_VIEW_H_
 
+#include <QElapsedTimer>
 #include <QTableView>
 #include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvane {
@@ -32,6 +37,17 @@ class CResultListView : public QTableView {
     // The selected rows, ascending, each once.
     std::vector<std::size_t> SelectedRows() const;
 
+    // Answers type-to-find: the row, from start on and wrapping, whose address begins with the
+    // text typed (CMainFrame::FindRowByAddress); without one, typing moves nothing.
+    using RowFinder =
+        std::function<std::optional<std::size_t>(std::u16string_view typed, std::size_t start)>;
+    void SetRowFinder(RowFinder finder) { m_finder = std::move(finder); }
+
+    // Typing goes to the next row whose address starts with the text typed, as in the system's
+    // own lists: one letter typed again and again steps from row to row, letters typed quickly
+    // one after another make one text, searched from the focused row on.
+    void keyboardSearch(const QString& search) override;
+
   signals:
     // A key the frame logic handles, as its command identifier.
     void CommandRequested(int commandId);
@@ -50,6 +66,9 @@ class CResultListView : public QTableView {
     int m_referenceWidth = -1;  // -1: none
     int m_lastBase = 0;         // the last column's width without growth
     bool m_fitting = false;     // a resize of the last column made by FitLastColumn
+    RowFinder m_finder;
+    QString m_typed;             // the text typed so far
+    QElapsedTimer m_typedClock;  // since the last letter typed
 };
 
 }  // namespace quorvane

@@ -71,9 +71,23 @@ INT_PTR RunAboutDialog(HWND owner, const std::u16string& helpPage) {
 }
 
 std::u16string HelpSectionUrl(std::u16string_view helpPage, std::u16string_view section) {
+    // A folder may hold any character a URL gives a meaning to ('#' starts the fragment, '%' an
+    // escape, a space ends the address for some handlers): ASCII other than letters, digits and
+    // the few marks a path needs is escaped. Other characters stay, as browsers take them.
+    constexpr std::u16string_view kKept = u"-._~/:!$&'()*+,;=@";
+    constexpr char16_t kHex[] = u"0123456789ABCDEF";
     std::u16string url = u"file:///";
     for (char16_t c : helpPage) {
-        url.push_back(c == u'\\' ? u'/' : c);
+        if (c == u'\\') {
+            c = u'/';
+        }
+        const bool alphanumeric =
+            (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+        if (c >= 0x80 || alphanumeric || kKept.find(c) != std::u16string_view::npos) {
+            url.push_back(c);
+        } else {
+            url += {u'%', kHex[c >> 4], kHex[c & 0xF]};
+        }
     }
     url += u'#';
     url += section;

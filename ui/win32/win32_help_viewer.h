@@ -1,5 +1,5 @@
-// The tool's own help viewer for a system without a handler for local pages: a plain window
-// showing the help page's text, no browser needed.
+// The tool's own help viewer for a system without a handler for local pages: a window centred
+// over the main one showing the help page formatted (rich text), no browser needed.
 #ifndef QUORVANE_UI_WIN32_WIN32_HELP_VIEWER_H_
 #define QUORVANE_UI_WIN32_WIN32_HELP_VIEWER_H_
 
@@ -10,11 +10,6 @@
 
 namespace quorvane {
 
-// The readable text of an HTML page (UTF-8): head, styles and scripts left out, each block element
-// on a line of its own, list items marked, character references decoded, runs of blanks made
-// one; lines end in CR LF, as the edit control wants.
-std::u16string HtmlToPlainText(std::string_view html);
-
 class CWin32HelpViewer {
   public:
     CWin32HelpViewer() = default;
@@ -24,13 +19,19 @@ class CWin32HelpViewer {
     CWin32HelpViewer& operator=(const CWin32HelpViewer&) = delete;
 
     // Shows the page at path (a local file) in the viewer's window, owned by owner, making the
-    // window first and bringing it to the front. A page that cannot be read shows as empty.
+    // window first (centred over owner) and bringing it to the front. A page that cannot be read
+    // shows as empty.
     void ShowPage(HWND owner, std::u16string_view path);
 
     HWND Handle() const { return m_hwnd; }
     HWND Text() const { return m_text; }
 
   private:
+    // The viewer's size at 96 DPI.
+    static constexpr int kWidth = 640;
+    static constexpr int kHeight = 480;
+
+    bool Create(HWND owner);
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND m_hwnd = nullptr;

@@ -88,7 +88,15 @@ bool CWin32MainWindow::Create() {
     const HWND hwnd = CreateWindowExW(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE, kClassName, title.c_str(),
                                       WS_OVERLAPPEDWINDOW, 0, 0, kOuterWidth, kOuterHeight, nullptr,
                                       nullptr, ModuleInstance(), this);
-    return hwnd != nullptr;
+    if (hwnd == nullptr) {
+        return false;
+    }
+    // The window's DPI is known only once it exists; at 96 the designed size stays as created.
+    if (m_dpi != kDesignDpi) {
+        SetWindowPos(hwnd, nullptr, 0, 0, ScaleToDpi(kOuterWidth, m_dpi),
+                     ScaleToDpi(kOuterHeight, m_dpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return true;
 }
 
 void CWin32MainWindow::PlaceAndShow(int showCommand) {
@@ -119,6 +127,17 @@ LRESULT CWin32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
             return OnCreate();
         case WM_SIZE:
             OnSize();
+            return 0;
+        case WM_SYSCOLORCHANGE:
+            // Common controls repaint in the new colours only when their parent passes this on.
+            for (const HWND child : {m_list, m_status}) {
+                if (child != nullptr) {
+                    SendMessageW(child, WM_SYSCOLORCHANGE, wParam, lParam);
+                }
+            }
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_TIMER:
             // Every timer message is handled; the frame ignores identifiers it does not know.
@@ -167,6 +186,7 @@ LRESULT CWin32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
 }
 
 LRESULT CWin32MainWindow::OnCreate() {
+    m_dpi = WindowDpi(m_hwnd);
     const HMENU menu = LoadMenuW(ModuleInstance(), MAKEINTRESOURCEW(IDR_MAIN_MENU));
     if (menu != nullptr) {
         SetMenu(m_hwnd, menu);
@@ -207,10 +227,24 @@ void CWin32MainWindow::CreateList() {
         LVCOLUMNW column = {};
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
         column.fmt = LVCFMT_LEFT;
-        column.cx = texts::kListColumns[i].width;
+        column.cx = ScaleToDpi(texts::kListColumns[i].width, m_dpi);
         column.pszText = header.data();
         ListView_InsertColumn(m_list, i, &column);
     }
+}
+
+void CWin32MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    // Moved to a monitor of another scaling: the columns keep their share of the list (widths
+    // the user set included) and the window takes the size the system suggests.
+    if (m_list != nullptr && dpi > 0 && m_dpi > 0) {
+        for (int i = 0; i < texts::kListColumnCount; ++i) {
+            ListView_SetColumnWidth(m_list, i,
+                                    MulDiv(ListView_GetColumnWidth(m_list, i), dpi, m_dpi));
+        }
+    }
+    m_dpi = dpi > 0 ? dpi : m_dpi;
+    SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CWin32MainWindow::OnSize() {
@@ -236,6 +270,9 @@ LRESULT CWin32MainWindow::OnNotify(const NMHDR& header, LPARAM lParam) {
     if (header.idFrom == IDC_RESULT_LIST && header.code == LVN_KEYDOWN) {
         OnListKey(reinterpret_cast<const NMLVKEYDOWN*>(lParam)->wVKey);
         return 0;
+    }
+    if (header.idFrom == IDC_RESULT_LIST && header.code == LVN_ODFINDITEMW) {
+        return OnFindItem(*reinterpret_cast<const NMLVFINDITEMW*>(lParam));
     }
     if (header.idFrom != IDC_RESULT_LIST || header.code != LVN_GETDISPINFOW) {
         return DefWindowProcW(m_hwnd, WM_NOTIFY, header.idFrom, lParam);
@@ -321,6 +358,20 @@ void CWin32MainWindow::SetClipboardText(std::u16string_view text) {
     if (memory != nullptr) {
         GlobalFree(memory);
     }
+}
+
+LRESULT CWin32MainWindow::OnFindItem(const NMLVFINDITEMW& find) const {
+    // A virtual list cannot search itself: unanswered, the 0 returned would select row 0 on
+    // every key typed. The list asks by text when the user types into it.
+    if (m_frame == nullptr || (find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 ||
+        find.lvfi.psz == nullptr) {
+        return -1;
+    }
+    const std::wstring_view typed = find.lvfi.psz;
+    const std::u16string prefix(typed.begin(), typed.end());
+    const std::size_t start = find.iStart < 0 ? 0 : static_cast<std::size_t>(find.iStart);
+    const std::optional<std::size_t> row = m_frame->FindRowByAddress(prefix, start);
+    return row && *row <= static_cast<std::size_t>(INT_MAX) ? static_cast<LRESULT>(*row) : -1;
 }
 
 MessageAnswer CWin32MainWindow::ShowMessage(std::u16string_view text, MessageButtons buttons) {

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <shellapi.h>
+#include <commctrl.h>
 
 #include <atomic>
 #include <deque>
@@ -24,7 +25,8 @@ class CMainFrame;
 
 class CWin32MainWindow : public IWindowPort {
   public:
-    // The outer size of the window, frame and caption included.
+    // The outer size of the window, frame and caption included, at 96 DPI; scaled to the
+    // window's DPI.
     static constexpr int kOuterWidth = 750;
     static constexpr int kOuterHeight = 450;
     static constexpr wchar_t kClassName[] = L"QUORVANE_CLASS";
@@ -78,11 +80,14 @@ class CWin32MainWindow : public IWindowPort {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnCreate();
     void OnSize();
+    void OnDpiChanged(int dpi, const RECT& suggested);
     LRESULT OnNotify(const NMHDR& header, LPARAM lParam);
     // Ctrl+C and Ctrl+A in the list become the frame's commands.
     void OnListKey(WORD key);
     // A file dropped on the window is imported (the first one, when several are).
     void OnDropFiles(HDROP drop);
+    // The row the list's type-to-find goes to, or -1.
+    LRESULT OnFindItem(const NMLVFINDITEMW& find) const;
     void CreateList();
     void RunPostedCalls();
 
@@ -92,6 +97,7 @@ class CWin32MainWindow : public IWindowPort {
     HWND m_list = nullptr;
     HWND m_status = nullptr;
     HMENU m_menu = nullptr;
+    int m_dpi = 96;  // the DPI the window's sizes are scaled to
     CWin32HelpViewer m_helpViewer;
     std::wstring m_cellText;  // the last cell handed to the list; it copies it at once
     // Calls queued by PostToWindowThread from any thread; m_postTarget is the window while it

@@ -43,4 +43,28 @@ bool CenterWindowOverOwner(HWND window) {
                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != 0;
 }
 
+int WindowDpi(HWND window) {
+    // Looked up at run time: Windows 7 and 8 have no per-window DPI.
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto kGetDpiForWindow =
+        reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void (*)()>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (kGetDpiForWindow != nullptr) {
+        const UINT dpi = kGetDpiForWindow(window);
+        if (dpi != 0) {
+            return static_cast<int>(dpi);
+        }
+    }
+    const HDC screen = GetDC(nullptr);
+    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
+    if (screen != nullptr) {
+        ReleaseDC(nullptr, screen);
+    }
+    return dpi > 0 ? dpi : kDesignDpi;
+}
+
+int ScaleToDpi(int pixels, int dpi) {
+    return MulDiv(pixels, dpi, kDesignDpi);
+}
+
 }  // namespace quorvane

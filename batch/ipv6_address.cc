@@ -1,0 +1,130 @@
+#include "batch/ipv6_address.h"
+
+#include <array>
+
+#include "batch/dotted_address.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr int kGroups = 8;
+// A group holds 16 bits: four hexadecimal digits.
+constexpr int kMaxGroupDigits = 4;
+
+template <typename Char>
+int HexValue(Char c) {
+    if (c >= Char('0') && c <= Char('9')) {
+        return static_cast<int>(c - Char('0'));
+    }
+    if (c >= Char('a') && c <= Char('f')) {
+        return static_cast<int>(c - Char('a')) + 10;
+    }
+    if (c >= Char('A') && c <= Char('F')) {
+        return static_cast<int>(c - Char('A')) + 10;
+    }
+    return -1;
+}
+
+// The groups as read, and where "::" stood (the number of groups before it), or -1.
+struct Groups {
+    std::array<std::uint16_t, kGroups> value{};
+    int count = 0;
+    int gap = -1;
+};
+
+// Reads the groups of text[pos, end); false on anything that is not one of the text forms.
+template <typename Char>
+bool ReadGroups(std::basic_string_view<Char> text, std::size_t pos, std::size_t end, Groups& g) {
+    if (end - pos >= 2 && text[pos] == Char(':') && text[pos + 1] == Char(':')) {
+        g.gap = 0;
+        pos += 2;
+        if (pos == end) {
+            return true;
+        }
+    }
+    for (;;) {
+        const std::size_t first = pos;
+        unsigned value = 0;
+        while (pos < end && pos - first <= kMaxGroupDigits && HexValue(text[pos]) >= 0) {
+            value = value * 16 + static_cast<unsigned>(HexValue(text[pos]));
+            ++pos;
+        }
+        if (pos < end && text[pos] == Char('.')) {
+            const std::optional<std::uint32_t> tail = ReadDottedParts(text, first, end, false);
+            if (!tail || g.count > kGroups - 2) {
+                return false;
+            }
+            g.value[g.count++] = static_cast<std::uint16_t>(*tail >> 16);
+            g.value[g.count++] = static_cast<std::uint16_t>(*tail);
+            return true;
+        }
+        if (pos == first || pos - first > kMaxGroupDigits || g.count == kGroups) {
+            return false;
+        }
+        g.value[g.count++] = static_cast<std::uint16_t>(value);
+        if (pos == end) {
+            return true;
+        }
+        if (text[pos] != Char(':') || ++pos == end) {
+            return false;  // another character, or a lone ':' at the end
+        }
+        if (text[pos] == Char(':')) {
+            if (g.gap >= 0) {
+                return false;
+            }
+            g.gap = g.count;
+            if (++pos == end) {
+                return true;
+            }
+        }
+    }
+}
+
+template <typename Char>
+std::optional<Ipv6Address> Parse(std::basic_string_view<Char> text) {
+    std::size_t pos = 0;
+    std::size_t end = 0;
+    TrimBlanks(text, pos, end);
+    Groups g;
+    if (!ReadGroups(text, pos, end, g)) {
+        return std::nullopt;
+    }
+    // Without "::" there must be eight groups; with it, fewer, since it stands for at least one.
+    if (g.gap < 0 ? g.count != kGroups : g.count >= kGroups) {
+        return std::nullopt;
+    }
+    std::array<std::uint16_t, kGroups> groups{};
+    const int after = g.gap < 0 ? 0 : g.count - g.gap;
+    for (int i = 0; i < g.count - after; ++i) {
+        groups[i] = g.value[i];
+    }
+    for (int i = 0; i < after; ++i) {
+        groups[kGroups - after + i] = g.value[g.gap + i];
+    }
+    Ipv6Address address;
+    for (int i = 0; i < 4; ++i) {
+        address.high = (address.high << 16) | groups[i];
+        address.low = (address.low << 16) | groups[4 + i];
+    }
+    return address;
+}
+
+}  // namespace
+
+std::optional<Ipv6Address> ParseIpv6Address(std::u16string_view text) {
+    return Parse(text);
+}
+
+std::optional<Ipv6Address> ParseIpv6Address(std::string_view text) {
+    return Parse(text);
+}
+
+std::optional<std::uint32_t> MappedIpv4(const Ipv6Address& address) {
+    if (address.high != 0 || (address.low >> 32) != 0xFFFF) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(address.low);
+}
+
+}  // namespace quorvane

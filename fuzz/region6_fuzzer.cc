@@ -1,0 +1,61 @@
+// The region6.db reader over arbitrary bytes: the layout check refuses what it must or, when it
+// accepts, every search stays inside the file (the image is an exact-size copy, so AddressSanitizer
+// sees any read past it), the many-at-once search agrees with single searches, and every record
+// found has a text the check promised (at most 251 bytes of UTF-8).
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "fuzz/region6_input.h"
+#include "region6_format.h"
+#include "region6_search.h"
+
+using namespace quorvane::format6;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using quorvane::fuzz::kRegion6AddressCount;
+    using quorvane::fuzz::kRegion6PrefixSize;
+    if (size < kRegion6PrefixSize) {
+        return 0;
+    }
+    Region6Address addresses[kRegion6AddressCount * 3];
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < kRegion6AddressCount; ++i) {
+        const Region6Address a = {Region6ReadU64(data + 16 * i), Region6ReadU64(data + 16 * i + 8)};
+        // Each address and its neighbours: range edges are where searches go wrong.
+        addresses[count++] = a;
+        addresses[count++] = {a.high, a.low + 1};
+        addresses[count++] = {a.high, a.low - 1};
+    }
+    const std::vector<unsigned char> image(data + kRegion6PrefixSize, data + size);
+    Region6Image db;
+    const char* reason = nullptr;
+    (void)Region6HasMagic(image.data(), image.size());
+    if (Region6Open(image.data(), image.size(), &db, &reason) == 0) {
+        if (reason == nullptr || reason[0] == '\0') {
+            std::abort();  // a refusal must say why
+        }
+        return 0;
+    }
+    std::uint32_t many[kRegion6AddressCount * 3];
+    Region6FindRecords(&db, addresses, many, count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint32_t single = Region6FindRecord(&db, addresses[i]);
+        if (single != many[i]) {
+            std::abort();
+        }
+        if (single == REGION6_NO_RECORD) {
+            continue;
+        }
+        if (single >= db.record_count) {
+            std::abort();
+        }
+        std::size_t length = 0;
+        const unsigned char* text = Region6RecordText(&db, single, &length);
+        if (length > kRegion6MaxTextBytes || std::memchr(text, 0, length) != nullptr) {
+            std::abort();
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,314 @@
+/* The search over a region6.db image. Region6Open proves every offset, count and index the file
+ * holds before any search uses it, so the searches themselves carry no checks: a file that fails
+ * any part of the check is never searched. */
+#include "region6_search.h"
+
+#include <string.h>
+
+#include "region6_format.h"
+
+/* What a layout check reports when it refuses an image. */
+static int Refuse(const char** reason, const char* why) {
+    if (reason != NULL) {
+        *reason = why;
+    }
+    return 0;
+}
+
+int Region6HasMagic(const unsigned char* image, size_t size) {
+    return size >= kRegion6MagicSize && memcmp(image, REGION6_MAGIC, kRegion6MagicSize) == 0;
+}
+
+/* Where a section of count items of width bytes starts, or NULL when any of it lies outside the
+ * image or over the header. count * width cannot overflow: count < 2^33 and width <= 8. */
+static const unsigned char* Section(const unsigned char* image, size_t size, uint32_t offset_at,
+                                    uint64_t count, uint64_t width) {
+    uint64_t offset = Region6ReadU32(image + offset_at);
+    if (offset < kRegion6HeaderSize || offset > size || count * width > (uint64_t)size - offset) {
+        return NULL;
+    }
+    return image + offset;
+}
+
+static int ReadHeader(const unsigned char* image, size_t size, Region6Image* db,
+                      const char** reason) {
+    if (!Region6HasMagic(image, size) || size < kRegion6HeaderSize) {
+        return Refuse(reason, "not a region6.db file (no magic or no header)");
+    }
+    if (Region6ReadU32(image + kRegion6VersionAt) != kRegion6Version ||
+        Region6ReadU32(image + kRegion6HeaderSizeAt) != kRegion6HeaderSize ||
+        Region6ReadU32(image + kRegion6ReservedAt) != 0) {
+        return Refuse(reason, "a region6.db version this program does not read");
+    }
+    if (Region6ReadU32(image + kRegion6FileSizeAt) != size) {
+        return Refuse(reason, "the file is not the size its header gives (truncated or padded)");
+    }
+    db->image = image;
+    db->size = size;
+    db->range_count = Region6ReadU32(image + kRegion6RangeCountAt);
+    db->record_count = Region6ReadU32(image + kRegion6RecordCountAt);
+    db->block_bits = Region6ReadU32(image + kRegion6BlockBitsAt);
+    if (db->range_count == 0 || db->record_count == REGION6_NO_RECORD ||
+        db->block_bits > kRegion6MaxBlockBits) {
+        return Refuse(reason, "the header's counts are out of range");
+    }
+    uint64_t n = db->range_count;
+    db->fence_count = (uint32_t)((n + ((uint64_t)1 << db->block_bits) - 1) >> db->block_bits);
+    db->fences = Section(image, size, kRegion6FencesAt, db->fence_count, 8);
+    db->high = Section(image, size, kRegion6HighAt, n, 8);
+    db->low = Section(image, size, kRegion6LowAt, n, 8);
+    db->range_records = Section(image, size, kRegion6RangeRecordAt, n, 4);
+    db->text_index = Section(image, size, kRegion6TextIndexAt, (uint64_t)db->record_count + 1, 4);
+    db->texts =
+        Section(image, size, kRegion6TextsAt, Region6ReadU32(image + kRegion6TextsSizeAt), 1);
+    if (db->fences == NULL || db->high == NULL || db->low == NULL || db->range_records == NULL ||
+        db->text_index == NULL || db->texts == NULL) {
+        return Refuse(reason, "a section lies outside the file");
+    }
+    return 1;
+}
+
+static Region6Address StartOf(const Region6Image* db, uint32_t range) {
+    Region6Address start = {Region6ReadU64(db->high + (size_t)range * 8),
+                            Region6ReadU64(db->low + (size_t)range * 8)};
+    return start;
+}
+
+static int AtOrBelow(Region6Address a, Region6Address b) {
+    return a.high < b.high || (a.high == b.high && a.low <= b.low);
+}
+
+static int CheckRanges(const Region6Image* db, const char** reason) {
+    Region6Address previous = StartOf(db, 0);
+    if (previous.high != 0 || previous.low != 0) {
+        return Refuse(reason, "the first range does not start at ::");
+    }
+    for (uint32_t i = 0; i < db->range_count; ++i) {
+        if (i > 0) {
+            Region6Address start = StartOf(db, i);
+            if (AtOrBelow(start, previous)) {
+                return Refuse(reason, "the ranges are not in strictly ascending order");
+            }
+            previous = start;
+        }
+        uint32_t record = Region6ReadU32(db->range_records + (size_t)i * 4);
+        if (record >= db->record_count && record != REGION6_NO_RECORD) {
+            return Refuse(reason, "a range names a record the file does not hold");
+        }
+    }
+    return 1;
+}
+
+/* How many bytes the UTF-8 sequence at text[0..length) takes, or 0 when it is not one well-formed
+ * character other than NUL (overlong forms, surrogates and values past U+10FFFF are not). */
+static size_t Utf8Sequence(const unsigned char* text, size_t length) {
+    unsigned char lead = text[0];
+    if (lead < 0x80) {
+        return lead != 0; /* texts are handed on NUL-terminated: a NUL would cut one short */
+    }
+    size_t size = lead >= 0xC2 && lead <= 0xDF   ? 2
+                  : lead >= 0xE0 && lead <= 0xEF ? 3
+                  : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                 : 0;
+    if (size == 0 || size > length) {
+        return 0;
+    }
+    /* The second byte's range depends on the lead: it rules out the overlong and surrogate forms
+     * and the values past U+10FFFF. */
+    unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    if (text[1] < low || text[1] > high) {
+        return 0;
+    }
+    for (size_t i = 2; i < size; ++i) {
+        if (text[i] < 0x80 || text[i] > 0xBF) {
+            return 0;
+        }
+    }
+    return size;
+}
+
+static int ValidUtf8(const unsigned char* text, size_t length) {
+    size_t at = 0;
+    while (at < length) {
+        size_t step = Utf8Sequence(text + at, length - at);
+        if (step == 0) {
+            return 0;
+        }
+        at += step;
+    }
+    return 1;
+}
+
+static int CheckTexts(const Region6Image* db, const char** reason) {
+    uint32_t texts_size = Region6ReadU32(db->image + kRegion6TextsSizeAt);
+    uint32_t start = Region6ReadU32(db->text_index);
+    if (start != 0 || Region6ReadU32(db->text_index + (size_t)db->record_count * 4) != texts_size) {
+        return Refuse(reason, "the text index does not span the texts");
+    }
+    for (uint32_t i = 0; i < db->record_count; ++i) {
+        uint32_t end = Region6ReadU32(db->text_index + (size_t)(i + 1) * 4);
+        /* Each end is checked against the texts' size before its text is read: an entry past it
+         * followed by a smaller one would otherwise send the UTF-8 check outside the file. */
+        if (end < start || end > texts_size || end - start > kRegion6MaxTextBytes) {
+            return Refuse(reason, "a record's text is out of order or too long");
+        }
+        if (!ValidUtf8(db->texts + start, end - start)) {
+            return Refuse(reason, "a record's text is not valid UTF-8");
+        }
+        start = end;
+    }
+    return 1;
+}
+
+/* Every table entry must be the high half of its block's first start: a search trusts it to
+ * bound the stretch it halves. */
+static int CheckFences(const Region6Image* db, const char** reason) {
+    for (uint32_t block = 0; block < db->fence_count; ++block) {
+        size_t first = (size_t)block << db->block_bits;
+        if (Region6ReadU64(db->fences + (size_t)block * 8) !=
+            Region6ReadU64(db->high + first * 8)) {
+            return Refuse(reason, "the first-level table does not match the ranges");
+        }
+    }
+    return 1;
+}
+
+int Region6Open(const unsigned char* image, size_t size, Region6Image* out, const char** reason) {
+    return ReadHeader(image, size, out, reason) && CheckRanges(out, reason) &&
+           CheckTexts(out, reason) && CheckFences(out, reason);
+}
+
+/* One halving step of a search for the last of a sorted run of u64 values at or below key: no
+ * branch on the outcome, so the processor runs ahead into the next probe's load. */
+static void HalveU64(const unsigned char* values, uint64_t key, uint32_t* first, uint32_t* count) {
+    uint32_t half = *count / 2;
+    uint32_t probe = *first + half;
+    *first = Region6ReadU64(values + (size_t)probe * 8) <= key ? probe : *first;
+    *count -= half;
+}
+
+/* The stretch of ranges that can hold address, from the block whose table entry is the last at or
+ * below its high half (block): its block, and the blocks before it whose entry equals that half
+ * (a /64 cut into more ranges than a block holds). A range before the stretch starts below the
+ * address, and a range after it above. */
+static void BlockStretch(const Region6Image* db, Region6Address address, uint32_t block,
+                         uint32_t* first, uint32_t* count) {
+    uint32_t low_block = block;
+    while (low_block > 0 && Region6ReadU64(db->fences + (size_t)low_block * 8) == address.high) {
+        --low_block;
+    }
+    uint64_t end = ((uint64_t)block + 1) << db->block_bits;
+    if (end > db->range_count) {
+        end = db->range_count;
+    }
+    *first = low_block << db->block_bits;
+    *count = (uint32_t)(end - *first);
+}
+
+/* One halving step of the search among ranges for the last start at or below address. The low
+ * half is read only when the high halves tie, which keeps most steps to one cache line. */
+static void Halve(const Region6Image* db, Region6Address address, uint32_t* first,
+                  uint32_t* count) {
+    uint32_t half = *count / 2;
+    uint32_t probe = *first + half;
+    uint64_t high = Region6ReadU64(db->high + (size_t)probe * 8);
+    int below = high < address.high || (high == address.high &&
+                                        Region6ReadU64(db->low + (size_t)probe * 8) <= address.low);
+    *first = below ? probe : *first;
+    *count -= half;
+}
+
+#if defined(__GNUC__)
+#define REGION6_PREFETCH(address) __builtin_prefetch(address)
+#else
+#define REGION6_PREFETCH(address) ((void)(address))
+#endif
+
+/* How many cache lines of a stretch's starts are fetched at once: a whole block of the shipped file
+ * (64 starts of 8 bytes), so that its misses overlap instead of following one another step by
+ * step. */
+enum { kPrefetchLines = 8, kCacheLine = 64 };
+
+static void PrefetchStretch(const Region6Image* db, uint32_t first, uint32_t count) {
+    const unsigned char* start = db->high + (size_t)first * 8;
+    size_t bytes = (size_t)count * 8;
+    for (size_t line = 0; line < kPrefetchLines && line * kCacheLine < bytes; ++line) {
+        REGION6_PREFETCH(start + line * kCacheLine);
+    }
+}
+
+uint32_t Region6FindRecord(const Region6Image* db, Region6Address address) {
+    uint32_t block = 0;
+    uint32_t blocks = db->fence_count;
+    while (blocks > 1) {
+        HalveU64(db->fences, address.high, &block, &blocks);
+    }
+    uint32_t first;
+    uint32_t count;
+    BlockStretch(db, address, block, &first, &count);
+    PrefetchStretch(db, first, count);
+    while (count > 1) {
+        Halve(db, address, &first, &count);
+    }
+    return Region6ReadU32(db->range_records + (size_t)first * 4);
+}
+
+/* How many searches advance side by side: enough that their misses overlap, few enough that the
+ * lines they prefetch stay in the first-level cache until they are read. */
+enum { kSideBySide = 32 };
+
+/* Advances the searches of one group a step at a time each, prefetching every next probe: first
+ * through the table, then through each one's block. */
+static void FindGroup(const Region6Image* db, const Region6Address* address, uint32_t* record,
+                      size_t n) {
+    uint32_t first[kSideBySide];
+    uint32_t count[kSideBySide];
+    for (size_t i = 0; i < n; ++i) {
+        first[i] = 0;
+        count[i] = db->fence_count;
+    }
+    for (int active = 1; active;) {
+        active = 0;
+        for (size_t i = 0; i < n; ++i) {
+            if (count[i] > 1) {
+                HalveU64(db->fences, address[i].high, &first[i], &count[i]);
+                REGION6_PREFETCH(db->fences + (size_t)(first[i] + count[i] / 2) * 8);
+                active = 1;
+            }
+        }
+    }
+    for (size_t i = 0; i < n; ++i) {
+        BlockStretch(db, address[i], first[i], &first[i], &count[i]);
+        PrefetchStretch(db, first[i], count[i]);
+    }
+    for (int active = 1; active;) {
+        active = 0;
+        for (size_t i = 0; i < n; ++i) {
+            if (count[i] > 1) {
+                Halve(db, address[i], &first[i], &count[i]);
+                active = 1;
+            }
+        }
+    }
+    for (size_t i = 0; i < n; ++i) {
+        REGION6_PREFETCH(db->range_records + (size_t)first[i] * 4);
+    }
+    for (size_t i = 0; i < n; ++i) {
+        record[i] = Region6ReadU32(db->range_records + (size_t)first[i] * 4);
+    }
+}
+
+void Region6FindRecords(const Region6Image* db, const Region6Address* addresses, uint32_t* records,
+                        size_t count) {
+    for (size_t group = 0; group < count; group += kSideBySide) {
+        size_t n = count - group < kSideBySide ? count - group : kSideBySide;
+        FindGroup(db, addresses + group, records + group, n);
+    }
+}
+
+const unsigned char* Region6RecordText(const Region6Image* db, uint32_t record, size_t* length) {
+    uint32_t start = Region6ReadU32(db->text_index + (size_t)record * 4);
+    *length = Region6ReadU32(db->text_index + (size_t)record * 4 + 4) - start;
+    return db->texts + start;
+}

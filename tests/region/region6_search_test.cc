@@ -1,0 +1,262 @@
+// The region6.db reader and writer together: what the writer lays out the reader finds, address
+// by address, singly and many at once; and the reader's check refuses every broken layout
+// before a search could read outside the file.
+#include "region6_search.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "region6_format.h"
+#include "tools/dbwriter/region6_writer.h"
+
+namespace quorvane::test {
+namespace {
+
+using dbwriter::Range6;
+using namespace format6;
+
+constexpr std::uint64_t kMax = UINT64_MAX;
+
+bool AtOrBelow(const Region6Address& a, const Region6Address& b) {
+    return a.high < b.high || (a.high == b.high && a.low <= b.low);
+}
+
+std::vector<std::uint8_t> Build(const std::vector<Range6>& ranges,
+                                std::uint32_t blockBits = kRegion6BlockBits) {
+    std::vector<std::uint8_t> image;
+    std::string error;
+    EXPECT_TRUE(dbwriter::BuildRegion6(ranges, image, error, blockBits)) << error;
+    return image;
+}
+
+// The text the file gives address, or nullopt; opened on an exact-size copy so that
+// AddressSanitizer catches any read past the end.
+class Opened {
+  public:
+    explicit Opened(const std::vector<std::uint8_t>& image)
+        : m_copy(image.begin(), image.end()),
+          m_ok(Region6Open(m_copy.data(), m_copy.size(), &m_db, &m_reason) != 0) {}
+
+    bool Ok() const { return m_ok; }
+    const char* Reason() const { return m_reason; }
+    const Region6Image& Db() const { return m_db; }
+
+    std::optional<std::string> Find(Region6Address address) const {
+        return TextOf(Region6FindRecord(&m_db, address));
+    }
+
+    std::optional<std::string> TextOf(std::uint32_t record) const {
+        if (record == REGION6_NO_RECORD) {
+            return std::nullopt;
+        }
+        std::size_t length = 0;
+        const unsigned char* text = Region6RecordText(&m_db, record, &length);
+        return std::string(reinterpret_cast<const char*>(text), length);
+    }
+
+  private:
+    std::vector<unsigned char> m_copy;
+    Region6Image m_db{};
+    const char* m_reason = nullptr;
+    bool m_ok;
+};
+
+// The answer a plain scan of the ranges gives.
+std::optional<std::string> Expected(const std::vector<Range6>& ranges, Region6Address address) {
+    for (const Range6& r : ranges) {
+        if (AtOrBelow(r.start, address) && AtOrBelow(address, r.end)) {
+            return r.text;
+        }
+    }
+    return std::nullopt;
+}
+
+const std::vector<Range6> kSample = {
+    {{0, 1}, {0, 1}, "本机地址"},
+    {{0x2001000000000000, 0}, {0x2001000000000000, 0xFF}, "美国|0|加利福尼亚|洛杉矶|Example"},
+    {{0x2001000000000000, 0x100}, {0x20010001FFFFFFFF, kMax}, "美国|0|加利福尼亚|洛杉矶|Example"},
+    {{0x2400000000000000, 0}, {0x2400FFFFFFFFFFFF, kMax}, "中国|0|广东省|深圳市|电信"},
+    {{0x2401000000000000, 0}, {0x2401000000000000, 0}, ""},
+    {{0xFFFF000000000000, 0}, {kMax, kMax}, "last"},
+};
+
+TEST(Region6Test, FindsEveryRangeAtItsEdgesAndNothingInTheGaps) {
+    const Opened db(Build(kSample));
+    ASSERT_TRUE(db.Ok()) << db.Reason();
+    // The two ranges with one text next to each other became one; the gaps are ranges too.
+    EXPECT_EQ(db.Db().record_count, 5u);
+    EXPECT_EQ(db.Db().range_count, 9u);
+    EXPECT_EQ(db.Find({0, 0}), std::nullopt);
+    EXPECT_EQ(db.Find({0, 1}), "本机地址");
+    EXPECT_EQ(db.Find({0, 2}), std::nullopt);
+    EXPECT_EQ(db.Find({0x2001000000000000, 0}), kSample[1].text);
+    EXPECT_EQ(db.Find({0x2001000000000000, 0x100}), kSample[1].text);
+    EXPECT_EQ(db.Find({0x20010001FFFFFFFF, kMax}), kSample[1].text);
+    EXPECT_EQ(db.Find({0x2001000200000000, 0}), std::nullopt);
+    EXPECT_EQ(db.Find({0x23FFFFFFFFFFFFFF, kMax}), std::nullopt);
+    EXPECT_EQ(db.Find({0x2400123400000000, 42}), kSample[3].text);
+    EXPECT_EQ(db.Find({0x2401000000000000, 0}), "");
+    EXPECT_EQ(db.Find({0x2401000000000000, 1}), std::nullopt);
+    EXPECT_EQ(db.Find({0xFFFF000000000000, 0}), "last");
+    EXPECT_EQ(db.Find({kMax, kMax}), "last");
+}
+
+TEST(Region6Test, EmptyAndWholeSpaceFiles) {
+    const Opened empty(Build({}));
+    ASSERT_TRUE(empty.Ok()) << empty.Reason();
+    EXPECT_EQ(empty.Find({0x2001000000000000, 0}), std::nullopt);
+    const Opened whole(Build({{{0, 0}, {kMax, kMax}, "all"}}));
+    ASSERT_TRUE(whole.Ok()) << whole.Reason();
+    EXPECT_EQ(whole.Db().range_count, 1u);
+    EXPECT_EQ(whole.Find({0, 0}), "all");
+    EXPECT_EQ(whole.Find({kMax, kMax}), "all");
+}
+
+// Ranges bunched and spread, and one /64 cut into more ranges than several blocks hold: single and
+// side-by-side searches agree with a scan at every range edge and at random addresses, whatever
+// the block size.
+class Region6BlockTest : public ::testing::TestWithParam<std::uint32_t> {};
+
+TEST_P(Region6BlockTest, ManyAtOnceAgreesWithSingleAndWithAScan) {
+    std::mt19937_64 random(6);
+    std::vector<Range6> ranges;
+    std::uint64_t high = 0x2000000000000000;
+    for (int i = 0; i < 3000; ++i) {
+        high += (i % 500 == 0) ? (std::uint64_t{1} << 50) : 1 + random() % 0x10000;
+        if (i == 1500) {
+            for (std::uint64_t k = 0; k < 300; ++k) {
+                ranges.push_back(
+                    {{high, k * 1000}, {high, k * 1000 + 10}, "cut" + std::to_string(k % 3)});
+            }
+            continue;
+        }
+        const std::uint64_t low = random() % 4 == 0 ? random() : 0;
+        const std::uint64_t endLow = low + random() % 1000;
+        ranges.push_back({{high, low}, {high, endLow}, "t" + std::to_string(random() % 40)});
+    }
+    const Opened db(Build(ranges, GetParam()));
+    ASSERT_TRUE(db.Ok()) << db.Reason();
+    std::vector<Region6Address> probes;
+    for (const Range6& r : ranges) {
+        probes.push_back(r.start);
+        probes.push_back(r.end);
+        probes.push_back({r.end.high, r.end.low + 1});
+        probes.push_back({r.start.high, r.start.low - 1});
+    }
+    for (int i = 0; i < 2000; ++i) {
+        probes.push_back({0x2000000000000000 + (random() >> 3), random()});
+    }
+    std::vector<std::uint32_t> many(probes.size());
+    Region6FindRecords(&db.Db(), probes.data(), many.data(), probes.size());
+    for (std::size_t i = 0; i < probes.size(); ++i) {
+        const std::uint32_t single = Region6FindRecord(&db.Db(), probes[i]);
+        ASSERT_EQ(many[i], single) << i;
+        ASSERT_EQ(db.TextOf(single), Expected(ranges, probes[i])) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BlockSizes, Region6BlockTest,
+                         ::testing::Values(0u, 1u, 4u, kRegion6BlockBits, 16u));
+
+TEST(Region6Test, WriterRefusesRangesTheFileCannotHold) {
+    std::vector<std::uint8_t> image;
+    std::string error;
+    const auto refused = [&](const std::vector<Range6>& ranges, const std::string& what) {
+        error.clear();
+        EXPECT_FALSE(dbwriter::BuildRegion6(ranges, image, error));
+        EXPECT_NE(error.find(what), std::string::npos) << error;
+    };
+    refused({{{0, 5}, {0, 4}, "a"}}, "range 1: start is above end");
+    refused({{{0, 5}, {0, 9}, "a"}, {{0, 9}, {0, 12}, "b"}},
+            "range 2: out of order or overlapping");
+    refused({{{0, 5}, {0, 9}, "a"}, {{0, 1}, {0, 2}, "b"}}, "range 2: out of order or overlapping");
+    refused({{{0, 0}, {kMax, kMax}, "a"}, {{kMax, kMax}, {kMax, kMax}, "b"}}, "range 2");
+    refused({{{0, 1}, {0, 1}, std::string(252, 'x')}}, "range 1: region text is 252 bytes");
+    refused({{{0, 1}, {0, 1}, "\xC0\x80"}}, "not valid UTF-8");
+    refused({{{0, 1}, {0, 1}, std::string("a\0b", 3)}}, "NUL");
+}
+
+// A copy of image with the u32 at offset set to value.
+std::vector<std::uint8_t> WithU32(std::vector<std::uint8_t> image, std::size_t offset,
+                                  std::uint32_t value) {
+    Region6WriteU32(image.data() + offset, value);
+    return image;
+}
+
+std::uint32_t U32(const std::vector<std::uint8_t>& image, std::size_t offset) {
+    return Region6ReadU32(image.data() + offset);
+}
+
+TEST(Region6Test, CheckRefusesBrokenLayouts) {
+    const std::vector<std::uint8_t> good = Build(kSample, 1);
+    ASSERT_TRUE(Opened(good).Ok());
+    const std::uint32_t high = U32(good, kRegion6HighAt);
+    const std::uint32_t low = U32(good, kRegion6LowAt);
+    const std::uint32_t records = U32(good, kRegion6RangeRecordAt);
+    const std::uint32_t textIndex = U32(good, kRegion6TextIndexAt);
+    const std::uint32_t texts = U32(good, kRegion6TextsAt);
+    const std::uint32_t fences = U32(good, kRegion6FencesAt);
+    const auto size = static_cast<std::uint32_t>(good.size());
+    std::vector<std::uint8_t> badMagic = good;
+    badMagic[4] = '\n';  // a CR dropped by a text-mode copy
+    std::vector<std::uint8_t> badText = good;
+    badText[texts] = 0xFF;
+    std::vector<std::uint8_t> nulText = good;
+    nulText[texts] = 0;
+
+    const std::vector<std::pair<std::vector<std::uint8_t>, std::string>> cases = {
+        {badMagic, "magic"},
+        {WithU32(good, kRegion6VersionAt, 2), "version"},
+        {WithU32(good, kRegion6ReservedAt, 1), "version"},
+        {WithU32(good, kRegion6FileSizeAt, size - 1), "size"},
+        {WithU32(good, kRegion6RangeCountAt, 0), "counts"},
+        {WithU32(good, kRegion6RangeCountAt, 0x10000000), "outside"},
+        {WithU32(good, kRegion6RecordCountAt, 0xFFFFFFFF), "counts"},
+        {WithU32(good, kRegion6RecordCountAt, 0xFFFFFFFE), "outside"},
+        {WithU32(good, kRegion6BlockBitsAt, 17), "counts"},
+        {WithU32(good, kRegion6BlockBitsAt, 0), "table"},
+        {WithU32(good, kRegion6FencesAt, 8), "outside"},
+        {WithU32(good, kRegion6TextsAt, size), "outside"},
+        {WithU32(good, kRegion6TextsSizeAt, 0xFFFFFFFF), "outside"},
+        {WithU32(good, low, 1), "first range"},
+        {WithU32(good, high + 24 + 4, 0), "ascending"},
+        {WithU32(WithU32(good, textIndex + 4, 200), textIndex + 8, 201), "out of order"},
+        {WithU32(good, records, 5), "record"},
+        {WithU32(good, textIndex, 1), "span"},
+        {WithU32(good, textIndex + 4, 300), "too long"},
+        {badText, "UTF-8"},
+        {nulText, "UTF-8"},
+        {WithU32(good, fences + 8 * 2 + 4, 0x2001), "table"},
+        {WithU32(good, fences, 1), "table"},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Opened db(cases[i].first);
+        ASSERT_FALSE(db.Ok()) << "case " << i;
+        EXPECT_NE(std::string(db.Reason()).find(cases[i].second), std::string::npos)
+            << "case " << i << ": " << db.Reason();
+    }
+}
+
+TEST(Region6Test, EveryTruncationIsRefused) {
+    const std::vector<std::uint8_t> good = Build(kSample);
+    for (std::size_t size = 0; size < good.size(); size += 1 + size / 64) {
+        const std::vector<std::uint8_t> cut(good.begin(), good.begin() + static_cast<long>(size));
+        EXPECT_FALSE(Opened(cut).Ok()) << size;
+    }
+}
+
+TEST(Region6Test, MagicTellsTheFileApart) {
+    const std::vector<std::uint8_t> good = Build(kSample);
+    EXPECT_TRUE(Region6HasMagic(good.data(), good.size()));
+    EXPECT_FALSE(Region6HasMagic(good.data(), 7));
+    const unsigned char ipv4Start[8] = {0x08, 0x20, 0, 0, 0x14, 0x20, 0, 0};
+    EXPECT_FALSE(Region6HasMagic(ipv4Start, sizeof ipv4Start));
+}
+
+}  // namespace
+}  // namespace quorvane::test
