@@ -169,8 +169,9 @@ int Run(Options& options) {
                   << "\n";
         return 1;
     }
-    // IPv6: region6.db joins here, built from the same city database, once the pipeline walks
-    // the IPv6 blocks.
+    // IPv6: region6.db joins here, from the same city database through BuildRegion6Image (and an
+    // ASN database's IPv6 blocks), once the IPv6 walk accepts the IPv4 aliases that GeoIP2 files
+    // carry (::ffff:0:0/96 and 2002::/16 reach the IPv4 subtree a second time; it refuses them).
     if (!WriteResults(options, database)) {
         return 1;
     }
