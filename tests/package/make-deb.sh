@@ -35,6 +35,8 @@ for path in /usr/bin/quorvane /usr/bin/quorvane-batch \
     /usr/lib/cmake/QuorvaneRegion/QuorvaneRegionConfig.cmake \
     /usr/share/man/man1/quorvane-batch.1.gz /usr/share/man/man1/quorvane.1.gz \
     /usr/share/man/man1/quorvane-dbmake.1.gz /usr/share/man/man1/quorvane-dbcheck.1.gz \
+    /usr/bin/quorvane-dbbuild /usr/share/man/man1/quorvane-dbbuild.1.gz \
+    /usr/share/quorvane/places.tsv /usr/share/quorvane/countries-zh.json \
     /usr/share/doc/quorvane/copyright /usr/share/doc/quorvane/README.zh.txt; do
   grep -qx "$path" contents || fail "$path is not in the package"
 done

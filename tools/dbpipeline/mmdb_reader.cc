@@ -408,11 +408,13 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::size_t& bu
                 error = "array larger than its section";
                 return false;
             }
+            out.values.reserve(size);
             for (std::size_t i = 0; i < size; ++i) {
-                Value skipped;
-                if (!Decode(pos, skipped, depth + 1, budget, error)) {
+                Value element;
+                if (!Decode(pos, element, depth + 1, budget, error)) {
                     return false;
                 }
+                out.values.push_back(std::move(element));
             }
             return true;
         default:
@@ -421,16 +423,12 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::size_t& bu
     }
 }
 
-bool MmdbReader::ReadStringFields(std::uint32_t dataOffset,
-                                  std::map<std::string, std::string>& fields,
-                                  std::string& error) const {
-    fields.clear();
+bool MmdbReader::DecodeRecord(std::uint32_t dataOffset, Value& value, std::string& error) const {
     std::size_t pos = m_dataStart + dataOffset;
     if (pos >= m_dataEnd) {
         error = "data offset past the data section";
         return false;
     }
-    Value value;
     std::size_t budget = kMaxDecodedValues;
     if (!Decode(pos, value, 0, budget, error)) {
         return false;
@@ -439,14 +437,34 @@ bool MmdbReader::ReadStringFields(std::uint32_t dataOffset,
         error = "data record is not a map";
         return false;
     }
+    return true;
+}
+
+bool MmdbReader::ReadFields(std::uint32_t dataOffset, bool nested,
+                            std::map<std::string, std::string>& fields, std::string& error) const {
+    fields.clear();
+    Value value;
+    if (!DecodeRecord(dataOffset, value, error)) {
+        return false;
+    }
     for (std::size_t i = 0; i < value.keys.size(); ++i) {
-        const std::string& key = value.keys[i];
-        Value& entry = value.values[i];
-        if (entry.type == kUtf8) {
-            fields[key] = std::move(entry.text);
+        if (nested || value.values[i].type == kUtf8) {
+            Flatten(value.keys[i], value.values[i], fields);
         }
     }
     return true;
+}
+
+void MmdbReader::Flatten(const std::string& path, Value& value,
+                         std::map<std::string, std::string>& fields) {
+    if (value.type == kUtf8) {
+        fields[path] = std::move(value.text);
+        return;
+    }
+    for (std::size_t i = 0; i < value.values.size(); ++i) {
+        const std::string key = value.type == kMap ? value.keys[i] : std::to_string(i);
+        Flatten(path + '.' + key, value.values[i], fields);
+    }
 }
 
 }  // namespace quorvane::dbpipeline

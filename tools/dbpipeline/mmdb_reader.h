@@ -58,7 +58,18 @@ class MmdbReader {
     // the file can hold.
     // REQUIRES: Open succeeded.
     bool ReadStringFields(std::uint32_t dataOffset, std::map<std::string, std::string>& fields,
-                          std::string& error) const;
+                          std::string& error) const {
+        return ReadFields(dataOffset, false, fields, error);
+    }
+
+    // Decodes the map at dataOffset like ReadStringFields, but every string however deep, keyed
+    // by its path: map keys and array indexes joined by '.' ("country.iso_code",
+    // "subdivisions.0.names.zh-CN"). False with error set as ReadStringFields.
+    // REQUIRES: Open succeeded.
+    bool ReadFlattenedFields(std::uint32_t dataOffset, std::map<std::string, std::string>& fields,
+                             std::string& error) const {
+        return ReadFields(dataOffset, true, fields, error);
+    }
 
     // Metadata values, valid after Open.
     std::uint64_t BuildEpoch() const { return m_buildEpoch; }
@@ -69,6 +80,13 @@ class MmdbReader {
     // budget: how many more values this record may decode (pointers can repeat data).
     bool Decode(std::size_t& pos, Value& out, int depth, std::size_t& budget,
                 std::string& error) const;
+    // Decodes the record at dataOffset, which must be a map.
+    bool DecodeRecord(std::uint32_t dataOffset, Value& value, std::string& error) const;
+    // The record's top-level strings, and with nested set every string below them too.
+    bool ReadFields(std::uint32_t dataOffset, bool nested,
+                    std::map<std::string, std::string>& fields, std::string& error) const;
+    static void Flatten(const std::string& path, Value& value,
+                        std::map<std::string, std::string>& fields);
     bool ReadNodeRecord(std::uint32_t node, int bit, std::uint32_t& record) const;
     // Walks the tree below root in ascending address order, joining neighbouring networks with
     // the same record into one block.

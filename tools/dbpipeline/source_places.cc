@@ -1,9 +1,10 @@
 #include "tools/dbpipeline/source_places.h"
 
 #include <functional>
-#include <unordered_map>
 #include <utility>
 
+#include "tools/dbpipeline/city_record.h"
+#include "tools/dbpipeline/record_walk.h"
 #include "tools/dbpipeline/region_text.h"
 #include "tools/dbpipeline/tables.h"
 
@@ -11,15 +12,43 @@ namespace quorvane::dbpipeline {
 
 namespace {
 
+// The province of a record in mainland China: by its English name, else by its own Chinese name,
+// else the text as it stands.
+std::string MainlandProvince(const CityRecord& record) {
+    std::string province = MainlandProvinceName(record.state);
+    if (province.empty()) {
+        province = MainlandProvinceFromChinese(record.zhState);
+    }
+    if (province.empty()) {
+        province = CleanField(record.zhState.empty() ? record.state : record.zhState);
+    }
+    return province;
+}
+
+// The record's own Chinese name of a city of province when the place table knows it, with or
+// without the "市" the file may leave out; empty otherwise.
+std::string KnownChineseCity(const ChineseCityTable& cityTable, const std::string& province,
+                             const std::string& zhCity) {
+    const std::string city = CleanField(zhCity);
+    if (city.empty()) {
+        return {};
+    }
+    for (const std::string& name : {city, city + "市"}) {
+        if (cityTable.Contains(province, name)) {
+            return name;
+        }
+    }
+    return {};
+}
+
 // The place of one record of the city source.
 template <typename Block>
-Place DecodePlace(std::map<std::string, std::string>& fields,
-                  const std::map<std::string, std::string>& countryNames,
+Place DecodePlace(const CityRecord& record, const std::map<std::string, std::string>& countryNames,
                   const ChineseCityTable& cityTable, std::uint32_t china, StringPool& pool,
                   PlacesOf<Block>& out) {
-    const std::string code = fields["country_code"];
-    const std::string state = CleanField(fields["state1"]);
-    const std::string city = CleanField(fields["city"]);
+    const std::string& code = record.countryCode;
+    const std::string state = CleanField(record.state);
+    const std::string city = CleanField(record.city);
     Place place;
     if (code == "HK" || code == "MO") {
         // Each region is its own only city.
@@ -29,14 +58,14 @@ Place DecodePlace(std::map<std::string, std::string>& fields,
     } else if (code == "CN" || code == "TW") {
         place.country = china;
         place.mainland = code == "CN";
-        std::string province = code == "TW" ? "台湾" : MainlandProvinceName(state);
-        if (province.empty()) {
-            province = state;
-        }
+        const std::string province = code == "TW" ? "台湾" : MainlandProvince(record);
+        const std::string known = KnownChineseCity(cityTable, province, record.zhCity);
         place.province = pool.Intern(province);
         place.city = pool.Intern(city);
         if (IsMunicipality(province)) {
             place.city = place.province;
+        } else if (!known.empty()) {
+            place.city = pool.Intern(known);
         } else if (!city.empty()) {
             PlaceChoice choice{province, cityTable.Candidates(province, city), 0};
             // Taiwan's source sometimes names only the city or county as the state.
@@ -48,10 +77,14 @@ Place DecodePlace(std::map<std::string, std::string>& fields,
             out.choiceSources.push_back(state + " / " + city);
         }
     } else {
+        // A file's own Chinese names stand as they are; otherwise the country table's.
         const auto name = countryNames.find(code);
-        place.country = pool.Intern(CleanField(name != countryNames.end() ? name->second : code));
-        place.province = pool.Intern(state);
-        place.city = pool.Intern(city);
+        const std::string country = !record.zhCountry.empty()    ? record.zhCountry
+                                    : name != countryNames.end() ? name->second
+                                                                 : code;
+        place.country = pool.Intern(CleanField(country));
+        place.province = pool.Intern(record.zhState.empty() ? state : CleanField(record.zhState));
+        place.city = pool.Intern(record.zhCity.empty() ? city : CleanField(record.zhCity));
     }
     return place;
 }
@@ -62,26 +95,23 @@ bool DecodeBlocks(const Walk& walk, MmdbReader& mmdb,
                   const std::map<std::string, std::string>& countryNames,
                   const ChineseCityTable& cityTable, std::uint32_t china, StringPool& pool,
                   PlacesOf<Block>& out, std::string& error) {
-    std::unordered_map<std::uint32_t, std::uint32_t> placeOfOffset;
     std::map<std::string, std::string> fields;
-    bool decodeFailed = false;
-    const bool walked = walk([&](const Block& block) {
-        if (decodeFailed) {
-            return;
-        }
-        const auto [it, inserted] = placeOfOffset.try_emplace(
-            block.dataOffset, static_cast<std::uint32_t>(out.places.size()));
-        if (inserted) {
-            if (!mmdb.ReadStringFields(block.dataOffset, fields, error)) {
-                decodeFailed = true;
-                return;
+    return WalkRecordsOnce<Block>(
+        walk,
+        [&](std::uint32_t dataOffset, std::string& decodeError) {
+            if (!mmdb.ReadFlattenedFields(dataOffset, fields, decodeError)) {
+                return false;
             }
-            out.places.push_back(DecodePlace(fields, countryNames, cityTable, china, pool, out));
-        }
-        out.blocks.push_back(block);
-        out.blockPlace.push_back(it->second);
-    });
-    return walked && !decodeFailed;
+            const CityRecord record = ReadCityRecord(fields);
+            out.placesWithCountry += !record.countryCode.empty();
+            out.places.push_back(DecodePlace(record, countryNames, cityTable, china, pool, out));
+            return true;
+        },
+        [&](const Block& block, std::uint32_t place) {
+            out.blocks.push_back(block);
+            out.blockPlace.push_back(place);
+        },
+        error);
 }
 
 std::uint64_t Weight(const MmdbBlock& block) {

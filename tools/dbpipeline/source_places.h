@@ -37,15 +37,20 @@ struct PlacesOf {
     std::vector<PlaceChoice> choices;
     std::vector<std::string> choiceSources;
     std::vector<ChosenCity> chosen;
+    // How many of places name a country: none means the file is no city database.
+    std::size_t placesWithCountry = 0;
 };
 
 using SourcePlaces = PlacesOf<MmdbBlock>;
 using SourcePlaces6 = PlacesOf<MmdbBlock6>;
 
-// Walks the city source's IPv4 blocks and decodes each distinct record once: Hong Kong, Macao
+// Walks the city source's IPv4 blocks and decodes each distinct record once, in either schema
+// (see ReadCityRecord): Hong Kong, Macao
 // and Taiwan become provinces of China ("香港", "澳门", "台湾"), mainland provinces get their
 // Chinese names, the four municipalities and Hong Kong and Macao are their own city, other
-// countries get their Chinese names from countryNames (the ISO code when it has none). The
+// countries get their Chinese names from the record's own "zh-CN" names, else from countryNames
+// (the ISO code when it has none); so do their provinces and cities, else the English ones. A
+// Chinese city the record names in Chinese is taken when the place table knows it. The
 // Chinese cities of the other places in China are left to NameChineseCities. False with error
 // set on a malformed source.
 // REQUIRES: mmdb opened; china == pool.Intern("中国").

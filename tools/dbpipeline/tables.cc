@@ -86,6 +86,19 @@ std::string MainlandProvinceName(std::string_view english) {
     return Find(kProvinces, english);
 }
 
+std::string MainlandProvinceFromChinese(std::string_view chinese) {
+    // Two characters at least: one would be a prefix of several ("河" of 河北省 and 河南省).
+    if (chinese.size() < 6) {
+        return {};
+    }
+    for (const auto& [english, official] : kProvinces) {
+        if (official.starts_with(chinese)) {
+            return std::string(official);
+        }
+    }
+    return {};
+}
+
 bool IsMunicipality(std::string_view province) {
     return province == "北京市" || province == "上海市" || province == "天津市" ||
            province == "重庆市";

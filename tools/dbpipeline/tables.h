@@ -16,6 +16,11 @@ namespace quorvane::dbpipeline {
 // the name is not one of the 31.
 std::string MainlandProvinceName(std::string_view english);
 
+// The official name of a mainland province-level division from a Chinese name that may lack its
+// ending, as city databases' "zh-CN" names do ("广东" -> "广东省", "内蒙古" -> "内蒙古自治区");
+// empty when the name begins none of the 31.
+std::string MainlandProvinceFromChinese(std::string_view chinese);
+
 // Whether a mainland province-level division (by its Chinese name) is one of the four
 // municipalities, which are their own only city.
 bool IsMunicipality(std::string_view province);

