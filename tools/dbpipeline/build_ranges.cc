@@ -135,6 +135,19 @@ bool LoadProviders(const std::string& path, std::vector<AsnRange>& ranges, std::
     return ReadAsnCsv(in, ranges, error);
 }
 
+bool LoadProviders6(const std::string& path, std::vector<AsnRange6>& ranges, std::string& error) {
+    std::optional<MmdbReader> mmdb;
+    if (LoadMmdb(path, mmdb, error)) {
+        return ReadAsnMmdb6(*mmdb, ranges, error);
+    }
+    if (error == "cannot read") {
+        return false;
+    }
+    error.clear();
+    std::ifstream in(path);
+    return ReadAsnCsv6(in, ranges, error);
+}
+
 bool BuildRanges(PipelineSources& sources, const PipelineSettings& settings, BuiltRanges& out,
                  std::string& error) {
     StringPool pool;
