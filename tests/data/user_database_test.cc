@@ -243,8 +243,7 @@ TEST_F(UserDatabaseTest, Region6FromTheSameFileLeavesTheIpv4AliasesToIp2region) 
 TEST_F(UserDatabaseTest, NoIpv6NetworksGiveNoRegion6) {
     ASSERT_TRUE(Build6(GeoIp2City(false))) << m_file << ": " << m_error;
     EXPECT_TRUE(m_database6.image.empty());
-    EXPECT_NE(m_database6.report.find("no IPv6 networks"), std::string::npos)
-        << m_database6.report;
+    EXPECT_NE(m_database6.report.find("no IPv6 networks"), std::string::npos) << m_database6.report;
     Bytes data;
     test::mmdb::Tree tree = test::mmdb::MakeTree(false);
     tree.Insert(Ip(1, 0), 8, test::mmdb::Put(data, MapOf({{"country_code", Text("DE")}})));
@@ -275,20 +274,20 @@ TEST_F(UserDatabaseTest, SeparateIpv6CityFileAndAsTable) {
                  test::mmdb::Put(data, MapOf({{"country_code", Text("CN")},
                                               {"state1", Text("Zhejiang")},
                                               {"city", Text("Hangzhou")}})));
-    tree.Insert6(Net6(0x2A00100000000000ull), 20,
-                 test::mmdb::Put(data, MapOf({{"country_code", Text("DE")},
-                                              {"city", Text("Munich")}})));
+    tree.Insert6(
+        Net6(0x2A00100000000000ull), 20,
+        test::mmdb::Put(data, MapOf({{"country_code", Text("DE")}, {"city", Text("Munich")}})));
     const Bytes ipv6 = test::mmdb::Encode(tree, 24, 6, data, "DBIP-City-Lite");
     m_sources.city = m_dir.Write("city.mmdb", GeoIp2City(false));
     m_sources.city6 = m_dir.Write("city6.mmdb", std::string(ipv6.begin(), ipv6.end()));
     m_sources.providers = m_dir.Write("asn.csv", "16777216,33554431,4134,CHINANET\n");
-    m_sources.providers6 =
-        m_dir.Write("asn6.csv", Decimal(Net6(0x2409800000000000ull)) + "," +
-                                    Decimal(Net6(0x2409800000000000ull + 0xFFFFFFFFFFFFull, ~0ull)) +
-                                    ",9808,China Mobile Communications Group Co., Ltd.\n" +
-                                    Decimal(Net6(0x2A00100000000000ull)) + "," +
-                                    Decimal(Net6(0x2A00100000000000ull, ~0ull)) +
-                                    ",64500,\"Example Cloud, Inc.\"\n");
+    m_sources.providers6 = m_dir.Write(
+        "asn6.csv", Decimal(Net6(0x2409800000000000ull)) + "," +
+                        Decimal(Net6(0x2409800000000000ull + 0xFFFFFFFFFFFFull, ~0ull)) +
+                        ",9808,China Mobile Communications Group Co., Ltd.\n" +
+                        Decimal(Net6(0x2A00100000000000ull)) + "," +
+                        Decimal(Net6(0x2A00100000000000ull, ~0ull)) +
+                        ",64500,\"Example Cloud, Inc.\"\n");
     ASSERT_TRUE(Build6()) << m_file << ": " << m_error;
     EXPECT_EQ(TextOf6(Net6(0x2409800000000001ull)), "中国|0|浙江省|杭州市|移动");
     // The provider comes from the IPv6 table, only where its rows reach.
@@ -386,10 +385,11 @@ TEST(DbbuildCommand, BuildsWithItsOwnTablesAndRefusesOtherFiles) {
     // Asked not to, or with no IPv6 network in the file, it writes no region6.db and says why.
     const auto only4 = dir.Path("only4");
     std::filesystem::create_directory(only4);
-    EXPECT_EQ(test::RunProgram(QUORVANE_DBBUILD,
-                               {"--city", city, "--no-ipv6", "-o", (only4 / "ip2region.db").string()},
-                               stdoutPath, stderrPath),
-              0);
+    EXPECT_EQ(
+        test::RunProgram(QUORVANE_DBBUILD,
+                         {"--city", city, "--no-ipv6", "-o", (only4 / "ip2region.db").string()},
+                         stdoutPath, stderrPath),
+        0);
     EXPECT_FALSE(std::filesystem::exists(only4 / "region6.db"));
     const std::string city4 = dir.Write("ipv4-only.mmdb", GeoIp2City(false));
     EXPECT_EQ(test::RunProgram(QUORVANE_DBBUILD, {"--city", city4, "-o", (only4 / "a.db").string()},

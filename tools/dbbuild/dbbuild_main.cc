@@ -23,7 +23,8 @@ using namespace quorvane::dbbuild;
 constexpr char kUsage[] =
     "用法: quorvane-dbbuild --city 城市数据库 [--asn 运营商来源] [选项]\n"
     "      quorvane-dbbuild --dbip 版本 [--dbip-asn 版本] [选项]\n"
-    "用 MaxMind DB 格式的城市数据库生成 ip2region.db 和 region6.db (IPv6), 规则与随附的数据库相同.\n"
+    "用 MaxMind DB 格式的城市数据库生成 ip2region.db 和 region6.db (IPv6), "
+    "规则与随附的数据库相同.\n"
     "  --city 文件       城市数据库 (.mmdb): DB-IP lite 的平铺格式 (country_code, state1, city)\n"
     "                    或 GeoIP2/GeoLite2 City 的嵌套格式 (country, subdivisions, city);\n"
     "                    带 zh-CN 名称的直接使用\n"
@@ -125,8 +126,7 @@ std::string ParseArgs(int argc, char** argv, Options& options) {
         return "--dbip brings its own IPv6 files";
     }
     if (options.out6.empty()) {
-        options.out6 =
-            (std::filesystem::path(options.out).parent_path() / "region6.db").string();
+        options.out6 = (std::filesystem::path(options.out).parent_path() / "region6.db").string();
     }
     if (!options.dbipVersion.empty() &&
         (!IsPackageVersion(options.dbipVersion) || !IsPackageVersion(options.dbipAsnVersion))) {
@@ -230,8 +230,9 @@ int Run(Options& options) {
     UserDatabase database;
     UserDatabase6 database6;
     std::string file, error;
-    const bool built = BuildUserDatabase(options.sources, database, file, error) &&
-                       (!options.ipv6 || BuildUserDatabase6(options.sources, database6, file, error));
+    const bool built =
+        BuildUserDatabase(options.sources, database, file, error) &&
+        (!options.ipv6 || BuildUserDatabase6(options.sources, database6, file, error));
     if (!built) {
         std::cerr << "quorvane-dbbuild: " << (file.empty() ? "" : file + ": ") << Explain(error)
                   << "\n";
