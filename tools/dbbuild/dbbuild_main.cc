@@ -73,46 +73,9 @@ int Usage(const std::string& problem) {
     return 2;
 }
 
-// Empty on success, else the problem.
-std::string ParseArgs(int argc, char** argv, Options& options) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        std::string* target = nullptr;
-        if (arg == "--city") {
-            target = &options.sources.city;
-        } else if (arg == "--asn") {
-            target = &options.sources.providers;
-        } else if (arg == "--city6") {
-            target = &options.sources.city6;
-        } else if (arg == "--asn6") {
-            target = &options.sources.providers6;
-        } else if (arg == "--out6") {
-            target = &options.out6;
-        } else if (arg == "--report6") {
-            target = &options.report6;
-        } else if (arg == "--no-ipv6") {
-            options.ipv6 = false;
-            continue;
-        } else if (arg == "--tables") {
-            target = &options.sources.tables;
-        } else if (arg == "--dbip") {
-            target = &options.dbipVersion;
-        } else if (arg == "--dbip-asn") {
-            target = &options.dbipAsnVersion;
-        } else if (arg == "-o" || arg == "--out") {
-            target = &options.out;
-        } else if (arg == "--report") {
-            target = &options.report;
-        } else if (arg == "--ranges") {
-            target = &options.ranges;
-        } else {
-            return "unknown option " + std::string(arg);
-        }
-        if (i + 1 >= argc || argv[i + 1][0] == '\0') {
-            return std::string(arg) + " needs a value";
-        }
-        *target = argv[++i];
-    }
+// Empty when the options go together, else the problem; fills in the defaults that depend on
+// others.
+std::string CheckOptions(Options& options) {
     if (options.sources.city.empty() == options.dbipVersion.empty()) {
         return "give either --city or --dbip";
     }
@@ -133,6 +96,44 @@ std::string ParseArgs(int argc, char** argv, Options& options) {
         return "a version is letters, digits, '.', '-' and '+'";
     }
     return {};
+}
+
+// Empty on success, else the problem.
+std::string ParseArgs(int argc, char** argv, Options& options) {
+    const std::pair<std::string_view, std::string*> valued[] = {
+        {"--city", &options.sources.city},
+        {"--asn", &options.sources.providers},
+        {"--city6", &options.sources.city6},
+        {"--asn6", &options.sources.providers6},
+        {"--tables", &options.sources.tables},
+        {"--dbip", &options.dbipVersion},
+        {"--dbip-asn", &options.dbipAsnVersion},
+        {"-o", &options.out},
+        {"--out", &options.out},
+        {"--out6", &options.out6},
+        {"--report", &options.report},
+        {"--report6", &options.report6},
+        {"--ranges", &options.ranges},
+    };
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--no-ipv6") {
+            options.ipv6 = false;
+            continue;
+        }
+        std::string* target = nullptr;
+        for (const auto& [name, field] : valued) {
+            target = name == arg ? field : target;
+        }
+        if (target == nullptr) {
+            return "unknown option " + std::string(arg);
+        }
+        if (i + 1 >= argc || argv[i + 1][0] == '\0') {
+            return std::string(arg) + " needs a value";
+        }
+        *target = argv[++i];
+    }
+    return CheckOptions(options);
 }
 
 // Fetches the DB-IP release into folder and points the sources at it.
