@@ -398,6 +398,16 @@ TEST(DbbuildCommand, BuildsWithItsOwnTablesAndRefusesOtherFiles) {
     EXPECT_FALSE(std::filesystem::exists(only4 / "region6.db"));
     EXPECT_NE(test::ReadBytes(stderrPath).find("未写入 region6.db"), std::string::npos)
         << test::ReadBytes(stderrPath);
+    // A fault in the IPv6 source is found before anything is written: no half-updated pair.
+    const std::string text = dir.Write("notes.txt", "not a database\n");
+    EXPECT_EQ(test::RunProgram(QUORVANE_DBBUILD,
+                               {"--city", city, "--city6", text, "-o", (only4 / "b.db").string()},
+                               stdoutPath, stderrPath),
+              1);
+    EXPECT_NE(test::ReadBytes(stderrPath).find("notes.txt: 不是 MaxMind DB"), std::string::npos)
+        << test::ReadBytes(stderrPath);
+    EXPECT_FALSE(std::filesystem::exists(only4 / "b.db"));
+    EXPECT_FALSE(std::filesystem::exists(only4 / "region6.db"));
     EXPECT_EQ(test::RunProgram(QUORVANE_DBBUILD, {"--city", city, "--no-ipv6", "--out6", "x"},
                                stdoutPath, stderrPath),
               2);
