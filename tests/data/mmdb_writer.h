@@ -1,6 +1,7 @@
 // A writer of MaxMind DB files for the tests and the fuzzer's seeds: control bytes, strings,
 // numbers, pointers, maps and arrays of the data section, and an IPv4 search tree (optionally
-// under the 96 zero bits of an IPv6 tree) in any of the three record sizes, with its metadata.
+// under the 96 zero bits of an IPv6 tree, with IPv6 networks and the IPv4 aliases beside it) in
+// any of the three record sizes, with its metadata.
 #ifndef QUORVANE_TESTS_DATA_MMDB_WRITER_H_
 #define QUORVANE_TESTS_DATA_MMDB_WRITER_H_
 
@@ -74,11 +75,28 @@ struct Tree {
     std::size_t ipv4Root = 0;
 
     void Insert(std::uint32_t prefix, int length, std::uint32_t dataOffset) {
-        std::size_t node = ipv4Root;
+        Place(ipv4Root, prefix, 32, length, kLeaf + dataOffset);
+    }
+
+    // An IPv6 network from the root of an IPv6 tree.
+    void Insert6(unsigned __int128 prefix, int length, std::uint32_t dataOffset) {
+        Place(0, prefix, 128, length, kLeaf + dataOffset);
+    }
+
+    // Points an IPv6 network at the IPv4 subtree, as files of both families do for
+    // ::ffff:0:0/96 and 2002::/16.
+    void AliasIpv4(unsigned __int128 prefix, int length) {
+        Place(0, prefix, 128, length, static_cast<std::int64_t>(ipv4Root));
+    }
+
+  private:
+    // Sets the record that the first length of bits bits of prefix reach from node to child.
+    template <typename Prefix>
+    void Place(std::size_t node, Prefix prefix, int bits, int length, std::int64_t child) {
         for (int bit = 0; bit < length; ++bit) {
-            const int side = (prefix >> (31 - bit)) & 1;
+            const int side = static_cast<int>((prefix >> (bits - 1 - bit)) & 1);
             if (bit + 1 == length) {
-                nodes[node][side] = kLeaf + dataOffset;
+                nodes[node][side] = child;
                 return;
             }
             if (nodes[node][side] < 0 || nodes[node][side] >= kLeaf) {

@@ -47,8 +47,9 @@ bool IsPackageVersion(std::string_view version) {
     return true;
 }
 
-std::string FetchPackageFile(std::string_view package, std::string_view version,
-                             std::string_view file, const std::string& folder, std::string& error) {
+std::vector<std::string> FetchPackageFiles(std::string_view package, std::string_view version,
+                                           const std::vector<std::string_view>& files,
+                                           const std::string& folder, std::string& error) {
     std::string found;
     if (!Capture("command -v npm", found)) {
         error = "npm not found";
@@ -63,17 +64,22 @@ std::string FetchPackageFile(std::string_view package, std::string_view version,
     while (!tarball.empty() && (tarball.back() == '\n' || tarball.back() == '\r')) {
         tarball.pop_back();
     }
-    const std::string inner = "package/" + std::string(file);
+    std::vector<std::string> paths;
+    std::string inner;
+    for (std::string_view file : files) {
+        paths.push_back(folder + "/package/" + std::string(file));
+        inner += " " + Quoted("package/" + std::string(file));
+    }
     std::string ignored;
     if (tarball.empty() || tarball.find('\n') != std::string::npos ||
-        !Capture("tar -xzf " + Quoted(folder + "/" + tarball) + " -C " + Quoted(folder) + " " +
-                     Quoted(inner) + " 2>/dev/null",
+        !Capture("tar -xzf " + Quoted(folder + "/" + tarball) + " -C " + Quoted(folder) + inner +
+                     " 2>/dev/null",
                  ignored)) {
-        error = spec + " holds no " + std::string(file);
+        error = spec + " lacks one of the files it should hold";
         return {};
     }
     std::filesystem::remove(folder + "/" + tarball);
-    return folder + "/" + inner;
+    return paths;
 }
 
 }  // namespace quorvane::dbbuild

@@ -33,6 +33,12 @@ struct UserSources {
     std::string providers;
     // The folder holding kPlaceTableFile and kCountryNamesFile.
     std::string tables;
+    // A city database of IPv6 networks apart from city (DB-IP ships one per family); empty to
+    // take the IPv6 networks of city itself.
+    std::string city6;
+    // The IPv6 AS table (CSV); empty to take the IPv6 part of providers when that is an ASN
+    // database (an AS table in CSV covers IPv4 only).
+    std::string providers6;
 };
 
 struct UserDatabase {
@@ -47,6 +53,20 @@ struct UserDatabase {
 // what is wrong. Progress goes to standard error.
 bool BuildUserDatabase(const UserSources& sources, UserDatabase& out, std::string& file,
                        std::string& error);
+
+struct UserDatabase6 {
+    // Empty when the sources hold no IPv6 network: there is no region6.db to write.
+    std::vector<std::uint8_t> image;
+    // The sizes and the agreement with the sources; why there is no file when there is none.
+    std::string report;
+};
+
+// Builds the image of region6.db from the IPv6 networks of the sources (city6, else city; the IPv4
+// part of a file of both families and its aliases are left out, as ip2region.db answers them)
+// under the same naming rules, and checks that the engine opens it. Succeeds with an empty image
+// when there are no IPv6 networks. False with file and error set as BuildUserDatabase.
+bool BuildUserDatabase6(const UserSources& sources, UserDatabase6& out, std::string& file,
+                        std::string& error);
 
 // The tables folder installed with the command: share/quorvane beside the folder of the running
 // program (the same layout in the build tree).

@@ -18,6 +18,12 @@ namespace quorvane::dbpipeline {
 // REQUIRES: mmdb opened.
 bool ReadAsnMmdb(MmdbReader& mmdb, std::vector<AsnRange>& ranges, std::string& error);
 
+// ReadAsnMmdb over the IPv6 blocks (the IPv4 part and its aliases left out, see
+// ForEachIpv6Block). An IPv4 file, or one with no IPv6 block carrying the field, gives no ranges
+// and succeeds: ReadAsnMmdb has already told whether the file is an ASN database.
+// REQUIRES: mmdb opened.
+bool ReadAsnMmdb6(MmdbReader& mmdb, std::vector<AsnRange6>& ranges, std::string& error);
+
 }  // namespace quorvane::dbpipeline
 
 #endif  // QUORVANE_TOOLS_DBPIPELINE_ASN_MMDB_H_

@@ -122,17 +122,33 @@ bool LoadMmdb(const std::string& path, std::optional<MmdbReader>& reader, std::s
     return true;
 }
 
-bool LoadProviders(const std::string& path, std::vector<AsnRange>& ranges, std::string& error) {
+namespace {
+
+// An AS table of one family: the rows of an ASN database in the MaxMind DB format, else of a CSV.
+template <typename Range>
+bool LoadAsnRows(const std::string& path, std::vector<Range>& ranges, std::string& error,
+                 bool (*fromMmdb)(MmdbReader&, std::vector<Range>&, std::string&),
+                 bool (*fromCsv)(std::istream&, std::vector<Range>&, std::string&)) {
     std::optional<MmdbReader> mmdb;
     if (LoadMmdb(path, mmdb, error)) {
-        return ReadAsnMmdb(*mmdb, ranges, error);
+        return fromMmdb(*mmdb, ranges, error);
     }
     if (error == "cannot read") {
         return false;
     }
     error.clear();
     std::ifstream in(path);
-    return ReadAsnCsv(in, ranges, error);
+    return fromCsv(in, ranges, error);
+}
+
+}  // namespace
+
+bool LoadProviders(const std::string& path, std::vector<AsnRange>& ranges, std::string& error) {
+    return LoadAsnRows<AsnRange>(path, ranges, error, ReadAsnMmdb, ReadAsnCsv);
+}
+
+bool LoadProviders6(const std::string& path, std::vector<AsnRange6>& ranges, std::string& error) {
+    return LoadAsnRows<AsnRange6>(path, ranges, error, ReadAsnMmdb6, ReadAsnCsv6);
 }
 
 bool BuildRanges(PipelineSources& sources, const PipelineSettings& settings, BuiltRanges& out,

@@ -50,6 +50,9 @@ bool LoadPlaceTable(const std::string& path, ChineseCityTable& table, std::strin
 bool LoadMmdb(const std::string& path, std::optional<MmdbReader>& reader, std::string& error);
 // The AS table as CSV (see ReadAsnCsv), or an ASN database in the MaxMind DB format.
 bool LoadProviders(const std::string& path, std::vector<AsnRange>& ranges, std::string& error);
+// The IPv6 AS table as CSV (see ReadAsnCsv6), or the IPv6 part of an ASN database in the
+// MaxMind DB format.
+bool LoadProviders6(const std::string& path, std::vector<AsnRange6>& ranges, std::string& error);
 
 // Decodes the city database, names China's cities, sweeps in the providers, coarsens to
 // settings.maxRanges and composes the texts. Progress goes to standard error. False with error

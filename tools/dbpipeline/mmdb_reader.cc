@@ -166,11 +166,8 @@ bool MmdbReader::ForEachIpv4Block(const std::function<void(const MmdbBlock&)>& s
     std::uint32_t root = 0;
     // In a tree that also holds IPv6, IPv4 lives under ::/96: follow 96 zero bits first.
     if (m_ipVersion == 6) {
-        for (int i = 0; i < 96 && root < m_nodeCount; ++i) {
-            if (!ReadNodeRecord(root, 0, root)) {
-                error = "node past the end of the tree";
-                return false;
-            }
+        if (!FindIpv4Root(root, error)) {
+            return false;
         }
         if (root >= m_nodeCount) {
             return true;  // the whole IPv4 space is one record; treated as no data
@@ -185,12 +182,28 @@ bool MmdbReader::ForEachIpv6Block(const std::function<void(const MmdbBlock6&)>& 
         error = "not an IPv6 tree";
         return false;
     }
-    return WalkBlocks<Address6, MmdbBlock6>(0, sink, error);
+    std::uint32_t ipv4Root = 0;
+    if (!FindIpv4Root(ipv4Root, error)) {
+        return false;
+    }
+    // A leaf there is a data record other blocks may share, not a subtree to leave out.
+    return WalkBlocks<Address6, MmdbBlock6>(0, sink, error, ipv4Root < m_nodeCount ? ipv4Root : 0);
+}
+
+bool MmdbReader::FindIpv4Root(std::uint32_t& root, std::string& error) const {
+    root = 0;
+    for (int i = 0; i < 96 && root < m_nodeCount; ++i) {
+        if (!ReadNodeRecord(root, 0, root)) {
+            error = "node past the end of the tree";
+            return false;
+        }
+    }
+    return true;
 }
 
 template <typename Address, typename Block>
 bool MmdbReader::WalkBlocks(std::uint32_t root, const std::function<void(const Block&)>& sink,
-                            std::string& error) {
+                            std::string& error, std::uint32_t skipped) {
     constexpr int kBits = sizeof(Address) * 8;
     constexpr Address kAll = ~Address{0};
     struct Pending {
@@ -249,6 +262,9 @@ bool MmdbReader::WalkBlocks(std::uint32_t root, const std::function<void(const B
         // The right child goes on the stack first so that the lower addresses come out first
         // and blocks are produced in ascending order.
         for (int bit = 1; bit >= 0; --bit) {
+            if (records[bit] == skipped && skipped != 0) {
+                continue;
+            }
             const bool leaf = records[bit] >= m_nodeCount;
             stack.push_back({records[bit], childStart[bit], leaf ? depth + kLeafMark : depth});
         }

@@ -45,9 +45,14 @@ class MmdbReader {
     // REQUIRES: Open succeeded.
     bool ForEachIpv4Block(const std::function<void(const MmdbBlock&)>& sink, std::string& error);
 
-    // ForEachIpv4Block over the whole tree of an IPv6 file (ip_version 6), in IPv6 addresses.
-    // False with error set on a malformed tree or an IPv4 file. A tree that reaches one node by two
-    // paths (IPv4 aliases) is refused as malformed.
+    // ForEachIpv4Block over the whole tree of an IPv6 file (ip_version 6), in IPv6 addresses,
+    // leaving out the IPv4 part: the subtree at ::/96 (the node reached by 96 zero bits) and
+    // every other path to that node. Files of both families point ::ffff:0:0/96 (IPv4-mapped)
+    // and 2002::/16 (6to4) at it, so those addresses carry the IPv4 answers, which ip2region.db
+    // gives; walking them would repeat the IPv4 data three times over. A file of IPv6 data only
+    // has no node there, and nothing is left out. False with error set on a malformed tree or an
+    // IPv4 file. A tree whose paths reach nodes more often than it has nodes (shared other than
+    // as above) is refused as malformed.
     // REQUIRES: Open succeeded.
     bool ForEachIpv6Block(const std::function<void(const MmdbBlock6&)>& sink, std::string& error);
 
@@ -72,6 +77,7 @@ class MmdbReader {
     }
 
     // Metadata values, valid after Open.
+    bool HoldsIpv6() const { return m_ipVersion == 6; }
     std::uint64_t BuildEpoch() const { return m_buildEpoch; }
     const std::string& DatabaseType() const { return m_databaseType; }
 
@@ -88,11 +94,15 @@ class MmdbReader {
     static void Flatten(const std::string& path, Value& value,
                         std::map<std::string, std::string>& fields);
     bool ReadNodeRecord(std::uint32_t node, int bit, std::uint32_t& record) const;
+    // The record reached from the root by 96 zero bits: the IPv4 subtree's node when it is below
+    // node_count. Meaningful in an IPv6 tree only.
+    bool FindIpv4Root(std::uint32_t& root, std::string& error) const;
     // Walks the tree below root in ascending address order, joining neighbouring networks with
-    // the same record into one block.
+    // the same record into one block. Every path to node skipped (unless 0, the root) is left
+    // out.
     template <typename Address, typename Block>
     bool WalkBlocks(std::uint32_t root, const std::function<void(const Block&)>& sink,
-                    std::string& error);
+                    std::string& error, std::uint32_t skipped = 0);
 
     std::vector<std::uint8_t> m_image;
     std::uint32_t m_nodeCount = 0;
