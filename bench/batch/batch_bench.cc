@@ -173,15 +173,14 @@ double RunWorkers(CAddressTable& table, const std::string& dbPath) {
     {
         quorvane::CThreadGroup group;
         table.BeginRun();
-        group.Launch(
-            quorvane::MakeLookupWork(
-                table, quorvane::OpenDatabaseFile(quorvane::Utf8ToWide(dbPath)).database),
-            {}, [&] {
-                table.EndRun();
-                std::lock_guard<std::mutex> guard(lock);
-                done = true;
-                finished.notify_all();
-            });
+        group.Launch(quorvane::MakeLookupWork(
+                         table, quorvane::OpenDatabaseFile(quorvane::Utf8ToWide(dbPath)).database),
+                     {}, [&] {
+                         table.EndRun();
+                         std::lock_guard<std::mutex> guard(lock);
+                         done = true;
+                         finished.notify_all();
+                     });
         std::unique_lock<std::mutex> guard(lock);
         finished.wait(guard, [&] { return done; });
     }

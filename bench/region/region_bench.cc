@@ -279,8 +279,8 @@ bool OpenAndWarm(const std::string& path, std::uint32_t address, Handles& h) {
 // The two in-memory searches alternated so that both see the same machine state; the best round
 // of each.
 void MeasureInMemory(const std::vector<std::uint32_t>& addresses, std::size_t lookups,
-                     const Reference& reference, region_handle& memory,
-                     Measurement& bestReference, Measurement& bestMemory) {
+                     const Reference& reference, region_handle& memory, Measurement& bestReference,
+                     Measurement& bestMemory) {
     auto byReference = [&](std::uint32_t a, region_result* r) { return reference.Find(a, r); };
     auto byMemory = [&](std::uint32_t a, region_result* r) {
         return ip2region_memory_search(&memory, a, r);
@@ -326,9 +326,10 @@ int main(int argc, char** argv) {
     Measurement bestReference;
     Measurement bestMemory;
     MeasureInMemory(addresses, lookups, reference, h.memory, bestReference, bestMemory);
-    const Measurement byBinary = Measure(
-        addresses, diskLookups,
-        [&](std::uint32_t a, region_result* r) { return ip2region_binary_search(&h.binary, a, r); });
+    const Measurement byBinary =
+        Measure(addresses, diskLookups, [&](std::uint32_t a, region_result* r) {
+            return ip2region_binary_search(&h.binary, a, r);
+        });
     const Measurement byBtree = Measure(
         addresses, diskLookups,
         [&](std::uint32_t a, region_result* r) { return ip2region_btree_search(&h.btree, a, r); });

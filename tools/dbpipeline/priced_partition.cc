@@ -278,8 +278,14 @@ class CheapestMerger {
     // REQUIRES: every fine segment lies inside one coarse segment; both sorted.
     CheapestMerger(const std::vector<Segment>& fine, const CoarsenOptions& options,
                    std::vector<Segment>& coarse)
-        : m_fine(fine), m_options(options), m_coarse(coarse), m_n(coarse.size()),
-          m_first(m_n + 1, fine.size()), m_next(m_n), m_prev(m_n), m_version(m_n, 0),
+        : m_fine(fine),
+          m_options(options),
+          m_coarse(coarse),
+          m_n(coarse.size()),
+          m_first(m_n + 1, fine.size()),
+          m_next(m_n),
+          m_prev(m_n),
+          m_version(m_n, 0),
           m_alive(m_n, true) {
         for (std::size_t i = 0, c = 0; i < fine.size(); ++i) {
             while (coarse[c].end < fine[i].start) {

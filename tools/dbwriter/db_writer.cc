@@ -159,8 +159,7 @@ bool LayRecords(const std::vector<Slot>& slots, Records& out, std::string& error
             recordOf.try_emplace(*slots[i].text, static_cast<std::uint32_t>(out.records.size()));
         if (inserted) {
             if (out.end >= kMaxDataOffset) {
-                error = "the data records pass 16 MiB after " +
-                        std::to_string(out.records.size()) +
+                error = "the data records pass 16 MiB after " + std::to_string(out.records.size()) +
                         " distinct region texts: a data pointer cannot reach further";
                 return false;
             }
