@@ -53,12 +53,11 @@ std::int64_t KeptInRange(const Segment& piece, const std::array<std::uint32_t, k
     return kept;
 }
 
-void RefineBoundaries(const std::vector<Segment>& fine, const CoarsenOptions& options,
-                      std::vector<Segment>& coarse) {
-    if (coarse.size() < 2) {
-        return;
-    }
-    // first[c]: index of the first fine segment inside coarse[c]; first[coarse.size()] ends it.
+namespace {
+
+// first[c]: index of the first fine segment inside coarse[c]; first[coarse.size()] ends it.
+std::vector<std::size_t> FirstFineOf(const std::vector<Segment>& fine,
+                                     const std::vector<Segment>& coarse) {
     std::vector<std::size_t> first(coarse.size() + 1, fine.size());
     for (std::size_t i = 0, c = 0; i < fine.size(); ++i) {
         while (coarse[c].end < fine[i].start) {
@@ -68,16 +67,75 @@ void RefineBoundaries(const std::vector<Segment>& fine, const CoarsenOptions& op
             first[c] = i;
         }
     }
+    return first;
+}
+
+// Where the boundary between two neighbouring ranges keeps most of their fine segments.
+class BoundaryMover {
+  public:
+    BoundaryMover(const std::vector<Segment>& fine, const CoarsenOptions& options)
+        : m_fine(fine), m_options(options) {}
+
+    // The cut, counted in segments from begin, that keeps most of fine[begin, end) with l's values
+    // before it and r's after it; current, the cut today, wins ties. Cuts leave both sides a
+    // segment and no gap.
+    std::size_t BestCut(std::size_t begin, std::size_t end, std::size_t current, const Segment& l,
+                        const Segment& r) {
+        // m_before[k]: what the segments begin..begin+k-1 keep on the left side; m_after[k]: what
+        // begin+k..end-1 keep on the right; kNone where some segment may not lie there.
+        const std::size_t count = end - begin;
+        m_before.assign(count + 1, 0);
+        m_after.assign(count + 1, 0);
+        for (std::size_t k = 0; k < count; ++k) {
+            const auto kept = Score(m_fine[begin + k], l);
+            m_before[k + 1] = m_before[k] == kNone || !kept ? kNone : m_before[k] + *kept;
+        }
+        for (std::size_t k = count; k-- > 0;) {
+            const auto kept = Score(m_fine[begin + k], r);
+            m_after[k] = m_after[k + 1] == kNone || !kept ? kNone : m_after[k + 1] + *kept;
+        }
+        std::size_t best = current;
+        std::int64_t bestKept = m_before[current] + m_after[current];
+        for (std::size_t k = 1; k < count; ++k) {
+            if (m_before[k] == kNone || m_after[k] == kNone ||
+                m_fine[begin + k - 1].end + 1 != m_fine[begin + k].start) {
+                continue;
+            }
+            if (m_before[k] + m_after[k] > bestKept) {
+                best = k;
+                bestKept = m_before[k] + m_after[k];
+            }
+        }
+        return best;
+    }
+
+  private:
+    static constexpr std::int64_t kNone = std::numeric_limits<std::int64_t>::min();
+
     // What a fine segment keeps inside a range with the values of side, or nothing when it may
     // not lie there (another known country, a pinned value the side does not hold).
-    auto score = [&](const Segment& piece, const Segment& side) -> std::optional<std::int64_t> {
+    std::optional<std::int64_t> Score(const Segment& piece, const Segment& side) const {
         if (!MayLieIn(piece, side.value)) {
             return std::nullopt;
         }
-        return KeptInRange(piece, side.value, options);
-    };
-    std::vector<std::int64_t> before;
-    std::vector<std::int64_t> after;
+        return KeptInRange(piece, side.value, m_options);
+    }
+
+    const std::vector<Segment>& m_fine;
+    const CoarsenOptions& m_options;
+    std::vector<std::int64_t> m_before;
+    std::vector<std::int64_t> m_after;
+};
+
+}  // namespace
+
+void RefineBoundaries(const std::vector<Segment>& fine, const CoarsenOptions& options,
+                      std::vector<Segment>& coarse) {
+    if (coarse.size() < 2) {
+        return;
+    }
+    std::vector<std::size_t> first = FirstFineOf(fine, coarse);
+    BoundaryMover mover(fine, options);
     for (bool moved = true; moved;) {
         moved = false;
         for (std::size_t c = 0; c + 1 < coarse.size(); ++c) {
@@ -88,34 +146,8 @@ void RefineBoundaries(const std::vector<Segment>& fine, const CoarsenOptions& op
             if (l.special || r.special || l.end + 1 != r.start || end - begin < 2) {
                 continue;
             }
-            // before[k]: what the segments begin..begin+k-1 keep on the left side; after[k]: what
-            // begin+k..end-1 keep on the right; kNone where some segment may not lie there.
-            constexpr std::int64_t kNone = std::numeric_limits<std::int64_t>::min();
-            const std::size_t count = end - begin;
-            before.assign(count + 1, 0);
-            after.assign(count + 1, 0);
-            for (std::size_t k = 0; k < count; ++k) {
-                const auto kept = score(fine[begin + k], l);
-                before[k + 1] = before[k] == kNone || !kept ? kNone : before[k] + *kept;
-            }
-            for (std::size_t k = count; k-- > 0;) {
-                const auto kept = score(fine[begin + k], r);
-                after[k] = after[k + 1] == kNone || !kept ? kNone : after[k + 1] + *kept;
-            }
-            // Cuts that leave both sides a segment and no gap; the current one wins ties.
             const std::size_t current = first[c + 1] - begin;
-            std::size_t best = current;
-            std::int64_t bestKept = before[current] + after[current];
-            for (std::size_t k = 1; k < count; ++k) {
-                if (before[k] == kNone || after[k] == kNone ||
-                    fine[begin + k - 1].end + 1 != fine[begin + k].start) {
-                    continue;
-                }
-                if (before[k] + after[k] > bestKept) {
-                    best = k;
-                    bestKept = before[k] + after[k];
-                }
-            }
+            const std::size_t best = mover.BestCut(begin, end, current, l, r);
             if (best != current) {
                 first[c + 1] = begin + best;
                 l.end = fine[begin + best - 1].end;
