@@ -195,7 +195,8 @@ void WriteHeaderIndex(const std::vector<Slot>& slots, std::uint32_t firstIndex,
 void WriteLayout(const std::vector<Slot>& slots, const Records& laid,
                  std::vector<std::uint8_t>& image) {
     const auto firstIndex = static_cast<std::uint32_t>(laid.end);
-    const auto lastIndex = static_cast<std::uint32_t>(firstIndex + (slots.size() - 1) * 12);
+    const auto lastIndex =
+        static_cast<std::uint32_t>(firstIndex + (slots.size() - 1) * kIndexEntrySize);
     image.assign(std::size_t{lastIndex} + kIndexEntrySize, 0);
     std::uint8_t* bytes = image.data();
     format::WriteU32(bytes, firstIndex);
