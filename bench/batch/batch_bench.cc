@@ -121,10 +121,157 @@ int RunCommand(const std::string& db, const std::string& in, const std::string& 
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// Wall and CPU seconds of one step on this thread.
+struct Timing {
+    double seconds = 0;
+    double cpu = 0;
+};
+
+// What the run measured, in the order it is printed.
+struct Figures {
+    std::size_t rows = 0;
+    Timing import, exported, session, loop;
+    double runSeconds = 0;
+    double totalSeconds = 0;
+    double commandSeconds = 0;
+    int commandStatus = 0;
+    Timing reference;
+    std::size_t found = 0;
+    rusage self{};
+    rusage children{};
+};
+
+// Writes the addresses one per line, LF ends.
+void WriteAddresses(const std::string& path, const std::vector<std::string>& addresses) {
+    std::ofstream in(path, std::ios::binary);
+    for (const std::string& address : addresses) {
+        in << address << '\n';
+    }
+}
+
+// Import: read the list and fill the table, as the Import command does.
+bool Import(const std::string& inPath, CAddressTable& table, Timing& timing) {
+    const auto start = Clock::now();
+    const double cpuStart = ThreadCpuSeconds();
+    quorvane::CAddressBlock lines;
+    if (!quorvane::ReadAddressList(quorvane::Utf8ToWide(inPath), lines)) {
+        std::fprintf(stderr, "cannot read %s\n", inPath.c_str());
+        return false;
+    }
+    table.AppendAddresses(std::move(lines), false);
+    timing.seconds = Seconds(start);
+    timing.cpu = ThreadCpuSeconds() - cpuStart;
+    return true;
+}
+
+// Run: three workers sharing the database that was opened for the run.
+double RunWorkers(CAddressTable& table, const std::string& dbPath) {
+    const auto start = Clock::now();
+    std::mutex lock;
+    std::condition_variable finished;
+    bool done = false;
+    {
+        quorvane::CThreadGroup group;
+        table.BeginRun();
+        group.Launch(quorvane::MakeLookupWork(
+                         table, quorvane::OpenDatabaseFile(quorvane::Utf8ToWide(dbPath)).database),
+                     {}, [&] {
+                         table.EndRun();
+                         std::lock_guard<std::mutex> guard(lock);
+                         done = true;
+                         finished.notify_all();
+                     });
+        std::unique_lock<std::mutex> guard(lock);
+        finished.wait(guard, [&] { return done; });
+    }
+    return Seconds(start);
+}
+
+bool Export(const CAddressTable& table, const std::string& outPath, Timing& timing) {
+    const auto start = Clock::now();
+    const double cpuStart = ThreadCpuSeconds();
+    const bool written = quorvane::WriteResultFile(table, quorvane::Utf8ToWide(outPath));
+    timing.seconds = Seconds(start);
+    timing.cpu = ThreadCpuSeconds() - cpuStart;
+    return written;
+}
+
+// The same lookups through one session on this thread, without the table: what the session
+// adds to the reference.
+Timing SessionLookups(const std::string& dbPath, const std::vector<std::string>& addresses) {
+    quorvane::CLookupSession session(
+        quorvane::OpenDatabaseFile(quorvane::Utf8ToWide(dbPath)).database);
+    AddressRow row{u"0.0.0.0", {}, {}, {}, {}};
+    session.Lookup(row);  // loads the file
+    std::vector<std::u16string> wide;
+    wide.reserve(addresses.size());
+    for (const std::string& address : addresses) {
+        wide.push_back(quorvane::Utf8ToWide(address));
+    }
+    const auto start = Clock::now();
+    const double cpuStart = ThreadCpuSeconds();
+    for (const std::u16string& address : wide) {
+        row.address = address;
+        session.Lookup(row);
+    }
+    return {Seconds(start), ThreadCpuSeconds() - cpuStart};
+}
+
+// The whole worker loop on this thread: what the session and the table add to the reference.
+Timing WorkerLoopOnThisThread(CAddressTable& table, const std::string& dbPath) {
+    const auto start = Clock::now();
+    const double cpuStart = ThreadCpuSeconds();
+    table.BeginRun();
+    quorvane::MakeLookupWork(table,
+                             quorvane::OpenDatabaseFile(quorvane::Utf8ToWide(dbPath)).database)();
+    table.EndRun();
+    return {Seconds(start), ThreadCpuSeconds() - cpuStart};
+}
+
+bool SameBytes(const std::string& a, const std::string& b) {
+    std::ifstream first(a, std::ios::binary), second(b, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(first), {}) ==
+           std::string(std::istreambuf_iterator<char>(second), {});
+}
+
+void PrintFigures(const Figures& f, const std::string& outPath, const std::string& cmdOutPath) {
+    const std::size_t rows = f.rows;
+    Report("import", f.import.seconds, rows);
+    Report("run (3 workers)", f.runSeconds, rows);
+    Report("export", f.exported.seconds, rows);
+    Report("import + run + export", f.totalSeconds, rows);
+    Report("quorvane-batch command", f.commandSeconds, rows);
+    Report("reference, 1 thread, no table", f.reference.seconds, rows);
+    Report("session lookups, 1 thread", f.session.seconds, rows);
+    Report("worker loop, 1 thread", f.loop.seconds, rows);
+    std::printf("\npeak RSS: this process %.1f MiB, the command %.1f MiB\n",
+                f.self.ru_maxrss / 1024.0, f.children.ru_maxrss / 1024.0);
+    std::printf(
+        "CPU seconds on one thread: reference %.3f, session %.3f, worker loop %.3f, "
+        "import %.3f, export %.3f\n",
+        f.reference.cpu, f.session.cpu, f.loop.cpu, f.import.cpu, f.exported.cpu);
+    std::printf("CPU time ratios to the reference: session %.2f, worker loop %.2f\n",
+                f.session.cpu / f.reference.cpu, f.loop.cpu / f.reference.cpu);
+    std::printf("wall time ratio run (3 workers) / reference (1 thread): %.2f\n",
+                f.runSeconds / f.reference.seconds);
+    std::printf("command exit status %d; outputs %s\n", f.commandStatus,
+                std::ifstream(outPath, std::ios::binary).rdbuf() && SameBytes(outPath, cmdOutPath)
+                    ? "identical"
+                    : "DIFFER");
+    // The machine may be shared: the two steps run on one thread, so their CPU time is what
+    // they cost.
+    std::printf(
+        "goals (per 1,000,000 rows): import <= 0.1 s CPU: %s; export <= 0.1 s CPU: %s; "
+        "reference found %zu rows\n",
+        f.import.cpu * 1e6 / static_cast<double>(rows) <= 0.1 ? "met" : "missed",
+        f.exported.cpu * 1e6 / static_cast<double>(rows) <= 0.1 ? "met" : "missed", f.found);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::size_t rows = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 1000000;
+    Figures f;
+    f.rows = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 1000000;
     const std::size_t ranges = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 650000;
 
     quorvane::test::TempDatabase db(quorvane::dbwriter::MakeSyntheticRanges(ranges, 2024));
@@ -132,150 +279,35 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot build the database: %s\n", db.Error().c_str());
         return 1;
     }
-    const std::vector<std::string> addresses = MakeAddresses(rows);
+    const std::vector<std::string> addresses = MakeAddresses(f.rows);
     const quorvane::test::ScratchDir scratch("quorvane-bench");
     const std::string inPath = scratch.Path("in.txt").string();
     const std::string outPath = scratch.Path("out.txt").string();
     const std::string cmdOutPath = scratch.Path("cmd-out.txt").string();
-    {
-        std::ofstream in(inPath, std::ios::binary);
-        for (const std::string& address : addresses) {
-            in << address << '\n';
-        }
-    }
+    WriteAddresses(inPath, addresses);
     std::printf(
-        "%zu addresses, %zu ranges (%ld bytes of database), %u workers\n\n", rows, ranges,
+        "%zu addresses, %zu ranges (%ld bytes of database), %u workers\n\n", f.rows, ranges,
         static_cast<long>(std::ifstream(db.Path(), std::ios::ate | std::ios::binary).tellg()),
         quorvane::CThreadGroup().ThreadCount());
 
     const auto total = Clock::now();
-
-    // Import: read the list and fill the table, as the Import command does.
-    auto start = Clock::now();
-    double cpuStart = ThreadCpuSeconds();
     CAddressTable table;
-    {
-        quorvane::CAddressBlock lines;
-        if (!quorvane::ReadAddressList(quorvane::Utf8ToWide(inPath), lines)) {
-            std::fprintf(stderr, "cannot read %s\n", inPath.c_str());
-            return 1;
-        }
-        table.AppendAddresses(std::move(lines), false);
+    if (!Import(inPath, table, f.import)) {
+        return 1;
     }
-    const double importSeconds = Seconds(start);
-    const double importCpu = ThreadCpuSeconds() - cpuStart;
-
-    // Run: three workers sharing the database that was opened for the run.
-    start = Clock::now();
-    {
-        std::mutex lock;
-        std::condition_variable finished;
-        bool done = false;
-        quorvane::CThreadGroup group;
-        table.BeginRun();
-        group.Launch(
-            quorvane::MakeLookupWork(
-                table, quorvane::OpenDatabaseFile(quorvane::Utf8ToWide(db.Path())).database),
-            {}, [&] {
-                table.EndRun();
-                std::lock_guard<std::mutex> guard(lock);
-                done = true;
-                finished.notify_all();
-            });
-        std::unique_lock<std::mutex> guard(lock);
-        finished.wait(guard, [&] { return done; });
-    }
-    const double runSeconds = Seconds(start);
-
-    start = Clock::now();
-    cpuStart = ThreadCpuSeconds();
-    const bool written = quorvane::WriteResultFile(table, quorvane::Utf8ToWide(outPath));
-    const double exportSeconds = Seconds(start);
-    const double exportCpu = ThreadCpuSeconds() - cpuStart;
-    const double totalSeconds = Seconds(total);
+    f.runSeconds = RunWorkers(table, db.Path());
+    const bool written = Export(table, outPath, f.exported);
+    f.totalSeconds = Seconds(total);
     if (!written) {
         std::fprintf(stderr, "cannot write %s\n", outPath.c_str());
         return 1;
     }
-
-    rusage self{};
-    getrusage(RUSAGE_SELF, &self);
-
-    double commandSeconds = 0;
-    const int commandStatus = RunCommand(db.Path(), inPath, cmdOutPath, commandSeconds);
-    rusage children{};
-    getrusage(RUSAGE_CHILDREN, &children);
-
-    std::size_t found = 0;
-    double referenceCpu = 0;
-    const double referenceSeconds = ReferenceLoop(db.Path(), addresses, found, referenceCpu);
-
-    // The same lookups through one session on this thread, without the table, and the whole
-    // worker loop on this thread: what the session and the table add to the reference.
-    double sessionSeconds = 0;
-    double sessionCpu = 0;
-    {
-        quorvane::CLookupSession session(
-            quorvane::OpenDatabaseFile(quorvane::Utf8ToWide(db.Path())).database);
-        AddressRow row{u"0.0.0.0", {}, {}, {}, {}};
-        session.Lookup(row);  // loads the file
-        std::vector<std::u16string> wide;
-        wide.reserve(addresses.size());
-        for (const std::string& address : addresses) {
-            wide.push_back(quorvane::Utf8ToWide(address));
-        }
-        start = Clock::now();
-        const double cpuStart = ThreadCpuSeconds();
-        for (const std::u16string& address : wide) {
-            row.address = address;
-            session.Lookup(row);
-        }
-        sessionSeconds = Seconds(start);
-        sessionCpu = ThreadCpuSeconds() - cpuStart;
-    }
-    start = Clock::now();
-    double loopCpu = ThreadCpuSeconds();
-    table.BeginRun();
-    quorvane::MakeLookupWork(
-        table, quorvane::OpenDatabaseFile(quorvane::Utf8ToWide(db.Path())).database)();
-    table.EndRun();
-    const double loopSeconds = Seconds(start);
-    loopCpu = ThreadCpuSeconds() - loopCpu;
-
-    Report("import", importSeconds, rows);
-    Report("run (3 workers)", runSeconds, rows);
-    Report("export", exportSeconds, rows);
-    Report("import + run + export", totalSeconds, rows);
-    Report("quorvane-batch command", commandSeconds, rows);
-    Report("reference, 1 thread, no table", referenceSeconds, rows);
-    Report("session lookups, 1 thread", sessionSeconds, rows);
-    Report("worker loop, 1 thread", loopSeconds, rows);
-    std::printf("\npeak RSS: this process %.1f MiB, the command %.1f MiB\n",
-                self.ru_maxrss / 1024.0, children.ru_maxrss / 1024.0);
-    std::printf(
-        "CPU seconds on one thread: reference %.3f, session %.3f, worker loop %.3f, "
-        "import %.3f, export %.3f\n",
-        referenceCpu, sessionCpu, loopCpu, importCpu, exportCpu);
-    std::printf("CPU time ratios to the reference: session %.2f, worker loop %.2f\n",
-                sessionCpu / referenceCpu, loopCpu / referenceCpu);
-    std::printf("wall time ratio run (3 workers) / reference (1 thread): %.2f\n",
-                runSeconds / referenceSeconds);
-    std::printf(
-        "command exit status %d; outputs %s\n", commandStatus,
-        std::ifstream(outPath, std::ios::binary).rdbuf() &&
-                [&] {
-                    std::ifstream a(outPath, std::ios::binary), b(cmdOutPath, std::ios::binary);
-                    return std::string(std::istreambuf_iterator<char>(a), {}) ==
-                           std::string(std::istreambuf_iterator<char>(b), {});
-                }()
-            ? "identical"
-            : "DIFFER");
-    // The machine may be shared: the two steps run on one thread, so their CPU time is what
-    // they cost.
-    std::printf(
-        "goals (per 1,000,000 rows): import <= 0.1 s CPU: %s; export <= 0.1 s CPU: %s; "
-        "reference found %zu rows\n",
-        importCpu * 1e6 / static_cast<double>(rows) <= 0.1 ? "met" : "missed",
-        exportCpu * 1e6 / static_cast<double>(rows) <= 0.1 ? "met" : "missed", found);
+    getrusage(RUSAGE_SELF, &f.self);
+    f.commandStatus = RunCommand(db.Path(), inPath, cmdOutPath, f.commandSeconds);
+    getrusage(RUSAGE_CHILDREN, &f.children);
+    f.reference.seconds = ReferenceLoop(db.Path(), addresses, f.found, f.reference.cpu);
+    f.session = SessionLookups(db.Path(), addresses);
+    f.loop = WorkerLoopOnThisThread(table, db.Path());
+    PrintFigures(f, outPath, cmdOutPath);
     return 0;
 }

@@ -245,6 +245,58 @@ int RunAnchorForm(const char* dbPath, const std::string& prefix, const char* set
     return 0;
 }
 
+std::vector<std::uint32_t> RandomAddresses(std::size_t count) {
+    std::mt19937 rng(kAddressSeed);
+    std::vector<std::uint32_t> addresses(count);
+    for (auto& address : addresses) {
+        address = static_cast<std::uint32_t>(rng());
+    }
+    return addresses;
+}
+
+// One handle per strategy, so that no strategy's state helps another.
+struct Handles {
+    region_handle memory{};
+    region_handle binary{};
+    region_handle btree{};
+};
+
+// Opens the three handles on path and makes their lazy loads happen outside the measurements.
+bool OpenAndWarm(const std::string& path, std::uint32_t address, Handles& h) {
+    if (ip2region_create(&h.memory, path.c_str()) != 1 ||
+        ip2region_create(&h.binary, path.c_str()) != 1 ||
+        ip2region_create(&h.btree, path.c_str()) != 1) {
+        std::fprintf(stderr, "region_bench: cannot open %s\n", path.c_str());
+        return false;
+    }
+    region_result warm{};
+    ip2region_memory_search(&h.memory, address, &warm);
+    ip2region_binary_search(&h.binary, address, &warm);
+    ip2region_btree_search(&h.btree, address, &warm);
+    return true;
+}
+
+// The two in-memory searches alternated so that both see the same machine state; the best round
+// of each.
+void MeasureInMemory(const std::vector<std::uint32_t>& addresses, std::size_t lookups,
+                     const Reference& reference, region_handle& memory, Measurement& bestReference,
+                     Measurement& bestMemory) {
+    auto byReference = [&](std::uint32_t a, region_result* r) { return reference.Find(a, r); };
+    auto byMemory = [&](std::uint32_t a, region_result* r) {
+        return ip2region_memory_search(&memory, a, r);
+    };
+    for (int round = 0; round < 3; ++round) {
+        const Measurement r = Measure(addresses, lookups, byReference);
+        const Measurement m = Measure(addresses, lookups, byMemory);
+        if (round == 0 || r.nsPerLookup < bestReference.nsPerLookup) {
+            bestReference = r;
+        }
+        if (round == 0 || m.nsPerLookup < bestMemory.nsPerLookup) {
+            bestMemory = m;
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -266,55 +318,24 @@ int main(int argc, char** argv) {
         return 1;
     }
     const Reference reference = MakeReference(ranges);
-
-    std::mt19937 rng(kAddressSeed);
-    std::vector<std::uint32_t> addresses(lookups);
-    for (auto& address : addresses) {
-        address = static_cast<std::uint32_t>(rng());
-    }
-
-    region_handle memory{};
-    region_handle binary{};
-    region_handle btree{};
-    if (ip2region_create(&memory, database.Path().c_str()) != 1 ||
-        ip2region_create(&binary, database.Path().c_str()) != 1 ||
-        ip2region_create(&btree, database.Path().c_str()) != 1) {
-        std::fprintf(stderr, "region_bench: cannot open %s\n", database.Path().c_str());
+    const std::vector<std::uint32_t> addresses = RandomAddresses(lookups);
+    Handles h;
+    if (!OpenAndWarm(database.Path(), addresses[0], h)) {
         return 1;
     }
-    // Warm up: the lazy loads happen here, outside the measurements.
-    region_result warm{};
-    ip2region_memory_search(&memory, addresses[0], &warm);
-    ip2region_binary_search(&binary, addresses[0], &warm);
-    ip2region_btree_search(&btree, addresses[0], &warm);
-
-    auto byReference = [&](std::uint32_t a, region_result* r) { return reference.Find(a, r); };
-    auto byMemory = [&](std::uint32_t a, region_result* r) {
-        return ip2region_memory_search(&memory, a, r);
-    };
-    // Alternate the two in-memory searches so that both see the same machine state; keep the
-    // best round of each.
     Measurement bestReference;
     Measurement bestMemory;
-    for (int round = 0; round < 3; ++round) {
-        const Measurement r = Measure(addresses, lookups, byReference);
-        const Measurement m = Measure(addresses, lookups, byMemory);
-        if (round == 0 || r.nsPerLookup < bestReference.nsPerLookup) {
-            bestReference = r;
-        }
-        if (round == 0 || m.nsPerLookup < bestMemory.nsPerLookup) {
-            bestMemory = m;
-        }
-    }
-    const Measurement byBinary = Measure(
-        addresses, diskLookups,
-        [&](std::uint32_t a, region_result* r) { return ip2region_binary_search(&binary, a, r); });
+    MeasureInMemory(addresses, lookups, reference, h.memory, bestReference, bestMemory);
+    const Measurement byBinary =
+        Measure(addresses, diskLookups, [&](std::uint32_t a, region_result* r) {
+            return ip2region_binary_search(&h.binary, a, r);
+        });
     const Measurement byBtree = Measure(
         addresses, diskLookups,
-        [&](std::uint32_t a, region_result* r) { return ip2region_btree_search(&btree, a, r); });
+        [&](std::uint32_t a, region_result* r) { return ip2region_btree_search(&h.btree, a, r); });
 
     std::printf("database: %zu ranges, %d header entries; addresses: uniform random, seed %u\n",
-                ranges.size(), btree.header_count, kAddressSeed);
+                ranges.size(), h.btree.header_count, kAddressSeed);
     const double ref = bestReference.nsPerLookup;
     Print("plain sorted array", lookups, bestReference, ref);
     Print("memory search", lookups, bestMemory, ref);
@@ -323,9 +344,9 @@ int main(int argc, char** argv) {
     std::printf("memory search / plain sorted array: %.3f\n", bestMemory.nsPerLookup / ref);
 
     const bool agree = bestMemory.found == bestReference.found;
-    ip2region_destroy(&memory);
-    ip2region_destroy(&binary);
-    ip2region_destroy(&btree);
+    ip2region_destroy(&h.memory);
+    ip2region_destroy(&h.binary);
+    ip2region_destroy(&h.btree);
     if (!agree) {
         std::fprintf(stderr, "region_bench: the memory search and the reference disagree\n");
         return 1;

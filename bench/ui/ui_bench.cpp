@@ -21,6 +21,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "batch/address_list.h"
 #include "batch/database_path.h"
@@ -108,6 +111,137 @@ RepaintFigures MeasureRepaint(ScriptedWindow& window, std::size_t& requests, int
     return {seconds * 1e6 / repaints, double(requests) / repaints};
 }
 
+// The database named on the command line, else the one beside the program, else a synthetic one
+// made into synthetic. Empty when none can be had.
+std::u16string ChooseDatabase(int argc, char** argv,
+                              std::unique_ptr<quorvane::test::TempDatabase>& synthetic) {
+    std::u16string db = argc > 2 ? QString::fromLocal8Bit(argv[2]).toStdU16String()
+                                 : quorvane::DefaultDatabasePath();
+    if (!quorvane::DatabaseFileExists(db)) {
+        synthetic = std::make_unique<quorvane::test::TempDatabase>(
+            quorvane::dbwriter::MakeSyntheticRanges(600000, 7));
+        if (!synthetic->Ok()) {
+            std::fprintf(stderr, "cannot build a database: %s\n", synthetic->Error().c_str());
+            return {};
+        }
+        db = QString::fromStdString(synthetic->Path()).toStdU16String();
+    }
+    return db;
+}
+
+// Joins window and frame, shows the window and waits until it can be painted.
+void Show(ScriptedWindow& window, quorvane::CMainFrame& frame) {
+    window.AttachFrame(&frame);
+    frame.OnCreate();
+    window.PlaceAndShow();
+    WaitFor([&] { return window.windowHandle() && window.windowHandle()->isExposed(); });
+}
+
+struct ImportFigures {
+    double seconds = 0;
+    double cpu = 0;
+    // The list taking the new count.
+    double countSeconds = 0;
+    long rssMiB = 0;
+};
+
+// Imports path through the frame's Import command, on this thread.
+ImportFigures Import(ScriptedWindow& window, quorvane::CMainFrame& frame, const QString& path) {
+    ImportFigures figures;
+    window.openPath = path.toStdU16String();
+    const auto start = Clock::now();
+    const double cpuStart = ThreadCpuSeconds();
+    frame.OnCommand(ID_CMD_IMPORT);
+    figures.cpu = ThreadCpuSeconds() - cpuStart;
+    figures.seconds = Seconds(Clock::now() - start);
+    figures.rssMiB = PeakRssMiB();
+    const auto countStart = Clock::now();
+    window.SetListItemCount(frame.GetRowCount());
+    figures.countSeconds = Seconds(Clock::now() - countStart);
+    return figures;
+}
+
+struct RepaintSet {
+    RepaintFigures small{0, 0};
+    RepaintFigures big{0, 0};
+    // The big table's far end, where a list that measured rows would pay most.
+    RepaintFigures bigEnd{0, 0};
+};
+
+// The two windows measured in alternating rounds so that load from elsewhere hits both alike.
+RepaintSet MeasureRepaints(ScriptedWindow& smallWindow, quorvane::CMainFrame& smallFrame,
+                           ScriptedWindow& window, quorvane::CMainFrame& frame) {
+    constexpr int kRepaints = 300;
+    constexpr int kRounds = 5;
+    std::size_t smallRequests = 0;
+    std::size_t bigRequests = 0;
+    CountCells(smallWindow, smallFrame, smallRequests);
+    CountCells(window, frame, bigRequests);
+    RepaintSet set;
+    for (int round = 0; round < kRounds; ++round) {
+        const RepaintFigures s1 = MeasureRepaint(smallWindow, smallRequests, kRepaints / kRounds);
+        window.List()->scrollToTop();
+        const RepaintFigures b1 = MeasureRepaint(window, bigRequests, kRepaints / kRounds);
+        window.List()->scrollToBottom();
+        const RepaintFigures b2 = MeasureRepaint(window, bigRequests, kRepaints / kRounds);
+        for (auto [sum, one] :
+             {std::pair{&set.small, s1}, std::pair{&set.big, b1}, std::pair{&set.bigEnd, b2}}) {
+            sum->microsPerRepaint += one.microsPerRepaint / kRounds;
+            sum->cellsPerRepaint += one.cellsPerRepaint / kRounds;
+        }
+    }
+    // The counters go before the windows do; the big window keeps showing the frame's cells.
+    smallWindow.Model()->SetCellSource({});
+    window.Model()->SetCellSource(
+        [&frame](std::size_t row, int column) { return frame.OnGetDispInfo(row, column); });
+    return set;
+}
+
+// Where the import's time goes: reading the file alone, wall and CPU seconds.
+std::pair<double, double> ReadAlone(const QString& path) {
+    std::vector<std::u16string> lines;
+    const auto start = Clock::now();
+    const double cpuStart = ThreadCpuSeconds();
+    quorvane::ReadAddressList(path.toStdU16String(), lines);
+    const double cpu = ThreadCpuSeconds() - cpuStart;
+    return {Seconds(Clock::now() - start), cpu};
+}
+
+// The figures of the run: rows, the import file, and the peak RSS before, after the import and
+// after the run.
+struct RunFigures {
+    std::size_t rows = 0;
+    std::size_t tableRows = 0;
+    double fileMiB = 0;
+    double runSeconds = 0;
+    long rssStart = 0;
+    long rssRun = 0;
+};
+
+void PrintFigures(const RunFigures& run, const RepaintSet& paint, const ImportFigures& import,
+                  std::pair<double, double> read) {
+    const std::size_t rows = run.rows;
+    std::printf("rows in the table: %zu (import file %.1f MiB)\n", run.tableRows, run.fileMiB);
+    std::printf("repaint, 100 rows:         %8.1f us, %5.1f cell requests\n",
+                paint.small.microsPerRepaint, paint.small.cellsPerRepaint);
+    std::printf("repaint, %zu rows (top):    %8.1f us, %5.1f cell requests\n", rows,
+                paint.big.microsPerRepaint, paint.big.cellsPerRepaint);
+    std::printf("repaint, %zu rows (bottom): %8.1f us, %5.1f cell requests\n", rows,
+                paint.bigEnd.microsPerRepaint, paint.bigEnd.cellsPerRepaint);
+    std::printf("repaint ratio %zu rows / 100 rows: %.2f (top), %.2f (bottom)\n", rows,
+                paint.big.microsPerRepaint / paint.small.microsPerRepaint,
+                paint.bigEnd.microsPerRepaint / paint.small.microsPerRepaint);
+    std::printf("import of %zu lines on the window thread: %.3f s wall, %.3f s CPU (goal < 1 s)\n",
+                rows, import.seconds, import.cpu);
+    std::printf(
+        "  of which: reading the file alone %.3f s wall, %.3f s CPU; the list taking the count "
+        "%.4f s\n",
+        read.first, read.second, import.countSeconds);
+    std::printf("run over %zu rows, 3 workers: %.2f s\n", rows, run.runSeconds);
+    std::printf("peak RSS: %ld MiB before, %ld MiB after import, %ld MiB after the run\n",
+                run.rssStart, import.rssMiB, run.rssRun);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -116,121 +250,44 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     std::setlocale(LC_ALL, "");
-    const std::size_t rows = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1000000;
+    RunFigures run;
+    run.rows = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1000000;
     const quorvane::test::ScratchDir dir("quorvane-bench");
-
-    std::u16string db = argc > 2 ? QString::fromLocal8Bit(argv[2]).toStdU16String()
-                                 : quorvane::DefaultDatabasePath();
     std::unique_ptr<quorvane::test::TempDatabase> synthetic;
-    if (!quorvane::DatabaseFileExists(db)) {
-        synthetic = std::make_unique<quorvane::test::TempDatabase>(
-            quorvane::dbwriter::MakeSyntheticRanges(600000, 7));
-        if (!synthetic->Ok()) {
-            std::fprintf(stderr, "cannot build a database: %s\n", synthetic->Error().c_str());
-            return 1;
-        }
-        db = QString::fromStdString(synthetic->Path()).toStdU16String();
+    const std::u16string db = ChooseDatabase(argc, argv, synthetic);
+    if (db.empty()) {
+        return 1;
     }
     std::printf("database: %s\n", QString::fromStdU16String(db).toUtf8().constData());
 
     const QString smallList = QString::fromStdU16String(dir.Wide("small.txt"));
     const QString bigList = QString::fromStdU16String(dir.Wide("big.txt"));
     WriteAddressFile(smallList, 100);
-    WriteAddressFile(bigList, rows);
-    const long rssStart = PeakRssMiB();
+    WriteAddressFile(bigList, run.rows);
+    run.rssStart = PeakRssMiB();
 
     ScriptedWindow window;
     quorvane::CMainFrame frame(window, db, u"");
-    window.AttachFrame(&frame);
-    frame.OnCreate();
-    window.PlaceAndShow();
-    WaitFor([&] { return window.windowHandle() && window.windowHandle()->isExposed(); });
-    const int repaints = 300;
-
-    // Two windows side by side, one over 100 rows and one over the big table, measured in
-    // alternating rounds so that load from elsewhere hits both alike.
+    Show(window, frame);
+    // A second window over 100 rows beside the one over the big table.
     ScriptedWindow smallWindow;
     quorvane::CMainFrame smallFrame(smallWindow, db, u"");
-    smallWindow.AttachFrame(&smallFrame);
-    smallFrame.OnCreate();
-    smallWindow.PlaceAndShow();
-    WaitFor([&] { return smallWindow.windowHandle() && smallWindow.windowHandle()->isExposed(); });
+    Show(smallWindow, smallFrame);
     smallWindow.openPath = smallList.toStdU16String();
     smallFrame.OnCommand(ID_CMD_IMPORT);
-
-    window.openPath = bigList.toStdU16String();
-    const auto importStart = Clock::now();
-    const double importCpuStart = ThreadCpuSeconds();
-    frame.OnCommand(ID_CMD_IMPORT);
-    const double importCpu = ThreadCpuSeconds() - importCpuStart;
-    const double importSeconds = Seconds(Clock::now() - importStart);
-    const long rssImported = PeakRssMiB();
-    const auto countStart = Clock::now();
-    window.SetListItemCount(frame.GetRowCount());
-    const double countSeconds = Seconds(Clock::now() - countStart);
-
-    std::size_t smallRequests = 0;
-    std::size_t bigRequests = 0;
-    CountCells(smallWindow, smallFrame, smallRequests);
-    CountCells(window, frame, bigRequests);
-    RepaintFigures small{0, 0}, big{0, 0}, bigEnd{0, 0};
-    const int rounds = 5;
-    for (int round = 0; round < rounds; ++round) {
-        const RepaintFigures s1 = MeasureRepaint(smallWindow, smallRequests, repaints / rounds);
-        window.List()->scrollToTop();
-        const RepaintFigures b1 = MeasureRepaint(window, bigRequests, repaints / rounds);
-        // The far end, where a list that measured rows would pay most.
-        window.List()->scrollToBottom();
-        const RepaintFigures b2 = MeasureRepaint(window, bigRequests, repaints / rounds);
-        for (auto [sum, one] :
-             {std::pair{&small, s1}, std::pair{&big, b1}, std::pair{&bigEnd, b2}}) {
-            sum->microsPerRepaint += one.microsPerRepaint / rounds;
-            sum->cellsPerRepaint += one.cellsPerRepaint / rounds;
-        }
-    }
-    // The counters go before the windows do; the big window keeps showing the frame's cells.
-    smallWindow.Model()->SetCellSource({});
-    window.Model()->SetCellSource(
-        [&frame](std::size_t row, int column) { return frame.OnGetDispInfo(row, column); });
+    const ImportFigures import = Import(window, frame, bigList);
+    const RepaintSet paint = MeasureRepaints(smallWindow, smallFrame, window, frame);
     smallWindow.AttachFrame(nullptr);
 
     const auto runStart = Clock::now();
     frame.OnCommand(ID_CMD_START);
     WaitFor([&] { return !frame.Table().IsRunActive(); });
-    const double runSeconds = Seconds(Clock::now() - runStart);
-    const long rssRun = PeakRssMiB();
-    // Where the import's time goes: reading the file alone, and the list taking the new count.
-    double readSeconds = 0;
-    double readCpu = 0;
-    {
-        std::vector<std::u16string> lines;
-        const auto readStart = Clock::now();
-        const double readCpuStart = ThreadCpuSeconds();
-        quorvane::ReadAddressList(bigList.toStdU16String(), lines);
-        readCpu = ThreadCpuSeconds() - readCpuStart;
-        readSeconds = Seconds(Clock::now() - readStart);
-    }
-
-    std::printf("rows in the table: %zu (import file %.1f MiB)\n", frame.GetRowCount(),
-                double(QFileInfo(bigList).size()) / (1 << 20));
-    std::printf("repaint, 100 rows:         %8.1f us, %5.1f cell requests\n",
-                small.microsPerRepaint, small.cellsPerRepaint);
-    std::printf("repaint, %zu rows (top):    %8.1f us, %5.1f cell requests\n", rows,
-                big.microsPerRepaint, big.cellsPerRepaint);
-    std::printf("repaint, %zu rows (bottom): %8.1f us, %5.1f cell requests\n", rows,
-                bigEnd.microsPerRepaint, bigEnd.cellsPerRepaint);
-    std::printf("repaint ratio %zu rows / 100 rows: %.2f (top), %.2f (bottom)\n", rows,
-                big.microsPerRepaint / small.microsPerRepaint,
-                bigEnd.microsPerRepaint / small.microsPerRepaint);
-    std::printf("import of %zu lines on the window thread: %.3f s wall, %.3f s CPU (goal < 1 s)\n",
-                rows, importSeconds, importCpu);
-    std::printf(
-        "  of which: reading the file alone %.3f s wall, %.3f s CPU; the list taking the count "
-        "%.4f s\n",
-        readSeconds, readCpu, countSeconds);
-    std::printf("run over %zu rows, 3 workers: %.2f s\n", rows, runSeconds);
-    std::printf("peak RSS: %ld MiB before, %ld MiB after import, %ld MiB after the run\n", rssStart,
-                rssImported, rssRun);
+    run.runSeconds = Seconds(Clock::now() - runStart);
+    run.rssRun = PeakRssMiB();
+    const std::pair<double, double> read = ReadAlone(bigList);
+    run.tableRows = frame.GetRowCount();
+    run.fileMiB = double(QFileInfo(bigList).size()) / (1 << 20);
+    PrintFigures(run, paint, import, read);
     window.Model()->SetCellSource({});
     window.AttachFrame(nullptr);
     return 0;

@@ -1,5 +1,5 @@
-// Coarsening: what a merge may never do, that the cheapest losses go first, and what the priced
-// split keeps to.
+// Coarsening: the rules no coarse range breaks, that the cheapest losses go first, and what the
+// priced split keeps to.
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -70,21 +70,21 @@ TEST(Coarsen, RefiningMovesABoundaryToWhereMoreIsKeptButNeverAcrossARule) {
     EXPECT_EQ(cutAfterRefining(middle), 9u);
 }
 
-TEST(Coarsen, NeverJoinsTwoKnownCountries) {
+TEST(PartitionByPrice, NeverJoinsTwoKnownCountries) {
     const std::vector<Segment> fine = {Seg(0, 99, 1, 1, 1, 1), Seg(100, 100, 2, 5, 5, 5),
                                        Seg(101, 199, 1, 1, 1, 1)};
     std::vector<Segment> coarse;
-    EXPECT_FALSE(Coarsen(fine, Budget(1), coarse));
+    EXPECT_FALSE(PartitionByPrice(fine, Budget(1), coarse));
     ASSERT_EQ(coarse.size(), 3u);
     EXPECT_EQ(coarse[1].value[kCountry], 2u);
     EXPECT_EQ(MeasureCoverage(fine, coarse).Percent(kCountry), 100.0);
 }
 
-TEST(Coarsen, UnknownSpaceJoinsANeighbourAndCostsNoCoverage) {
+TEST(PartitionByPrice, UnknownSpaceJoinsANeighbourAndCostsNoCoverage) {
     const std::vector<Segment> fine = {Seg(0, 99, 1, 1, 1, 1), Seg(100, 149, 0, 0, 0, 0),
                                        Seg(150, 199, 1, 1, 1, 1)};
     std::vector<Segment> coarse;
-    ASSERT_TRUE(Coarsen(fine, Budget(1), coarse));
+    ASSERT_TRUE(PartitionByPrice(fine, Budget(1), coarse));
     ASSERT_EQ(coarse.size(), 1u);
     EXPECT_EQ(coarse[0].value, (std::array<std::uint32_t, 4>{1, 1, 1, 1}));
     const Coverage coverage = MeasureCoverage(fine, coarse);
@@ -93,40 +93,41 @@ TEST(Coarsen, UnknownSpaceJoinsANeighbourAndCostsNoCoverage) {
     }
 }
 
-TEST(Coarsen, SpecialRangesStayAsTheyAre) {
+TEST(PartitionByPrice, SpecialRangesStayAsTheyAre) {
     std::vector<Segment> fine = {Seg(0, 9, 0, 0, 0, 0), Seg(10, 19, 0, 0, 0, 7),
                                  Seg(20, 29, 0, 0, 0, 0)};
     fine[1].special = true;
     std::vector<Segment> coarse;
-    EXPECT_FALSE(Coarsen(fine, Budget(1), coarse));
+    EXPECT_FALSE(PartitionByPrice(fine, Budget(1), coarse));
     ASSERT_EQ(coarse.size(), 3u);
     EXPECT_EQ(coarse[1].start, 10u);
     EXPECT_EQ(coarse[1].end, 19u);
     EXPECT_EQ(coarse[1].value[kProvider], 7u);
 }
 
-TEST(Coarsen, PinnedValuesWinEvenWhenSmaller) {
+TEST(PartitionByPrice, PinnedValuesSurviveAndTwoPinnedTextsStayApart) {
     std::vector<Segment> fine = {Seg(0, 999, 1, 1, 1, 1), Seg(1000, 1000, 1, 2, 2, 2)};
     fine[1].pinned = kAllFieldsPinned;
     std::vector<Segment> coarse;
-    ASSERT_TRUE(Coarsen(fine, Budget(1), coarse));
-    ASSERT_EQ(coarse.size(), 1u);
-    EXPECT_EQ(coarse[0].value, fine[1].value);
+    PartitionByPrice(fine, Budget(1), coarse);
+    ASSERT_FALSE(coarse.empty());
+    EXPECT_EQ(coarse.back().end, 1000u);
+    EXPECT_EQ(coarse.back().value, fine[1].value);
 
     // Two different pinned texts cannot become one.
     fine[0].pinned = kAllFieldsPinned;
-    EXPECT_FALSE(Coarsen(fine, Budget(1), coarse));
+    EXPECT_FALSE(PartitionByPrice(fine, Budget(1), coarse));
     EXPECT_EQ(coarse.size(), 2u);
 }
 
-TEST(Coarsen, CheapestLossGoesFirstAndTheMajorityKeepsItsValue) {
+TEST(PartitionByPrice, CheapestLossGoesFirstAndTheMajorityKeepsItsValue) {
     // A one-address city island inside a big range is cheaper to lose than the 50-address
     // province island further on.
     const std::vector<Segment> fine = {Seg(0, 99, 1, 1, 1, 1), Seg(100, 100, 1, 1, 2, 1),
                                        Seg(101, 199, 1, 1, 1, 1), Seg(200, 249, 1, 3, 3, 1),
                                        Seg(250, 299, 1, 1, 1, 1)};
     std::vector<Segment> coarse;
-    ASSERT_TRUE(Coarsen(fine, Budget(3), coarse));
+    ASSERT_TRUE(PartitionByPrice(fine, Budget(3), coarse));
     ExpectContiguous(fine, coarse);
     ASSERT_EQ(coarse.size(), 3u);
     EXPECT_EQ(coarse[0].start, 0u);
@@ -139,13 +140,13 @@ TEST(Coarsen, CheapestLossGoesFirstAndTheMajorityKeepsItsValue) {
     EXPECT_EQ(coverage.kept[kProvince], 300u);
 }
 
-TEST(Coarsen, CityComesOnlyFromTheSideWhoseProvinceIsKept) {
+TEST(PartitionByPrice, CityComesOnlyFromTheSideWhoseProvinceIsKept) {
     // The left side holds more addresses of its province; the right side has more addresses of
     // one city, but that city lies in the other province and must not appear under province 1.
     std::vector<Segment> fine = {Seg(0, 59, 1, 1, 11, 1), Seg(60, 99, 1, 1, 12, 1),
                                  Seg(100, 169, 1, 2, 21, 1)};
     std::vector<Segment> coarse;
-    ASSERT_TRUE(Coarsen(fine, Budget(1), coarse));
+    ASSERT_TRUE(PartitionByPrice(fine, Budget(1), coarse));
     ASSERT_EQ(coarse.size(), 1u);
     EXPECT_EQ(coarse[0].value[kProvince], 1u);
     EXPECT_EQ(coarse[0].value[kCity], 11u);
@@ -173,47 +174,42 @@ std::vector<Segment> RandomSegments(std::mt19937& rng, bool fewBorders = false) 
     return fine;
 }
 
-using Coarsening = bool (*)(const std::vector<Segment>&, const CoarsenOptions&,
-                            std::vector<Segment>&);
-
-// Both coarsenings: every fine range lies inside one coarse range that keeps its known country,
-// special and pinned ranges keep their values, and the same input gives the same result.
-TEST(Coarsen, RandomInputsKeepEveryRule) {
-    for (const Coarsening coarsen : {Coarsening{Coarsen}, Coarsening{PartitionByPrice}}) {
-        std::mt19937 rng(1234);
-        for (int round = 0; round < 20; ++round) {
-            const std::vector<Segment> fine = RandomSegments(rng);
-            std::vector<Segment> coarse;
-            const std::size_t budget = fine.size() / 4;
-            const bool reached = coarsen(fine, Budget(budget), coarse);
-            ExpectContiguous(fine, coarse);
-            if (reached) {
-                EXPECT_LE(coarse.size(), budget);
+// Every fine range lies inside one coarse range that keeps its known country, special and pinned
+// ranges keep their values, and the same input gives the same result.
+TEST(PartitionByPrice, RandomInputsKeepEveryRule) {
+    std::mt19937 rng(1234);
+    for (int round = 0; round < 20; ++round) {
+        const std::vector<Segment> fine = RandomSegments(rng);
+        std::vector<Segment> coarse;
+        const std::size_t budget = fine.size() / 4;
+        const bool reached = PartitionByPrice(fine, Budget(budget), coarse);
+        ExpectContiguous(fine, coarse);
+        if (reached) {
+            EXPECT_LE(coarse.size(), budget);
+        }
+        std::size_t j = 0;
+        for (const Segment& s : fine) {
+            while (coarse[j].end < s.start) {
+                ++j;
             }
-            std::size_t j = 0;
-            for (const Segment& s : fine) {
-                while (coarse[j].end < s.start) {
-                    ++j;
-                }
-                ASSERT_LE(s.end, coarse[j].end);
-                if (s.value[kCountry] != 0) {
-                    EXPECT_EQ(coarse[j].value[kCountry], s.value[kCountry]);
-                }
-                if (s.special || s.pinned) {
-                    EXPECT_EQ(coarse[j].value, s.value);
-                }
-                if (s.special) {
-                    EXPECT_EQ(coarse[j].start, s.start);
-                    EXPECT_EQ(coarse[j].end, s.end);
-                }
+            ASSERT_LE(s.end, coarse[j].end);
+            if (s.value[kCountry] != 0) {
+                EXPECT_EQ(coarse[j].value[kCountry], s.value[kCountry]);
             }
-            std::vector<Segment> again;
-            coarsen(fine, Budget(budget), again);
-            ASSERT_EQ(again.size(), coarse.size());
-            for (std::size_t i = 0; i < again.size(); ++i) {
-                EXPECT_EQ(again[i].start, coarse[i].start);
-                EXPECT_EQ(again[i].value, coarse[i].value);
+            if (s.special || s.pinned) {
+                EXPECT_EQ(coarse[j].value, s.value);
             }
+            if (s.special) {
+                EXPECT_EQ(coarse[j].start, s.start);
+                EXPECT_EQ(coarse[j].end, s.end);
+            }
+        }
+        std::vector<Segment> again;
+        PartitionByPrice(fine, Budget(budget), again);
+        ASSERT_EQ(again.size(), coarse.size());
+        for (std::size_t i = 0; i < again.size(); ++i) {
+            EXPECT_EQ(again[i].start, coarse[i].start);
+            EXPECT_EQ(again[i].value, coarse[i].value);
         }
     }
 }

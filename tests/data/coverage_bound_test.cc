@@ -1,5 +1,5 @@
 // The coverage bound must never claim less than some valid coarsening reaches: checked against
-// every partition of small random inputs, and against the merger itself.
+// every partition of small random inputs, and against the priced split itself.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +10,7 @@
 #include "tests/data/segment_builder.h"
 #include "tools/dbpipeline/coarsen.h"
 #include "tools/dbpipeline/coverage_bound.h"
+#include "tools/dbpipeline/priced_partition.h"
 
 namespace quorvane::dbpipeline {
 namespace {
@@ -85,7 +86,7 @@ TEST(CoverageBound, AlternatingValuesInOneRangeKeepHalf) {
     EXPECT_EQ(CoverageUpperBound(fine, kCity, 1), 100.0);
 }
 
-TEST(CoverageBound, NeverBelowTheBestSplitNorBelowTheMerger) {
+TEST(CoverageBound, NeverBelowTheBestSplitNorBelowThePricedSplit) {
     std::mt19937 rng(20261207);
     for (int round = 0; round < 1000; ++round) {
         std::vector<Segment> fine;
@@ -102,7 +103,7 @@ TEST(CoverageBound, NeverBelowTheBestSplitNorBelowTheMerger) {
         CoarsenOptions options;
         options.maxRanges = budget;
         std::vector<Segment> coarse;
-        const bool reached = Coarsen(fine, options, coarse);
+        const bool reached = PartitionByPrice(fine, options, coarse);
         const Coverage merged = MeasureCoverage(fine, coarse);
         for (int field = kProvince; field < kFieldCount; ++field) {
             const double bound = CoverageUpperBound(fine, field, budget);

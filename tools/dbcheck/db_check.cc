@@ -37,10 +37,7 @@ using format::kMinRecordLength;
 constexpr std::size_t kListedPerKind = 10;
 constexpr std::uint64_t kAddressSpace = std::uint64_t{1} << 32;
 
-std::string Dotted(std::uint32_t address) {
-    return std::to_string(address >> 24) + "." + std::to_string((address >> 16) & 0xFF) + "." +
-           std::to_string((address >> 8) & 0xFF) + "." + std::to_string(address & 0xFF);
-}
+using dbwriter::Dotted;
 
 std::string WithSeparators(std::uint64_t value) {
     std::string digits = std::to_string(value);

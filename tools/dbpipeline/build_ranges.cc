@@ -179,8 +179,7 @@ bool BuildRanges(PipelineSources& sources, const PipelineSettings& settings, Bui
     coarsen.heavierCountry = china;
     coarsen.heavierFactor = settings.chinaFactor;
     std::vector<Segment> coarse;
-    const bool fits =
-        settings.greedy ? Coarsen(fine, coarsen, coarse) : PartitionByPrice(fine, coarsen, coarse);
+    const bool fits = PartitionByPrice(fine, coarsen, coarse);
     std::cerr << "coarsened to " << coarse.size() << " ranges, weighted kept "
               << WeightedKept(fine, coarse, coarsen) << "\n";
     if (!fits) {

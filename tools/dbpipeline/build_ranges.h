@@ -29,8 +29,6 @@ struct PipelineSettings {
     std::size_t maxRanges = dbwriter::kMaxRanges;
     // Print where values are lost, per country.
     bool details = false;
-    // Coarsen by cheapest merges first instead of by a price per range.
-    bool greedy = false;
     // How many times China's addresses count in the coarsening.
     std::size_t chinaFactor = 1;
     CoarsenOptions coarsen;

@@ -1,5 +1,9 @@
 // Fitting millions of source ranges into the few hundred thousand index entries the database
-// format holds: adjacent ranges are merged, cheapest loss first, until a budget is met.
+// format holds: the segments a coarsening works on, the rules every coarse range keeps (two known
+// countries never share one, a special range stays alone, pinned values survive, a city stays in
+// its province), what a range keeps of the source (weighted per field), and the boundary
+// refinement and coverage figures that follow. The coarsening itself is PartitionByPrice
+// (priced_partition.h).
 #ifndef QUORVANE_TOOLS_DBPIPELINE_COARSEN_H_
 #define QUORVANE_TOOLS_DBPIPELINE_COARSEN_H_
 
@@ -40,7 +44,7 @@ struct CoarsenOptions {
     // group; it keeps unknown space unknown while cheaper merges are left.
     std::uint64_t inventDivisor = 16;
     // The addresses of this country (0: none) count heavierFactor times as much: most lookups are
-    // of them. Only PartitionByPrice and RefineBoundaries weigh them so; the merger does not.
+    // of them.
     std::uint32_t heavierCountry = 0;
     std::uint64_t heavierFactor = 1;
 };
@@ -54,21 +58,10 @@ bool MayLieIn(const Segment& piece, const std::array<std::uint32_t, kFieldCount>
 std::int64_t KeptInRange(const Segment& piece, const std::array<std::uint32_t, kFieldCount>& values,
                          const CoarsenOptions& options);
 
-// Merges adjacent ranges, repeatedly taking the pair whose merge loses least (addresses whose
-// value in a field stops matching the source, weighted per field), until options.maxRanges is
-// met or no allowed merge is left. A merge never joins two different known countries, never
-// touches a special range and keeps pinned values; per field the merged range takes the value
-// that more of its addresses hold, and its city only from a side whose province it took, so a
-// city never appears under another province. Deterministic: ties go to the lower address.
-// REQUIRES: segments sorted, not overlapping, adjacent where the result must be gap-free.
-// Returns false when the budget could not be reached; coarse holds the best result either way.
-bool Coarsen(const std::vector<Segment>& segments, const CoarsenOptions& options,
-             std::vector<Segment>& coarse);
-
 // Moves the boundary between each pair of neighbouring coarse ranges to the place where the fine
-// segments of both keep most (the weighted loss Coarsen counts), the ranges' values unchanged;
-// repeated until no boundary moves. A segment never moves into a range of another known country
-// or one that lacks a value it pins; special ranges stay as they are. Coarsen calls it last.
+// segments of both keep most (as KeptInRange weighs it), the ranges' values unchanged; repeated
+// until no boundary moves. A segment never moves into a range of another known country or one
+// that lacks a value it pins; special ranges stay as they are.
 // REQUIRES: every fine segment lies inside one coarse segment; both sorted and gap-free.
 void RefineBoundaries(const std::vector<Segment>& fine, const CoarsenOptions& options,
                       std::vector<Segment>& coarse);

@@ -13,7 +13,7 @@
 namespace quorvane::dbpipeline {
 
 // Returns a percentage that Coverage::Percent(field) cannot exceed for any coarsening of fine
-// into at most maxRanges ranges that obeys the rules Coarsen keeps: two different known
+// into at most maxRanges ranges that obeys the rules of coarsen.h: two different known
 // countries never share a range and a special range stays alone. Pinned values and the other
 // fields are ignored, which only loosens the bound. The value is a Lagrangian dual bound,
 // minimised over the price of one range, so it is sound but need not be reached.

@@ -1,5 +1,6 @@
 // A small JSON reader over a text held in memory: just enough for the locale files of country
-// names (objects, strings and lists of strings; other values are skipped).
+// names (objects, strings and lists of strings; other values are skipped). The one JSON route of
+// the tools: quorvane-dbbuild reads the shipped countries-zh.json on machines without Node.
 #ifndef QUORVANE_TOOLS_DBPIPELINE_JSON_READER_H_
 #define QUORVANE_TOOLS_DBPIPELINE_JSON_READER_H_
 

@@ -5,7 +5,7 @@
 // Usage: quorvane-dbpipeline --mmdb FILE --asn FILE --countries FILE --places FILE --out CSV
 //                            [--max-ranges N] [--weights P,C,I] [--invent-divisor N]
 //                            [--china-factor N]
-//                            [--report FILE] [--details] [--greedy]
+//                            [--report FILE] [--details]
 //        quorvane-dbpipeline --ipv6 --mmdb FILE --asn FILE --countries FILE --places FILE
 //                            --out region6.db [--report FILE]
 // With --ipv6 the sources are the IPv6 ones and the output is the region6.db file itself.
@@ -43,10 +43,6 @@ bool ParseArgs(int argc, char** argv, Options& options) {
         const std::string_view arg = argv[i];
         if (arg == "--details") {
             options.settings.details = true;
-            continue;
-        }
-        if (arg == "--greedy") {
-            options.settings.greedy = true;
             continue;
         }
         if (arg == "--ipv6") {
@@ -176,7 +172,7 @@ int main(int argc, char** argv) {
         "usage: quorvane-dbpipeline --mmdb FILE --asn FILE --countries FILE --places FILE"
         " --out CSV [--max-ranges N] [--weights P,C,I] [--invent-divisor N] [--china-factor N] "
         "[--report FILE]"
-        " [--details] [--greedy]\n"
+        " [--details]\n"
         "       quorvane-dbpipeline --ipv6 --mmdb FILE --asn FILE --countries FILE --places FILE"
         " --out region6.db [--report FILE]\n";
     if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {

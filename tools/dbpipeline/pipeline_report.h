@@ -27,7 +27,7 @@ struct ReportFacts {
 // The report kept in data/SOURCES: one figure per line, then the 30 largest mappings of source
 // places to Chinese cities by address count and the 15 largest of those that were not settled by
 // the name alone (chosen among several cities, or guessed).
-// REQUIRES: coarse made from fine by Coarsen; china == pool.Intern("中国").
+// REQUIRES: coarse made from fine by PartitionByPrice; china == pool.Intern("中国").
 std::string MakeReport(const std::vector<Segment>& fine, const std::vector<Segment>& coarse,
                        const StringPool& pool, std::uint32_t china, const SourcePlaces& places,
                        const ReportFacts& facts);

@@ -271,65 +271,60 @@ void TakeMostHeldValues(const std::vector<Segment>& fine, const CoarsenOptions& 
     }
 }
 
-// Merges neighbouring ranges, the pair that loses least first, until options.maxRanges is met
-// or no pair may merge. A merged range keeps the values of one of the two.
-// REQUIRES: every fine segment lies inside one coarse segment; both sorted.
-void MergeCheapest(const std::vector<Segment>& fine, const CoarsenOptions& options,
-                   std::vector<Segment>& coarse) {
-    if (coarse.size() <= options.maxRanges) {
-        return;
-    }
-    const std::size_t n = coarse.size();
-    // Fine segments first[c] .. first[next[c]] - 1 lie in range c while it is alive.
-    std::vector<std::size_t> first(n + 1, fine.size());
-    for (std::size_t i = 0, c = 0; i < fine.size(); ++i) {
-        while (coarse[c].end < fine[i].start) {
-            ++c;
-        }
-        first[c] = std::min(first[c], i);
-    }
-    std::vector<std::size_t> next(n);
-    std::vector<std::size_t> prev(n);
-    std::vector<std::uint32_t> version(n, 0);
-    for (std::size_t c = 0; c < n; ++c) {
-        next[c] = c + 1;
-        prev[c] = c == 0 ? n : c - 1;
-    }
-    auto keeps = [&](std::size_t begin, std::size_t end, const Values& values) {
-        std::int64_t kept = 0;
-        for (std::size_t i = begin; i < end; ++i) {
-            if (!MayLieIn(fine[i], values)) {
-                return std::optional<std::int64_t>{};
+// Merges neighbouring ranges, the pair that loses least first, until a budget is met or no pair
+// may merge. A merged range keeps the values of one of the two.
+class CheapestMerger {
+  public:
+    // REQUIRES: every fine segment lies inside one coarse segment; both sorted.
+    CheapestMerger(const std::vector<Segment>& fine, const CoarsenOptions& options,
+                   std::vector<Segment>& coarse)
+        : m_fine(fine),
+          m_options(options),
+          m_coarse(coarse),
+          m_n(coarse.size()),
+          m_first(m_n + 1, fine.size()),
+          m_next(m_n),
+          m_prev(m_n),
+          m_version(m_n, 0),
+          m_alive(m_n, true) {
+        for (std::size_t i = 0, c = 0; i < fine.size(); ++i) {
+            while (coarse[c].end < fine[i].start) {
+                ++c;
             }
-            kept += KeptInRange(fine[i], values, options);
+            m_first[c] = std::min(m_first[c], i);
         }
-        return std::optional<std::int64_t>{kept};
-    };
-    // The loss of merging c with its next range, and the values the merged range takes.
-    auto plan = [&](std::size_t c, Values& values) -> std::optional<std::int64_t> {
-        const std::size_t d = next[c];
-        if (d >= n || coarse[c].special || coarse[d].special ||
-            coarse[c].end + 1 != coarse[d].start) {
-            return std::nullopt;
+        for (std::size_t c = 0; c < m_n; ++c) {
+            m_next[c] = c + 1;
+            m_prev[c] = c == 0 ? m_n : c - 1;
         }
-        const std::size_t begin = first[c];
-        const std::size_t middle = first[d];
-        const std::size_t end = next[d] < n ? first[next[d]] : fine.size();
-        const std::int64_t now =
-            *keeps(begin, middle, coarse[c].value) + *keeps(middle, end, coarse[d].value);
-        std::optional<std::int64_t> best;
-        for (const Segment* side : {&coarse[c], &coarse[d]}) {
-            const auto kept = keeps(begin, end, side->value);
-            if (kept && (!best || *kept > *best)) {
-                best = kept;
-                values = side->value;
+    }
+
+    void MergeDownTo(std::size_t maxRanges) {
+        for (std::size_t c = 0; c + 1 < m_n; ++c) {
+            Offer(c);
+        }
+        std::size_t count = m_n;
+        while (count > maxRanges && !m_queue.empty()) {
+            const Candidate candidate = m_queue.top();
+            m_queue.pop();
+            const std::size_t c = candidate.left;
+            if (!m_alive[c] || m_next[c] >= m_n || m_version[c] != candidate.leftVersion ||
+                m_version[m_next[c]] != candidate.rightVersion) {
+                continue;
+            }
+            Merge(c);
+            --count;
+        }
+        std::size_t out = 0;
+        for (std::size_t c = 0; c < m_n; ++c) {
+            if (m_alive[c]) {
+                m_coarse[out++] = m_coarse[c];
             }
         }
-        if (!best) {
-            return std::nullopt;
-        }
-        return now - *best;
-    };
+        m_coarse.resize(out);
+    }
+
+  private:
     struct Candidate {
         std::int64_t loss;
         std::size_t left;
@@ -339,51 +334,96 @@ void MergeCheapest(const std::vector<Segment>& fine, const CoarsenOptions& optio
             return loss != other.loss ? loss > other.loss : left > other.left;
         }
     };
-    std::priority_queue<Candidate, std::vector<Candidate>, std::greater<>> queue;
-    Values values{};
-    auto offer = [&](std::size_t c) {
-        if (c >= n || next[c] >= n) {
+
+    // What fine segments begin .. end - 1 keep in a range with values; nothing when one of them
+    // may not lie there.
+    std::optional<std::int64_t> Keeps(std::size_t begin, std::size_t end,
+                                      const Values& values) const {
+        std::int64_t kept = 0;
+        for (std::size_t i = begin; i < end; ++i) {
+            if (!MayLieIn(m_fine[i], values)) {
+                return std::nullopt;
+            }
+            kept += KeptInRange(m_fine[i], values, m_options);
+        }
+        return kept;
+    }
+
+    // The loss of merging c with its next range, and the values the merged range takes.
+    std::optional<std::int64_t> Plan(std::size_t c, Values& values) const {
+        const std::size_t d = m_next[c];
+        if (d >= m_n || m_coarse[c].special || m_coarse[d].special ||
+            m_coarse[c].end + 1 != m_coarse[d].start) {
+            return std::nullopt;
+        }
+        const std::size_t begin = m_first[c];
+        const std::size_t middle = m_first[d];
+        const std::size_t end = m_next[d] < m_n ? m_first[m_next[d]] : m_fine.size();
+        const std::int64_t now =
+            *Keeps(begin, middle, m_coarse[c].value) + *Keeps(middle, end, m_coarse[d].value);
+        std::optional<std::int64_t> best;
+        for (const Segment* side : {&m_coarse[c], &m_coarse[d]}) {
+            const auto kept = Keeps(begin, end, side->value);
+            if (kept && (!best || *kept > *best)) {
+                best = kept;
+                values = side->value;
+            }
+        }
+        if (!best) {
+            return std::nullopt;
+        }
+        return now - *best;
+    }
+
+    void Offer(std::size_t c) {
+        if (c >= m_n || m_next[c] >= m_n) {
             return;
         }
-        if (const auto loss = plan(c, values)) {
-            queue.push(Candidate{*loss, c, version[c], version[next[c]]});
-        }
-    };
-    for (std::size_t c = 0; c + 1 < n; ++c) {
-        offer(c);
-    }
-    std::vector<bool> alive(n, true);
-    std::size_t count = n;
-    while (count > options.maxRanges && !queue.empty()) {
-        const Candidate candidate = queue.top();
-        queue.pop();
-        const std::size_t c = candidate.left;
-        if (!alive[c] || next[c] >= n || version[c] != candidate.leftVersion ||
-            version[next[c]] != candidate.rightVersion) {
-            continue;
-        }
-        const std::size_t d = next[c];
-        plan(c, values);
-        coarse[c].end = coarse[d].end;
-        coarse[c].value = values;
-        coarse[c].pinned |= coarse[d].pinned;
-        alive[d] = false;
-        next[c] = next[d];
-        if (next[d] < n) {
-            prev[next[d]] = c;
-        }
-        ++version[c];
-        --count;
-        offer(prev[c]);
-        offer(c);
-    }
-    std::size_t out = 0;
-    for (std::size_t c = 0; c < n; ++c) {
-        if (alive[c]) {
-            coarse[out++] = coarse[c];
+        Values values{};
+        if (const auto loss = Plan(c, values)) {
+            m_queue.push(Candidate{*loss, c, m_version[c], m_version[m_next[c]]});
         }
     }
-    coarse.resize(out);
+
+    // Merges c with its next range as Plan says, and offers the pairs it changed.
+    void Merge(std::size_t c) {
+        const std::size_t d = m_next[c];
+        Values values{};
+        Plan(c, values);
+        m_coarse[c].end = m_coarse[d].end;
+        m_coarse[c].value = values;
+        m_coarse[c].pinned |= m_coarse[d].pinned;
+        m_alive[d] = false;
+        m_next[c] = m_next[d];
+        if (m_next[d] < m_n) {
+            m_prev[m_next[d]] = c;
+        }
+        ++m_version[c];
+        Offer(m_prev[c]);
+        Offer(c);
+    }
+
+    const std::vector<Segment>& m_fine;
+    const CoarsenOptions& m_options;
+    std::vector<Segment>& m_coarse;
+    const std::size_t m_n;
+    // Fine segments m_first[c] .. m_first[m_next[c]] - 1 lie in range c while it is alive.
+    std::vector<std::size_t> m_first;
+    std::vector<std::size_t> m_next;
+    std::vector<std::size_t> m_prev;
+    std::vector<std::uint32_t> m_version;
+    std::vector<bool> m_alive;
+    std::priority_queue<Candidate, std::vector<Candidate>, std::greater<>> m_queue;
+};
+
+// Merges neighbouring ranges, the pair that loses least first, until options.maxRanges is met
+// or no pair may merge.
+// REQUIRES: every fine segment lies inside one coarse segment; both sorted.
+void MergeCheapest(const std::vector<Segment>& fine, const CoarsenOptions& options,
+                   std::vector<Segment>& coarse) {
+    if (coarse.size() > options.maxRanges) {
+        CheapestMerger(fine, options, coarse).MergeDownTo(options.maxRanges);
+    }
 }
 
 }  // namespace

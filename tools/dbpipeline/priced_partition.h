@@ -1,8 +1,8 @@
-// Coarsening as one best partition rather than a sequence of pairwise merges: every range costs
-// a price, a single pass finds the split that keeps most (the weighted loss Coarsen counts) minus
-// the price of its ranges, and the price is searched until the ranges fit the budget. The pass
-// looks at every field at once, so it can spend a range where province, city and provider
-// together gain most, which the cheapest-merge-first order cannot see.
+// The coarsening that builds the database, as one best partition rather than a sequence of
+// pairwise merges: every range costs a price, a single pass finds the split that keeps most (as
+// KeptInRange weighs it) minus the price of its ranges, and the price is searched until the
+// ranges fit the budget. The pass looks at every field at once, so it can spend a range where
+// province, city and provider together gain most, which a cheapest-merge-first order cannot see.
 #ifndef QUORVANE_TOOLS_DBPIPELINE_PRICED_PARTITION_H_
 #define QUORVANE_TOOLS_DBPIPELINE_PRICED_PARTITION_H_
 
@@ -13,7 +13,7 @@
 
 namespace quorvane::dbpipeline {
 
-// Splits fine into at most options.maxRanges ranges under the rules Coarsen keeps (two known
+// Splits fine into at most options.maxRanges ranges under the rules of coarsen.h (two known
 // countries never share a range, special ranges stay alone, pinned values survive, a range's
 // city comes from a segment of its province). A range takes the country and province of one of
 // its segments, and the city of that province and the provider most of its addresses hold; the
@@ -25,7 +25,7 @@ bool PartitionByPrice(const std::vector<Segment>& fine, const CoarsenOptions& op
                       std::vector<Segment>& coarse);
 
 // What fine keeps inside coarse, weighted per field as options says, minus the cost of
-// countries given to unknown space: the quantity both coarsenings try to make largest.
+// countries given to unknown space: the quantity PartitionByPrice tries to make largest.
 // REQUIRES: every fine segment lies inside one coarse segment; both sorted.
 std::int64_t WeightedKept(const std::vector<Segment>& fine, const std::vector<Segment>& coarse,
                           const CoarsenOptions& options);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 #include "files/conversions.h"
 
@@ -16,11 +17,6 @@ namespace quorvane::dbwriter {
 namespace {
 
 constexpr std::uint32_t kLastAddress = 0xFFFFFFFFu;
-
-std::string Dotted(std::uint32_t address) {
-    return std::to_string(address >> 24) + "." + std::to_string((address >> 16) & 0xFF) + "." +
-           std::to_string((address >> 8) & 0xFF) + "." + std::to_string(address & 0xFF);
-}
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
@@ -81,7 +77,151 @@ struct Slot {
     const std::string* text;
 };
 
+// One data record: where it lies in the file, how long it is, and the text it holds.
+struct Record {
+    std::uint32_t offset;
+    std::uint32_t length;
+    const std::string* text;
+};
+
+// The records of the slots, each distinct text once in order of first appearance, laid out from
+// the end of the header index; slotRecord[i] is the record of slots[i].
+struct Records {
+    std::vector<Record> records;
+    std::vector<std::uint32_t> slotRecord;
+    // The first byte after the last record: where the index begins.
+    std::uint64_t end = kFixedBlocksEnd;
+};
+
+// What is wrong with the input as a whole, "range N: ..." for the first faulty range.
+std::string CheckInput(const std::vector<Range>& ranges, const BuildOptions& options) {
+    for (std::size_t i = 0; i < ranges.size(); ++i) {
+        std::string what = CheckRange(ranges[i]);
+        if (what.empty() && i > 0) {
+            what = CheckOrder(ranges[i - 1], ranges[i]);
+        }
+        if (!what.empty()) {
+            return "range " + std::to_string(i + 1) + ": " + what;
+        }
+    }
+    if (options.fillText) {
+        if (std::string what = CheckRegionText(*options.fillText); !what.empty()) {
+            return "fill text: " + what;
+        }
+    }
+    return {};
+}
+
+// The ranges as the file holds them, the gaps covered by the fill text when there is one.
+std::vector<Slot> LaySlots(const std::vector<Range>& ranges, const BuildOptions& options) {
+    std::vector<Slot> slots;
+    slots.reserve(ranges.size() + (options.fillText ? ranges.size() + 1 : 0));
+    if (!options.fillText) {
+        for (const Range& range : ranges) {
+            slots.push_back({range.start, range.end, &range.text});
+        }
+        return slots;
+    }
+    const std::string* fill = &*options.fillText;
+    std::uint64_t next = 0;  // first address not yet covered
+    for (const Range& range : ranges) {
+        if (range.start > next) {
+            slots.push_back({static_cast<std::uint32_t>(next), range.start - 1, fill});
+        }
+        slots.push_back({range.start, range.end, &range.text});
+        next = std::uint64_t{range.end} + 1;
+    }
+    if (next <= kLastAddress) {
+        slots.push_back({static_cast<std::uint32_t>(next), kLastAddress, fill});
+    }
+    return slots;
+}
+
+// What is wrong with the number of slots: none, or more than the header index reaches.
+std::string CheckSlotCount(std::size_t count) {
+    if (count == 0) {
+        return "no ranges to write (an empty database would find nothing)";
+    }
+    if (count > kMaxRanges) {
+        return std::to_string(count) + " ranges do not fit the file: its header index " +
+               "reaches at most " + std::to_string(kMaxRanges) + " ranges";
+    }
+    return {};
+}
+
+// Lays out the data records of slots. False with error set when they pass what a data pointer
+// reaches.
+bool LayRecords(const std::vector<Slot>& slots, Records& out, std::string& error) {
+    std::unordered_map<std::string_view, std::uint32_t> recordOf;
+    out.slotRecord.resize(slots.size());
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        auto [it, inserted] =
+            recordOf.try_emplace(*slots[i].text, static_cast<std::uint32_t>(out.records.size()));
+        if (inserted) {
+            if (out.end >= kMaxDataOffset) {
+                error = "the data records pass 16 MiB after " + std::to_string(out.records.size()) +
+                        " distinct region texts: a data pointer cannot reach further";
+                return false;
+            }
+            auto length = static_cast<std::uint32_t>(4 + slots[i].text->size());
+            out.records.push_back({static_cast<std::uint32_t>(out.end), length, slots[i].text});
+            out.end += length;
+        }
+        out.slotRecord[i] = it->second;
+    }
+    return true;
+}
+
+// Header entries at full spacing, always one on the last index entry; a one-entry index gets two
+// header entries so that the two-level search still has a pair to choose.
+void WriteHeaderIndex(const std::vector<Slot>& slots, std::uint32_t firstIndex,
+                      std::uint8_t* bytes) {
+    std::vector<std::size_t> sampled;
+    for (std::size_t i = 0; i < slots.size(); i += kMaxHeaderSpacing) {
+        sampled.push_back(i);
+    }
+    if (sampled.back() != slots.size() - 1 || sampled.size() == 1) {
+        sampled.push_back(slots.size() - 1);
+    }
+    for (std::size_t h = 0; h < sampled.size(); ++h) {
+        std::uint8_t* entry = bytes + kHeaderOffset + h * kHeaderEntrySize;
+        format::WriteU32(entry, slots[sampled[h]].start);
+        format::WriteU32(entry + 4,
+                         static_cast<std::uint32_t>(firstIndex + sampled[h] * kIndexEntrySize));
+    }
+}
+
+// The whole image: bounds block, header index, data records, then the index from firstIndex.
+void WriteLayout(const std::vector<Slot>& slots, const Records& laid,
+                 std::vector<std::uint8_t>& image) {
+    const auto firstIndex = static_cast<std::uint32_t>(laid.end);
+    const auto lastIndex =
+        static_cast<std::uint32_t>(firstIndex + (slots.size() - 1) * kIndexEntrySize);
+    image.assign(std::size_t{lastIndex} + kIndexEntrySize, 0);
+    std::uint8_t* bytes = image.data();
+    format::WriteU32(bytes, firstIndex);
+    format::WriteU32(bytes + 4, lastIndex);
+    WriteHeaderIndex(slots, firstIndex, bytes);
+    for (std::size_t r = 0; r < laid.records.size(); ++r) {
+        const Record& record = laid.records[r];
+        format::WriteU32(bytes + record.offset, static_cast<std::uint32_t>(r + 1));
+        std::memcpy(bytes + record.offset + 4, record.text->data(), record.text->size());
+    }
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        std::uint8_t* entry = bytes + firstIndex + i * kIndexEntrySize;
+        const Record& record = laid.records[laid.slotRecord[i]];
+        format::WriteU32(entry, slots[i].start);
+        format::WriteU32(entry + 4, slots[i].end);
+        format::WriteU32(entry + 8, format::MakeDataPointer(record.length, record.offset));
+    }
+}
+
 }  // namespace
+
+std::string Dotted(std::uint32_t address) {
+    return std::to_string(address >> 24) + "." + std::to_string((address >> 16) & 0xFF) + "." +
+           std::to_string((address >> 8) & 0xFF) + "." + std::to_string(address & 0xFF);
+}
 
 std::optional<std::uint32_t> ParseAddress(std::string_view text) {
     text = TrimBlanks(text);
@@ -180,117 +320,20 @@ bool ParseRanges(std::istream& in, std::vector<Range>& ranges, std::string& erro
 bool BuildDatabase(const std::vector<Range>& ranges, const BuildOptions& options,
                    std::vector<std::uint8_t>& image, std::string& error) {
     image.clear();
-    for (std::size_t i = 0; i < ranges.size(); ++i) {
-        std::string what = CheckRange(ranges[i]);
-        if (what.empty() && i > 0) {
-            what = CheckOrder(ranges[i - 1], ranges[i]);
-        }
-        if (!what.empty()) {
-            error = "range " + std::to_string(i + 1) + ": " + what;
-            return false;
-        }
-    }
-    if (options.fillText) {
-        if (std::string what = CheckRegionText(*options.fillText); !what.empty()) {
-            error = "fill text: " + what;
-            return false;
-        }
-    }
-
-    std::vector<Slot> slots;
-    slots.reserve(ranges.size() + (options.fillText ? ranges.size() + 1 : 0));
-    if (options.fillText) {
-        const std::string* fill = &*options.fillText;
-        std::uint64_t next = 0;  // first address not yet covered
-        for (const Range& range : ranges) {
-            if (range.start > next) {
-                slots.push_back({static_cast<std::uint32_t>(next), range.start - 1, fill});
-            }
-            slots.push_back({range.start, range.end, &range.text});
-            next = std::uint64_t{range.end} + 1;
-        }
-        if (next <= kLastAddress) {
-            slots.push_back({static_cast<std::uint32_t>(next), kLastAddress, fill});
-        }
-    } else {
-        for (const Range& range : ranges) {
-            slots.push_back({range.start, range.end, &range.text});
-        }
-    }
-
-    if (slots.empty()) {
-        error = "no ranges to write (an empty database would find nothing)";
+    if (std::string what = CheckInput(ranges, options); !what.empty()) {
+        error = std::move(what);
         return false;
     }
-    if (slots.size() > kMaxRanges) {
-        error = std::to_string(slots.size()) + " ranges do not fit the file: its header index " +
-                "reaches at most " + std::to_string(kMaxRanges) + " ranges";
+    const std::vector<Slot> slots = LaySlots(ranges, options);
+    if (std::string what = CheckSlotCount(slots.size()); !what.empty()) {
+        error = std::move(what);
         return false;
     }
-
-    // Data records in order of first appearance, right after the header index.
-    struct Record {
-        std::uint32_t offset;
-        std::uint32_t length;
-    };
-    std::unordered_map<std::string_view, std::uint32_t> recordOf;
-    std::vector<Record> records;
-    std::vector<const std::string*> recordTexts;
-    std::vector<std::uint32_t> slotRecord(slots.size());
-    std::uint64_t cursor = kFixedBlocksEnd;
-    for (std::size_t i = 0; i < slots.size(); ++i) {
-        auto [it, inserted] =
-            recordOf.try_emplace(*slots[i].text, static_cast<std::uint32_t>(records.size()));
-        if (inserted) {
-            if (cursor >= kMaxDataOffset) {
-                error = "the data records pass 16 MiB after " + std::to_string(records.size()) +
-                        " distinct region texts: a data pointer cannot reach further";
-                return false;
-            }
-            auto length = static_cast<std::uint32_t>(4 + slots[i].text->size());
-            records.push_back({static_cast<std::uint32_t>(cursor), length});
-            recordTexts.push_back(slots[i].text);
-            cursor += length;
-        }
-        slotRecord[i] = it->second;
+    Records laid;
+    if (!LayRecords(slots, laid, error)) {
+        return false;
     }
-
-    const auto firstIndex = static_cast<std::uint32_t>(cursor);
-    const auto lastIndex = static_cast<std::uint32_t>(firstIndex + (slots.size() - 1) * 12);
-    image.assign(std::size_t{lastIndex} + kIndexEntrySize, 0);
-    std::uint8_t* bytes = image.data();
-    format::WriteU32(bytes, firstIndex);
-    format::WriteU32(bytes + 4, lastIndex);
-
-    // Header entries at full spacing, always one on the last index entry; a one-entry index gets
-    // two header entries so that the two-level search still has a pair to choose.
-    std::vector<std::size_t> sampled;
-    for (std::size_t i = 0; i < slots.size(); i += kMaxHeaderSpacing) {
-        sampled.push_back(i);
-    }
-    if (sampled.back() != slots.size() - 1 || sampled.size() == 1) {
-        sampled.push_back(slots.size() - 1);
-    }
-    for (std::size_t h = 0; h < sampled.size(); ++h) {
-        std::uint8_t* entry = bytes + kHeaderOffset + h * kHeaderEntrySize;
-        format::WriteU32(entry, slots[sampled[h]].start);
-        format::WriteU32(entry + 4,
-                         static_cast<std::uint32_t>(firstIndex + sampled[h] * kIndexEntrySize));
-    }
-
-    for (std::size_t r = 0; r < records.size(); ++r) {
-        std::uint8_t* record = bytes + records[r].offset;
-        format::WriteU32(record, static_cast<std::uint32_t>(r + 1));
-        std::memcpy(record + 4, recordTexts[r]->data(), recordTexts[r]->size());
-    }
-
-    for (std::size_t i = 0; i < slots.size(); ++i) {
-        std::uint8_t* entry = bytes + firstIndex + i * kIndexEntrySize;
-        const Record& record = records[slotRecord[i]];
-        format::WriteU32(entry, slots[i].start);
-        format::WriteU32(entry + 4, slots[i].end);
-        format::WriteU32(entry + 8, format::MakeDataPointer(record.length, record.offset));
-    }
+    WriteLayout(slots, laid, image);
     return true;
 }
 

@@ -76,6 +76,9 @@ bool WriteImage(const std::vector<std::uint8_t>& image, const std::string& path,
 // 4294967295. Surrounding spaces and tabs are ignored; anything else fails.
 std::optional<std::uint32_t> ParseAddress(std::string_view text);
 
+// The address dotted ("1.2.3.4"), as ParseAddress reads it back.
+std::string Dotted(std::uint32_t address);
+
 // Checks a region text for storage: empty when it can be stored, else what is wrong with it.
 // Texts with a NUL byte are refused: readers hand the text on zero-terminated and would cut it.
 std::string CheckRegionText(std::string_view text);
