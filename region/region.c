@@ -141,7 +141,7 @@ static int LoadImage(region_handle* handle) {
         return 0;
     }
     unsigned char* block =
-        (unsigned char*)malloc((size_t)(kImagePrefix + table_offset + kRegionSliceTableBytes));
+        AllocateImage((size_t)(kImagePrefix + table_offset + kRegionSliceTableBytes));
     if (block == NULL) {
         return 0;
     }
