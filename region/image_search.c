@@ -8,6 +8,12 @@
 
 #include "region_format.h"
 
+#if defined(__GNUC__)
+#define REGION_PREFETCH(address) __builtin_prefetch(address)
+#else
+#define REGION_PREFETCH(address) ((void)(address))
+#endif
+
 int RegionBuildSliceTable(const unsigned char* entries, uint32_t count, uint32_t* table) {
     uint32_t i;
     for (i = 1; i < count; ++i) {
@@ -44,40 +50,56 @@ int RegionBuildSliceTable(const unsigned char* entries, uint32_t count, uint32_t
     return 1;
 }
 
+/* Stretches longer than this many entries (64 entries span 12 cache lines) are halved with
+ * prefetches; shorter ones, which are nearly all the stretches a slice leaves, without. */
+enum { kPrefetchedStretch = 64 };
+
+/* One step of the halving: keeps the upper half of the stretch at base when its first start is
+ * at or below address, else the lower half, without a branch. *length must be at least 2. */
+static inline const unsigned char* HalveStretch(const unsigned char* base, uint32_t* length,
+                                                uint32_t address) {
+    uint32_t half = *length / 2;
+    const unsigned char* probe = base + (size_t)half * kIndexEntrySize;
+    *length -= half;
+    return ReadU32(probe) <= address ? probe : base;
+}
+
 /* Finds the entry whose start address is the last one at or below address, among count entries
  * sorted by start address. On a sorted, non-overlapping index that entry is the one range that
  * can hold the address, the same entry a three-way binary search finds.
  *
  * Why not the three-way search itself: on an index far larger than the caches each of its ~20
  * probes waits for a cache miss, and its data-dependent branches mispredict half the time. The
- * halving below has no such branch, so the processor keeps running ahead, and each step
- * prefetches the four entries that the step after next may probe (at 1/8, 3/8, 5/8 and 7/8 of
- * the remaining stretch): two levels of misses overlap with the current one. Measured on 650,000
- * entries this takes about half the time of a plain binary search over the same entries. */
-static const unsigned char* LastStartAtOrBelow(const unsigned char* entries, uint32_t count,
-                                               uint32_t address) {
+ * halving below has no such branch, so the processor keeps running ahead. While the stretch is
+ * long each step prefetches the four entries that the step after next may probe (at 1/8, 3/8,
+ * 5/8 and 7/8 of the remaining stretch), so that two levels of misses overlap with the current
+ * one. On the few entries of a slice (see RegionBuildSliceTable) those prefetches only add
+ * instructions: each one a lookup executes leaves less room in the processor's window for the
+ * next lookup's misses, and measured over the shipped database the short stretches are found
+ * about a tenth sooner without them, one address at a time or side by side. */
+static inline const unsigned char* LastStartAtOrBelow(const unsigned char* entries, uint32_t count,
+                                                      uint32_t address) {
     const unsigned char* base = entries;
     uint32_t length = count;
-    while (length > 1) {
+    while (length > kPrefetchedStretch) {
         uint32_t half = length / 2;
-#if defined(__GNUC__)
         uint32_t quarter = half / 2;
         uint32_t eighth = half / 4;
-        __builtin_prefetch(base + (size_t)(quarter - eighth) * kIndexEntrySize);
-        __builtin_prefetch(base + (size_t)(quarter + eighth) * kIndexEntrySize);
-        __builtin_prefetch(base + (size_t)(half + quarter - eighth) * kIndexEntrySize);
-        __builtin_prefetch(base + (size_t)(half + quarter + eighth) * kIndexEntrySize);
-#endif
-        const unsigned char* probe = base + (size_t)half * kIndexEntrySize;
-        base = ReadU32(probe) <= address ? probe : base;
-        length -= half;
+        REGION_PREFETCH(base + (size_t)(quarter - eighth) * kIndexEntrySize);
+        REGION_PREFETCH(base + (size_t)(quarter + eighth) * kIndexEntrySize);
+        REGION_PREFETCH(base + (size_t)(half + quarter - eighth) * kIndexEntrySize);
+        REGION_PREFETCH(base + (size_t)(half + quarter + eighth) * kIndexEntrySize);
+        base = HalveStretch(base, &length, address);
+    }
+    while (length > 1) {
+        base = HalveStretch(base, &length, address);
     }
     return base;
 }
 
 /* The data pointer itself when it names a record of at least 4 bytes inside the image, else 0 (0
  * itself means no data). */
-static uint32_t CheckedRecord(uint64_t image_size, uint32_t data_pointer) {
+static inline uint32_t CheckedRecord(uint64_t image_size, uint32_t data_pointer) {
     uint32_t offset = DataPointerOffset(data_pointer);
     uint32_t length = DataPointerLength(data_pointer);
     if (length < kRecordHeaderSize || (uint64_t)offset + length > image_size) {
@@ -87,15 +109,20 @@ static uint32_t CheckedRecord(uint64_t image_size, uint32_t data_pointer) {
 }
 
 /* The checked data pointer of entry when entry holds address, else 0. */
-static uint32_t RecordOfEntry(const unsigned char* entry, uint32_t address, uint64_t image_size) {
+static inline uint32_t RecordOfEntry(const unsigned char* entry, uint32_t address,
+                                     uint64_t image_size) {
     if (address < ReadU32(entry) || address > ReadU32(entry + 4)) {
         return 0;
     }
     return CheckedRecord(image_size, ReadU32(entry + 8));
 }
 
-uint32_t RegionFindRecord(const unsigned char* image, uint64_t size, uint32_t first_index_offset,
-                          uint32_t last_index_offset, const uint32_t* slices, uint32_t address) {
+/* RegionFindRecord, inline for RegionSearchImage: a memory search's own instructions decide how
+ * far the processor gets into the caller's next lookup while this one waits on memory, and the
+ * call costs more of them than the copy of the text. */
+static inline uint32_t FindRecord(const unsigned char* image, uint64_t size,
+                                  uint32_t first_index_offset, uint32_t last_index_offset,
+                                  const uint32_t* slices, uint32_t address) {
     /* The last entry must lie wholly inside the image; the entries before it then do too. */
     if (first_index_offset > last_index_offset ||
         (uint64_t)last_index_offset + kIndexEntrySize > size) {
@@ -121,15 +148,14 @@ uint32_t RegionFindRecord(const unsigned char* image, uint64_t size, uint32_t fi
         size);
 }
 
+uint32_t RegionFindRecord(const unsigned char* image, uint64_t size, uint32_t first_index_offset,
+                          uint32_t last_index_offset, const uint32_t* slices, uint32_t address) {
+    return FindRecord(image, size, first_index_offset, last_index_offset, slices, address);
+}
+
 /* How many searches advance side by side: enough that their misses overlap, few enough that the
  * lines they prefetch stay in the first-level cache until they are read. */
 enum { kSideBySide = 16 };
-
-#if defined(__GNUC__)
-#define REGION_PREFETCH(address) __builtin_prefetch(address)
-#else
-#define REGION_PREFETCH(address) ((void)(address))
-#endif
 
 void RegionFindRecords(const unsigned char* image, uint64_t size, uint32_t first_index_offset,
                        uint32_t last_index_offset, const uint32_t* slices,
@@ -179,18 +205,55 @@ void RegionFindRecords(const unsigned char* image, uint64_t size, uint32_t first
     }
 }
 
+/* A text is copied in moves of kTextChunk bytes; the first kFixedChunks of them are made
+ * whatever the length: texts of 16 to 64 bytes, 66% of the shipped database's address space
+ * (another 17% are shorter than 33 bytes and 17% longer than 64), are copied without a branch on
+ * their length. */
+enum { kTextChunk = 16, kFixedChunks = 4 };
+
+/* Copies length text bytes to out and ends them with a zero byte, reading nothing past the text
+ * and writing nothing past the zero byte.
+ *
+ * Why not memcpy: a text's length changes unpredictably from one lookup to the next, and the
+ * library's copy branches on it; every wrong guess discards the work the processor had begun on
+ * the caller's next lookup while this one waited for its record. Compilers may also expand the
+ * call inline as a string instruction that is slow to start on short texts. Here the moves sit at
+ * offsets min(16 k, length - 16) and the last at length - 16: they overlap where the text is
+ * short instead of branching.
+ * Measured over the shipped database, a memory search takes about a tenth less time this way
+ * than with a call to memcpy, and less than with two or eight moves at such offsets or with a
+ * copy that branches on the length class. */
+static inline void CopyText(char* out, const unsigned char* text, uint32_t length) {
+    if (length >= kTextChunk) {
+        const uint32_t last = length - kTextChunk;
+        uint32_t offset = 0;
+        for (int k = 1; k < kFixedChunks; ++k, offset += kTextChunk) {
+            const uint32_t at = offset < last ? offset : last;
+            memcpy(out + at, text + at, kTextChunk);
+        }
+        for (; offset < last; offset += kTextChunk) {
+            memcpy(out + offset, text + offset, kTextChunk);
+        }
+        memcpy(out + last, text + last, kTextChunk);
+    } else {
+        for (uint32_t i = 0; i < length; ++i) {
+            out[i] = (char)text[i];
+        }
+    }
+    out[length] = '\0';
+}
+
 int RegionSearchImage(const unsigned char* image, uint64_t size, uint32_t first_index_offset,
                       uint32_t last_index_offset, const uint32_t* slices, uint32_t address,
                       region_result* result) {
     uint32_t data_pointer =
-        RegionFindRecord(image, size, first_index_offset, last_index_offset, slices, address);
+        FindRecord(image, size, first_index_offset, last_index_offset, slices, address);
     if (data_pointer == 0) {
         return 0;
     }
     const unsigned char* record = image + DataPointerOffset(data_pointer);
     uint32_t text_length = DataPointerLength(data_pointer) - kRecordHeaderSize;
     result->record_number = ReadU32(record);
-    memcpy(result->region_text, record + kRecordHeaderSize, text_length);
-    result->region_text[text_length] = '\0';
+    CopyText(result->region_text, record + kRecordHeaderSize, text_length);
     return 1;
 }

@@ -15,11 +15,17 @@
  * that an image could be made of. */
 FILE* OpenRegularFile(const char* path);
 
-/* Reads the regular file at path (UTF-8) whole into a new malloc'ed block of its size plus extra
- * bytes, and stores the block in *image and the file's size in *size. Opens it as
+/* Reads the regular file at path (UTF-8) whole into a new block (AllocateImage) of its size plus
+ * extra bytes, and stores the block in *image and the file's size in *size. Opens it as
  * OpenRegularFile does (never waiting on a pipe, refusing what is no regular file or larger than
  * QUORVANE_DB_MAX_BYTES). Returns QUORVANE_DB_OK, or the status that says why not (then *image
  * is NULL). */
 int ReadDatabaseFile(const char* path, size_t extra, unsigned char** image, uint64_t* size);
+
+/* A new block of bytes for a database image, or NULL; released with free(). Where the system
+ * offers it, a large block asks to be backed by large (2 MiB) pages: a search touches a few
+ * entries and one record far apart in an image of tens of MiB, and with small pages nearly every
+ * one of those reads also misses the address translation cache. */
+unsigned char* AllocateImage(size_t bytes);
 
 #endif /* QUORVANE_REGION_REGULAR_FILE_H_ */

@@ -96,7 +96,7 @@ int ReadDatabaseFile(const char* path, size_t extra, unsigned char** image, uint
         status = QUORVANE_DB_TOO_LARGE;
     } else {
         *size = (uint64_t)length.QuadPart;
-        *image = (unsigned char*)malloc((size_t)*size + extra);
+        *image = AllocateImage((size_t)*size + extra);
         if (*image == NULL) {
             status = QUORVANE_DB_NO_MEMORY;
         } else if (!ReadWhole(file, *image, *size)) {
@@ -107,4 +107,9 @@ int ReadDatabaseFile(const char* path, size_t extra, unsigned char** image, uint
     }
     CloseHandle(file);
     return status;
+}
+
+/* Large pages on Windows need a privilege that ordinary users lack: plain memory. */
+unsigned char* AllocateImage(size_t bytes) {
+    return (unsigned char*)malloc(bytes);
 }

@@ -6,13 +6,16 @@
 // The second form times the three strategies over FILE and the host-order addresses in
 // ADDR_PREFIX.u32 and prints one line per strategy in the anchor harness's RESULT format
 // (wall and thread-CPU ns per lookup, resident growth of the engine), so that it joins the
-// harness's table beside the other lookup libraries measured in the same run.
+// harness's table beside the other lookup libraries measured in the same run. Beside them it
+// times the database interface: one address per call, and the batch path's way (64 addresses
+// side by side, the records only, as the batch lookups keep each record's fields once decoded).
 //
 // Besides the time per lookup it counts, while the lookups run, the stream reads and seeks the
 // disk strategies make and every heap allocation of every strategy. The counting wrappers below
 // replace fread, fseek and malloc for this program and for the engine library it loads.
 #include <dlfcn.h>
 #include <quorvane/region.h>
+#include <quorvane/region_db.h>
 
 #include <algorithm>
 #include <chrono>
@@ -186,6 +189,46 @@ long ResidentKb() {
     return -1;
 }
 
+// The database interface over the same addresses: quorvane_db_find4 one at a time, and
+// quorvane_db_find4_many in groups of the batch lookups' size.
+void ReportInterface(const char* dbPath, const std::vector<std::uint32_t>& addresses,
+                     const char* set) {
+    constexpr std::size_t kBatchGroup = 64;
+    quorvane_db* db = nullptr;
+    if (quorvane_db_open(dbPath, &db) != QUORVANE_DB_OK) {
+        std::fprintf(stderr, "region_bench: the interface cannot open %s\n", dbPath);
+        return;
+    }
+    std::vector<quorvane_db_record> records(addresses.size());
+    auto report = [&](const char* name, auto&& search) {
+        const auto begin = Clock::now();
+        const double cpuBegin = ThreadCpuSeconds();
+        search();
+        const double cpu = ThreadCpuSeconds() - cpuBegin;
+        const double wall = std::chrono::duration<double>(Clock::now() - begin).count();
+        const double n = static_cast<double>(addresses.size());
+        const std::size_t found = static_cast<std::size_t>(
+            std::count_if(records.begin(), records.end(), [](quorvane_db_record r) { return r; }));
+        std::printf("RESULT bench=%s set=%s n=%zu found=%zu ns=%.1f cpu_ns=%.1f mlps=%.3f\n", name,
+                    set, addresses.size(), found, wall * 1e9 / n, cpu * 1e9 / n, n / wall / 1e6);
+    };
+    auto one = [&] {
+        for (std::size_t i = 0; i < addresses.size(); ++i) {
+            records[i] = quorvane_db_find4(db, addresses[i]);
+        }
+    };
+    auto many = [&] {
+        for (std::size_t i = 0; i < addresses.size(); i += kBatchGroup) {
+            quorvane_db_find4_many(db, addresses.data() + i, records.data() + i,
+                                   std::min(kBatchGroup, addresses.size() - i));
+        }
+    };
+    one();  // warm-up: the image and the table into the caches and the page tables
+    report("quorvane_db_find4", one);
+    report("quorvane_db_many", many);
+    quorvane_db_close(db);
+}
+
 // The anchor harness's form: region_bench --db FILE ADDR_PREFIX SET.
 int RunAnchorForm(const char* dbPath, const std::string& prefix, const char* set) {
     std::ifstream in(prefix + ".u32", std::ios::binary);
@@ -234,6 +277,7 @@ int RunAnchorForm(const char* dbPath, const std::string& prefix, const char* set
         memory(addresses[i], &result);
     }
     report("quorvane_memory", addresses.size(), memory);
+    ReportInterface(dbPath, addresses, set);
     const std::size_t disk = std::min<std::size_t>(addresses.size(), 200'000);
     report("quorvane_btree", disk, [&](std::uint32_t a, region_result* r) {
         return ip2region_btree_search(&handle, a, r);

@@ -73,6 +73,40 @@ TEST(ImageSearchTest, MalformedImagesFailInsideTheImage) {
     }
 }
 
+// The text is copied in overlapping moves rather than byte by byte: every length from 0 to 251
+// must come out whole, end in a zero byte and leave the rest of region_text as it was, and a
+// record that ends the image must not be read past (AddressSanitizer sees the exact-size copy).
+TEST(ImageSearchTest, EveryTextLengthIsCopiedExactly) {
+    const auto base = BuildImage({{0, 0xFFFFFFFFu, "x"}}, 1);
+    for (std::uint32_t length = 0; length <= format::kMaxTextBytes; ++length) {
+        std::string text(length, '\0');
+        for (std::uint32_t i = 0; i < length; ++i) {
+            text[i] = static_cast<char>('a' + (i * 7 + length) % 26);
+        }
+        std::vector<std::uint8_t> bytes = base;
+        const auto offset = static_cast<std::uint32_t>(bytes.size());
+        bytes.resize(bytes.size() + format::kRecordHeaderSize + length);
+        PutU32(bytes, offset, 4242);
+        std::memcpy(bytes.data() + offset + format::kRecordHeaderSize, text.data(), length);
+        PutU32(bytes, IndexEntryOffset(bytes, 0) + 8,
+               format::MakeDataPointer(format::kRecordHeaderSize + length, offset));
+        const std::vector<unsigned char> image(bytes.begin(), bytes.end());
+
+        region_result result;
+        std::memset(&result, 0x5A, sizeof result);
+        ASSERT_EQ(RegionSearchImage(image.data(), image.size(), ReadU32(image.data()),
+                                    ReadU32(image.data() + 4), nullptr, 0x01020304u, &result),
+                  1)
+            << length;
+        EXPECT_EQ(result.record_number, 4242u);
+        EXPECT_EQ(std::string(result.region_text, length), text) << length;
+        EXPECT_EQ(result.region_text[length], '\0') << length;
+        for (std::size_t i = length + 1; i < sizeof result.region_text; ++i) {
+            ASSERT_EQ(result.region_text[i], '\x5A') << "byte " << i << " for length " << length;
+        }
+    }
+}
+
 // The record finders behind the batch lookups: RegionFindRecord names exactly the record that
 // RegionSearchImage copies, and RegionFindRecords gives RegionFindRecord's answers whatever the
 // count and wherever the addresses fall around the slices' edges, with the table or without.
