@@ -160,11 +160,17 @@ void CAddressTable::BeginRun() {
         m_nextRow = 0;
     }
     m_rowsResolved.store(0, std::memory_order_relaxed);
+    m_outOfMemory.store(false, std::memory_order_release);
     m_runActive.store(true, std::memory_order_release);
     m_stopped.store(0, std::memory_order_release);
 }
 
 void CAddressTable::RequestStop() {
+    m_stopped.store(1, std::memory_order_release);
+}
+
+void CAddressTable::StopOutOfMemory() {
+    m_outOfMemory.store(true, std::memory_order_release);
     m_stopped.store(1, std::memory_order_release);
 }
 

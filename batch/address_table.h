@@ -119,6 +119,11 @@ class CAddressTable {
     void RequestStop();
     // The run's finished notification: stop flag set, run no longer active.
     void EndRun();
+    // Any thread (a worker that could not allocate): stops the run as RequestStop does and marks
+    // it failed for want of memory, so that its end says so instead of reporting success.
+    void StopOutOfMemory();
+    // True from a StopOutOfMemory until the next BeginRun.
+    bool RanOutOfMemory() const { return m_outOfMemory.load(std::memory_order_acquire); }
     // False from BeginRun until RequestStop or EndRun, true otherwise (also before the first
     // run); workers test it before each row they resolve.
     bool IsStopped() const;
@@ -140,6 +145,7 @@ class CAddressTable {
     std::uint32_t m_nextRow = 0;
     std::atomic<std::uint32_t> m_rowsResolved{0};
     std::atomic<bool> m_runActive{false};
+    std::atomic<bool> m_outOfMemory{false};
 };
 
 }  // namespace quorvane

@@ -28,7 +28,7 @@ namespace {
 
 enum ExitCode {
     kExitOk = 0,
-    kExitFailure = 1,  // no worker thread could be created
+    kExitFailure = 1,  // no worker thread could be created, or a worker ran out of memory
     kExitUsage = 2,
     kExitNoDatabase = 3,
     kExitUnreadableInput = 4,
@@ -177,14 +177,21 @@ int Run(int argc, char** argv) {
     }
 
     const std::u16string dbPath = options.haveDb ? options.dbPath : DefaultDatabasePath();
-    const DatabaseStatus database =
-        options.dbNameKept ? CheckDatabaseFile(dbPath) : DatabaseStatus::kMissing;
-    if (database == DatabaseStatus::kMissing) {
+    // Opened, read and checked once: the workers search what was checked.
+    DatabaseOpening database;
+    if (options.dbNameKept) {
+        database = OpenDatabaseFile(dbPath);
+    }
+    // Only a name that names nothing is "not found": a folder, a pipe or a link loop is there,
+    // and the message says what it is instead.
+    if (database.engineStatus == QUORVANE_DB_NOT_FOUND ||
+        database.engineStatus == QUORVANE_DB_BAD_ARGUMENT) {
         PrintLine(stderr, u"未找到ip2region.db文件!");
         return kExitNoDatabase;
     }
-    if (database == DatabaseStatus::kUnusable) {
-        PrintLine(stderr, u"数据库文件已损坏或无法读取! " + dbPath);
+    if (database.status != DatabaseStatus::kUsable) {
+        PrintLine(stderr, u"数据库文件已损坏或无法读取! " + dbPath + u" (" +
+                              DatabaseFailureCause(database.engineStatus) + u")");
         return kExitNoDatabase;
     }
     // Refused before any work: the result could only go to a name other than the one given.
@@ -217,7 +224,7 @@ int Run(int argc, char** argv) {
         CThreadGroup workers;
         table.BeginRun();
         started = workers.Launch(
-            MakeLookupWork(table, dbPath), {},
+            MakeLookupWork(table, std::move(database.database)), {},
             [&table, &monitor] {
                 table.EndRun();
                 monitor.Finish();
@@ -231,6 +238,11 @@ int Run(int argc, char** argv) {
     }  // the group waits for its waiter before the monitor and the table go away
     if (!started) {
         PrintLine(stderr, u"无法创建工作线程!");
+        return kExitFailure;
+    }
+
+    if (table.RanOutOfMemory()) {
+        PrintLine(stderr, u"内存不足,解析未完成!");
         return kExitFailure;
     }
 

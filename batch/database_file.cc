@@ -1,78 +1,64 @@
 #include "batch/database_file.h"
 
-#include <string>
+#include <new>
 
-#include "batch/database_path.h"
-#include "files/native_file.h"
+#include "files/conversions.h"
 
 namespace quorvane {
 
-namespace {
-
-constexpr std::uint64_t kFixedBlocksEnd = 8 + 8192;  // bounds, then the header index
-constexpr std::uint64_t kIndexEntrySize = 12;
-constexpr std::uint64_t kMaxIndexEntries = 1023 * 681 + 1;
-constexpr std::uint32_t kMinRecordLength = 4;
-
-std::uint32_t LoadU32(const unsigned char* p) {
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-bool ReadAt(CNativeFile& file, std::uint64_t offset, unsigned char* buffer, std::size_t size) {
-    return file.ReadAt(offset, buffer, size) == size;
-}
-
-// The data record that the index entry at offset points at lies inside the file (or the entry
-// has none).
-bool RecordInFile(CNativeFile& file, std::uint64_t entry, std::uint64_t fileSize) {
-    unsigned char bytes[kIndexEntrySize];
-    if (!ReadAt(file, entry, bytes, sizeof bytes)) {
-        return false;
-    }
-    const std::uint32_t pointer = LoadU32(bytes + 8);
-    const std::uint32_t offset = pointer & 0xFFFFFF;
-    const std::uint32_t length = pointer >> 24;
-    return pointer == 0 || (length >= kMinRecordLength && offset + length <= fileSize);
-}
-
-DatabaseStatus CheckOpenFile(CNativeFile& file) {
-    const std::optional<std::uint64_t> regularSize = file.RegularSize();
-    if (!regularSize) {
-        return DatabaseStatus::kMissing;  // a pipe or a terminal
-    }
-    const std::uint64_t size = *regularSize;
-    if (size < kFixedBlocksEnd || size > kMaxDatabaseBytes) {
-        return DatabaseStatus::kUnusable;
-    }
-    unsigned char bounds[8];
-    if (!ReadAt(file, 0, bounds, sizeof bounds)) {
-        return DatabaseStatus::kUnusable;
-    }
-    const std::uint64_t first = LoadU32(bounds);
-    const std::uint64_t last = LoadU32(bounds + 4);
-    if (last < first || (last - first) % kIndexEntrySize != 0 || first < kFixedBlocksEnd ||
-        last + kIndexEntrySize > size || (last - first) / kIndexEntrySize >= kMaxIndexEntries) {
-        return DatabaseStatus::kUnusable;
-    }
-    if (!RecordInFile(file, first, size) || !RecordInFile(file, last, size)) {
-        return DatabaseStatus::kUnusable;
-    }
-    return DatabaseStatus::kUsable;
-}
-
-}  // namespace
-
-DatabaseStatus CheckDatabaseFile(std::u16string_view path) {
+DatabaseOpening OpenDatabaseFile(std::u16string_view path) {
+    DatabaseOpening opening;
     if (path.empty() || path.find(u'\0') != std::u16string_view::npos) {
-        return DatabaseStatus::kMissing;
+        return opening;
     }
-    // The file layer opens without waiting on a named pipe and refuses folders and devices.
-    CNativeFile file;
-    if (!file.Open(path, CNativeFile::Access::kReadShared)) {
-        // Something that exists but cannot be read is no missing database.
-        return DatabaseFileExists(path) ? DatabaseStatus::kUnusable : DatabaseStatus::kMissing;
+    try {
+        // The engine takes UTF-8 names, as the text files and the existence check pass them, so
+        // the file that is opened is the file the user named (on Windows by its wide name).
+        const std::string narrow = WideToUtf8(path);
+        quorvane_db* db = nullptr;
+        opening.engineStatus = quorvane_db_open(narrow.c_str(), &db);
+        if (db != nullptr) {
+            opening.database = SharedDatabase(db, quorvane_db_close);
+        }
+    } catch (const std::bad_alloc&) {
+        opening.engineStatus = QUORVANE_DB_NO_MEMORY;
     }
-    return CheckOpenFile(file);
+    switch (opening.engineStatus) {
+        case QUORVANE_DB_OK:
+            opening.status = DatabaseStatus::kUsable;
+            break;
+        case QUORVANE_DB_NOT_FOUND:
+        case QUORVANE_DB_NOT_A_FILE:
+        case QUORVANE_DB_BAD_ARGUMENT:
+            opening.status = DatabaseStatus::kMissing;
+            break;
+        default:
+            opening.status = DatabaseStatus::kUnusable;
+            break;
+    }
+    return opening;
+}
+
+std::u16string DatabaseFailureCause(int engineStatus) {
+    switch (engineStatus) {
+        case QUORVANE_DB_OK:
+            return std::u16string();
+        case QUORVANE_DB_NOT_FOUND:
+        case QUORVANE_DB_BAD_ARGUMENT:
+            return u"文件不存在";
+        case QUORVANE_DB_NOT_A_FILE:
+            return u"不是普通文件";
+        case QUORVANE_DB_NO_ACCESS:
+            return u"没有读取权限";
+        case QUORVANE_DB_TOO_LARGE:
+            return u"文件过大";
+        case QUORVANE_DB_INVALID:
+            return u"不是有效的数据库文件";
+        case QUORVANE_DB_NO_MEMORY:
+            return u"内存不足";
+        default:
+            return u"读取失败";
+    }
 }
 
 }  // namespace quorvane

@@ -1,30 +1,40 @@
-// The cheap test a database must pass before a run opens it: every worker loads the whole file,
-// so a directory, a pipe, a huge file or one that is no database at all must be refused first,
-// with a message, rather than give a run of empty rows or exhaust memory.
+// The database of a run: opened once, when the run is asked for, read whole and checked by the
+// engine, then searched by every worker of the run. What the workers search is what was
+// checked, whatever happens to the file meanwhile, and a file that is missing, unreadable or no
+// database is refused with a message before any row is touched.
 #ifndef QUORVANE_BATCH_DATABASE_FILE_H_
 #define QUORVANE_BATCH_DATABASE_FILE_H_
 
-#include <cstdint>
+#include <memory>
+#include <string>
 #include <string_view>
+
+#include "quorvane/region_db.h"
 
 namespace quorvane {
 
 enum class DatabaseStatus {
     kUsable,
     kMissing,   // nothing there, or something that is not a regular file (a directory, a pipe)
-    kUnusable,  // a regular file that cannot be read, or is too short, too large, or laid out
-                // against the format's rules
+    kUnusable,  // a regular file that cannot be read, or is too large, or is laid out against
+                // the format's rules (damaged texts included), or no memory to hold it
 };
 
-// Larger than any file the format can address (data offsets below 16 MiB, at most 696,664
-// index entries of 12 bytes, the 8,200 bytes of bounds and header).
-inline constexpr std::uint64_t kMaxDatabaseBytes = std::uint64_t{32} << 20;
+// An open database, read-only: any number of workers may search it at once.
+using SharedDatabase = std::shared_ptr<const quorvane_db>;
 
-// Opens path (UTF-16, as the system names files) without blocking and reads at most 32 bytes:
-// the bounds must be in order, a whole number of 12-byte entries apart, lie after the header
-// index and inside the file, the index may hold no more entries than a header can reach, and
-// the data records of the first and the last entry must lie inside the file.
-DatabaseStatus CheckDatabaseFile(std::u16string_view path);
+struct DatabaseOpening {
+    DatabaseStatus status = DatabaseStatus::kMissing;
+    int engineStatus = QUORVANE_DB_NOT_FOUND;  // the engine's QUORVANE_DB_* code
+    SharedDatabase database;                   // set exactly when status is kUsable
+};
+
+// Opens the database at path (UTF-16, as the system names files) with the engine, without
+// waiting on a named pipe. Never throws: no memory for the database is kUnusable.
+DatabaseOpening OpenDatabaseFile(std::u16string_view path);
+
+// Why an opening failed, in a few words for a message (empty for success).
+std::u16string DatabaseFailureCause(int engineStatus);
 
 }  // namespace quorvane
 

@@ -1,6 +1,7 @@
 #include "batch/lookup_run.h"
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 #include "batch/lookup_session.h"
@@ -11,41 +12,51 @@ namespace {
 
 constexpr std::uint32_t kMaxRowBlock = 256;
 
+void ResolveBlocks(CAddressTable& table, const SharedDatabase& database) {
+    CLookupSession session(database, table.Store());
+    const CAddressBlock& addresses = table.Addresses();
+    const ResultTexts* records[CLookupSession::kSideBySide];
+    // Rows are taken in blocks, so the cursor lock is passed a few thousand times a run
+    // rather than once a row. Blocks start at one row and double: a run stopped at once uses
+    // up one index per worker, and a short table is still shared by all three workers.
+    std::uint32_t blockSize = 1;
+    for (;;) {
+        const RowBlock block = table.TakeRowBlock(blockSize);
+        if (block.Empty()) {
+            break;
+        }
+        blockSize = std::min<std::uint32_t>(blockSize * 2, kMaxRowBlock);
+        // A few dozen rows are looked up side by side, then published one by one; the stop
+        // flag is tested before each such chunk and before each row published.
+        std::uint32_t row = block.begin;
+        while (row < block.end && !table.IsStopped()) {
+            const std::uint32_t chunkEnd =
+                row + std::min<std::uint32_t>(CLookupSession::kSideBySide, block.end - row);
+            session.ResolveRows(addresses, row, chunkEnd, records);
+            for (const ResultTexts** record = records; row < chunkEnd; ++row, ++record) {
+                if (table.IsStopped()) {
+                    break;  // this row and the rest of the block stay as they were
+                }
+                table.SetResults(row, *record);
+            }
+        }
+        table.AddRowsResolved(row - block.begin);
+        if (row < block.end) {
+            break;
+        }
+    }
+}
+
 }  // namespace
 
-std::function<void()> MakeLookupWork(CAddressTable& table, std::u16string dbPath) {
-    return [&table, dbPath = std::move(dbPath)] {
-        CLookupSession session(dbPath, table.Store());
-        const CAddressBlock& addresses = table.Addresses();
-        const ResultTexts* records[CLookupSession::kSideBySide];
-        // Rows are taken in blocks, so the cursor lock is passed a few thousand times a run
-        // rather than once a row. Blocks start at one row and double: a run stopped at once uses
-        // up one index per worker, and a short table is still shared by all three workers.
-        std::uint32_t blockSize = 1;
-        for (;;) {
-            const RowBlock block = table.TakeRowBlock(blockSize);
-            if (block.Empty()) {
-                break;
-            }
-            blockSize = std::min<std::uint32_t>(blockSize * 2, kMaxRowBlock);
-            // A few dozen rows are looked up side by side, then published one by one; the stop
-            // flag is tested before each such chunk and before each row published.
-            std::uint32_t row = block.begin;
-            while (row < block.end && !table.IsStopped()) {
-                const std::uint32_t chunkEnd =
-                    row + std::min<std::uint32_t>(CLookupSession::kSideBySide, block.end - row);
-                session.ResolveRows(addresses, row, chunkEnd, records);
-                for (const ResultTexts** record = records; row < chunkEnd; ++row, ++record) {
-                    if (table.IsStopped()) {
-                        break;  // this row and the rest of the block stay as they were
-                    }
-                    table.SetResults(row, *record);
-                }
-            }
-            table.AddRowsResolved(row - block.begin);
-            if (row < block.end) {
-                break;
-            }
+std::function<void()> MakeLookupWork(CAddressTable& table, SharedDatabase database) {
+    return [&table, database = std::move(database)] {
+        try {
+            ResolveBlocks(table, database);
+        } catch (const std::bad_alloc&) {
+            // A record of the result store or the session's cache could not be made: the rows
+            // left would be answered wrongly or not at all, so the whole run ends as a failure.
+            table.StopOutOfMemory();
         }
     };
 }

@@ -6,15 +6,19 @@
 #include <string>
 
 #include "batch/address_table.h"
+#include "batch/database_file.h"
 
 namespace quorvane {
 
-// The callable each worker thread runs: one CLookupSession over its own copy of dbPath, then
+// The callable each worker thread runs: one CLookupSession over database (shared by every
+// worker: the run searches the one file its start opened and checked), then
 // blocks of rows from table.TakeRowBlock() until none is left or the stop flag is set, which is
 // tested before each row: the rows of a block that a stop overtakes keep what they held. Each row
-// resolved gets its record with SetResults; each block, once done, counts in GetRowsResolved.
-// REQUIRES: table outlives every thread running the callable.
-std::function<void()> MakeLookupWork(CAddressTable& table, std::u16string dbPath);
+// resolved gets its record with SetResults; each block, once done, counts in GetRowsResolved. A
+// worker that cannot allocate stops the whole run with table.StopOutOfMemory() and ends; the
+// row it was at keeps what it held.
+// REQUIRES: table outlives every thread running the callable; database is not null.
+std::function<void()> MakeLookupWork(CAddressTable& table, SharedDatabase database);
 
 }  // namespace quorvane
 

@@ -1,33 +1,22 @@
 #include "batch/lookup_session.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
+#include <utility>
 
-#include "batch/database_open.h"
 #include "batch/dotted_address.h"
-#include "image_search.h"
-#include "region/region_format.h"
 
 namespace quorvane {
 
-CLookupSession::CLookupSession(std::u16string_view dbPath)
-    : m_ownStore(std::make_unique<CResultStore>()), m_store(*m_ownStore) {
-    Open(dbPath);
-}
+CLookupSession::CLookupSession(SharedDatabase database)
+    : m_database(std::move(database)),
+      m_ownStore(std::make_unique<CResultStore>()),
+      m_store(*m_ownStore) {}
 
-CLookupSession::CLookupSession(std::u16string_view dbPath, CResultStore& store) : m_store(store) {
-    Open(dbPath);
-}
+CLookupSession::CLookupSession(SharedDatabase database, CResultStore& store)
+    : m_database(std::move(database)), m_store(store) {}
 
-void CLookupSession::Open(std::u16string_view dbPath) {
-    // A failed open leaves the handle empty; every search on it is then a miss.
-    OpenDatabase(m_handle, dbPath);
-}
-
-CLookupSession::~CLookupSession() {
-    ip2region_destroy(&m_handle);
-}
+CLookupSession::~CLookupSession() = default;
 
 void CLookupSession::Lookup(AddressRow& row) {
     const ResultTexts* record = Resolve(std::u16string_view(row.address));
@@ -82,67 +71,41 @@ void CLookupSession::ResolveRows(const CAddressBlock& addresses, std::size_t beg
 }
 
 const ResultTexts* CLookupSession::Search(std::uint32_t address) {
-    if (m_image.image == nullptr) {
-        // The first memory search loads the image. Until one has, every search takes the
-        // public way, which then finds nothing.
-        region_result result;
-        result.region_text[0] = '\0';  // a miss leaves the result as it is: an empty text
-        ip2region_memory_search(&m_handle, address, &result);
-        result.region_text[sizeof(result.region_text) - 1] = '\0';
-        if (!RegionViewOfHandle(&m_handle, &m_image)) {
-            m_image.image = nullptr;
-            return m_store.ForRegionText(std::string_view(result.region_text));
-        }
-    }
-    // The memory search's own answer, without copying the record's text out.
-    return RecordFor(RegionFindRecord(m_image.image, m_image.size, m_image.first_index_offset,
-                                      m_image.last_index_offset, m_image.slices, address));
+    return m_database ? RecordFor(quorvane_db_find4(m_database.get(), address)) : nullptr;
 }
 
 void CLookupSession::SearchMany(const std::uint32_t* addresses, std::size_t count,
                                 const ResultTexts** records) {
-    // The first search loads the image; without one, each search goes its own way.
-    while (count > 0 && m_image.image == nullptr) {
-        *records++ = Search(*addresses++);
-        --count;
+    if (!m_database) {
+        std::fill(records, records + count, nullptr);
+        return;
     }
-    std::uint32_t pointers[kSideBySide];
+    quorvane_db_record found[kSideBySide];
     for (std::size_t done = 0; done < count; done += kSideBySide) {
         const std::size_t n = std::min(kSideBySide, count - done);
-        RegionFindRecords(m_image.image, m_image.size, m_image.first_index_offset,
-                          m_image.last_index_offset, m_image.slices, addresses + done, pointers, n);
+        quorvane_db_find4_many(m_database.get(), addresses + done, found, n);
         for (std::size_t i = 0; i < n; ++i) {
-            m_cache.Prefetch(pointers[i]);
+            m_cache.Prefetch(found[i]);
         }
         for (std::size_t i = 0; i < n; ++i) {
-            records[done + i] = RecordFor(pointers[i]);
+            records[done + i] = RecordFor(found[i]);
         }
     }
 }
 
-const ResultTexts* CLookupSession::RecordFor(std::uint32_t pointer) {
-    if (pointer == 0) {
+const ResultTexts* CLookupSession::RecordFor(quorvane_db_record record) {
+    if (record == 0) {
         return nullptr;
     }
-    const ResultTexts* record = nullptr;
-    if (m_cache.Find(pointer, &record)) {
-        return record;
+    const ResultTexts* found = nullptr;
+    if (m_cache.Find(record, &found)) {
+        return found;
     }
-    record = m_store.ForRegionText(RecordText(pointer));
-    m_cache.Insert(pointer, record);
-    return record;
-}
-
-// The text the memory search would copy into its result: the record's bytes after its number,
-// up to the first NUL, which ends the copy as a C string.
-std::string_view CLookupSession::RecordText(std::uint32_t pointer) const {
-    const char* text = reinterpret_cast<const char*>(m_image.image) +
-                       format::DataPointerOffset(pointer) + format::kRecordHeaderSize;
-    const std::size_t length = format::DataPointerLength(pointer) - format::kRecordHeaderSize;
-    const void* nul = std::memchr(text, '\0', length);
-    return std::string_view(
-        text,
-        nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - text) : length);
+    std::size_t length = 0;
+    const char* text = quorvane_db_text(m_database.get(), record, &length);
+    found = m_store.ForRegionText(std::string_view(text, length));
+    m_cache.Insert(record, found);
+    return found;
 }
 
 }  // namespace quorvane

@@ -1,4 +1,4 @@
-// One worker's private database handle; turns a row's address into its four results.
+// One worker's view of the run's database; turns a row's address into its four results.
 #ifndef QUORVANE_BATCH_LOOKUP_SESSION_H_
 #define QUORVANE_BATCH_LOOKUP_SESSION_H_
 
@@ -9,21 +9,20 @@
 #include <vector>
 
 #include "batch/address_table.h"
+#include "batch/database_file.h"
 #include "batch/record_cache.h"
 #include "batch/result_store.h"
-#include "loaded_image.h"
-#include "quorvane/region.h"
 
 namespace quorvane {
 
 class CLookupSession {
   public:
-    // Opens dbPath with the engine by the name the run's existence check used (OpenDatabase: not
-    // in the narrow character set, which may differ); a database that cannot be opened makes
-    // every lookup a miss. Records are made in store, which must outlive the session; the first
-    // form keeps a store of its own.
-    explicit CLookupSession(std::u16string_view dbPath);
-    CLookupSession(std::u16string_view dbPath, CResultStore& store);
+    // Searches database, which the session keeps open for as long as it lives; the workers of
+    // a run share one (searches only read it). A null database makes every lookup a miss.
+    // Records are made in store, which must outlive the session; the first form keeps a store
+    // of its own.
+    explicit CLookupSession(SharedDatabase database);
+    CLookupSession(SharedDatabase database, CResultStore& store);
     ~CLookupSession();
     CLookupSession(const CLookupSession&) = delete;
     CLookupSession& operator=(const CLookupSession&) = delete;
@@ -54,16 +53,11 @@ class CLookupSession {
     void SearchMany(const std::uint32_t* addresses, std::size_t count, const ResultTexts** records);
 
   private:
-    void Open(std::u16string_view dbPath);
     const ResultTexts* Search(std::uint32_t address);
-    // The store's record for a data pointer of m_image (0: none), through the cache.
-    const ResultTexts* RecordFor(std::uint32_t pointer);
-    // REQUIRES: pointer names a record of m_image that RegionFindRecord returned.
-    std::string_view RecordText(std::uint32_t pointer) const;
+    // The store's record for a record of the database (0: none), through the cache.
+    const ResultTexts* RecordFor(quorvane_db_record record);
 
-    region_handle m_handle{};
-    // The handle's loaded image; image is null until the first search has loaded it.
-    RegionImageView m_image{};
+    SharedDatabase m_database;
     std::unique_ptr<CResultStore> m_ownStore;
     CResultStore& m_store;
     CRecordCache m_cache;

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs a build tree into a temporary prefix and builds the example client against the
+# Installs a build tree into a temporary prefix and builds the example clients against the
 # installed engine twice, once through pkg-config and once through find_package(QuorvaneRegion),
 # then runs both on a small database made by quorvane-dbmake and checks every line they print.
 # Usage: examples/run-example.sh BUILD_DIR
@@ -16,8 +16,10 @@ pc=$(find "$prefix" -name quorvane-region.pc -path '*/pkgconfig/*' | head -n 1)
 [ -n "$pc" ] || { echo "run-example: quorvane-region.pc was not installed" >&2; exit 1; }
 export PKG_CONFIG_PATH="$(dirname "$pc")"
 libdir=$(pkg-config --variable=libdir quorvane-region)
-cc -std=c99 -Wall -Wextra -Werror -pedantic "$here/region_lookup.c" \
-  $(pkg-config --cflags --libs quorvane-region) -Wl,-rpath,"$libdir" -o "$work/region_lookup"
+for example in region_lookup region_db_lookup; do
+  cc -std=c99 -Wall -Wextra -Werror -pedantic "$here/$example.c" \
+    $(pkg-config --cflags --libs quorvane-region) -Wl,-rpath,"$libdir" -o "$work/$example"
+done
 
 # The same client through the CMake package.
 mkdir -p "$work/cmake-client"
@@ -27,6 +29,8 @@ project(RegionClient C)
 find_package(QuorvaneRegion 1.0 REQUIRED)
 add_executable(region_lookup "$here/region_lookup.c")
 target_link_libraries(region_lookup PRIVATE Quorvane::region)
+add_executable(region_db_lookup "$here/region_db_lookup.c")
+target_link_libraries(region_db_lookup PRIVATE Quorvane::region)
 CMAKE
 cmake -S "$work/cmake-client" -B "$work/cmake-client/build" -DCMAKE_PREFIX_PATH="$prefix" \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -62,6 +66,22 @@ for client in "$work/region_lookup" "$work/cmake-client/build/region_lookup"; do
   "$client" "$work/ip2region.db" 1.0.2.7 8.8.8.8 1.0.0.0 0.255.255.255 9.9.9.9 >"$work/actual.txt"
   if ! diff -u "$work/expected.txt" "$work/actual.txt"; then
     echo "run-example: $client printed unexpected lines" >&2
+    status=1
+  fi
+done
+# The database interface: one line per address, and a refusal that says why.
+printf '%s\n' "1.0.2.7 3 中国|0|福建省|福州市|电信" "8.8.8.8 4 美国|0|加利福尼亚|0|谷歌" "9.9.9.9 -" \
+  "1.2.3 -" >"$work/expected-db.txt"
+head -c 9000 /dev/zero >"$work/zero.db"
+for client in "$work/region_db_lookup" "$work/cmake-client/build/region_db_lookup"; do
+  "$client" "$work/ip2region.db" 1.0.2.7 8.8.8.8 9.9.9.9 1.2.3 >"$work/actual-db.txt"
+  if ! diff -u "$work/expected-db.txt" "$work/actual-db.txt"; then
+    echo "run-example: $client printed unexpected lines" >&2
+    status=1
+  fi
+  if "$client" "$work/zero.db" 1.0.2.7 2>"$work/refusal.txt" ||
+     ! grep -q "cannot use .*zero.db: not a region database" "$work/refusal.txt"; then
+    echo "run-example: $client did not refuse a file of zeros with its reason" >&2
     status=1
   fi
 done

@@ -1,9 +1,11 @@
-// Feeds arbitrary database bytes and addresses to every search strategy and to the batch lookups'
-// side-by-side search. Beyond the sanitizers' checks it asserts that sharing one handle between
-// strategies, in the order the input picks, gives the same answers as a fresh handle per strategy,
-// that the side-by-side search answers as single searches do, and that on a file that keeps every
-// layout rule the three strategies agree.
+// Feeds arbitrary database bytes and addresses to every search strategy and to the database
+// interface. Beyond the sanitizers' checks it asserts that sharing one handle between strategies,
+// in the order the input picks, gives the same answers as a fresh handle per strategy, that on a
+// file that keeps every layout rule the three strategies agree, and that the interface opens only
+// such a file, where its many-at-once search answers as its single search and as the memory
+// search do.
 #include <quorvane/region.h>
+#include <quorvane/region_db.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -15,8 +17,6 @@
 #include <string>
 
 #include "fuzz/fuzz_input.h"
-#include "image_search.h"
-#include "loaded_image.h"
 #include "region/region_format.h"
 
 namespace {
@@ -120,31 +120,38 @@ const std::string& DatabasePath(int* fd) {
     return kPath;
 }
 
-// The batch lookups search a loaded image side by side: each address must get the record that a
-// search of its own finds, and on a well-formed file the same record with or without the
-// first-level table.
-void CheckSideBySide(const region_handle& handle,
-                     const std::array<std::uint32_t, kAddressCount>& addresses, bool wellFormed) {
-    RegionImageView view;
-    if (RegionViewOfHandle(&handle, &view) == 0) {
+// The interface opens only a well-formed file; there each address gets from the many-at-once
+// search the record its single search finds, with the memory search's text.
+void CheckInterface(const std::uint8_t* db, std::size_t size,
+                    const std::array<std::uint32_t, kAddressCount>& addresses, bool wellFormed,
+                    const std::array<Outcome, kAddressCount>& memory) {
+    quorvane_db* opened = nullptr;
+    const int status = quorvane_db_open_bytes(db, size, &opened);
+    if (status != QUORVANE_DB_OK) {
+        if (opened != nullptr || quorvane_db_strerror(status) == nullptr) {
+            std::abort();
+        }
         return;
     }
-    std::array<std::uint32_t, kAddressCount> together{};
-    RegionFindRecords(view.image, view.size, view.first_index_offset, view.last_index_offset,
-                      view.slices, addresses.data(), together.data(), kAddressCount);
+    if (!wellFormed || quorvane_db_get_family(opened) != QUORVANE_DB_IPV4) {
+        std::abort();  // a file that breaks the layout was opened
+    }
+    std::array<quorvane_db_record, kAddressCount> together{};
+    quorvane_db_find4_many(opened, addresses.data(), together.data(), kAddressCount);
     for (std::size_t i = 0; i < kAddressCount; ++i) {
-        const std::uint32_t alone =
-            RegionFindRecord(view.image, view.size, view.first_index_offset, view.last_index_offset,
-                             view.slices, addresses[i]);
-        if (together[i] != alone) {
-            std::abort();  // searching side by side changed an answer
+        const quorvane_db_record alone = quorvane_db_find4(opened, addresses[i]);
+        if (together[i] != alone || (alone != 0) != (memory[i].code == 1)) {
+            std::abort();  // searching side by side, or the interface, changed an answer
         }
-        if (wellFormed && view.slices != nullptr &&
-            RegionFindRecord(view.image, view.size, view.first_index_offset, view.last_index_offset,
-                             nullptr, addresses[i]) != alone) {
-            std::abort();  // the first-level table changed an answer
+        std::size_t length = 0;
+        const char* text = quorvane_db_text(opened, alone, &length);
+        if (alone != 0 &&
+            (std::string(text, length) != memory[i].result.region_text ||
+             quorvane_db_record_number(opened, alone) != memory[i].result.record_number)) {
+            std::abort();  // another text than the memory search's
         }
     }
+    quorvane_db_close(opened);
 }
 
 }  // namespace
@@ -186,11 +193,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     const bool wellFormed = WellFormed(db, dbSize);
+    std::array<Outcome, kAddressCount> memory;
     for (std::size_t i = 0; i < kAddressCount; ++i) {
         std::array<Outcome, 3> alone;
         for (int s = 0; s < 3; ++s) {
             alone[s] = Search(kStrategies[s], &fresh[s], addresses[i]);
         }
+        memory[i] = alone[0];
         for (int s : sequence) {
             if (!(Search(kStrategies[s], &shared, addresses[i]) == alone[s])) {
                 std::abort();  // sharing a handle changed an answer
@@ -203,7 +212,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::rotate(sequence.begin(), sequence.begin() + 1, sequence.end());
         }
     }
-    CheckSideBySide(fresh[0], addresses, wellFormed);
+    CheckInterface(db, dbSize, addresses, wellFormed, memory);
     ip2region_destroy(&shared);
     ip2region_destroy(&shared);
     for (auto& handle : fresh) {

@@ -2,121 +2,86 @@
 
 #include "database.h"
 
-#include <errno.h>
-#include <fcntl.h>
 #include <string.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include "image_search.h"
-#include "region_format.h"
+#include "quorvane/region_db.h"
 #include "utils/memutils.h"
 
-/* The open database: a read-only mapping of the whole file and its index bounds. */
-typedef struct Database {
-    const unsigned char* image;
-    size_t size;
-    uint32_t first_index_offset;
-    uint32_t last_index_offset;
-    uint32_t* slices; /* malloc'ed first-level table of the index, or NULL */
-    char* path;       /* in TopMemoryContext; NULL while nothing is open */
-} Database;
+/* The open database and the path it was opened from (in TopMemoryContext; NULL while nothing
+ * is open). */
+static quorvane_db* g_database;
+static char* g_path;
 
-static Database g_database;
-
-static void FileError(const char* path, int error) pg_attribute_noreturn();
-static void FileError(const char* path, int error) {
-    errno = error;
-    ereport(ERROR, (errcode_for_file_access(), errmsg("无法打开地区数据库文件 \"%s\": %m", path)));
-}
-
-static void BrokenFile(const char* path, const char* why) pg_attribute_noreturn();
-static void BrokenFile(const char* path, const char* why) {
-    ereport(ERROR, (errcode(ERRCODE_DATA_CORRUPTED),
-                    errmsg("地区数据库文件 \"%s\" 不可用: %s", path, why)));
-}
-
-/* Maps the file at path into *database, or raises an ERROR and leaves nothing mapped. Checks
- * what a run of lookups would otherwise fail on silently, every search a miss: a regular file
- * that the format can address, whose index lies inside it after the header. */
-static void Map(const char* path, Database* database) {
-    int fd = open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        FileError(path, errno);
+/* Raises the ERROR for a database that quorvane_db_open refused with status: the class of the
+ * fault, and a cause that says it in the user's words. */
+static void OpenError(const char* path, int status) pg_attribute_noreturn();
+static void OpenError(const char* path, int status) {
+    int code = ERRCODE_DATA_CORRUPTED;
+    const char* cause = "不是有效的数据库文件";
+    switch (status) {
+        case QUORVANE_DB_NOT_FOUND:
+            code = ERRCODE_UNDEFINED_FILE;
+            cause = "文件不存在";
+            break;
+        case QUORVANE_DB_NO_ACCESS:
+            code = ERRCODE_INSUFFICIENT_PRIVILEGE;
+            cause = "没有读取权限";
+            break;
+        case QUORVANE_DB_READ_FAILED:
+            code = ERRCODE_IO_ERROR;
+            cause = "读取失败";
+            break;
+        case QUORVANE_DB_NO_MEMORY:
+            code = ERRCODE_OUT_OF_MEMORY;
+            cause = "内存不足";
+            break;
+        case QUORVANE_DB_NOT_A_FILE:
+            cause = "不是普通文件";
+            break;
+        case QUORVANE_DB_TOO_LARGE:
+            cause = "文件大小不符合数据库格式";
+            break;
+        default:
+            break;
     }
-    struct stat st;
-    if (fstat(fd, &st) != 0) {
-        int error = errno;
-        close(fd);
-        FileError(path, error);
-    }
-    if (!S_ISREG(st.st_mode)) {
-        close(fd);
-        BrokenFile(path, "不是普通文件");
-    }
-    if (st.st_size < kFixedBlocksEnd + kIndexEntrySize || (uint64_t)st.st_size > UINT32_MAX) {
-        close(fd);
-        BrokenFile(path, "文件大小不符合数据库格式");
-    }
-    size_t size = (size_t)st.st_size;
-    void* image = mmap(NULL, size, PROT_READ, MAP_SHARED, fd, 0);
-    int error = errno;
-    close(fd); /* the mapping keeps the file */
-    if (image == MAP_FAILED) {
-        FileError(path, error);
-    }
-    uint32_t first = ReadU32(image);
-    uint32_t last = ReadU32((const unsigned char*)image + 4);
-    if (first < kFixedBlocksEnd || last < first || (last - first) % kIndexEntrySize != 0 ||
-        (uint64_t)last + kIndexEntrySize > size) {
-        munmap(image, size);
-        BrokenFile(path, "索引不在文件之内");
-    }
-    database->image = image;
-    database->size = size;
-    database->first_index_offset = first;
-    database->last_index_offset = last;
-    /* Private to the process, and built in a few milliseconds; without it (no memory, or an index
-     * out of order) the search halves the whole index instead. */
-    database->slices = malloc(kRegionSliceTableBytes);
-    if (database->slices != NULL &&
-        !RegionBuildSliceTable(database->image + first, (last - first) / kIndexEntrySize + 1,
-                               database->slices)) {
-        free(database->slices);
-        database->slices = NULL;
-    }
+    ereport(ERROR, (errcode(code), errmsg("地区数据库文件 \"%s\" 不可用: %s", path, cause)));
+    pg_unreachable();
 }
 
 void QuorvaneDatabaseUse(const char* path) {
-    if (g_database.path != NULL && strcmp(g_database.path, path) == 0) {
+    if (g_path != NULL && strcmp(g_path, path) == 0) {
         return;
     }
     if (path[0] == '\0') {
         ereport(ERROR, (errcode(ERRCODE_INVALID_PARAMETER_VALUE),
                         errmsg("未设置地区数据库文件 (quorvane.database 为空)")));
     }
-    /* Everything that can fail comes before the open database is given up. */
+    /* Everything that can fail comes before the open database is given up; the copy is made
+     * first so that no database is left unowned by an ERROR. */
     char* copy = MemoryContextStrdup(TopMemoryContext, path);
-    Database opened;
-    PG_TRY();
-    { Map(path, &opened); }
-    PG_CATCH();
-    {
+    quorvane_db* opened = NULL;
+    int status = quorvane_db_open(path, &opened);
+    if (status != QUORVANE_DB_OK) {
         pfree(copy);
-        PG_RE_THROW();
+        OpenError(path, status);
     }
-    PG_END_TRY();
-    if (g_database.path != NULL) {
-        munmap((void*)g_database.image, g_database.size);
-        free(g_database.slices);
-        pfree(g_database.path);
+    if (g_path != NULL) {
+        quorvane_db_close(g_database);
+        pfree(g_path);
     }
     g_database = opened;
-    g_database.path = copy;
+    g_path = copy;
 }
 
 bool QuorvaneDatabaseSearch(uint32_t address, region_result* result) {
-    return RegionSearchImage(g_database.image, g_database.size, g_database.first_index_offset,
-                             g_database.last_index_offset, g_database.slices, address, result) == 1;
+    quorvane_db_record record = quorvane_db_find4(g_database, address);
+    if (record == 0) {
+        return false;
+    }
+    size_t length;
+    const char* text = quorvane_db_text(g_database, record, &length);
+    result->record_number = quorvane_db_record_number(g_database, record);
+    memcpy(result->region_text, text, length);
+    result->region_text[length] = '\0';
+    return true;
 }

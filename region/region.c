@@ -9,7 +9,6 @@
 
 #include "image_search.h"
 #include "loaded_image.h"
-#include "region_file.h"
 #include "regular_file.h"
 
 #include <limits.h>
@@ -69,7 +68,9 @@ static int BoundsInOrder(const region_handle* handle) {
     return handle->index_count > 0 && handle->first_index_offset <= handle->last_index_offset;
 }
 
-int quorvane_region_create_from_file(region_handle* handle, FILE* file) {
+/* ip2region_create over a file already opened "rb" (NULL: the open failed); the handle owns the
+ * file from the call on, and closes it at once when the create fails. */
+static int CreateFromFile(region_handle* handle, FILE* file) {
     if (handle == NULL) {
         if (file != NULL) {
             fclose(file);
@@ -100,7 +101,7 @@ int ip2region_create(region_handle* handle, const char* path) {
     }
     /* Only a regular file: a directory reports a size of 2^63 that the memory search would try
      * to allocate, and a named pipe would block the caller until someone writes to it. */
-    return quorvane_region_create_from_file(handle, path == NULL ? NULL : OpenRegularFile(path));
+    return CreateFromFile(handle, path == NULL ? NULL : OpenRegularFile(path));
 }
 
 int ip2region_destroy(region_handle* handle) {

@@ -1,18 +1,25 @@
-/* Opening the database file for the engine. Internal to the library. */
+/* Opening and reading database files for the engine: the platform's part. Internal to the
+ * library. */
 #ifndef QUORVANE_REGION_REGULAR_FILE_H_
 #define QUORVANE_REGION_REGULAR_FILE_H_
 
+#include <stddef.h>
 #include <stdint.h>
 #include <stdio.h>
 
-/* Every offset of the format is 32 bits wide: a larger file can only be damaged or something
- * else, and its image would be read whole into memory. */
-#define QUORVANE_MAX_IMAGE_BYTES ((uint64_t)1 << 32)
+#include <quorvane/region_db.h>
 
-/* Opens path for reading in binary mode when it names a regular file of at most
- * QUORVANE_MAX_IMAGE_BYTES; NULL otherwise. Never blocks on a named pipe or a device: a pipe
- * would hold the caller until someone writes to it, and a directory or a device has no size that
- * an image could be made of. */
+/* Opens path (narrow text) for reading in binary mode when it names a regular file of at most
+ * QUORVANE_DB_MAX_BYTES; NULL otherwise. Never blocks on a named pipe or a device: a pipe
+ * would hold the caller until someone writes to it, and a directory or a device has no size
+ * that an image could be made of. */
 FILE* OpenRegularFile(const char* path);
+
+/* Reads the regular file at path (UTF-8) whole into a new malloc'ed block of its size plus extra
+ * bytes, and stores the block in *image and the file's size in *size. Opens it as
+ * OpenRegularFile does (never waiting on a pipe, refusing what is no regular file or larger than
+ * QUORVANE_DB_MAX_BYTES). Returns QUORVANE_DB_OK, or the status that says why not (then *image
+ * is NULL). */
+int ReadDatabaseFile(const char* path, size_t extra, unsigned char** image, uint64_t* size);
 
 #endif /* QUORVANE_REGION_REGULAR_FILE_H_ */

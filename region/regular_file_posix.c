@@ -4,23 +4,51 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-FILE* OpenRegularFile(const char* path) {
+/* Opens path without waiting on a pipe and checks that it is a regular file the format can
+ * address; returns the descriptor (blocking again), or -1 with the status in *status. */
+static int OpenChecked(const char* path, int* status, uint64_t* size) {
     int fd;
     do {
         fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
-        return NULL;
+        *status = errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG
+                      ? QUORVANE_DB_NOT_FOUND
+                  : errno == EACCES || errno == EPERM ? QUORVANE_DB_NO_ACCESS
+                  : errno == ELOOP                    ? QUORVANE_DB_NOT_A_FILE
+                  : errno == ENOMEM                   ? QUORVANE_DB_NO_MEMORY
+                                                      : QUORVANE_DB_READ_FAILED;
+        return -1;
     }
     struct stat st;
-    int flags = -1;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-        (uint64_t)st.st_size > QUORVANE_MAX_IMAGE_BYTES || (flags = fcntl(fd, F_GETFL)) == -1 ||
-        fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) {
-        close(fd);
+    int flags;
+    if (fstat(fd, &st) != 0) {
+        *status = QUORVANE_DB_READ_FAILED;
+    } else if (!S_ISREG(st.st_mode)) {
+        *status = QUORVANE_DB_NOT_A_FILE;
+    } else if ((uint64_t)st.st_size > QUORVANE_DB_MAX_BYTES) {
+        *status = QUORVANE_DB_TOO_LARGE;
+    } else if ((flags = fcntl(fd, F_GETFL)) == -1 ||
+               fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) {
+        *status = QUORVANE_DB_READ_FAILED;
+    } else {
+        *size = (uint64_t)st.st_size;
+        *status = QUORVANE_DB_OK;
+        return fd;
+    }
+    close(fd);
+    return -1;
+}
+
+FILE* OpenRegularFile(const char* path) {
+    int status;
+    uint64_t size;
+    int fd = OpenChecked(path, &status, &size);
+    if (fd < 0) {
         return NULL;
     }
     FILE* file = fdopen(fd, "rb");
@@ -28,4 +56,39 @@ FILE* OpenRegularFile(const char* path) {
         close(fd);
     }
     return file;
+}
+
+int ReadDatabaseFile(const char* path, size_t extra, unsigned char** image, uint64_t* size) {
+    *image = NULL;
+    int status;
+    int fd = OpenChecked(path, &status, size);
+    if (fd < 0) {
+        return status;
+    }
+    unsigned char* block = (unsigned char*)malloc((size_t)*size + extra);
+    if (block == NULL) {
+        close(fd);
+        return QUORVANE_DB_NO_MEMORY;
+    }
+    /* One byte more than the size is asked for: a file that grew while it was read is no file
+     * that was checked, and is refused rather than cut. */
+    uint64_t got = 0;
+    for (;;) {
+        size_t want = (size_t)(*size - got) + (extra > 0 ? 1 : 0);
+        ssize_t n = want == 0 ? 0 : pread(fd, block + got, want, (off_t)got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        got += (uint64_t)n;
+    }
+    close(fd);
+    if (got != *size) {
+        free(block);
+        return QUORVANE_DB_READ_FAILED;
+    }
+    *image = block;
+    return QUORVANE_DB_OK;
 }

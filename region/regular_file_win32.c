@@ -1,7 +1,9 @@
 #include "regular_file.h"
 
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <windows.h>
 
 /* Windows opens no named pipe without a server and no directory through fopen; the type and the
  * size are checked once the file is open. */
@@ -12,9 +14,97 @@ FILE* OpenRegularFile(const char* path) {
     }
     struct _stat64 st;
     if (_fstat64(_fileno(file), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG ||
-        (uint64_t)st.st_size > QUORVANE_MAX_IMAGE_BYTES) {
+        (uint64_t)st.st_size > QUORVANE_DB_MAX_BYTES) {
         fclose(file);
         return NULL;
     }
     return file;
+}
+
+/* The wide name of a UTF-8 path in a new malloc'ed string, or NULL. */
+static wchar_t* WideName(const char* path) {
+    int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path, -1, NULL, 0);
+    if (length <= 0) {
+        return NULL;
+    }
+    wchar_t* name = (wchar_t*)malloc((size_t)length * sizeof(wchar_t));
+    if (name != NULL &&
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path, -1, name, length) != length) {
+        free(name);
+        name = NULL;
+    }
+    return name;
+}
+
+static int StatusOfError(DWORD error) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_NETPATH:
+            return QUORVANE_DB_NOT_FOUND;
+        case ERROR_ACCESS_DENIED:
+            /* What a folder gives without backup semantics, as well as a refusal. */
+            return QUORVANE_DB_NO_ACCESS;
+        case ERROR_NOT_ENOUGH_MEMORY:
+        case ERROR_OUTOFMEMORY:
+            return QUORVANE_DB_NO_MEMORY;
+        default:
+            return QUORVANE_DB_READ_FAILED;
+    }
+}
+
+/* Reads the open file whole into block; its writers and renamers share it with this reader. */
+static int ReadWhole(HANDLE file, unsigned char* block, uint64_t size) {
+    uint64_t got = 0;
+    while (got < size) {
+        DWORD want = size - got > 0x40000000u ? 0x40000000u : (DWORD)(size - got);
+        DWORD n = 0;
+        if (!ReadFile(file, block + got, want, &n, NULL) || n == 0) {
+            return 0;
+        }
+        got += n;
+    }
+    return 1;
+}
+
+int ReadDatabaseFile(const char* path, size_t extra, unsigned char** image, uint64_t* size) {
+    *image = NULL;
+    wchar_t* name = WideName(path);
+    if (name == NULL) {
+        return QUORVANE_DB_NOT_FOUND;
+    }
+    DWORD attributes = GetFileAttributesW(name);
+    HANDLE file =
+        CreateFileW(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    DWORD error = GetLastError();
+    free(name);
+    if (file == INVALID_HANDLE_VALUE) {
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            return QUORVANE_DB_NOT_A_FILE;
+        }
+        return StatusOfError(error);
+    }
+    LARGE_INTEGER length;
+    int status = QUORVANE_DB_OK;
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        status = QUORVANE_DB_NOT_A_FILE;
+    } else if (!GetFileSizeEx(file, &length)) {
+        status = QUORVANE_DB_READ_FAILED;
+    } else if ((uint64_t)length.QuadPart > QUORVANE_DB_MAX_BYTES) {
+        status = QUORVANE_DB_TOO_LARGE;
+    } else {
+        *size = (uint64_t)length.QuadPart;
+        *image = (unsigned char*)malloc((size_t)*size + extra);
+        if (*image == NULL) {
+            status = QUORVANE_DB_NO_MEMORY;
+        } else if (!ReadWhole(file, *image, *size)) {
+            free(*image);
+            *image = NULL;
+            status = QUORVANE_DB_READ_FAILED;
+        }
+    }
+    CloseHandle(file);
+    return status;
 }

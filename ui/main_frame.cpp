@@ -209,10 +209,11 @@ void CMainFrame::OnStart() {
     if (m_runAlive || m_windowGone) {
         return;
     }
-    const DatabaseStatus database = CheckDatabaseFile(m_dbPath);
-    if (database != DatabaseStatus::kUsable) {
-        ShowMessage(database == DatabaseStatus::kMissing ? messages::kDatabaseMissing
-                                                         : messages::kDatabaseUnusable);
+    // Opened, read and checked once here: the workers search what was checked.
+    DatabaseOpening database = OpenDatabaseFile(m_dbPath);
+    if (database.status != DatabaseStatus::kUsable) {
+        ShowMessage(database.status == DatabaseStatus::kMissing ? messages::kDatabaseMissing
+                                                                : messages::kDatabaseUnusable);
         return;
     }
     if (m_table.GetRowCount() == 0) {
@@ -235,8 +236,8 @@ void CMainFrame::OnStart() {
     // and as one step, so the waiter hands it over and waits until it has run.
     auto onFinished = [this] { m_mailbox->CallOnWindowThread([this] { FinishRun(); }); };
     auto onCreateFailed = [this] { m_table.RequestStop(); };
-    if (m_launch(m_workers, MakeLookupWork(m_table, m_dbPath), std::move(onStarted),
-                 std::move(onFinished), std::move(onCreateFailed))) {
+    if (m_launch(m_workers, MakeLookupWork(m_table, std::move(database.database)),
+                 std::move(onStarted), std::move(onFinished), std::move(onCreateFailed))) {
         return;
     }
     // No notification will come: back to Idle before telling the user.
@@ -298,7 +299,7 @@ void CMainFrame::OnSelectAll() {
 void CMainFrame::FinishRun() {
     RunSummary summary;
     summary.elapsed = std::chrono::steady_clock::now() - m_runStart;
-    summary.stopped = m_stopAsked;
+    summary.stopped = m_stopAsked || m_table.RanOutOfMemory();
     m_table.EndRun();
     m_runAlive = false;
     m_stopAsked = false;
@@ -316,6 +317,9 @@ void CMainFrame::FinishRun() {
     summary.reached = m_table.GetRowsHandedOut();
     summary.withoutResult = m_table.CountRowsWithoutResult(summary.reached);
     m_window.SetStatusText(FinishedStatus(summary));
+    if (m_table.RanOutOfMemory()) {
+        ShowMessage(messages::kOutOfMemory);
+    }
 }
 
 void CMainFrame::StopAndAwaitRun() {

@@ -20,6 +20,9 @@ inline constexpr char16_t kImportUnreadable[] = u"无法读取文件!";
 inline constexpr char16_t kExportFailed[] = u"导出失败!";
 // A worker thread could not be created; no run is going.
 inline constexpr char16_t kNoWorkerThread[] = u"无法创建工作线程!";
+// A worker could not allocate memory: the run stopped, the rows it had not reached keep what
+// they held.
+inline constexpr char16_t kOutOfMemory[] = u"内存不足,解析未完成!";
 
 // The status bar. %1, %2, ... stand for numbers (FormatStatus); seconds have one decimal.
 // After an import: the rows the list holds.

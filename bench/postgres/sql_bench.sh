@@ -46,3 +46,19 @@ for plan in serial parallel; do
 done
 pg_sql -c "$parallel" -c "EXPLAIN (COSTS OFF) SELECT count(quorvane_lookup(a)) FROM addresses" |
     grep -q "Workers Planned: 2" || echo "warning: the parallel plan did not plan two workers" >&2
+
+# What the database costs one server process: its first call, which opens the file (a read and a
+# check of the whole file, or a mapping), and the process's memory once a query over every row
+# has touched the whole index: Rss counts pages shared with other processes (a mapping's, the
+# server's shared buffers), Pss shares them out, Anonymous is memory of the process's own.
+first=$(pg_sql -c '\timing on' -c "SELECT quorvane_region_text('1.2.3.4')" |
+    sed -n 's/^Time: \([0-9.]*\) ms.*/\1/p')
+echo "first call of a session (opens the database): $first ms"
+pg_sql <<'SQL'
+SELECT pg_backend_pid() AS pid \gset
+\setenv QUORVANE_PID :pid
+\o /dev/null
+SELECT count(quorvane_lookup(a)) FROM addresses;
+\o
+\! awk '/^(Rss|Pss|Anonymous):/ { m[$1] = $2 } END { printf "one process after the query: Rss %d MB, Pss %d MB, Anonymous %d MB\n", m["Rss:"] / 1024, m["Pss:"] / 1024, m["Anonymous:"] / 1024 }' /proc/$QUORVANE_PID/smaps_rollup
+SQL

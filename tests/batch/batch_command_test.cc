@@ -48,17 +48,20 @@ class BatchCommandTest : public ::testing::Test {
         const std::string out = Path("stdout");
         const std::string err = Path("stderr");
         // A command that hangs (on a pipe, say) fails the test instead of holding it.
-        std::string command = "timeout 60 '" QUORVANE_BATCH_EXE "'";
+        // The limits apply inside a subshell whose files are already redirected.
+        std::string command = "(" + m_limits + "exec timeout 60 '" QUORVANE_BATCH_EXE "'";
         for (const std::string& arg : args) {
             command += " '" + arg + "'";
         }
-        command += " >'" + out + "' 2>'" + err + "' </dev/null";
+        command += ") >'" + out + "' 2>'" + err + "' </dev/null";
         const int status = std::system(command.c_str());
         m_stdout = Read(out);
         m_stderr = Read(err);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
+    // Shell commands run before the command, in its shell: "ulimit -n 5; ".
+    std::string m_limits;
     test::ScratchDir m_scratch{"quorvane-batch"};
     const std::string m_dir = m_scratch.Dir().string();
     std::string m_stdout;
@@ -121,12 +124,13 @@ TEST_F(BatchCommandTest, SameBytesAsTheToolsExport) {
     {
         CThreadGroup group;
         table.BeginRun();
-        ASSERT_TRUE(group.Launch(MakeLookupWork(table, Utf8ToWide(db.Path())), {}, [&] {
-            table.EndRun();
-            std::lock_guard<std::mutex> guard(lock);
-            done = true;
-            finished.notify_all();
-        }));
+        ASSERT_TRUE(group.Launch(
+            MakeLookupWork(table, OpenDatabaseFile(Utf8ToWide(db.Path())).database), {}, [&] {
+                table.EndRun();
+                std::lock_guard<std::mutex> guard(lock);
+                done = true;
+                finished.notify_all();
+            }));
         std::unique_lock<std::mutex> guard(lock);
         finished.wait(guard, [&] { return done; });
     }
@@ -203,8 +207,10 @@ TEST_F(BatchCommandTest, RefusesWhatIsNoDatabase) {
 
     const std::string fifo = Path("pipe.db");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_EQ(Run({"--db", fifo, in, out}), 3) << "a pipe counts as missing, at once";
-    EXPECT_EQ(m_stderr, "未找到ip2region.db文件!\n");
+    EXPECT_EQ(Run({"--db", fifo, in, out}), 3) << "a pipe is refused at once";
+    EXPECT_EQ(m_stderr, "数据库文件已损坏或无法读取! " + fifo + " (不是普通文件)\n");
+    EXPECT_EQ(Run({"--db", m_dir, in, out}), 3);
+    EXPECT_EQ(m_stderr, "数据库文件已损坏或无法读取! " + m_dir + " (不是普通文件)\n");
 
     std::string bounds = image.substr(0, 8);
     bounds[0] ^= 4;  // index no longer a whole number of entries long
@@ -231,6 +237,92 @@ TEST_F(BatchCommandTest, RefusesWhatIsNoDatabase) {
     }
     EXPECT_EQ(Run({"--db", db.Path(), in, out}), 0) << m_stderr;
 }
+
+// A database with a damaged layout or a text that is not UTF-8 is refused before any row is
+// looked up, not searched for answers that are wrong or not text at all.
+TEST_F(BatchCommandTest, RefusesADamagedDatabase) {
+    const std::vector<Range> ranges = {Range{0, 0x7FFFFFFFu, "A|0|B|C|D"},
+                                       Range{0x80000000u, 0xFFFFFFFFu, "E|0|F|G|H"}};
+    TempDatabase db(ranges);
+    ASSERT_TRUE(db.Ok()) << db.Error();
+    const std::string image = Read(db.Path());
+    const std::string in = Write("in.txt", "1.2.3.4\n200.1.1.1\n");
+    const std::string out = Path("out.txt");
+    std::string badText = image;
+    badText[badText.find("E|0|F") + 2] = '\xFF';
+    std::string overlap = image;
+    // The first index entry's record moved onto the index itself.
+    const std::uint32_t first = static_cast<unsigned char>(image[0]) |
+                                static_cast<unsigned char>(image[1]) << 8 |
+                                static_cast<unsigned char>(image[2]) << 16;
+    overlap[first + 8] = static_cast<char>(first & 0xFF);
+    overlap[first + 9] = static_cast<char>(first >> 8 & 0xFF);
+    overlap[first + 10] = static_cast<char>(first >> 16 & 0xFF);
+    for (const std::string& bad : {Write("text.db", badText), Write("overlap.db", overlap)}) {
+        EXPECT_EQ(Run({"--db", bad, in, out}), 3) << bad;
+        EXPECT_NE(m_stderr.find("已损坏"), std::string::npos) << m_stderr;
+        EXPECT_NE(access(out.c_str(), F_OK), 0);
+    }
+}
+
+// Limits on the process never give a successful run of empty rows: the run searches the file it
+// opened, and when it cannot, it fails with a message.
+TEST_F(BatchCommandTest, ResourceLimitsNeverGiveEmptyRowsAsSuccess) {
+    TempDatabase db(MakeSyntheticRanges(2000, 5));
+    ASSERT_TRUE(db.Ok()) << db.Error();
+    std::string list;
+    for (int i = 0; i < 3000; ++i) {
+        list += std::to_string(i % 223 + 1) + "." + std::to_string(i % 251) + ".7.9\n";
+    }
+    const std::string in = Write("in.txt", list);
+    const std::string expected = Path("expected.txt");
+    ASSERT_EQ(Run({"--db", db.Path(), in, expected}), 0) << m_stderr;
+    for (const char* limit : {"ulimit -n 5; ", "ulimit -n 6; ", "ulimit -n 7; "}) {
+        m_limits = limit;
+        const std::string out = Path("out.txt");
+        std::remove(out.c_str());
+        const int code = Run({"--db", db.Path(), in, out});
+        if (code == 0) {
+            EXPECT_EQ(Read(out), Read(expected)) << limit << "success means every row answered";
+        } else {
+            EXPECT_NE(m_stderr, "") << limit << "a failure says why";
+        }
+    }
+}
+
+// Address space that runs out during the run (a record of the result store cannot be made):
+// the command says so and exits 1, or, with room enough, writes every row; it never aborts.
+// Sanitizers reserve more address space than any of these limits allows.
+#ifndef QUORVANE_SANITIZED
+TEST_F(BatchCommandTest, RunningOutOfMemoryFailsWithAMessage) {
+    TempDatabase db(MakeSyntheticRanges(30000, 9));
+    ASSERT_TRUE(db.Ok()) << db.Error();
+    std::string list;
+    std::uint32_t value = 3;
+    for (int i = 0; i < 1000000; ++i) {
+        value = value * 1103515245u + 12345u;
+        list += std::to_string(value >> 24) + "." + std::to_string(value >> 16 & 255) + "." +
+                std::to_string(value >> 8 & 255) + "." + std::to_string(value & 255) + "\n";
+    }
+    const std::string in = Write("in.txt", list);
+    const std::string expected = Path("expected.txt");
+    ASSERT_EQ(Run({"--db", db.Path(), in, expected}), 0) << m_stderr;
+    for (int limit = 100000; limit <= 400000; limit += 50000) {
+        m_limits = "ulimit -v " + std::to_string(limit) + "; ";
+        const std::string out = Path("out.txt");
+        std::remove(out.c_str());
+        const int code = Run({"--db", db.Path(), in, out});
+        SCOPED_TRACE(m_limits + m_stderr);
+        if (code == 0) {
+            EXPECT_EQ(Read(out), Read(expected));
+        } else {
+            EXPECT_TRUE(code == 1 || code == 4) << code << ": an abort is 134";
+            EXPECT_NE(m_stderr, "");
+            EXPECT_NE(access(out.c_str(), F_OK), 0);
+        }
+    }
+}
+#endif
 
 // The export reaches the target only whole: until then the previous file stays, and a pipe is
 // written directly rather than replaced.

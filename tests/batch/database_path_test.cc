@@ -5,10 +5,10 @@
 #include <string>
 
 #include "batch/database_file.h"
-#include "batch/database_open.h"
 #include "files/app_directory.h"
 #include "files/conversions.h"
 #include "files/native_file.h"
+#include "quorvane/region.h"
 #include "tests/support/temp_database.h"
 
 namespace quorvane {
@@ -29,21 +29,20 @@ TEST(DatabasePathTest, DatabaseFileExistsOnlyForNonDirectories) {
     EXPECT_EQ(path, GetAppDirectory() + u"ip2region.db");
 }
 
-// The workers, and other copies of the tool, read the database while Start checks it: the check
-// must open a file they hold, and they must open it while the check holds it.
-TEST(DatabasePathTest, DatabaseCheckSharesTheFileWithItsReaders) {
+// Other copies of the tool and other programs read the database while a run opens it: the open
+// must read a file they hold.
+TEST(DatabasePathTest, DatabaseOpenSharesTheFileWithItsReaders) {
     TempDatabase db({Range{0, 0xFFFFFFFFu, "A"}});
     ASSERT_TRUE(db.Ok());
     const std::u16string path = Utf8ToWide(db.Path());
-    region_handle worker{};
-    ASSERT_EQ(OpenDatabase(worker, path), 1);
-    EXPECT_EQ(CheckDatabaseFile(path), DatabaseStatus::kUsable);
-    ip2region_destroy(&worker);
+    region_handle other{};
+    ASSERT_EQ(ip2region_create(&other, db.Path().c_str()), 1);
+    EXPECT_EQ(OpenDatabaseFile(path).status, DatabaseStatus::kUsable);
+    ip2region_destroy(&other);
 
-    CNativeFile check;
-    ASSERT_TRUE(check.Open(path, CNativeFile::Access::kReadShared));
-    EXPECT_EQ(OpenDatabase(worker, path), 1);
-    ip2region_destroy(&worker);
+    CNativeFile held;
+    ASSERT_TRUE(held.Open(path, CNativeFile::Access::kReadShared));
+    EXPECT_EQ(OpenDatabaseFile(path).status, DatabaseStatus::kUsable);
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ class RunDriver {
             table.RequestStop();
         }
         const bool launched = m_group.Launch(
-            MakeLookupWork(table, dbPath), {},
+            MakeLookupWork(table, OpenDatabaseFile(dbPath).database), {},
             [this, &table] {
                 table.EndRun();
                 std::lock_guard<std::mutex> guard(m_lock);

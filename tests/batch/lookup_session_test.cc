@@ -50,7 +50,7 @@ TEST(LookupSessionTest, RegionTextToFields) {
         SCOPED_TRACE(c.region);
         TempDatabase db({Range{0, 0xFFFFFFFFu, c.region}});
         ASSERT_TRUE(db.Ok()) << db.Error();
-        CLookupSession session(Utf8ToWide(db.Path()));
+        CLookupSession session(OpenDatabaseFile(Utf8ToWide(db.Path())).database);
         AddressRow row{u"10.0.0.1", u"old", u"old", u"old", u"old"};
         session.Lookup(row);
         EXPECT_EQ(row.address, u"10.0.0.1");
@@ -66,7 +66,7 @@ TEST(LookupSessionTest, AddressesPickTheirRanges) {
                      Range{0x0B000000u, 0x0B0000FFu, "B|0|b|b|b"},
                      Range{0x0B000100u, 0xFFFFFFFFu, "C|0|c|c|c"}});
     ASSERT_TRUE(db.Ok()) << db.Error();
-    CLookupSession session(Utf8ToWide(db.Path()));
+    CLookupSession session(OpenDatabaseFile(Utf8ToWide(db.Path())).database);
     auto country = [&](const char16_t* address) {
         AddressRow row{address, {}, {}, {}, {}};
         session.Lookup(row);
@@ -90,7 +90,7 @@ TEST(LookupSessionTest, AddressesPickTheirRanges) {
 TEST(LookupSessionTest, MissEmptiesEveryField) {
     TempDatabase db({Range{0x01000000u, 0x01FFFFFFu, "A|0|a|a|a"}});
     ASSERT_TRUE(db.Ok()) << db.Error();
-    CLookupSession session(Utf8ToWide(db.Path()));
+    CLookupSession session(OpenDatabaseFile(Utf8ToWide(db.Path())).database);
     AddressRow row{u"1.2.3.4", {}, {}, {}, {}};
     session.Lookup(row);
     EXPECT_EQ(row.country, u"A");
@@ -101,7 +101,7 @@ TEST(LookupSessionTest, MissEmptiesEveryField) {
     EXPECT_EQ(row.city, u"");
     EXPECT_EQ(row.provider, u"");
 
-    CLookupSession missing(u"/nonexistent/ip2region.db");
+    CLookupSession missing(OpenDatabaseFile(u"/nonexistent/ip2region.db").database);
     AddressRow stale{u"1.2.3.4", u"old", u"old", u"old", u"old"};
     missing.Lookup(stale);
     EXPECT_EQ(stale.country, u"");
@@ -131,8 +131,8 @@ TEST(LookupSessionTest, RowsResolvedTogetherGetTheirOwnRecords) {
         }
     }
     CResultStore store;
-    CLookupSession together(Utf8ToWide(db.Path()), store);
-    CLookupSession alone(Utf8ToWide(db.Path()), store);
+    CLookupSession together(OpenDatabaseFile(Utf8ToWide(db.Path())).database, store);
+    CLookupSession alone(OpenDatabaseFile(Utf8ToWide(db.Path())).database, store);
     std::vector<const ResultTexts*> records(addresses.Count());
     std::size_t found = 0;
     for (auto [begin, end] :
@@ -161,7 +161,7 @@ TEST(LookupSessionTest, RecordTextEndsAtItsFirstNul) {
     *hash = '\0';
     TempDatabase db = TempDatabase::FromImage(image);
     ASSERT_TRUE(db.Ok()) << db.Error();
-    CLookupSession session(Utf8ToWide(db.Path()));
+    CLookupSession session(OpenDatabaseFile(Utf8ToWide(db.Path())).database);
     for (int pass = 0; pass < 2; ++pass) {  // the first search loads, the second uses the cache
         AddressRow row{u"1.2.3.4", u"old", u"old", u"old", u"old"};
         session.Lookup(row);
@@ -184,7 +184,7 @@ TEST(LookupSessionTest, OpensTheDatabaseStartFoundUnderAnyNarrowCharset) {
     ASSERT_TRUE(dbwriter::WriteDatabase({Range{0, 0xFFFFFFFFu, "A|0|a|b|c"}}, {}, path, error))
         << error;
 
-    CLookupSession session(Utf8ToWide(path));
+    CLookupSession session(OpenDatabaseFile(Utf8ToWide(path)).database);
     AddressRow row{u"1.2.3.4", {}, {}, {}, {}};
     session.Lookup(row);
     EXPECT_EQ(row.country, u"A");

@@ -124,6 +124,43 @@ database_errors)
         "$(grep -c 'permission denied to set parameter "quorvane.database"' <<<"$output")"
     expect "the server still runs" 1 "$(sql -c "SELECT 1")"
     ;;
+changed_files)
+    # A named pipe as the database: refused at once, never a backend waiting for a writer (the
+    # timeout makes a hang fail the check instead of holding it).
+    mkfifo "$work/pipe.db"
+    pg_give_to_server "$work/pipe.db"
+    output=$(timeout 30 "$pg_bindir/psql" -X -q -A -t -h "$pg_work" -U postgres -d postgres \
+        -c "SET quorvane.database = '$work/pipe.db'" -c "SELECT quorvane_lookup('8.8.8.8')" 2>&1)
+    waited=$([ $? -eq 124 ] && echo "timed out" || echo answered)
+    expect "a pipe is refused without waiting" "answered 1" \
+        "$waited $(grep -c "ERROR: .*\"$work/pipe.db\"" <<<"$output")"
+
+    # A database copied over the file a session uses (cp rewrites it in place, shorter): the
+    # session answers as before, from the file it read, and no backend crashes.
+    load_addresses
+    cp "$build/bin/ip2region.db" "$work/live.db"
+    printf '%s\n' '1.0.0.0,1.0.0.255,W|0|X|Y|Z' >"$work/small.txt"
+    "$dbmake" "$work/small.txt" "$work/small.db" >/dev/null || fail "quorvane-dbmake failed"
+    pg_give_to_server "$work/live.db" "$work/small.db"
+    output=$(sql -c "SET quorvane.database = '$work/live.db'" -c "SELECT count(*) FROM addresses
+        WHERE quorvane_lookup(a) IS NOT NULL" -c "\\! cp '$work/small.db' '$work/live.db'" \
+        -c "$rows_query" 2>&1)
+    expect "a session keeps its answers when the file is copied over" \
+        "$(printf '%s\n' 4003; cat "$work/expected.txt")" "$output"
+    expect "the server still runs, no backend restarted" "1 0" \
+        "$(sql -c "SELECT 1") $(grep -c 'terminated by signal' "$pg_work/server.log" 2>/dev/null)"
+    expect "a new session reads the new file" "W|0|X|Y|Z" \
+        "$(sql -c "SET quorvane.database = '$work/live.db'" -c "SELECT quorvane_region_text('1.0.0.7')")"
+
+    # A database whose text is not UTF-8 is refused: no damaged text reaches a table.
+    python3 -c "import sys; d = open(sys.argv[1], 'rb').read(); i = d.rindex(b'W|0|X');
+open(sys.argv[2], 'wb').write(d[:i + 4] + b'\xff' + d[i + 5:])" "$work/small.db" "$work/bad.db"
+    pg_give_to_server "$work/bad.db"
+    output=$(sql -c "SET quorvane.database = '$work/bad.db'" \
+        -c "SELECT quorvane_region_text('1.0.0.7')" 2>&1)
+    expect "a database with damaged text is refused" "1 0" \
+        "$(grep -c "ERROR: .*\"$work/bad.db\"" <<<"$output") $(grep -c 'W|0|' <<<"$output")"
+    ;;
 *) fail "unknown check $check" ;;
 esac
 

@@ -1,5 +1,5 @@
 # Compares the functions a shared library (or, on Windows, a DLL or program) exports with the
-# eleven engine functions. Usage: cmake -DNM=nm -DLIBRARY=path -P check_exports.cmake, or
+# eleven engine functions and the database interface (quorvane/region_db.h). Usage: cmake -DNM=nm -DLIBRARY=path -P check_exports.cmake, or
 # -DOBJDUMP=x86_64-w64-mingw32-objdump for a Windows image, read from its export table.
 if(DEFINED OBJDUMP)
   execute_process(COMMAND "${OBJDUMP}" -p "${LIBRARY}" OUTPUT_VARIABLE listing RESULT_VARIABLE status)
@@ -34,7 +34,9 @@ endforeach()
 list(SORT exported)
 set(expected getUnsignedInt ip2long ip2region_binary_search ip2region_binary_search_string
   ip2region_btree_search ip2region_btree_search_string ip2region_create ip2region_destroy
-  ip2region_memory_search ip2region_memory_search_string long2ip)
+  ip2region_memory_search ip2region_memory_search_string long2ip
+  quorvane_db_close quorvane_db_find4 quorvane_db_find4_many quorvane_db_get_family quorvane_db_open
+  quorvane_db_open_bytes quorvane_db_record_number quorvane_db_strerror quorvane_db_text)
 list(SORT expected)
 if(NOT exported STREQUAL expected)
   message(FATAL_ERROR "exported: ${exported}\nexpected: ${expected}")

@@ -418,6 +418,48 @@ TEST_F(FrameTest, FailedLaunchReportsAndReturnsToIdle) {
     EXPECT_EQ(m_frame->Table().GetRow(0).country, u"美国");
 }
 
+// The run searches the database that Start checked: a file replaced after the check (here just
+// before the workers start) changes no answer and empties no row.
+TEST_F(FrameTest, TheRunSearchesTheDatabaseStartChecked) {
+    Import({"8.8.8.8"});
+    m_frame->SetLaunchForTesting(
+        [&](CThreadGroup& group, CThreadGroup::Callable work, CThreadGroup::Callable started,
+            CThreadGroup::Callable finished, CThreadGroup::Callable createFailed) {
+            test::WriteBytes(m_dir.Path("ip2region.db"), std::string(9000, '\0'));
+            return group.Launch(std::move(work), std::move(started), std::move(finished),
+                                std::move(createFailed));
+        });
+    RunToEnd();
+    EXPECT_EQ(m_frame->Table().GetRow(0).country, u"美国");
+    EXPECT_TRUE(m_window.messages.empty());
+
+    // The next Start checks the file again, and refuses it now.
+    m_frame->OnCommand(ID_CMD_START);
+    EXPECT_FALSE(m_frame->IsRunAlive());
+    EXPECT_EQ(m_window.messages.back().text, messages::kDatabaseUnusable);
+}
+
+// A worker that runs out of memory stops the run: the window says so and counts the rows it
+// never reached as unresolved, instead of reporting a finished run.
+TEST_F(FrameTest, ARunOutOfMemoryEndsWithAMessage) {
+    Import({"8.8.8.8", "9.9.9.9"});
+    m_frame->SetLaunchForTesting(
+        [&](CThreadGroup& group, CThreadGroup::Callable, CThreadGroup::Callable started,
+            CThreadGroup::Callable finished, CThreadGroup::Callable createFailed) {
+            // What a worker's lookup work does when an allocation fails.
+            CAddressTable& table = const_cast<CAddressTable&>(m_frame->Table());
+            return group.Launch([&table] { table.StopOutOfMemory(); }, std::move(started),
+                                std::move(finished), std::move(createFailed));
+        });
+    RunToEnd();
+    EXPECT_EQ(m_window.MessageTexts(), std::vector<std::u16string>{messages::kOutOfMemory});
+    EXPECT_EQ(m_frame->Table().GetRow(0).country, u"");
+    ASSERT_FALSE(m_window.statusTexts.empty());
+    EXPECT_EQ(m_window.statusTexts.back().rfind(u"已结束", 0), 0u)
+        << WideToUtf8(m_window.statusTexts.back());
+    ExpectIdleMenus();
+}
+
 TEST_F(FrameTest, ExportChecksRunThenEmptyTableThenAsksForAFile) {
     m_frame->OnCommand(ID_CMD_EXPORT);
     EXPECT_EQ(m_window.calls, std::vector<std::string>{"message"});

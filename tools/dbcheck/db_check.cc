@@ -1,5 +1,7 @@
 #include "tools/dbcheck/db_check.h"
 
+#include <quorvane/region_db.h>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,7 +17,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "files/conversions.h"
+#include "region_layout.h"
 #include "tools/dbwriter/db_writer.h"
 
 namespace quorvane::dbcheck {
@@ -34,8 +36,6 @@ using format::kMinRecordLength;
 // rest.
 constexpr std::size_t kListedPerKind = 10;
 constexpr std::uint64_t kAddressSpace = std::uint64_t{1} << 32;
-// Offsets are 32 bits wide; anything larger is not read into memory.
-constexpr std::uint64_t kMaxCheckedSize = std::uint64_t{1} << 32;
 
 std::string Dotted(std::uint32_t address) {
     return std::to_string(address >> 24) + "." + std::to_string((address >> 16) & 0xFF) + "." +
@@ -80,6 +80,8 @@ class Findings {
     std::map<std::string, std::size_t> m_counts;
 };
 
+// The errors are the engine's own layout rules (region_layout.h), worded here; the statistics and
+// the warnings, which no search depends on, are this tool's.
 class Checker {
   public:
     explicit Checker(const std::vector<std::uint8_t>& image, CheckResult& result)
@@ -87,23 +89,24 @@ class Checker {
 
     void Run() {
         m_result.stats.fileSize = m_image.size();
-        if (m_image.size() < kHeaderOffset) {
-            m_errors.Add("short file", "the file is " + std::to_string(m_image.size()) +
-                                           " bytes long: too short for the 8-byte bounds block");
-            Close();
-            return;
+        if (m_image.size() >= kHeaderOffset) {
+            m_first = *U32(0);
+            m_last = *U32(4);
         }
-        if (m_image.size() < kFixedBlocksEnd) {
-            m_errors.Add("short file",
-                         "the file is " + WithSeparators(m_image.size()) +
-                             " bytes long and ends inside the header index (offsets 8 to 8,199)");
+        RegionCheckLayout(m_image.data(), m_image.size(), &Checker::OnFault, this);
+        if (m_image.size() >= kHeaderOffset) {
+            const bool inOrder = m_first <= m_last;
+            if (inOrder) {
+                m_count = (m_last - m_first) / kIndexEntrySize + 1;
+                m_result.stats.ranges = m_count;
+            }
+            HeaderFigures();
+            if (inOrder && std::uint64_t{m_last} + kIndexEntrySize <= m_image.size()) {
+                IndexFigures();
+            }
         }
-        bool indexReadable = CheckBounds();
-        CheckHeader(indexReadable);
-        if (indexReadable) {
-            CheckIndex();
-        }
-        Close();
+        m_errors.Close();
+        m_warnings.Close();
     }
 
   private:
@@ -114,138 +117,188 @@ class Checker {
         return format::ReadU32(m_image.data() + at);
     }
 
-    void Close() {
-        m_errors.Close();
-        m_warnings.Close();
+    static int OnFault(void* context, const RegionFault* fault) {
+        static_cast<Checker*>(context)->Word(*fault);
+        return 1;
     }
 
-    // True when the index bounds describe whole entries inside the file.
-    bool CheckBounds() {
-        m_first = *U32(0);
-        m_last = *U32(4);
-        bool readable = true;
-        if (m_last < m_first) {
-            m_errors.Add("bounds", "the last index offset " + WithSeparators(m_last) +
-                                       " is below the first index offset " +
-                                       WithSeparators(m_first));
-            return false;
-        }
-        if ((m_last - m_first) % kIndexEntrySize != 0) {
-            m_errors.Add("bounds", "the index bounds " + WithSeparators(m_first) + " and " +
-                                       WithSeparators(m_last) +
-                                       " are not a whole number of 12-byte entries apart");
-        }
-        if (std::uint64_t{m_last} + kIndexEntrySize > m_image.size()) {
-            m_errors.Add("bounds", "the last index entry at " + WithSeparators(m_last) +
-                                       " runs past the end of the file (" +
-                                       WithSeparators(m_image.size()) + " bytes)");
-            readable = false;
-        }
-        if (m_first < kFixedBlocksEnd) {
-            m_errors.Add("bounds", "the index starts at " + WithSeparators(m_first) +
-                                       ", inside the bounds block or the header index");
-        }
-        m_count = (m_last - m_first) / kIndexEntrySize + 1;
-        m_result.stats.ranges = m_count;
-        return readable;
+    std::string EntryName(std::uint32_t i) const {
+        const std::uint64_t at = std::uint64_t{m_first} + std::uint64_t{i} * kIndexEntrySize;
+        return "index entry " + std::to_string(i) + " (" + Dotted(*U32(at)) + "-" +
+               Dotted(*U32(at + 4)) + ")";
     }
 
-    // The index entry number an offset points at, if it points at one.
-    std::optional<std::uint32_t> EntryAt(std::uint32_t offset) const {
-        if (offset < m_first || offset > m_last || (offset - m_first) % kIndexEntrySize != 0) {
-            return std::nullopt;
-        }
-        return (offset - m_first) / kIndexEntrySize;
+    // A record is named where the index first points at it; later entries that share a faulty
+    // record add nothing new.
+    bool FirstSightOfRecord(const RegionFault& fault) {
+        const auto [seen, isNew] =
+            m_recordFaultEntry.try_emplace(static_cast<std::uint32_t>(fault.value), fault.entry);
+        return isNew || seen->second == fault.entry;
     }
 
-    void CheckHeader(bool indexReadable) {
-        struct Entry {
-            std::uint32_t startIp;
-            std::uint32_t indexOffset;
-        };
-        std::vector<Entry> header;
-        for (std::uint32_t i = 0; i < kMaxHeaderEntries; ++i) {
-            auto startIp = U32(kHeaderOffset + std::uint64_t{i} * kHeaderEntrySize);
-            auto offset = U32(kHeaderOffset + std::uint64_t{i} * kHeaderEntrySize + 4);
-            if (!startIp || !offset || *offset == 0) {
+    void WordRecord(const RegionFault& fault) {
+        if (!FirstSightOfRecord(fault)) {
+            return;
+        }
+        const auto pointer = static_cast<std::uint32_t>(fault.value);
+        const std::string where = EntryName(fault.entry) + ": its data record at " +
+                                  WithSeparators(format::DataPointerOffset(pointer)) + " (" +
+                                  std::to_string(format::DataPointerLength(pointer)) + " bytes)";
+        switch (fault.kind) {
+            case kFaultRecordShort:
+                m_errors.Add("record length", where + " is shorter than its 4-byte record number");
+                break;
+            case kFaultRecordOutside:
+                m_errors.Add("record outside", where + " runs past the end of the file");
+                break;
+            case kFaultRecordOverFixed:
+                m_errors.Add("record overlap",
+                             where + " overlaps the bounds block or header index");
+                break;
+            case kFaultRecordOverIndex:
+                m_errors.Add("record overlap", where + " overlaps the index");
+                break;
+            default:
+                m_errors.Add("record text", where + " holds a text that is not valid UTF-8");
+                break;
+        }
+    }
+
+    void WordHeader(const RegionFault& fault) {
+        const std::string name = "header entry " + std::to_string(fault.entry);
+        switch (fault.kind) {
+            case kFaultHeaderCount:
+                m_errors.Add("header", "the header index has " + std::to_string(fault.value) +
+                                           (fault.value == 1 ? " entry" : " entries") +
+                                           ": the two-level search needs at least 2");
+                break;
+            case kFaultHeaderFirst:
+                m_errors.Add("header",
+                             "the first header entry points at " + WithSeparators(fault.value) +
+                                 ", not at the first index entry " + WithSeparators(fault.other));
+                break;
+            case kFaultHeaderLast:
+                m_errors.Add("header", "the last header entry (" + std::to_string(fault.entry) +
+                                           ") points at " + WithSeparators(fault.value) +
+                                           ", not at the last index entry " +
+                                           WithSeparators(fault.other) +
+                                           ": addresses above it would be looked for in the "
+                                           "wrong stretch");
+                break;
+            case kFaultHeaderPointer:
+                m_errors.Add("header pointer", name + " points at " + WithSeparators(fault.value) +
+                                                   ", which is not an index entry");
+                break;
+            case kFaultHeaderStart:
+                m_errors.Add("header start", name + " has start address " +
+                                                 Dotted(static_cast<std::uint32_t>(fault.value)) +
+                                                 " but the index entry it points at starts at " +
+                                                 Dotted(static_cast<std::uint32_t>(fault.other)));
+                break;
+            case kFaultHeaderStartOrder:
+                m_errors.Add("header order", name + " starts at " +
+                                                 Dotted(static_cast<std::uint32_t>(fault.value)) +
+                                                 ", below the entry before it (" +
+                                                 Dotted(static_cast<std::uint32_t>(fault.other)) +
+                                                 ")");
+                break;
+            case kFaultHeaderOrder:
+                m_errors.Add("header order", name + " points at " + WithSeparators(fault.value) +
+                                                 ", before the entry before it (" +
+                                                 WithSeparators(fault.other) + ")");
+                break;
+            default:
+                m_errors.Add("header spacing",
+                             "header entries " + std::to_string(fault.entry - 1) + " and " +
+                                 std::to_string(fault.entry) + " are " +
+                                 WithSeparators(fault.value) + " index entries apart (at most " +
+                                 std::to_string(kMaxHeaderSpacing) +
+                                 "): their stretch does not fit the 8,192-byte read");
+                break;
+        }
+    }
+
+    void Word(const RegionFault& fault) {
+        switch (fault.kind) {
+            case kFaultShortFile:
+                m_errors.Add("short file",
+                             fault.value < kHeaderOffset
+                                 ? "the file is " + std::to_string(fault.value) +
+                                       " bytes long: too short for the 8-byte bounds block"
+                                 : "the file is " + WithSeparators(fault.value) +
+                                       " bytes long and ends inside the header index (offsets 8 "
+                                       "to 8,199)");
+                break;
+            case kFaultBoundsReversed:
+                m_errors.Add("bounds", "the last index offset " + WithSeparators(fault.other) +
+                                           " is below the first index offset " +
+                                           WithSeparators(fault.value));
+                break;
+            case kFaultBoundsUneven:
+                m_errors.Add("bounds", "the index bounds " + WithSeparators(fault.value) + " and " +
+                                           WithSeparators(fault.other) +
+                                           " are not a whole number of 12-byte entries apart");
+                break;
+            case kFaultIndexPastEnd:
+                m_errors.Add("bounds", "the last index entry at " + WithSeparators(fault.value) +
+                                           " runs past the end of the file (" +
+                                           WithSeparators(fault.other) + " bytes)");
+                break;
+            case kFaultIndexInFixed:
+                m_errors.Add("bounds", "the index starts at " + WithSeparators(fault.value) +
+                                           ", inside the bounds block or the header index");
+                break;
+            case kFaultEntryReversed:
+                m_errors.Add("index start after end",
+                             EntryName(fault.entry) + " starts after it ends");
+                break;
+            case kFaultEntryOrder:
+                m_errors.Add("index order",
+                             EntryName(fault.entry) +
+                                 " is not above the entry before it, which ends at " +
+                                 Dotted(static_cast<std::uint32_t>(fault.other)));
+                break;
+            case kFaultRecordShort:
+            case kFaultRecordOutside:
+            case kFaultRecordOverFixed:
+            case kFaultRecordOverIndex:
+            case kFaultRecordText:
+                WordRecord(fault);
+                break;
+            default:
+                WordHeader(fault);
+                break;
+        }
+    }
+
+    // The header's figure and warnings: entries after the terminating one, entries that repeat.
+    void HeaderFigures() {
+        std::uint32_t count = 0;
+        while (count < kMaxHeaderEntries) {
+            auto offset = U32(kHeaderOffset + std::uint64_t{count} * kHeaderEntrySize + 4);
+            if (!offset || *offset == 0) {
                 break;
             }
-            header.push_back({*startIp, *offset});
+            ++count;
         }
         // The searches stop at the first entry with offset 0; entries after it are lost.
-        for (std::uint64_t i = header.size() + 1; i < kMaxHeaderEntries; ++i) {
+        for (std::uint64_t i = count + 1; i < kMaxHeaderEntries; ++i) {
             auto offset = U32(kHeaderOffset + i * kHeaderEntrySize + 4);
             if (offset && *offset != 0) {
                 m_warnings.Add("header after end", "header entry " + std::to_string(i) +
                                                        " follows the terminating entry " +
-                                                       std::to_string(header.size()) +
+                                                       std::to_string(count) +
                                                        " and is never read");
                 break;
             }
         }
-        m_result.stats.headerEntries = static_cast<std::uint32_t>(header.size());
-        if (header.size() < 2) {
-            m_errors.Add("header", "the header index has " + std::to_string(header.size()) +
-                                       (header.size() == 1 ? " entry" : " entries") +
-                                       ": the two-level search needs at least 2");
-        }
-        if (header.empty()) {
-            return;
-        }
-        if (header.front().indexOffset != m_first) {
-            m_errors.Add("header", "the first header entry points at " +
-                                       WithSeparators(header.front().indexOffset) +
-                                       ", not at the first index entry " + WithSeparators(m_first));
-        }
-        if (header.back().indexOffset != m_last) {
-            m_errors.Add("header", "the last header entry (" + std::to_string(header.size() - 1) +
-                                       ") points at " + WithSeparators(header.back().indexOffset) +
-                                       ", not at the last index entry " + WithSeparators(m_last) +
-                                       ": addresses above it would be looked for in the wrong "
-                                       "stretch");
-        }
-        for (std::size_t h = 0; h < header.size(); ++h) {
-            const Entry& entry = header[h];
-            const std::string name = "header entry " + std::to_string(h);
-            auto index = EntryAt(entry.indexOffset);
-            if (!index) {
-                m_errors.Add("header pointer", name + " points at " +
-                                                   WithSeparators(entry.indexOffset) +
-                                                   ", which is not an index entry");
-            } else if (indexReadable) {
-                std::uint32_t indexStart = *U32(entry.indexOffset);
-                if (entry.startIp != indexStart) {
-                    m_errors.Add("header start",
-                                 name + " has start address " + Dotted(entry.startIp) +
-                                     " but the index entry it points at starts at " +
-                                     Dotted(indexStart));
-                }
-            }
-            if (h == 0) {
-                continue;
-            }
-            const Entry& previous = header[h - 1];
-            if (entry.startIp < previous.startIp) {
-                m_errors.Add("header order", name + " starts at " + Dotted(entry.startIp) +
-                                                 ", below the entry before it (" +
-                                                 Dotted(previous.startIp) + ")");
-            }
-            if (entry.indexOffset < previous.indexOffset) {
-                m_errors.Add("header order", name + " points at " +
-                                                 WithSeparators(entry.indexOffset) +
-                                                 ", before the entry before it (" +
-                                                 WithSeparators(previous.indexOffset) + ")");
-            } else if (std::uint64_t{entry.indexOffset} - previous.indexOffset + kIndexEntrySize >
-                       kHeaderBlockSize) {
-                m_errors.Add("header spacing",
-                             "header entries " + std::to_string(h - 1) + " and " +
-                                 std::to_string(h) + " are " +
-                                 WithSeparators((entry.indexOffset - previous.indexOffset) /
-                                                kIndexEntrySize) +
-                                 " index entries apart (at most " +
-                                 std::to_string(kMaxHeaderSpacing) +
-                                 "): their stretch does not fit the 8,192-byte read");
-            } else if (entry.indexOffset == previous.indexOffset && m_count > 1) {
+        m_result.stats.headerEntries = count;
+        for (std::uint32_t h = 1; h < count; ++h) {
+            const std::uint32_t offset =
+                *U32(kHeaderOffset + std::uint64_t{h} * kHeaderEntrySize + 4);
+            const std::uint32_t previous =
+                *U32(kHeaderOffset + std::uint64_t{h - 1} * kHeaderEntrySize + 4);
+            if (offset == previous && m_count > 1) {
                 m_warnings.Add("header duplicate", "header entries " + std::to_string(h - 1) +
                                                        " and " + std::to_string(h) +
                                                        " point at the same index entry");
@@ -253,7 +306,7 @@ class Checker {
         }
     }
 
-    void CheckIndex() {
+    void IndexFigures() {
         Statistics& stats = m_result.stats;
         std::unordered_map<std::uint32_t, bool> recordsSeen;  // data pointer -> record is sound
         std::unordered_set<std::string_view> texts;
@@ -266,20 +319,7 @@ class Checker {
             const std::uint32_t start = *U32(at);
             const std::uint32_t end = *U32(at + 4);
             const std::uint32_t pointer = *U32(at + 8);
-            // Built only for a message: a sound index of 700,000 entries needs none.
-            auto name = [&] {
-                return "index entry " + std::to_string(i) + " (" + Dotted(start) + "-" +
-                       Dotted(end) + ")";
-            };
-            if (start > end) {
-                m_errors.Add("index start after end", name() + " starts after it ends");
-            }
-            if (i > 0 && start <= previousEnd) {
-                sorted = false;
-                m_errors.Add("index order",
-                             name() + " is not above the entry before it, which ends at " +
-                                 Dotted(previousEnd));
-            }
+            sorted = sorted && (i == 0 || start > previousEnd);
             previousEnd = end;
             if (start <= end) {
                 if (start > nextUncovered) {
@@ -288,14 +328,13 @@ class Checker {
                 }
                 nextUncovered = std::max(nextUncovered, std::uint64_t{end} + 1);
             }
-
             if (pointer == 0) {
                 ++stats.rangesWithoutData;
                 continue;
             }
             auto [seen, isNew] = recordsSeen.try_emplace(pointer, false);
             if (isNew) {
-                seen->second = CheckRecord(pointer, name, texts, notFiveFields);
+                seen->second = RecordFigures(i, pointer, texts, notFiveFields);
             }
             if (seen->second && start <= end) {
                 stats.coveredAddresses += std::uint64_t{end} - start + 1;
@@ -320,47 +359,33 @@ class Checker {
         }
     }
 
-    // Checks the data record a pointer names; true when its text can be handed out.
-    template <typename Name>
-    bool CheckRecord(std::uint32_t pointer, const Name& name,
-                     std::unordered_set<std::string_view>& texts, std::uint64_t& notFiveFields) {
+    // Counts the data record a pointer names; true when its text can be handed out.
+    bool RecordFigures(std::uint32_t i, std::uint32_t pointer,
+                       std::unordered_set<std::string_view>& texts, std::uint64_t& notFiveFields) {
         const std::uint32_t offset = format::DataPointerOffset(pointer);  // below 16 MiB
         const std::uint32_t length = format::DataPointerLength(pointer);
-        auto where = [&] {
-            return name() + ": its data record at " + WithSeparators(offset) + " (" +
-                   std::to_string(length) + " bytes)";
-        };
-        bool sound = true;
-        if (length < kMinRecordLength) {
-            m_errors.Add("record length", where() + " is shorter than its 4-byte record number");
-            sound = false;
-        }
         if (std::uint64_t{offset} + length > m_image.size()) {
-            m_errors.Add("record outside", where() + " runs past the end of the file");
             return false;
         }
-        if (offset < kFixedBlocksEnd) {
-            m_errors.Add("record overlap", where() + " overlaps the bounds block or header index");
-            sound = false;
-        }
-        if (offset < std::uint64_t{m_last} + kIndexEntrySize && offset + length > m_first) {
-            m_errors.Add("record overlap", where() + " overlaps the index");
-            sound = false;
-        }
+        const bool clear =
+            offset >= kFixedBlocksEnd &&
+            !(offset < std::uint64_t{m_last} + kIndexEntrySize && offset + length > m_first);
         Statistics& stats = m_result.stats;
         ++stats.dataRecords;
         stats.dataBytes += length;
         if (length < kMinRecordLength) {
             return false;
         }
-        std::string_view text(reinterpret_cast<const char*>(m_image.data()) + offset + 4,
-                              length - 4);
-        if (!IsValidUtf8(text)) {
-            m_errors.Add("record text", where() + " holds a text that is not valid UTF-8");
+        const unsigned char* bytes = m_image.data() + offset + 4;
+        if (!RegionIsValidUtf8(bytes, length - 4)) {
             return false;
         }
+        std::string_view text(reinterpret_cast<const char*>(bytes), length - 4);
         if (text.find('\0') != std::string_view::npos) {
-            m_warnings.Add("record nul", where() + " holds a NUL byte: readers cut the text there");
+            m_warnings.Add("record nul",
+                           EntryName(i) + ": its data record at " + WithSeparators(offset) + " (" +
+                               std::to_string(length) +
+                               " bytes) holds a NUL byte: readers cut the text there");
         }
         if (texts.insert(text).second && std::count(text.begin(), text.end(), '|') != 4) {
             if (notFiveFields++ < 3) {
@@ -368,13 +393,14 @@ class Checker {
                                "text \"" + std::string(text) + "\" does not have five '|' fields");
             }
         }
-        return sound;
+        return clear;
     }
 
     const std::vector<std::uint8_t>& m_image;
     CheckResult& m_result;
     Findings m_errors;
     Findings m_warnings;
+    std::unordered_map<std::uint32_t, std::uint32_t> m_recordFaultEntry;  // pointer -> entry
     std::uint32_t m_first = 0;
     std::uint32_t m_last = 0;
     std::uint32_t m_count = 0;
@@ -405,7 +431,7 @@ bool CheckFile(const std::string& path, CheckResult& result, std::string& error)
         error = "cannot check " + path + ": not a regular file";
         return false;
     }
-    if (static_cast<std::uint64_t>(st.st_size) > kMaxCheckedSize) {
+    if (static_cast<std::uint64_t>(st.st_size) > QUORVANE_DB_MAX_BYTES) {
         ::close(fd);
         error = "cannot check " + path + ": " +
                 WithSeparators(static_cast<std::uint64_t>(st.st_size)) +

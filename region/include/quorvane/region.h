@@ -21,7 +21,9 @@
 
 /* On Windows the library's own sources export the functions (its build defines
  * QUORVANE_REGION_BUILDING) and every program that uses it imports them. */
-#if defined(_WIN32)
+#if defined(QUORVANE_REGION_API)
+/* Set by a program that carries the engine and exports none of it (the SQL module). */
+#elif defined(_WIN32)
 #if defined(QUORVANE_REGION_BUILDING)
 #define QUORVANE_REGION_API __declspec(dllexport)
 #else
