@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <atomic>
@@ -79,6 +80,8 @@ class CWin32MainWindow : public IWindowPort {
     LRESULT OnCreate();
     void OnSize();
     LRESULT OnNotify(const NMHDR& header, LPARAM lParam);
+    // The tooltip of an address cell: its whole text, when the column shows only part of it.
+    void OnInfoTip(NMLVGETINFOTIPW& tip) const;
     // Ctrl+C and Ctrl+A in the list become the frame's commands.
     void OnListKey(WORD key);
     // A file dropped on the window is imported (the first one, when several are).
