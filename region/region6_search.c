@@ -3,6 +3,7 @@
  * any part of the check is never searched. */
 #include "region6_search.h"
 
+#include <stdlib.h>
 #include <string.h>
 
 #include "region6_format.h"
@@ -280,6 +281,47 @@ void Region6Compact(const Region6Image* db, unsigned char* block, Region6Image* 
     out->side_lows = lows;
     out->image = block;
     out->size = (size_t)(lows + (size_t)out->side_count * 8 - block);
+}
+
+size_t Region6CompactInPlace(Region6Image* db) {
+    const size_t n = db->range_count;
+    const size_t index_bytes = ((size_t)db->record_count + 1) * 4;
+    const size_t texts_bytes = Region6ReadU32(db->image + kRegion6TextsSizeAt);
+    if (db->range_records != db->low + n * 8 || db->text_index != db->range_records + n * 4 ||
+        db->texts != db->text_index + index_bytes) {
+        return 0;
+    }
+    size_t side = 0;
+    for (size_t i = 0; i < n; ++i) {
+        side += Region6ReadU64(db->low + i * 8) != 0;
+    }
+    /* The side lists go where the low column was; they must fit in what the move frees. */
+    unsigned char* lists = side * 12 <= n * 8 ? (unsigned char*)malloc(side * 12 + 1) : NULL;
+    if (lists == NULL) {
+        return 0;
+    }
+    for (size_t i = 0, k = 0; i < n; ++i) {
+        uint64_t low = Region6ReadU64(db->low + i * 8);
+        if (low != 0) {
+            Region6WriteU32(lists + k * 4, (uint32_t)i);
+            Region6WriteU64(lists + side * 4 + k * 8, low);
+            ++k;
+        }
+    }
+    /* The image is the caller's to write (see the contract); only the view of it is const. */
+    unsigned char* at = (unsigned char*)(uintptr_t)db->low;
+    memmove(at, db->range_records, n * 4 + index_bytes + texts_bytes);
+    db->range_records = at;
+    db->text_index = at + n * 4;
+    db->texts = db->text_index + index_bytes;
+    db->side_ranges = db->texts + texts_bytes;
+    db->side_lows = db->side_ranges + side * 4;
+    memcpy(at + n * 4 + index_bytes + texts_bytes, lists, side * 12);
+    free(lists);
+    db->side_count = (uint32_t)side;
+    db->low = NULL;
+    db->size = (size_t)(db->side_lows + side * 8 - db->image);
+    return db->size;
 }
 
 /* One halving step of the search among ranges for the last start at or below address. The low

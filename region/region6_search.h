@@ -70,6 +70,14 @@ size_t Region6CompactSize(const Region6Image* db);
  * db. */
 void Region6Compact(const Region6Image* db, unsigned char* block, Region6Image* out);
 
+/* Region6Compact inside db's own image, when the writer laid it out (the range records, the text
+ * index and the texts right behind the low column, in that order) and few enough low halves are
+ * not zero: the copy then needs no second block of the image's size. Returns how many bytes from
+ * the image's start the compact database takes (the rest may be released; db's pointers lie in
+ * them), or 0, changing nothing, when it cannot be done so.
+ * REQUIRES: Region6Open filled db over a writable image that nothing else reads. */
+size_t Region6CompactInPlace(Region6Image* db);
+
 /* The record index of the range holding address, or REGION6_NO_RECORD.
  * REQUIRES: Region6Open or Region6Compact filled db and its memory is unchanged. */
 uint32_t Region6FindRecord(const Region6Image* db, Region6Address address);

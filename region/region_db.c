@@ -46,10 +46,33 @@ static void AdoptIpv4(quorvane_db* db) {
         RegionBuildSliceTable(db->image + db->first_index_offset, count, slices) ? slices : NULL;
 }
 
-/* Replaces the checked IPv6 image *image by a compact copy of what the searches read (a third
- * smaller: see Region6Compact) and fills *v6 for the copy; the file's block is freed. Returns 0,
- * leaving everything as it was, when there is no memory for the copy. */
+/* Replaces the checked IPv6 image *image by a compact form of what the searches read (a third
+ * smaller: see Region6Compact) and fills *v6 for it: inside the image when the file is laid out as
+ * the writer lays it (the block then shrinks), in a new block otherwise (the file's block is then
+ * freed). Returns 0, leaving everything as it was, when there is no memory for it. */
 static int CompactIpv6(unsigned char** image, Region6Image* v6) {
+    size_t used = Region6CompactInPlace(v6);
+    if (used > 0) {
+        /* The sections' places within the block, for a shrink that moves it. */
+        const unsigned char* old = v6->image;
+        size_t fences = (size_t)(v6->fences - old), high = (size_t)(v6->high - old);
+        size_t records = (size_t)(v6->range_records - old), index = (size_t)(v6->text_index - old);
+        size_t texts = (size_t)(v6->texts - old), ranges = (size_t)(v6->side_ranges - old);
+        size_t lows = (size_t)(v6->side_lows - old);
+        unsigned char* shrunk = (unsigned char*)realloc(*image, used);
+        if (shrunk != NULL && shrunk != *image) {
+            *image = shrunk;
+            v6->image = shrunk;
+            v6->fences = shrunk + fences;
+            v6->high = shrunk + high;
+            v6->range_records = shrunk + records;
+            v6->text_index = shrunk + index;
+            v6->texts = shrunk + texts;
+            v6->side_ranges = shrunk + ranges;
+            v6->side_lows = shrunk + lows;
+        }
+        return 1;
+    }
     size_t bytes = Region6CompactSize(v6);
     unsigned char* block = (unsigned char*)malloc(bytes > 0 ? bytes : 1);
     if (block == NULL) {
