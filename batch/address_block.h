@@ -37,9 +37,7 @@ class CAddressBlock {
     std::u16string TextAt(std::size_t index) const;
     // Whether byte occurs anywhere in the stored texts, a UTF-16 text's units taken byte by byte:
     // one quick pass, true for every text holding the character and for a few others.
-    bool MayHoldByte(char byte) const {
-        return m_bytes.find(byte) != std::string::npos;
-    }
+    bool MayHoldByte(char byte) const { return m_bytes.find(byte) != std::string::npos; }
 
   private:
     static constexpr std::uint64_t kWideBit = std::uint64_t{1} << 63;

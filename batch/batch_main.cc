@@ -257,8 +257,9 @@ int Run(int argc, char** argv) {
     if (!options.haveDb6 && MayHoldIpv6Rows(addresses)) {
         const std::u16string db6Path = DefaultDatabase6Path();
         DatabaseOpening opening6 = OpenDatabaseFile(db6Path, QUORVANE_DB_IPV6);
-        const std::size_t unresolved =
-            opening6.status == DatabaseStatus::kUsable ? 0 : CountIpv6Rows(addresses, addresses.Count());
+        const std::size_t unresolved = opening6.status == DatabaseStatus::kUsable
+                                           ? 0
+                                           : CountIpv6Rows(addresses, addresses.Count());
         if (unresolved > 0) {
             PrintLine(stderr, u"警告: IPv6数据库不可用, " + AnsiToWide(std::to_string(unresolved)) +
                                   u" 行IPv6地址的结果为空! " + db6Path + u" (" +

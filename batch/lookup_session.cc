@@ -140,7 +140,8 @@ void CLookupSession::SearchMany6(const Ipv6Address* addresses, std::size_t count
         for (std::size_t i = 0; i < n; ++i) {
             for (int b = 0; b < 8; ++b) {
                 bytes[i][b] = static_cast<unsigned char>(addresses[done + i].high >> (56 - 8 * b));
-                bytes[i][b + 8] = static_cast<unsigned char>(addresses[done + i].low >> (56 - 8 * b));
+                bytes[i][b + 8] =
+                    static_cast<unsigned char>(addresses[done + i].low >> (56 - 8 * b));
             }
         }
         quorvane_db_find6_many(m_database6.get(), bytes, found, n);

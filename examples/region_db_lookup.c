@@ -60,7 +60,7 @@ static int Find4(const quorvane_db* db, char** texts, quorvane_db_record* record
 
 /* Find4 for an IPv6 database: texts are read by inet_pton(AF_INET6). */
 static int Find6(const quorvane_db* db, char** texts, quorvane_db_record* records, size_t count) {
-    unsigned char (*addresses)[16] = (unsigned char (*)[16])calloc(count, sizeof *addresses);
+    unsigned char(*addresses)[16] = (unsigned char(*)[16])calloc(count, sizeof *addresses);
     unsigned char* parsed = (unsigned char*)calloc(count, 1);
     size_t i;
     if (addresses == NULL || parsed == NULL) {
@@ -71,7 +71,7 @@ static int Find6(const quorvane_db* db, char** texts, quorvane_db_record* record
     for (i = 0; i < count; ++i) {
         parsed[i] = inet_pton(AF_INET6, texts[i], addresses[i]) == 1;
     }
-    quorvane_db_find6_many(db, (const unsigned char (*)[16])addresses, records, count);
+    quorvane_db_find6_many(db, (const unsigned char(*)[16])addresses, records, count);
     for (i = 0; i < count; ++i) {
         if (!parsed[i]) {
             records[i] = 0;
@@ -102,9 +102,9 @@ int main(int argc, char** argv) {
     }
     count = (size_t)(argc - 2);
     records = (quorvane_db_record*)calloc(count, sizeof *records);
-    found = records != NULL && (quorvane_db_get_family(db) == QUORVANE_DB_IPV6
-                                    ? Find6(db, argv + 2, records, count)
-                                    : Find4(db, argv + 2, records, count));
+    found = records != NULL &&
+            (quorvane_db_get_family(db) == QUORVANE_DB_IPV6 ? Find6(db, argv + 2, records, count)
+                                                            : Find4(db, argv + 2, records, count));
     if (!found) {
         fprintf(stderr, "region_db_lookup: out of memory\n");
         free(records);

@@ -37,8 +37,7 @@ static uint64_t FamilyMaxBytes(quorvane_db_family family) {
 static void AdoptIpv4(quorvane_db* db) {
     db->first_index_offset = ReadU32(db->image);
     db->last_index_offset = ReadU32(db->image + 4);
-    uint64_t table_offset =
-        (db->size + kSliceTableAlign - 1) / kSliceTableAlign * kSliceTableAlign;
+    uint64_t table_offset = (db->size + kSliceTableAlign - 1) / kSliceTableAlign * kSliceTableAlign;
     uint32_t* slices = (uint32_t*)(void*)(db->image + table_offset);
     uint32_t count = (db->last_index_offset - db->first_index_offset) / kIndexEntrySize + 1;
     /* The layout check has found the index sorted, so the table is always built. */

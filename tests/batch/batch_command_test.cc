@@ -146,7 +146,8 @@ TEST_F(BatchCommandTest, SameBytesAsTheToolsExport) {
 // --db6 that names no usable IPv6 file (missing, damaged, or an IPv4 file) ends the command as a
 // bad --db does, and an IPv6 file given as --db is refused too.
 TEST_F(BatchCommandTest, Ipv6RowsAndTheFilesTheyNeed) {
-    TempDatabase db({Range{0, 0x07FFFFFFu, "A|0|B|C|D"}, Range{0x08000000u, 0xFFFFFFFFu, "E|0|F|G|H"}});
+    TempDatabase db(
+        {Range{0, 0x07FFFFFFu, "A|0|B|C|D"}, Range{0x08000000u, 0xFFFFFFFFu, "E|0|F|G|H"}});
     ASSERT_TRUE(db.Ok()) << db.Error();
     const std::string db6 = Path("region6.db");
     test::WriteRegion6File(db6, test::SampleRanges6());
@@ -186,7 +187,8 @@ TEST_F(BatchCommandTest, AMissingDefaultRegion6IsAWarning) {
     const std::string command = "'" + program + "' --db '" + db.Path() + "' '";
     ASSERT_EQ(std::system((command + in + "' '" + out + "' 2>'" + Path("err") + "'").c_str()), 0);
     EXPECT_EQ(Read(out),
-              "1.2.3.4,A,B,C,D\r\n2001:db8::1,,,,\r\n::ffff:1.2.3.4,A,B,C,D\r\nfe80::1,,,,\r\nx:y,,,,\r\n");
+              "1.2.3.4,A,B,C,D\r\n2001:db8::1,,,,\r\n::ffff:1.2.3.4,A,B,C,D\r\nfe80::1,,,,\r\nx:y,,"
+              ",,\r\n");
     const std::string err = Read(Path("err"));
     EXPECT_NE(err.find("2 行IPv6地址的结果为空"), std::string::npos) << err;
     EXPECT_NE(err.find(Path("region6.db")), std::string::npos) << err;

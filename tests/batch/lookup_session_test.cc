@@ -188,9 +188,9 @@ TEST(LookupSessionTest, Ipv6RowsAnswerFromTheIpv6File) {
     EXPECT_EQ(Fields(session, u"::ffff:8.8.8.8"), u"B/b/b/b");
     EXPECT_EQ(Fields(session, u"::FFFF:102:304"), u"A/a/a/a");
     EXPECT_EQ(Fields(session, u"::ffff:0.0.0.0"), u"A/a/a/a");
-    for (const char16_t* refused : {u"[2001:db8::1]", u"2001:db8::1%eth0", u"2001:db8::/32",
-                                    u"2001:db8::1::2", u"2001:db8:0:0:0:0:0:0:1", u"::ffff:8.8.8.08",
-                                    u"2001:db80a::"}) {
+    for (const char16_t* refused :
+         {u"[2001:db8::1]", u"2001:db8::1%eth0", u"2001:db8::/32", u"2001:db8::1::2",
+          u"2001:db8:0:0:0:0:0:0:1", u"::ffff:8.8.8.08", u"2001:db80a::"}) {
         EXPECT_EQ(Fields(session, refused), u"///") << WideToUtf8(refused);
     }
 
@@ -210,8 +210,8 @@ TEST(LookupSessionTest, Ipv6RowsAnswerFromTheIpv6File) {
 TEST(LookupSessionTest, MixedRowsResolvedTogetherGetTheirOwnRecords) {
     const BothFamilies files;
     ASSERT_TRUE(files.v4.Ok()) << files.v4.Error();
-    const char* const kinds[] = {"2001:db8::%x",     "1.2.3.%u",  "240e:%x::1", "::ffff:8.8.%u.1",
-                                 "2400:%x::",        "hello%u",   "9.9.%u.9",   "::ffff:7.%u.0.1",
+    const char* const kinds[] = {"2001:db8::%x",     "1.2.3.%u", "240e:%x::1", "::ffff:8.8.%u.1",
+                                 "2400:%x::",        "hello%u",  "9.9.%u.9",   "::ffff:7.%u.0.1",
                                  "2001:db8::%x/128", "fe80::%x"};
     CAddressBlock addresses;
     for (unsigned i = 0; i < 300; ++i) {

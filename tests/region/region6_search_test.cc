@@ -178,7 +178,8 @@ TEST_P(Region6BlockTest, ManyAtOnceAgreesWithSingleAndWithAScan) {
     ASSERT_EQ(Region6Open(image.data(), image.size(), &inPlace, nullptr), 1);
     const std::size_t used = Region6CompactInPlace(&inPlace);
     EXPECT_EQ(used, block.size() + kRegion6HeaderSize);
-    std::vector<unsigned char> cut(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(used));
+    std::vector<unsigned char> cut(image.begin(),
+                                   image.begin() + static_cast<std::ptrdiff_t>(used));
     image.assign(image.size(), 0xEE);  // whatever the released tail held is gone
     const auto rebase = [&](const unsigned char* p) { return cut.data() + (p - inPlace.image); };
     inPlace.fences = rebase(inPlace.fences);
@@ -190,8 +191,8 @@ TEST_P(Region6BlockTest, ManyAtOnceAgreesWithSingleAndWithAScan) {
     inPlace.side_lows = rebase(inPlace.side_lows);
     EXPECT_EQ(inPlace.side_count, compact.side_count);
 
-    for (const Region6Image* copy : {static_cast<const Region6Image*>(&compact),
-                                     static_cast<const Region6Image*>(&inPlace)}) {
+    for (const Region6Image* copy :
+         {static_cast<const Region6Image*>(&compact), static_cast<const Region6Image*>(&inPlace)}) {
         std::vector<std::uint32_t> compactMany(probes.size());
         Region6FindRecords(copy, probes.data(), compactMany.data(), probes.size());
         for (std::size_t i = 0; i < probes.size(); ++i) {

@@ -98,8 +98,7 @@ TEST(RegionDb6Test, AnswersAsTheRangesSay) {
     const std::vector<dbwriter::Range6> ranges = SomeRanges();
     const std::vector<std::uint8_t> image = Build(ranges);
     ScratchDir dir("quorvane-db6");
-    const std::string path =
-        dir.Write("region6.db", std::string(image.begin(), image.end()));
+    const std::string path = dir.Write("region6.db", std::string(image.begin(), image.end()));
     int status = -1;
     const Db fromPath = OpenPath(path, &status);
     ASSERT_EQ(status, QUORVANE_DB_OK) << quorvane_db_strerror(status);

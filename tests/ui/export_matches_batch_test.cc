@@ -48,8 +48,8 @@ TEST(ExportMatchesBatch, FrameExportEqualsBatchOutputForTheSameList) {
         std::filesystem::path(GetAppDirectory()) / QUORVANE_BATCH_EXE;
     ASSERT_EQ(test::RunProgram(batch,
                                {"--db", dir.Path("ip2region.db").string(), "--db6",
-                                dir.Path("region6.db").string(),
-                                dir.Path("list.txt").string(), dir.Path("batch.txt").string()},
+                                dir.Path("region6.db").string(), dir.Path("list.txt").string(),
+                                dir.Path("batch.txt").string()},
                                dir.Path("stdout"), dir.Path("stderr")),
               0);
 

@@ -177,9 +177,9 @@ TEST_F(FrameTest, Ipv6RowsResolveBesideTheOthersAndCountInTheStatus) {
     RunToEnd();
     const std::vector<AddressRow> rows = Rows(*m_frame);
     EXPECT_EQ(rows[1].country + u"/" + rows[1].provider, u"文档/示例");
-    EXPECT_EQ(rows[2].country + u"/" + rows[2].province + u"/" + rows[2].city + u"/" +
-                  rows[2].provider,
-              u"中国/广东省/深圳市/电信");
+    EXPECT_EQ(
+        rows[2].country + u"/" + rows[2].province + u"/" + rows[2].city + u"/" + rows[2].provider,
+        u"中国/广东省/深圳市/电信");
     EXPECT_EQ(rows[3].country, u"美国");
     EXPECT_EQ(rows[3].provider, rows[0].provider);
     EXPECT_EQ(rows[4].country, u"");

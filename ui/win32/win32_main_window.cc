@@ -275,7 +275,8 @@ void CWin32MainWindow::OnInfoTip(NMLVGETINFOTIPW& tip) const {
         return;
     }
     const std::wstring address = ToWide(m_frame->OnGetDispInfo(row, 0));
-    const std::size_t length = std::min(address.size(), static_cast<std::size_t>(tip.cchTextMax - 1));
+    const std::size_t length =
+        std::min(address.size(), static_cast<std::size_t>(tip.cchTextMax - 1));
     address.copy(tip.pszText, length);
     tip.pszText[length] = L'\0';
 }
