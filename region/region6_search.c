@@ -287,7 +287,9 @@ size_t Region6CompactInPlace(Region6Image* db) {
     const size_t n = db->range_count;
     const size_t index_bytes = ((size_t)db->record_count + 1) * 4;
     const size_t texts_bytes = Region6ReadU32(db->image + kRegion6TextsSizeAt);
-    if (db->range_records != db->low + n * 8 || db->text_index != db->range_records + n * 4 ||
+    /* The sections that stay must lie before the moved ones, which must follow each other. */
+    if (db->fences + (size_t)db->fence_count * 8 > db->low || db->high + n * 8 > db->low ||
+        db->range_records != db->low + n * 8 || db->text_index != db->range_records + n * 4 ||
         db->texts != db->text_index + index_bytes) {
         return 0;
     }
