@@ -72,10 +72,11 @@ void Region6Compact(const Region6Image* db, unsigned char* block, Region6Image* 
 
 /* Region6Compact inside db's own image, when the writer laid it out (the first-level table and
  * the high column before the low column; the range records, the text index and the texts right
- * behind it, in that order) and few enough low halves are not zero: the copy then needs no second block of the image's size. Returns how many bytes from
- * the image's start the compact database takes (the rest may be released; db's pointers lie in
- * them), or 0, changing nothing, when it cannot be done so.
- * REQUIRES: Region6Open filled db over a writable image that nothing else reads. */
+ * behind it, in that order) and few enough low halves are not zero: the copy then needs no second
+ * block of the image's size. Returns how many bytes from the image's start the compact database
+ * takes (the rest may be released; db's pointers lie in them), or 0, changing nothing, when it
+ * cannot be done so. REQUIRES: Region6Open filled db over a writable image that nothing else reads.
+ */
 size_t Region6CompactInPlace(Region6Image* db);
 
 /* The record index of the range holding address, or REGION6_NO_RECORD.
