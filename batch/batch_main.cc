@@ -1,5 +1,5 @@
-// quorvane-batch [--db FILE] INPUT OUTPUT: the desktop tool's Import, Start and Export in one
-// command, writing the same bytes.
+// quorvane-batch [--db FILE] [--db6 FILE] INPUT OUTPUT: the desktop tool's Import, Start and
+// Export in one command, writing the same bytes.
 #include <unistd.h>
 
 #include <chrono>
@@ -20,6 +20,7 @@
 #include "batch/command_line.h"
 #include "batch/database_file.h"
 #include "batch/database_path.h"
+#include "batch/ipv6_rows.h"
 #include "batch/lookup_run.h"
 #include "batch/thread_group.h"
 #include "files/conversions.h"
@@ -41,11 +42,12 @@ enum ExitCode {
 };
 
 constexpr char16_t kUsage[] =
-    u"用法: quorvane-batch [--db 数据库文件] 输入文件 输出文件\n"
+    u"用法: quorvane-batch [--db 数据库文件] [--db6 IPv6数据库文件] 输入文件 输出文件\n"
     u"\n"
     u"读取输入文件中的IP地址(每行一个), 用三个线程解析, 并把结果按\n"
     u"\"IP地址,国家,省份,城市,服务商\" 逐行写入输出文件 (UTF-8, CR LF).\n"
-    u"只解析点分十进制的IPv4地址 (如 1.2.3.4), 其他行的结果为空;\n"
+    u"解析点分十进制的IPv4地址 (如 1.2.3.4) 和IPv6地址 (如 2001:db8::1,\n"
+    u"::ffff:1.2.3.4 按 1.2.3.4 解析), 其他行的结果为空;\n"
     u"字段中的逗号写作全角逗号 \"，\", 每行总是五个字段.\n"
     u"\n"
     u"输入文件为 - 时读取标准输入, 输出文件为 - 时写到标准输出.\n"
@@ -55,6 +57,8 @@ constexpr char16_t kUsage[] =
     u"管道、设备和 /dev/stdout 之类的描述符直接写入.\n"
     u"\n"
     u"  --db 文件   使用的ip2region.db (默认: 程序目录下的ip2region.db)\n"
+    u"  --db6 文件  IPv6地址使用的region6.db (默认: 程序目录下的region6.db;\n"
+    u"              默认文件不存在或无效时只给出警告, IPv6地址的结果为空)\n"
     u"  --help      显示此帮助\n"
     u"\n"
     u"退出码: 0 成功, 1 无法创建工作线程, 2 参数错误, 3 数据库不存在或无效,\n"
@@ -79,6 +83,9 @@ struct Options {
     std::u16string dbPath;
     std::vector<std::u16string> files;
     bool dbNameKept = true;  // see CommandArgument
+    bool haveDb6 = false;
+    std::u16string db6Path;
+    bool db6NameKept = true;
     std::vector<bool> fileNameKept;
 };
 
@@ -102,6 +109,19 @@ bool ParseOptions(const std::vector<CommandArgument>& args, Options& options,
             options.haveDb = true;
             options.dbNameKept = args[i].nameKept;
             options.dbPath = arg.substr(5);
+        } else if (!optionsEnded && arg == u"--db6") {
+            if (i + 1 >= args.size()) {
+                error = u"--db6 需要一个文件名";
+                return false;
+            }
+            ++i;
+            options.haveDb6 = true;
+            options.db6NameKept = args[i].nameKept;
+            options.db6Path = args[i].text;
+        } else if (!optionsEnded && arg.starts_with(u"--db6=")) {
+            options.haveDb6 = true;
+            options.db6NameKept = args[i].nameKept;
+            options.db6Path = arg.substr(6);
         } else if (!optionsEnded && arg == u"--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == u'-') {
@@ -118,6 +138,10 @@ bool ParseOptions(const std::vector<CommandArgument>& args, Options& options,
     }
     if (options.haveDb && options.dbPath.empty()) {
         error = u"--db 需要一个文件名";
+        return false;
+    }
+    if (options.haveDb6 && options.db6Path.empty()) {
+        error = u"--db6 需要一个文件名";
         return false;
     }
     return true;
@@ -229,6 +253,25 @@ int Run(const std::vector<CommandArgument>& args) {
                               DatabaseFailureCause(database.engineStatus) + u")");
         return kExitNoDatabase;
     }
+    // A region6.db named on the command line must be usable, as the IPv4 file must.
+    SharedDatabase database6;
+    if (options.haveDb6) {
+        DatabaseOpening opening6;
+        if (options.db6NameKept) {
+            opening6 = OpenDatabaseFile(options.db6Path, QUORVANE_DB_IPV6);
+        }
+        if (opening6.engineStatus == QUORVANE_DB_NOT_FOUND ||
+            opening6.engineStatus == QUORVANE_DB_BAD_ARGUMENT) {
+            PrintLine(stderr, u"未找到region6.db文件! " + options.db6Path);
+            return kExitNoDatabase;
+        }
+        if (opening6.status != DatabaseStatus::kUsable) {
+            PrintLine(stderr, u"数据库文件已损坏或无法读取! " + options.db6Path + u" (" +
+                                  DatabaseFailureCause(opening6.engineStatus) + u")");
+            return kExitNoDatabase;
+        }
+        database6 = std::move(opening6.database);
+    }
     // Refused before any work: the result could only go to a name other than the one given.
     if (!options.fileNameKept[1]) {
         PrintLine(stderr, u"输出文件名无法在文件系统中表示! " + options.files[1]);
@@ -253,6 +296,22 @@ int Run(const std::vector<CommandArgument>& args) {
         return kExitEmptyInput;
     }
 
+    // The default region6.db is loaded only for a list that may hold IPv6 rows; without it they
+    // stay empty and the run goes on for the rest.
+    if (!options.haveDb6 && MayHoldIpv6Rows(addresses)) {
+        const std::u16string db6Path = DefaultDatabase6Path();
+        DatabaseOpening opening6 = OpenDatabaseFile(db6Path, QUORVANE_DB_IPV6);
+        const std::size_t unresolved = opening6.status == DatabaseStatus::kUsable
+                                           ? 0
+                                           : CountIpv6Rows(addresses, addresses.Count());
+        if (unresolved > 0) {
+            PrintLine(stderr, u"警告: IPv6数据库不可用, " + AnsiToWide(std::to_string(unresolved)) +
+                                  u" 行IPv6地址的结果为空! " + db6Path + u" (" +
+                                  DatabaseFailureCause(opening6.engineStatus) + u")");
+        }
+        database6 = std::move(opening6.database);
+    }
+
     CAddressTable table;
     try {
         table.AppendAddresses(std::move(addresses), false);
@@ -267,7 +326,7 @@ int Run(const std::vector<CommandArgument>& args) {
         CThreadGroup workers;
         table.BeginRun();
         started = workers.Launch(
-            MakeLookupWork(table, std::move(database.database)), {},
+            MakeLookupWork(table, std::move(database.database), std::move(database6)), {},
             [&table, &monitor] {
                 table.EndRun();
                 monitor.Finish();

@@ -1,6 +1,7 @@
 #include "batch/ipv6_address.h"
 
 #include <array>
+#include <type_traits>
 
 #include "batch/dotted_address.h"
 
@@ -12,18 +13,23 @@ constexpr int kGroups = 8;
 // A group holds 16 bits: four hexadecimal digits.
 constexpr int kMaxGroupDigits = 4;
 
+// Each ASCII character's value as a hexadecimal digit, or -1: one load a character, as a run reads
+// a million addresses.
+constexpr std::array<signed char, 128> kHexValues = [] {
+    std::array<signed char, 128> values{};
+    for (int c = 0; c < 128; ++c) {
+        values[c] = c >= '0' && c <= '9'   ? static_cast<signed char>(c - '0')
+                    : c >= 'a' && c <= 'f' ? static_cast<signed char>(c - 'a' + 10)
+                    : c >= 'A' && c <= 'F' ? static_cast<signed char>(c - 'A' + 10)
+                                           : -1;
+    }
+    return values;
+}();
+
 template <typename Char>
 int HexValue(Char c) {
-    if (c >= Char('0') && c <= Char('9')) {
-        return static_cast<int>(c - Char('0'));
-    }
-    if (c >= Char('a') && c <= Char('f')) {
-        return static_cast<int>(c - Char('a')) + 10;
-    }
-    if (c >= Char('A') && c <= Char('F')) {
-        return static_cast<int>(c - Char('A')) + 10;
-    }
-    return -1;
+    const auto code = static_cast<std::make_unsigned_t<Char>>(c);
+    return code < kHexValues.size() ? kHexValues[code] : -1;
 }
 
 // The groups as read, and where "::" stood (the number of groups before it), or -1.
@@ -46,8 +52,9 @@ bool ReadGroups(std::basic_string_view<Char> text, std::size_t pos, std::size_t 
     for (;;) {
         const std::size_t first = pos;
         unsigned value = 0;
-        while (pos < end && pos - first <= kMaxGroupDigits && HexValue(text[pos]) >= 0) {
-            value = value * 16 + static_cast<unsigned>(HexValue(text[pos]));
+        int digit = 0;
+        while (pos < end && pos - first <= kMaxGroupDigits && (digit = HexValue(text[pos])) >= 0) {
+            value = value * 16 + static_cast<unsigned>(digit);
             ++pos;
         }
         if (pos < end && text[pos] == Char('.')) {

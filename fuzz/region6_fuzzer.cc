@@ -1,7 +1,9 @@
 // The region6.db reader over arbitrary bytes: the layout check refuses what it must or, when it
 // accepts, every search stays inside the file (the image is an exact-size copy, so AddressSanitizer
 // sees any read past it), the many-at-once search agrees with single searches, and every record
-// found has a text the check promised (at most 251 bytes of UTF-8).
+// found has a text the check promised (at most 251 bytes of UTF-8). The compact forms the engine
+// keeps (a copy, and the image compacted in place and cut to its size) give the same answers.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -28,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         addresses[count++] = {a.high, a.low + 1};
         addresses[count++] = {a.high, a.low - 1};
     }
-    const std::vector<unsigned char> image(data + kRegion6PrefixSize, data + size);
+    std::vector<unsigned char> image(data + kRegion6PrefixSize, data + size);
     Region6Image db;
     const char* reason = nullptr;
     (void)Region6HasMagic(image.data(), image.size());
@@ -54,6 +56,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::size_t length = 0;
         const unsigned char* text = Region6RecordText(&db, single, &length);
         if (length > kRegion6MaxTextBytes || std::memchr(text, 0, length) != nullptr) {
+            std::abort();
+        }
+    }
+
+    std::vector<unsigned char> copy(Region6CompactSize(&db));
+    Region6Image compact;
+    Region6Compact(&db, copy.data(), &compact);
+    Region6Image inPlace = db;
+    const std::size_t used = Region6CompactInPlace(&inPlace);
+    // Whatever lies past the part the compact form says it uses may be released.
+    std::fill(image.begin() + static_cast<std::ptrdiff_t>(used), image.end(), 0xEE);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (Region6FindRecord(&compact, addresses[i]) != many[i] ||
+            (used > 0 && Region6FindRecord(&inPlace, addresses[i]) != many[i])) {
             std::abort();
         }
     }

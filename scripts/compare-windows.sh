@@ -12,13 +12,17 @@ windows=$(cd "${2:?usage: compare-windows.sh LINUX_BUILD WINDOWS_BUILD}" && pwd)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# Addresses spread over the whole space, with a mark, blank and malformed lines and a last line
-# without a break.
+# Addresses spread over the whole space, IPv6 ones among them (answered from region6.db), with a
+# mark, blank and malformed lines and a last line without a break.
 {
   printf '\xEF\xBB\xBF'
   for i in $(seq 0 4999); do
     printf '%d.%d.%d.%d\r\n' $(((i * 53) % 256)) $(((i * 97) % 256)) $(((i * 31) % 256)) $((i % 256))
   done
+  for i in $(seq 0 1999); do
+    printf '2%03x:%x:%x::%x\r\n' $(((i * 7) % 4096)) $(((i * 4099) % 65536)) $((i * 13)) $i
+  done
+  printf '::ffff:8.8.8.8\r\n[2001:db8::1]\r\n'
   printf '\r\n 8.8.8.8 \r\nhello\r\n999.1.1.1\r\n114.114.114.114'
 } >"$work/list.txt"
 
@@ -28,6 +32,7 @@ trap 'rm -rf "$work"' EXIT
   "$work/list.txt" "$work/windows.txt" >/dev/null
 cmp "$work/linux.txt" "$work/windows.txt"
 cmp "$linux/bin/ip2region.db" "$windows/bin/ip2region.db"
+cmp "$linux/bin/region6.db" "$windows/bin/region6.db"
 echo "compare-windows: quorvane-batch.exe wrote the same $(wc -l <"$work/linux.txt") lines"
 
 # The C client against each platform's engine library.

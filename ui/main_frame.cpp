@@ -8,6 +8,7 @@
 #include "batch/address_list.h"
 #include "batch/database_file.h"
 #include "batch/database_path.h"
+#include "batch/ipv6_rows.h"
 #include "batch/lookup_run.h"
 #include "files/conversions.h"
 #include "files/file_error.h"
@@ -42,6 +43,7 @@ std::u16string WithCause(std::u16string_view message, const FileError& error) {
 CMainFrame::CMainFrame(IWindowPort& window, std::u16string dbPath, std::u16string helpPath)
     : m_window(window),
       m_dbPath(std::move(dbPath)),
+      m_db6Path(Database6PathBeside(m_dbPath)),
       m_helpPath(std::move(helpPath)),
       m_mailbox(CWindowCallMailbox::Create(window)),
       m_launch(LaunchOnGroup) {}
@@ -276,6 +278,15 @@ void CMainFrame::OnStart() {
         ShowMessage(messages::kImportFirst);
         return;
     }
+    // region6.db is read only for a list that may hold IPv6 rows; without it the run goes on for
+    // the rest, and its end says which rows went unresolved and why.
+    SharedDatabase database6;
+    m_ipv6Status = QUORVANE_DB_OK;
+    if (MayHoldIpv6Rows(m_table.Addresses())) {
+        DatabaseOpening opening6 = OpenDatabaseFile(m_db6Path, QUORVANE_DB_IPV6);
+        m_ipv6Status = opening6.engineStatus;
+        database6 = std::move(opening6.database);
+    }
     m_window.SetMenuState(ID_CMD_START, MenuState::kGrayed);
     m_window.SetMenuState(ID_CMD_STOP, MenuState::kEnabled);
     m_table.BeginRun();
@@ -292,7 +303,8 @@ void CMainFrame::OnStart() {
     // and as one step, so the waiter hands it over and waits until it has run.
     auto onFinished = [this] { m_mailbox->CallOnWindowThread([this] { FinishRun(); }); };
     auto onCreateFailed = [this] { m_table.RequestStop(); };
-    if (m_launch(m_workers, MakeLookupWork(m_table, std::move(database.database)),
+    if (m_launch(m_workers,
+                 MakeLookupWork(m_table, std::move(database.database), std::move(database6)),
                  std::move(onStarted), std::move(onFinished), std::move(onCreateFailed))) {
         return;
     }
@@ -373,6 +385,10 @@ void CMainFrame::FinishRun() {
     summary.rows = m_table.GetRowCount();
     summary.reached = m_table.GetRowsResolved();
     summary.withoutResult = m_table.GetRowsResolvedWithoutResult();
+    if (m_ipv6Status != QUORVANE_DB_OK) {
+        summary.ipv6Unresolved = CountIpv6Rows(m_table.Addresses(), summary.reached);
+        summary.ipv6Cause = DatabaseFailureCause(m_ipv6Status);
+    }
     m_window.SetStatusText(FinishedStatus(summary));
     if (m_table.RanOutOfMemory()) {
         ShowMessage(messages::kOutOfMemory);

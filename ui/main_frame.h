@@ -20,8 +20,8 @@ namespace quorvane {
 
 class CMainFrame {
   public:
-    // dbPath: the database the runs use (the frontend passes DefaultDatabasePath()); helpPath:
-    // the local help page that Help opens.
+    // dbPath: the database the runs use (the frontend passes DefaultDatabasePath()), with
+    // region6.db beside it for IPv6 rows; helpPath: the local help page that Help opens.
     // REQUIRES: window stays usable until OnClose has destroyed it or this frame is destroyed.
     CMainFrame(IWindowPort& window, std::u16string dbPath, std::u16string helpPath);
     // Stops a run still going and waits for its workers and every waiter before any member is
@@ -115,6 +115,7 @@ class CMainFrame {
 
     IWindowPort& m_window;
     const std::u16string m_dbPath;
+    const std::u16string m_db6Path;  // region6.db beside m_dbPath
     const std::u16string m_helpPath;
     CAddressTable m_table;
     std::shared_ptr<CWindowCallMailbox> m_mailbox;
@@ -125,6 +126,9 @@ class CMainFrame {
     bool m_refreshTimerOn = false;  // a timer message that arrives after KillTimer is ignored
     bool m_windowGone = false;      // after DestroyWindow, or in the destructor
     std::chrono::steady_clock::time_point m_runStart;
+    // Why the run's IPv6 rows go unresolved (the engine's status opening region6.db), or
+    // QUORVANE_DB_OK when they are resolved or the list holds none.
+    int m_ipv6Status = 0;
     // Last, so that it is destroyed first: its destructor waits for every waiter, which may still
     // be using the members above.
     CThreadGroup m_workers;

@@ -35,6 +35,10 @@ inline constexpr char16_t kStatusFinished[] = u"解析完成：有结果 %1 行�
 inline constexpr char16_t kStatusStopped[] =
     u"已结束：有结果 %1 行，无结果 %2 行，未解析 %3 行，用时 %4 秒";
 
+// Appended to the finished texts when IPv6 rows went unresolved because region6.db (beside
+// ip2region.db) is missing or unusable: how many, and why (a few words).
+inline constexpr char16_t kStatusIpv6Unresolved[] = u"；IPv6地址 %1 行未解析（region6.db：%2）";
+
 }  // namespace quorvane::messages
 
 #endif  // QUORVANE_UI_MESSAGES_H_

@@ -53,11 +53,16 @@ std::u16string FinishedStatus(const RunSummary& run) {
     const std::size_t without = std::min(run.withoutResult, reached);
     const std::u16string with = StatusNumber(reached - without);
     const std::u16string seconds = StatusSeconds(run.elapsed);
-    if (run.stopped && reached < run.rows) {
-        return FormatStatus(messages::kStatusStopped, {with, StatusNumber(without),
-                                                       StatusNumber(run.rows - reached), seconds});
+    std::u16string text =
+        run.stopped && reached < run.rows
+            ? FormatStatus(messages::kStatusStopped,
+                           {with, StatusNumber(without), StatusNumber(run.rows - reached), seconds})
+            : FormatStatus(messages::kStatusFinished, {with, StatusNumber(without), seconds});
+    if (run.ipv6Unresolved > 0) {
+        text += FormatStatus(messages::kStatusIpv6Unresolved,
+                             {StatusNumber(run.ipv6Unresolved), run.ipv6Cause});
     }
-    return FormatStatus(messages::kStatusFinished, {with, StatusNumber(without), seconds});
+    return text;
 }
 
 }  // namespace quorvane

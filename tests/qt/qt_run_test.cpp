@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTest>
+#include <QToolTip>
 #include <fstream>
 #include <iterator>
 
 #include "tests/qt/qt_test_support.h"
+#include "tests/support/temp_database.h"
 #include "tools/dbwriter/db_writer.h"
 #include "ui/qt/result_list_model.h"
 #include "ui/resources/resource_ids.h"
@@ -74,6 +77,44 @@ TEST_F(QtRunTest, RunFillsTheListAndEndsWithStartEnabledAndTimerKilled) {
     std::ifstream in(out.toStdString(), std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
     EXPECT_EQ(bytes.substr(0, bytes.find("\r\n") + 2), "20.1.2.0,中国,广东省,深圳市,电信\r\n");
+}
+
+// IPv6 rows resolve in the same run as the others and count in the finished status; the address
+// column keeps its width, and an address too long for it tells its whole text as a tooltip.
+TEST_F(QtRunTest, Ipv6RowsResolveAndALongAddressTellsItsWholeText) {
+    test::WriteRegion6File(QtPath(m_dir, "region6.db").toStdString(), test::SampleRanges6());
+    const QString in = QtPath(m_dir, "mixed.txt");
+    const std::string longest = "2001:0db8:0000:0000:0000:ffff:0000:0001";
+    {
+        std::ofstream out(in.toStdString(), std::ios::binary);
+        out << "20.1.2.3\r\n" << longest << "\r\n240e:4c:4008::1\r\n2400::1\r\n";
+    }
+    FrontendHarness h(DbPath());
+    h.window.openPath = in.toStdU16String();
+    ASSERT_TRUE(h.frame->OnCommand(ID_CMD_IMPORT));
+    ASSERT_TRUE(h.frame->OnCommand(ID_CMD_START));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return h.window.Action(ID_CMD_START)->isEnabled(); }, 30000));
+
+    CResultListModel* model = h.window.Model();
+    EXPECT_EQ(model->data(model->index(1, 1)).toString(), QString::fromUtf16(u"文档"));
+    EXPECT_EQ(model->data(model->index(2, 3)).toString(), QString::fromUtf16(u"深圳市"));
+    EXPECT_EQ(model->data(model->index(3, 1)).toString(), QString());
+    EXPECT_TRUE(h.window.StatusLabel()->text().startsWith(
+        QString::fromUtf16(u"解析完成：有结果 3 行，无结果 1 行，用时 ")))
+        << h.window.StatusLabel()->text().toStdString();
+
+    h.window.PlaceAndShow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&h.window));
+    CResultListView* list = h.window.List();
+    EXPECT_EQ(list->horizontalHeader()->sectionSize(0), 150);
+    const QModelIndex cell = model->index(1, 0);
+    ASSERT_TRUE(list->IsElided(cell));
+    const QPoint at = list->visualRect(cell).center();
+    QHelpEvent tip(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(list->viewport(), &tip);
+    EXPECT_EQ(QToolTip::text(), QString::fromStdString(longest));
+    QToolTip::hideText();
+    h.window.hide();
 }
 
 TEST_F(QtRunTest, ClosingDuringARunStopsItAndDestroysTheWindow) {

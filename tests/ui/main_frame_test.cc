@@ -12,6 +12,7 @@
 
 #include "files/conversions.h"
 #include "tests/support/named_pipe.h"
+#include "tests/support/temp_database.h"
 #include "tests/ui/fake_window.h"
 #include "tests/ui/test_files.h"
 #include "ui/messages.h"
@@ -166,6 +167,66 @@ TEST_F(FrameTest, StatusBarShowsRowCountThenProgressThenWhatTheRunFound) {
 
     Import({"1.1.1.1"}, MessageAnswer::kNo);
     EXPECT_EQ(m_window.statusTexts.back(), u"共 5 行");
+}
+
+// IPv6 rows resolve from region6.db beside ip2region.db, in the same run as the IPv4 rows, and
+// the finished status counts them with the others; an IPv4-mapped row answers as its IPv4
+// address.
+TEST_F(FrameTest, Ipv6RowsResolveBesideTheOthersAndCountInTheStatus) {
+    test::WriteRegion6File(m_dir.Path("region6.db"), test::SampleRanges6());
+    Import({"8.8.8.8", "2001:db8::1", "240e:4c:4008::1", "::ffff:8.8.8.8", "2400::1", "[::1]"});
+    RunToEnd();
+    const std::vector<AddressRow> rows = Rows(*m_frame);
+    EXPECT_EQ(rows[1].country + u"/" + rows[1].provider, u"文档/示例");
+    EXPECT_EQ(
+        rows[2].country + u"/" + rows[2].province + u"/" + rows[2].city + u"/" + rows[2].provider,
+        u"中国/广东省/深圳市/电信");
+    EXPECT_EQ(rows[3].country, u"美国");
+    EXPECT_EQ(rows[3].provider, rows[0].provider);
+    EXPECT_EQ(rows[4].country, u"");
+    EXPECT_EQ(rows[5].country, u"");
+    const std::string end = WideToUtf8(m_window.statusTexts.back());
+    EXPECT_TRUE(std::regex_match(
+        end, std::regex("解析完成：有结果 4 行，无结果 2 行，用时 [0-9]+\\.[0-9] 秒")))
+        << end;
+    EXPECT_TRUE(m_window.messages.empty());
+}
+
+// Without a usable region6.db the run still resolves the IPv4 rows, leaves the IPv6 rows empty
+// and says so in the status bar, with the reason, never in a box; a list without IPv6 rows hears
+// nothing of it.
+TEST_F(FrameTest, AMissingOrDamagedRegion6LeavesIpv6RowsEmptyAndTheStatusSaysWhy) {
+    Import({"8.8.8.8", "2001:db8::1", "::ffff:8.8.8.8", "240e::1", "a:b"});
+    RunToEnd();
+    EXPECT_EQ(m_frame->Table().GetRow(0).country, u"美国");
+    EXPECT_EQ(m_frame->Table().GetRow(1).country, u"");
+    EXPECT_EQ(m_frame->Table().GetRow(2).country, u"美国");
+    std::string end = WideToUtf8(m_window.statusTexts.back());
+    EXPECT_TRUE(std::regex_match(end, std::regex("解析完成：有结果 2 行，无结果 3 行，用时 "
+                                                 "[0-9]+\\.[0-9] 秒；IPv6地址 2 行未解析（"
+                                                 "region6.db：文件不存在）")))
+        << end;
+    EXPECT_TRUE(m_window.messages.empty());
+    ExpectIdleMenus();
+
+    test::WriteBytes(m_dir.Path("region6.db"), "QVR6\r\n\x1a\n but nothing else");
+    RunToEnd();
+    end = WideToUtf8(m_window.statusTexts.back());
+    EXPECT_NE(end.find("；IPv6地址 2 行未解析（region6.db：不是有效的数据库文件）"),
+              std::string::npos)
+        << end;
+    // An IPv4 file in its place is no IPv6 file either.
+    test::MakeDatabase(m_dir.Path("region6.db"), test::SampleRanges());
+    RunToEnd();
+    end = WideToUtf8(m_window.statusTexts.back());
+    EXPECT_NE(end.find("（region6.db：不是有效的数据库文件）"), std::string::npos) << end;
+    EXPECT_TRUE(m_window.messages.empty());
+
+    Import({"8.8.8.8", "::ffff:1.0.0.1"}, MessageAnswer::kYes);
+    RunToEnd();
+    end = WideToUtf8(m_window.statusTexts.back());
+    EXPECT_EQ(end.find("IPv6"), std::string::npos) << end;
+    EXPECT_EQ(m_frame->Table().GetRow(1).country, u"中国");
 }
 
 TEST_F(FrameTest, ProgressFollowsTheTimerAndAStoppedRunCountsTheRowsItNeverReached) {

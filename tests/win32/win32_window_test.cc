@@ -197,6 +197,35 @@ TEST_F(Win32WindowTest, ImportFillsTheVirtualListAndStartResolvesIt) {
     EXPECT_EQ(Cell(1, 1), L"");
 }
 
+// The list's tooltip for a row's address, as the list asks for it: unfolded when the whole text
+// is on show already.
+std::wstring InfoTip(HWND window, HWND list, int row, bool unfolded) {
+    wchar_t text[INFOTIPSIZE] = L"old";
+    NMLVGETINFOTIPW tip = {};
+    tip.hdr.hwndFrom = list;
+    tip.hdr.idFrom = IDC_RESULT_LIST;
+    tip.hdr.code = LVN_GETINFOTIPW;
+    tip.dwFlags = unfolded ? LVGIT_UNFOLDED : 0;
+    tip.pszText = text;
+    tip.cchTextMax = INFOTIPSIZE;
+    tip.iItem = row;
+    SendMessageW(window, WM_NOTIFY, IDC_RESULT_LIST, reinterpret_cast<LPARAM>(&tip));
+    return text;
+}
+
+// An IPv6 address wider than its column tells its whole text as the row's tooltip; the column
+// keeps its width.
+TEST_F(Win32WindowTest, ALongAddressTellsItsWholeTextAsATooltip) {
+    const int width = ListView_GetColumnWidth(m_window.List(), 0);
+    Import("8.8.8.8\r\n2001:0db8:0000:0000:0000:ffff:0000:0001\r\n");
+    EXPECT_EQ(ListView_GetColumnWidth(m_window.List(), 0), width);
+    EXPECT_NE(ListView_GetExtendedListViewStyle(m_window.List()) & LVS_EX_INFOTIP, 0u);
+    EXPECT_EQ(InfoTip(m_window.Handle(), m_window.List(), 1, false),
+              L"2001:0db8:0000:0000:0000:ffff:0000:0001");
+    EXPECT_EQ(InfoTip(m_window.Handle(), m_window.List(), 1, true), L"");
+    EXPECT_EQ(InfoTip(m_window.Handle(), m_window.List(), 7, false), L"");
+}
+
 std::wstring ClipboardText(HWND owner) {
     std::wstring text;
     if (OpenClipboard(owner)) {

@@ -3,7 +3,9 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <climits>
+#include <string>
 #include <utility>
 
 #include "ui/main_frame.h"
@@ -22,8 +24,9 @@ namespace {
 constexpr UINT kRunPostedCalls = WM_APP + 1;
 
 constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA;
-constexpr DWORD kListExtendedStyle =
-    LVS_EX_GRIDLINES | LVS_EX_SUBITEMIMAGES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER;
+// LVS_EX_INFOTIP: an address too long for its column (an IPv6 address) tells its whole text.
+constexpr DWORD kListExtendedStyle = LVS_EX_GRIDLINES | LVS_EX_SUBITEMIMAGES |
+                                     LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP;
 
 HINSTANCE ModuleInstance() {
     return GetModuleHandleW(nullptr);
@@ -274,6 +277,10 @@ LRESULT CWin32MainWindow::OnNotify(const NMHDR& header, LPARAM lParam) {
     if (header.idFrom == IDC_RESULT_LIST && header.code == LVN_ODFINDITEMW) {
         return OnFindItem(*reinterpret_cast<const NMLVFINDITEMW*>(lParam));
     }
+    if (header.idFrom == IDC_RESULT_LIST && header.code == LVN_GETINFOTIPW) {
+        OnInfoTip(*reinterpret_cast<NMLVGETINFOTIPW*>(lParam));
+        return 0;
+    }
     if (header.idFrom != IDC_RESULT_LIST || header.code != LVN_GETDISPINFOW) {
         return DefWindowProcW(m_hwnd, WM_NOTIFY, header.idFrom, lParam);
     }
@@ -291,6 +298,24 @@ LRESULT CWin32MainWindow::OnNotify(const NMHDR& header, LPARAM lParam) {
     m_cellText = ToWide(m_frame->OnGetDispInfo(row, static_cast<int>(column)));
     item.pszText = m_cellText.data();
     return 0;
+}
+
+void CWin32MainWindow::OnInfoTip(NMLVGETINFOTIPW& tip) const {
+    if (tip.pszText == nullptr || tip.cchTextMax <= 0) {
+        return;
+    }
+    tip.pszText[0] = L'\0';
+    const auto row = static_cast<std::size_t>(static_cast<unsigned>(tip.iItem));
+    // Unfolded: the whole address is on show already, and a tip would only repeat it.
+    if ((tip.dwFlags & LVGIT_UNFOLDED) != 0 || m_frame == nullptr ||
+        row >= m_frame->GetRowCount()) {
+        return;
+    }
+    const std::wstring address = ToWide(m_frame->OnGetDispInfo(row, 0));
+    const std::size_t length =
+        std::min(address.size(), static_cast<std::size_t>(tip.cchTextMax - 1));
+    address.copy(tip.pszText, length);
+    tip.pszText[length] = L'\0';
 }
 
 void CWin32MainWindow::OnListKey(WORD key) {

@@ -82,6 +82,8 @@ class CWin32MainWindow : public IWindowPort {
     void OnSize();
     void OnDpiChanged(int dpi, const RECT& suggested);
     LRESULT OnNotify(const NMHDR& header, LPARAM lParam);
+    // The tooltip of an address cell: its whole text, when the column shows only part of it.
+    void OnInfoTip(NMLVGETINFOTIPW& tip) const;
     // Ctrl+C and Ctrl+A in the list become the frame's commands.
     void OnListKey(WORD key);
     // A file dropped on the window is imported (the first one, when several are).
