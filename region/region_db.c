@@ -8,6 +8,7 @@
 #include <string.h>
 
 #include "image_search.h"
+#include "region6_search.h"
 #include "region_format.h"
 #include "region_layout.h"
 #include "regular_file.h"
@@ -23,33 +24,59 @@ struct quorvane_db {
     uint32_t first_index_offset;
     uint32_t last_index_offset;
     const uint32_t* slices;
+    Region6Image v6; /* the IPv6 family's sections */
 };
 
+/* The one rule for how large a file of each family may be (the reasons beside the limits). */
+static uint64_t FamilyMaxBytes(quorvane_db_family family) {
+    return family == QUORVANE_DB_IPV6 ? QUORVANE_DB_IPV6_MAX_BYTES : QUORVANE_DB_IPV4_MAX_BYTES;
+}
+
+/* Fills db's IPv4 part from its checked image: the index bounds and the first-level table behind
+ * the image. */
+static void AdoptIpv4(quorvane_db* db) {
+    db->first_index_offset = ReadU32(db->image);
+    db->last_index_offset = ReadU32(db->image + 4);
+    uint64_t table_offset =
+        (db->size + kSliceTableAlign - 1) / kSliceTableAlign * kSliceTableAlign;
+    uint32_t* slices = (uint32_t*)(void*)(db->image + table_offset);
+    uint32_t count = (db->last_index_offset - db->first_index_offset) / kIndexEntrySize + 1;
+    /* The layout check has found the index sorted, so the table is always built. */
+    db->slices =
+        RegionBuildSliceTable(db->image + db->first_index_offset, count, slices) ? slices : NULL;
+}
+
 /* Takes image (size bytes of file in a block with kExtraBytes behind them) and makes it a
- * database if its layout allows: the block is then the database's, otherwise it is freed.
- * A file that no other family's magic claims is an IPv4 database, which has no magic of its
- * own; an IPv6 family recognises its files here, before that rule. */
+ * database if its family's size and layout allow: the block is then the database's, otherwise
+ * it is freed. A file that the IPv6 magic does not claim is an IPv4 database, which has no
+ * magic of its own. */
 static int Adopt(unsigned char* image, uint64_t size, quorvane_db** db) {
-    if (!RegionCheckLayout(image, size, NULL, NULL)) {
-        free(image);
-        return QUORVANE_DB_INVALID;
+    quorvane_db_family family =
+        Region6HasMagic(image, (size_t)size) ? QUORVANE_DB_IPV6 : QUORVANE_DB_IPV4;
+    Region6Image v6;
+    int status = QUORVANE_DB_OK;
+    if (size > FamilyMaxBytes(family)) {
+        status = QUORVANE_DB_TOO_LARGE;
+    } else if (family == QUORVANE_DB_IPV6 ? !Region6Open(image, (size_t)size, &v6, NULL)
+                                          : !RegionCheckLayout(image, size, NULL, NULL)) {
+        status = QUORVANE_DB_INVALID;
     }
-    quorvane_db* opened = (quorvane_db*)malloc(sizeof *opened);
-    if (opened == NULL) {
-        free(image);
-        return QUORVANE_DB_NO_MEMORY;
+    quorvane_db* opened = NULL;
+    if (status == QUORVANE_DB_OK && (opened = (quorvane_db*)calloc(1, sizeof *opened)) == NULL) {
+        status = QUORVANE_DB_NO_MEMORY;
     }
-    opened->family = QUORVANE_DB_IPV4;
+    if (status != QUORVANE_DB_OK) {
+        free(image);
+        return status;
+    }
+    opened->family = family;
     opened->image = image;
     opened->size = size;
-    opened->first_index_offset = ReadU32(image);
-    opened->last_index_offset = ReadU32(image + 4);
-    uint64_t table_offset = (size + kSliceTableAlign - 1) / kSliceTableAlign * kSliceTableAlign;
-    uint32_t* slices = (uint32_t*)(void*)(image + table_offset);
-    uint32_t count = (opened->last_index_offset - opened->first_index_offset) / kIndexEntrySize + 1;
-    /* The layout check has found the index sorted, so the table is always built. */
-    opened->slices =
-        RegionBuildSliceTable(image + opened->first_index_offset, count, slices) ? slices : NULL;
+    if (family == QUORVANE_DB_IPV6) {
+        opened->v6 = v6;
+    } else {
+        AdoptIpv4(opened);
+    }
     *db = opened;
     return QUORVANE_DB_OK;
 }
@@ -118,10 +145,58 @@ void quorvane_db_find4_many(const quorvane_db* db, const uint32_t* addresses,
                       db->slices, addresses, records, count);
 }
 
+/* An address in network order as the IPv6 search takes it. */
+static Region6Address Ipv6Halves(const unsigned char address[16]) {
+    Region6Address halves = {0, 0};
+    for (int i = 0; i < 8; ++i) {
+        halves.high = (halves.high << 8) | address[i];
+        halves.low = (halves.low << 8) | address[i + 8];
+    }
+    return halves;
+}
+
+/* The interface's record for a record index of the IPv6 search: 0 stays free for "none". */
+static quorvane_db_record Ipv6Record(uint32_t index) {
+    return index == REGION6_NO_RECORD ? 0 : index + 1;
+}
+
+quorvane_db_record quorvane_db_find6(const quorvane_db* db, const unsigned char address[16]) {
+    if (db->family != QUORVANE_DB_IPV6) {
+        return 0;
+    }
+    return Ipv6Record(Region6FindRecord(&db->v6, Ipv6Halves(address)));
+}
+
+/* How many addresses find6_many converts at a time, on the stack. */
+enum { kFind6Chunk = 64 };
+
+void quorvane_db_find6_many(const quorvane_db* db, const unsigned char (*addresses)[16],
+                            quorvane_db_record* records, size_t count) {
+    if (db->family != QUORVANE_DB_IPV6) {
+        memset(records, 0, count * sizeof *records);
+        return;
+    }
+    Region6Address halves[kFind6Chunk];
+    for (size_t done = 0; done < count; done += kFind6Chunk) {
+        size_t n = count - done < kFind6Chunk ? count - done : kFind6Chunk;
+        for (size_t i = 0; i < n; ++i) {
+            halves[i] = Ipv6Halves(addresses[done + i]);
+        }
+        Region6FindRecords(&db->v6, halves, records + done, n);
+        for (size_t i = 0; i < n; ++i) {
+            records[done + i] = Ipv6Record(records[done + i]);
+        }
+    }
+}
+
 const char* quorvane_db_text(const quorvane_db* db, quorvane_db_record record, size_t* length) {
     *length = 0;
     if (record == 0) {
         return NULL;
+    }
+    if (db->family == QUORVANE_DB_IPV6) {
+        /* Region6Open has checked every text: UTF-8 without NUL, at most 251 bytes. */
+        return (const char*)Region6RecordText(&db->v6, record - 1, length);
     }
     /* The searches return only records that lie inside the image and hold their number. */
     const char* text = (const char*)db->image + DataPointerOffset(record) + kRecordHeaderSize;
@@ -132,7 +207,10 @@ const char* quorvane_db_text(const quorvane_db* db, quorvane_db_record record, s
 }
 
 uint32_t quorvane_db_record_number(const quorvane_db* db, quorvane_db_record record) {
-    return record == 0 ? 0 : ReadU32(db->image + DataPointerOffset(record));
+    if (record == 0 || db->family == QUORVANE_DB_IPV6) {
+        return record;
+    }
+    return ReadU32(db->image + DataPointerOffset(record));
 }
 
 const char* quorvane_db_strerror(int status) {
@@ -148,7 +226,7 @@ const char* quorvane_db_strerror(int status) {
         case QUORVANE_DB_READ_FAILED:
             return "the file could not be read";
         case QUORVANE_DB_TOO_LARGE:
-            return "the file is larger than any region database";
+            return "the file is larger than any region database of its family";
         case QUORVANE_DB_INVALID:
             return "not a region database, or a damaged one";
         case QUORVANE_DB_NO_MEMORY:

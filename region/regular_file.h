@@ -10,7 +10,7 @@
 #include <quorvane/region_db.h>
 
 /* Opens path (narrow text) for reading in binary mode when it names a regular file of at most
- * QUORVANE_DB_MAX_BYTES; NULL otherwise. Never blocks on a named pipe or a device: a pipe
+ * QUORVANE_DB_IPV4_MAX_BYTES (the eleven functions read IPv4 files only); NULL otherwise. Never blocks on a named pipe or a device: a pipe
  * would hold the caller until someone writes to it, and a directory or a device has no size
  * that an image could be made of. */
 FILE* OpenRegularFile(const char* path);
@@ -18,7 +18,7 @@ FILE* OpenRegularFile(const char* path);
 /* Reads the regular file at path (UTF-8) whole into a new malloc'ed block of its size plus extra
  * bytes, and stores the block in *image and the file's size in *size. Opens it as
  * OpenRegularFile does (never waiting on a pipe, refusing what is no regular file or larger than
- * QUORVANE_DB_MAX_BYTES). Returns QUORVANE_DB_OK, or the status that says why not (then *image
+ * QUORVANE_DB_MAX_BYTES, the largest of any family). Returns QUORVANE_DB_OK, or the status that says why not (then *image
  * is NULL). */
 int ReadDatabaseFile(const char* path, size_t extra, unsigned char** image, uint64_t* size);
 

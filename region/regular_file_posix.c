@@ -8,9 +8,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-/* Opens path without waiting on a pipe and checks that it is a regular file the format can
- * address; returns the descriptor (blocking again), or -1 with the status in *status. */
-static int OpenChecked(const char* path, int* status, uint64_t* size) {
+/* Opens path without waiting on a pipe and checks that it is a regular file of at most max_bytes;
+ * returns the descriptor (blocking again), or -1 with the status in *status. */
+static int OpenChecked(const char* path, uint64_t max_bytes, int* status, uint64_t* size) {
     int fd;
     do {
         fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -30,7 +30,7 @@ static int OpenChecked(const char* path, int* status, uint64_t* size) {
         *status = QUORVANE_DB_READ_FAILED;
     } else if (!S_ISREG(st.st_mode)) {
         *status = QUORVANE_DB_NOT_A_FILE;
-    } else if ((uint64_t)st.st_size > QUORVANE_DB_MAX_BYTES) {
+    } else if ((uint64_t)st.st_size > max_bytes) {
         *status = QUORVANE_DB_TOO_LARGE;
     } else if ((flags = fcntl(fd, F_GETFL)) == -1 ||
                fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) {
@@ -47,7 +47,7 @@ static int OpenChecked(const char* path, int* status, uint64_t* size) {
 FILE* OpenRegularFile(const char* path) {
     int status;
     uint64_t size;
-    int fd = OpenChecked(path, &status, &size);
+    int fd = OpenChecked(path, QUORVANE_DB_IPV4_MAX_BYTES, &status, &size);
     if (fd < 0) {
         return NULL;
     }
@@ -61,7 +61,7 @@ FILE* OpenRegularFile(const char* path) {
 int ReadDatabaseFile(const char* path, size_t extra, unsigned char** image, uint64_t* size) {
     *image = NULL;
     int status;
-    int fd = OpenChecked(path, &status, size);
+    int fd = OpenChecked(path, QUORVANE_DB_MAX_BYTES, &status, size);
     if (fd < 0) {
         return status;
     }

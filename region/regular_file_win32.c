@@ -14,7 +14,7 @@ FILE* OpenRegularFile(const char* path) {
     }
     struct _stat64 st;
     if (_fstat64(_fileno(file), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG ||
-        (uint64_t)st.st_size > QUORVANE_DB_MAX_BYTES) {
+        (uint64_t)st.st_size > QUORVANE_DB_IPV4_MAX_BYTES) {
         fclose(file);
         return NULL;
     }

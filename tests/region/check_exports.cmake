@@ -35,7 +35,8 @@ list(SORT exported)
 set(expected getUnsignedInt ip2long ip2region_binary_search ip2region_binary_search_string
   ip2region_btree_search ip2region_btree_search_string ip2region_create ip2region_destroy
   ip2region_memory_search ip2region_memory_search_string long2ip
-  quorvane_db_close quorvane_db_find4 quorvane_db_find4_many quorvane_db_get_family quorvane_db_open
+  quorvane_db_close quorvane_db_find4 quorvane_db_find4_many quorvane_db_find6
+  quorvane_db_find6_many quorvane_db_get_family quorvane_db_open
   quorvane_db_open_bytes quorvane_db_record_number quorvane_db_strerror quorvane_db_text)
 list(SORT expected)
 if(NOT exported STREQUAL expected)

@@ -431,7 +431,7 @@ bool CheckFile(const std::string& path, CheckResult& result, std::string& error)
         error = "cannot check " + path + ": not a regular file";
         return false;
     }
-    if (static_cast<std::uint64_t>(st.st_size) > QUORVANE_DB_MAX_BYTES) {
+    if (static_cast<std::uint64_t>(st.st_size) > QUORVANE_DB_IPV4_MAX_BYTES) {
         ::close(fd);
         error = "cannot check " + path + ": " +
                 WithSeparators(static_cast<std::uint64_t>(st.st_size)) +

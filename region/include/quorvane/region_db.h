@@ -1,13 +1,13 @@
-/* Quorvane region databases: which region text covers an address.
+/* Quorvane region databases: which region text covers an address, IPv4 or IPv6.
  *
  * quorvane_db_open reads a database file whole into the caller's private memory and checks its
  * whole layout once, so that every search after it stays inside the file and every text it
  * gives is valid UTF-8. The file is not used after the open returns: rewriting or replacing it
  * changes nothing for a database already open (reopen to see the new one).
  *
- * A database belongs to one family, told apart by its content: IPv4 (ip2region.db) today; an
- * IPv6 family, told by the magic its files begin with, plugs in beside it with searches of its
- * own. A search of one family on a database of the other finds nothing.
+ * A database belongs to one family, told apart by its content: IPv6 (region6.db) by the magic
+ * its files begin with, IPv4 (ip2region.db, which has no magic) otherwise. Each family has its
+ * own searches; a search of one family on a database of the other finds nothing.
  *
  * An open database is read-only: any number of threads may search it at once, without locks,
  * until quorvane_db_close.
@@ -33,16 +33,22 @@ enum {
     QUORVANE_DB_NO_ACCESS = 3,   /* the system refused to open it */
     QUORVANE_DB_READ_FAILED = 4, /* it could not be read whole (an error, no handle left, a file
                                   * that changed size while it was read) */
-    QUORVANE_DB_TOO_LARGE = 5,   /* larger than any database (QUORVANE_DB_MAX_BYTES) */
+    QUORVANE_DB_TOO_LARGE = 5,   /* larger than any database of its family (see below) */
     QUORVANE_DB_INVALID = 6,     /* no database: its layout breaks the format's rules */
     QUORVANE_DB_NO_MEMORY = 7,
     QUORVANE_DB_BAD_ARGUMENT = 8 /* a null pointer, or a path that is not a name */
 };
 
-/* The largest file any family's layout can fill. An IPv4 file holds its records below 16 MiB
- * and at most 696,664 index entries of 12 bytes (about 24.4 MiB in all); anything larger is
- * damaged or something else, and would be read whole into memory for nothing. */
-#define QUORVANE_DB_MAX_BYTES ((uint64_t)32 << 20)
+/* The largest file of each family: anything larger is damaged or something else, and would be
+ * read whole into memory for nothing. An IPv4 file holds its records below 16 MiB and at most
+ * 696,664 index entries of 12 bytes (about 24.4 MiB in all). An IPv6 file has no such bound of
+ * its own (its offsets reach 4 GiB): the shipped one, with every range of its sources, takes
+ * about 100 MB, and a tenfold growth of the sources still fits, while a 32-bit process can
+ * still hold the file in one block. */
+#define QUORVANE_DB_IPV4_MAX_BYTES ((uint64_t)32 << 20)
+#define QUORVANE_DB_IPV6_MAX_BYTES ((uint64_t)1 << 30)
+/* The larger of the two: what an open reads at most before the content tells the family. */
+#define QUORVANE_DB_MAX_BYTES QUORVANE_DB_IPV6_MAX_BYTES
 
 typedef enum quorvane_db_family { QUORVANE_DB_IPV4 = 4, QUORVANE_DB_IPV6 = 6 } quorvane_db_family;
 
@@ -50,7 +56,8 @@ typedef enum quorvane_db_family { QUORVANE_DB_IPV4 = 4, QUORVANE_DB_IPV6 = 6 } q
 typedef struct quorvane_db quorvane_db;
 
 /* A record of an open database: 0 for none (no range covers the address), otherwise a number
- * that quorvane_db_text takes; equal numbers name the same record. */
+ * that quorvane_db_text takes; equal numbers name the same record. In an IPv6 database it is
+ * the record's index in the file plus one. */
 typedef uint32_t quorvane_db_record;
 
 /* Opens the database file at path (UTF-8; on Windows the file is opened by its wide name),
@@ -80,6 +87,20 @@ QUORVANE_REGION_API quorvane_db_record quorvane_db_find4(const quorvane_db* db, 
 QUORVANE_REGION_API void quorvane_db_find4_many(const quorvane_db* db, const uint32_t* addresses,
                                                 quorvane_db_record* records, size_t count);
 
+/* The record whose range covers address: 16 bytes in network order, as inet_pton(AF_INET6)
+ * gives them (an IPv4-mapped address is an IPv6 address here: it is not looked up in an IPv4
+ * database), or 0.
+ * REQUIRES: db is open; address holds 16 bytes. */
+QUORVANE_REGION_API quorvane_db_record quorvane_db_find6(const quorvane_db* db,
+                                                         const unsigned char address[16]);
+
+/* quorvane_db_find6 for count addresses, side by side as quorvane_db_find4_many: records[i]
+ * receives the answer for addresses[i].
+ * REQUIRES: db is open; addresses and records hold count elements each. */
+QUORVANE_REGION_API void quorvane_db_find6_many(const quorvane_db* db,
+                                                const unsigned char (*addresses)[16],
+                                                quorvane_db_record* records, size_t count);
+
 /* The text of record, valid UTF-8 and at most 251 bytes, up to its first NUL byte if it has
  * one; *length receives its length. Not NUL-terminated. Valid until db is closed. Returns NULL
  * (and length 0) for record 0.
@@ -87,7 +108,8 @@ QUORVANE_REGION_API void quorvane_db_find4_many(const quorvane_db* db, const uin
 QUORVANE_REGION_API const char* quorvane_db_text(const quorvane_db* db, quorvane_db_record record,
                                                  size_t* length);
 
-/* The number that the record's writer stored with its text (0 for record 0).
+/* The number that the record's writer stored with its text (0 for record 0). An IPv6 file
+ * stores none: its records answer with their own number (the index plus one).
  * REQUIRES: as for quorvane_db_text. */
 QUORVANE_REGION_API uint32_t quorvane_db_record_number(const quorvane_db* db,
                                                        quorvane_db_record record);
