@@ -105,5 +105,21 @@ for client in "$work/region_db_lookup" "$work/cmake-client/build/region_db_looku
   refuses "$client" "region6.db is no IPv4 database" "$work/region6.db" - ::1 || status=1
   refuses "$client" "ip2region.db is no IPv6 database" - "$work/ip2region.db" ::1 || status=1
 done
+# The same client on the bundled IPv6 database alone, when the build has one: a carrier of China,
+# an address without data, and an IPv4 address, which finds nothing without an IPv4 database.
+db6="$prefix/bin/region6.db"
+[ -f "$db6" ] || db6="$build/bin/region6.db"
+if [ -f "$db6" ]; then
+  for client in "$work/region_db_lookup" "$work/cmake-client/build/region_db_lookup"; do
+    "$client" - "$db6" 240e:4c:4008::1 fe80::1 1.0.2.7 >"$work/actual-db6.txt"
+    if ! grep -q "^240e:4c:4008::1 [0-9]* 中国|0|.*|电信$" "$work/actual-db6.txt" ||
+       ! grep -q "^fe80::1 [0-9]* 0|0|0|0|链路本地地址$" "$work/actual-db6.txt" ||
+       ! grep -qx "1.0.2.7 -" "$work/actual-db6.txt"; then
+      echo "run-example: $client answered unexpectedly from region6.db:" >&2
+      cat "$work/actual-db6.txt" >&2
+      status=1
+    fi
+  done
+fi
 [ "$status" -eq 0 ] && echo "run-example: the installed engine answered as expected (pkg-config and CMake clients)"
 exit "$status"
