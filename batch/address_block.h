@@ -35,6 +35,11 @@ class CAddressBlock {
     // The text of row index, whatever its form. REQUIRES: index < Count().
     void CopyText(std::size_t index, std::u16string& out) const;
     std::u16string TextAt(std::size_t index) const;
+    // Whether byte occurs anywhere in the stored texts, a UTF-16 text's units taken byte by byte:
+    // one quick pass, true for every text holding the character and for a few others.
+    bool MayHoldByte(char byte) const {
+        return m_bytes.find(byte) != std::string::npos;
+    }
 
   private:
     static constexpr std::uint64_t kWideBit = std::uint64_t{1} << 63;

@@ -1,5 +1,5 @@
-// quorvane-batch [--db FILE] INPUT OUTPUT: the desktop tool's Import, Start and Export in one
-// command, writing the same bytes.
+// quorvane-batch [--db FILE] [--db6 FILE] INPUT OUTPUT: the desktop tool's Import, Start and
+// Export in one command, writing the same bytes.
 #include <unistd.h>
 
 #include <chrono>
@@ -18,6 +18,7 @@
 #include "batch/address_table.h"
 #include "batch/database_file.h"
 #include "batch/database_path.h"
+#include "batch/ipv6_rows.h"
 #include "batch/lookup_run.h"
 #include "batch/thread_group.h"
 #include "files/conversions.h"
@@ -37,14 +38,17 @@ enum ExitCode {
 };
 
 constexpr char16_t kUsage[] =
-    u"用法: quorvane-batch [--db 数据库文件] 输入文件 输出文件\n"
+    u"用法: quorvane-batch [--db 数据库文件] [--db6 IPv6数据库文件] 输入文件 输出文件\n"
     u"\n"
     u"读取输入文件中的IP地址(每行一个), 用三个线程解析, 并把结果按\n"
     u"\"IP地址,国家,省份,城市,服务商\" 逐行写入输出文件 (UTF-8, CR LF).\n"
-    u"只解析点分十进制的IPv4地址 (如 1.2.3.4), 其他行的结果为空;\n"
+    u"解析点分十进制的IPv4地址 (如 1.2.3.4) 和IPv6地址 (如 2001:db8::1,\n"
+    u"::ffff:1.2.3.4 按 1.2.3.4 解析), 其他行的结果为空;\n"
     u"字段中的逗号写作全角逗号 \"，\", 每行总是五个字段.\n"
     u"\n"
     u"  --db 文件   使用的ip2region.db (默认: 程序目录下的ip2region.db)\n"
+    u"  --db6 文件  IPv6地址使用的region6.db (默认: 程序目录下的region6.db;\n"
+    u"              默认文件不存在或无效时只给出警告, IPv6地址的结果为空)\n"
     u"  --help      显示此帮助\n"
     u"\n"
     u"退出码: 0 成功, 1 无法创建工作线程, 2 参数错误, 3 数据库不存在或无效,\n"
@@ -69,6 +73,9 @@ struct Options {
     std::u16string dbPath;
     std::vector<std::u16string> files;
     bool dbNameKept = true;  // see NameKept
+    bool haveDb6 = false;
+    std::u16string db6Path;
+    bool db6NameKept = true;
     std::vector<bool> fileNameKept;
 };
 
@@ -97,6 +104,18 @@ bool ParseOptions(int argc, char** argv, Options& options, std::u16string& error
             options.haveDb = true;
             options.dbNameKept = NameKept(arg.substr(5));
             options.dbPath = AnsiToWide(arg.substr(5));
+        } else if (!optionsEnded && arg == "--db6") {
+            if (i + 1 >= argc) {
+                error = u"--db6 需要一个文件名";
+                return false;
+            }
+            options.haveDb6 = true;
+            options.db6NameKept = NameKept(argv[++i]);
+            options.db6Path = AnsiToWide(argv[i]);
+        } else if (!optionsEnded && arg.starts_with("--db6=")) {
+            options.haveDb6 = true;
+            options.db6NameKept = NameKept(arg.substr(6));
+            options.db6Path = AnsiToWide(arg.substr(6));
         } else if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
@@ -113,6 +132,10 @@ bool ParseOptions(int argc, char** argv, Options& options, std::u16string& error
     }
     if (options.haveDb && options.dbPath.empty()) {
         error = u"--db 需要一个文件名";
+        return false;
+    }
+    if (options.haveDb6 && options.db6Path.empty()) {
+        error = u"--db6 需要一个文件名";
         return false;
     }
     return true;
@@ -194,6 +217,25 @@ int Run(int argc, char** argv) {
                               DatabaseFailureCause(database.engineStatus) + u")");
         return kExitNoDatabase;
     }
+    // A region6.db named on the command line must be usable, as the IPv4 file must.
+    SharedDatabase database6;
+    if (options.haveDb6) {
+        DatabaseOpening opening6;
+        if (options.db6NameKept) {
+            opening6 = OpenDatabaseFile(options.db6Path, QUORVANE_DB_IPV6);
+        }
+        if (opening6.engineStatus == QUORVANE_DB_NOT_FOUND ||
+            opening6.engineStatus == QUORVANE_DB_BAD_ARGUMENT) {
+            PrintLine(stderr, u"未找到region6.db文件! " + options.db6Path);
+            return kExitNoDatabase;
+        }
+        if (opening6.status != DatabaseStatus::kUsable) {
+            PrintLine(stderr, u"数据库文件已损坏或无法读取! " + options.db6Path + u" (" +
+                                  DatabaseFailureCause(opening6.engineStatus) + u")");
+            return kExitNoDatabase;
+        }
+        database6 = std::move(opening6.database);
+    }
     // Refused before any work: the result could only go to a name other than the one given.
     if (!options.fileNameKept[1]) {
         PrintLine(stderr, u"输出文件名无法在文件系统中表示! " + options.files[1]);
@@ -210,6 +252,21 @@ int Run(int argc, char** argv) {
         return kExitEmptyInput;
     }
 
+    // The default region6.db is loaded only for a list that may hold IPv6 rows; without it they
+    // stay empty and the run goes on for the rest.
+    if (!options.haveDb6 && MayHoldIpv6Rows(addresses)) {
+        const std::u16string db6Path = DefaultDatabase6Path();
+        DatabaseOpening opening6 = OpenDatabaseFile(db6Path, QUORVANE_DB_IPV6);
+        const std::size_t unresolved =
+            opening6.status == DatabaseStatus::kUsable ? 0 : CountIpv6Rows(addresses, addresses.Count());
+        if (unresolved > 0) {
+            PrintLine(stderr, u"警告: IPv6数据库不可用, " + AnsiToWide(std::to_string(unresolved)) +
+                                  u" 行IPv6地址的结果为空! " + db6Path + u" (" +
+                                  DatabaseFailureCause(opening6.engineStatus) + u")");
+        }
+        database6 = std::move(opening6.database);
+    }
+
     CAddressTable table;
     try {
         table.AppendAddresses(std::move(addresses), false);
@@ -224,7 +281,7 @@ int Run(int argc, char** argv) {
         CThreadGroup workers;
         table.BeginRun();
         started = workers.Launch(
-            MakeLookupWork(table, std::move(database.database)), {},
+            MakeLookupWork(table, std::move(database.database), std::move(database6)), {},
             [&table, &monitor] {
                 table.EndRun();
                 monitor.Finish();

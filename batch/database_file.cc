@@ -6,7 +6,7 @@
 
 namespace quorvane {
 
-DatabaseOpening OpenDatabaseFile(std::u16string_view path) {
+DatabaseOpening OpenDatabaseFile(std::u16string_view path, quorvane_db_family family) {
     DatabaseOpening opening;
     if (path.empty() || path.find(u'\0') != std::u16string_view::npos) {
         return opening;
@@ -17,6 +17,11 @@ DatabaseOpening OpenDatabaseFile(std::u16string_view path) {
         const std::string narrow = WideToUtf8(path);
         quorvane_db* db = nullptr;
         opening.engineStatus = quorvane_db_open(narrow.c_str(), &db);
+        if (db != nullptr && quorvane_db_get_family(db) != family) {
+            quorvane_db_close(db);
+            db = nullptr;
+            opening.engineStatus = QUORVANE_DB_INVALID;
+        }
         if (db != nullptr) {
             opening.database = SharedDatabase(db, quorvane_db_close);
         }

@@ -29,9 +29,12 @@ struct DatabaseOpening {
     SharedDatabase database;                   // set exactly when status is kUsable
 };
 
-// Opens the database at path (UTF-16, as the system names files) with the engine, without
-// waiting on a named pipe. Never throws: no memory for the database is kUnusable.
-DatabaseOpening OpenDatabaseFile(std::u16string_view path);
+// Opens the database of family at path (UTF-16, as the system names files) with the engine,
+// without waiting on a named pipe. A database of the other family is kUnusable (engine status
+// QUORVANE_DB_INVALID): its searches would find nothing, and every row would quietly stay empty.
+// Never throws: no memory for the database is kUnusable.
+DatabaseOpening OpenDatabaseFile(std::u16string_view path,
+                                 quorvane_db_family family = QUORVANE_DB_IPV4);
 
 // Why an opening failed, in a few words for a message (empty for success).
 std::u16string DatabaseFailureCause(int engineStatus);

@@ -5,6 +5,12 @@
 
 namespace quorvane {
 
+std::u16string Database6PathBeside(std::u16string_view dbPath) {
+    const std::size_t slash = dbPath.rfind(u'/');
+    return std::u16string(dbPath.substr(0, slash == std::u16string_view::npos ? 0 : slash + 1)) +
+           u"region6.db";
+}
+
 bool DatabaseFileExists(std::u16string_view path) {
     const std::string narrow = WideToUtf8(path);
     if (narrow.empty()) {

@@ -12,8 +12,9 @@ namespace {
 
 constexpr std::uint32_t kMaxRowBlock = 256;
 
-void ResolveBlocks(CAddressTable& table, const SharedDatabase& database) {
-    CLookupSession session(database, table.Store());
+void ResolveBlocks(CAddressTable& table, const SharedDatabase& database,
+                   const SharedDatabase& database6) {
+    CLookupSession session(database, table.Store(), database6);
     const CAddressBlock& addresses = table.Addresses();
     const ResultTexts* records[CLookupSession::kSideBySide];
     // Rows are taken in blocks, so the cursor lock is passed a few thousand times a run
@@ -49,10 +50,11 @@ void ResolveBlocks(CAddressTable& table, const SharedDatabase& database) {
 
 }  // namespace
 
-std::function<void()> MakeLookupWork(CAddressTable& table, SharedDatabase database) {
-    return [&table, database = std::move(database)] {
+std::function<void()> MakeLookupWork(CAddressTable& table, SharedDatabase database,
+                                     SharedDatabase database6) {
+    return [&table, database = std::move(database), database6 = std::move(database6)] {
         try {
-            ResolveBlocks(table, database);
+            ResolveBlocks(table, database, database6);
         } catch (const std::bad_alloc&) {
             // A record of the result store or the session's cache could not be made: the rows
             // left would be answered wrongly or not at all, so the whole run ends as a failure.

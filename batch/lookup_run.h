@@ -10,15 +10,17 @@
 
 namespace quorvane {
 
-// The callable each worker thread runs: one CLookupSession over database (shared by every
-// worker: the run searches the one file its start opened and checked), then
+// The callable each worker thread runs: one CLookupSession over database and database6 (IPv4 and
+// IPv6, shared by every worker: the run searches the files its start opened and checked; a null
+// database6 leaves the IPv6 rows empty), then
 // blocks of rows from table.TakeRowBlock() until none is left or the stop flag is set, which is
 // tested before each row: the rows of a block that a stop overtakes keep what they held. Each row
 // resolved gets its record with SetResults; each block, once done, counts in GetRowsResolved. A
 // worker that cannot allocate stops the whole run with table.StopOutOfMemory() and ends; the
 // row it was at keeps what it held.
 // REQUIRES: table outlives every thread running the callable; database is not null.
-std::function<void()> MakeLookupWork(CAddressTable& table, SharedDatabase database);
+std::function<void()> MakeLookupWork(CAddressTable& table, SharedDatabase database,
+                                     SharedDatabase database6 = nullptr);
 
 }  // namespace quorvane
 

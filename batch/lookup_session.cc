@@ -8,13 +8,15 @@
 
 namespace quorvane {
 
-CLookupSession::CLookupSession(SharedDatabase database)
+CLookupSession::CLookupSession(SharedDatabase database, SharedDatabase database6)
     : m_database(std::move(database)),
+      m_database6(std::move(database6)),
       m_ownStore(std::make_unique<CResultStore>()),
       m_store(*m_ownStore) {}
 
-CLookupSession::CLookupSession(SharedDatabase database, CResultStore& store)
-    : m_database(std::move(database)), m_store(store) {}
+CLookupSession::CLookupSession(SharedDatabase database, CResultStore& store,
+                               SharedDatabase database6)
+    : m_database(std::move(database)), m_database6(std::move(database6)), m_store(store) {}
 
 CLookupSession::~CLookupSession() = default;
 
@@ -26,52 +28,84 @@ void CLookupSession::Lookup(AddressRow& row) {
     row.provider = record != nullptr ? record->provider : std::u16string();
 }
 
-// Text that is no dotted address stays a miss: ip2long would read "hello" as 0.0.0.0 and "1.2.3"
-// as 1.2.0.3, and the row would show a place the text never named.
+// Text that is no address stays a miss: ip2long would read "hello" as 0.0.0.0 and "1.2.3" as
+// 1.2.0.3, and the row would show a place the text never named. Dotted decimal is tried first:
+// it is what most rows hold, and no IPv6 form is also dotted decimal.
+template <typename Char>
+CLookupSession::Parsed CLookupSession::Parse(std::basic_string_view<Char> text) {
+    Parsed parsed;
+    if (const std::optional<std::uint32_t> v4 = ParseDottedAddress(text)) {
+        parsed.family = Parsed::kIpv4;
+        parsed.v4 = *v4;
+    } else if (const std::optional<Ipv6Address> v6 = ParseIpv6Address(text)) {
+        const std::optional<std::uint32_t> mapped = MappedIpv4(*v6);
+        parsed.family = mapped ? Parsed::kIpv4 : Parsed::kIpv6;
+        parsed.v4 = mapped.value_or(0);
+        parsed.v6 = *v6;
+    }
+    return parsed;
+}
+
 const ResultTexts* CLookupSession::Resolve(std::string_view asciiAddress) {
-    const std::optional<std::uint32_t> address = ParseDottedAddress(asciiAddress);
-    return address ? Search(*address) : nullptr;
+    return Search(Parse(asciiAddress));
 }
 
 const ResultTexts* CLookupSession::Resolve(std::u16string_view address) {
-    const std::optional<std::uint32_t> parsed = ParseDottedAddress(address);
-    return parsed ? Search(*parsed) : nullptr;
+    return Search(Parse(address));
 }
 
 void CLookupSession::ResolveRows(const CAddressBlock& addresses, std::size_t begin, std::size_t end,
                                  const ResultTexts** records) {
     std::uint32_t numbers[kSideBySide];
     std::size_t rows[kSideBySide];
+    Ipv6Address numbers6[kSideBySide];
+    std::size_t rows6[kSideBySide];
     const ResultTexts* found[kSideBySide];
     std::u16string wide;
     while (begin < end) {
         const std::size_t n = std::min(kSideBySide, end - begin);
-        std::size_t dotted = 0;
+        std::size_t v4 = 0;
+        std::size_t v6 = 0;
         for (std::size_t i = 0; i < n; ++i) {
-            std::optional<std::uint32_t> address;
+            Parsed address;
             if (addresses.IsAscii(begin + i)) {
-                address = ParseDottedAddress(addresses.AsciiAt(begin + i));
+                address = Parse(addresses.AsciiAt(begin + i));
             } else {
                 addresses.CopyText(begin + i, wide);
-                address = ParseDottedAddress(std::u16string_view(wide));
+                address = Parse(std::u16string_view(wide));
             }
             records[i] = nullptr;
-            if (address) {
-                numbers[dotted] = *address;
-                rows[dotted++] = i;
+            if (address.family == Parsed::kIpv4) {
+                numbers[v4] = address.v4;
+                rows[v4++] = i;
+            } else if (address.family == Parsed::kIpv6) {
+                numbers6[v6] = address.v6;
+                rows6[v6++] = i;
             }
         }
-        SearchMany(numbers, dotted, found);
-        for (std::size_t i = 0; i < dotted; ++i) {
+        SearchMany(numbers, v4, found);
+        for (std::size_t i = 0; i < v4; ++i) {
             records[rows[i]] = found[i];
+        }
+        if (v6 > 0) {
+            SearchMany6(numbers6, v6, found);
+            for (std::size_t i = 0; i < v6; ++i) {
+                records[rows6[i]] = found[i];
+            }
         }
         begin += n;
         records += n;
     }
 }
 
-const ResultTexts* CLookupSession::Search(std::uint32_t address) {
-    return m_database ? RecordFor(quorvane_db_find4(m_database.get(), address)) : nullptr;
+const ResultTexts* CLookupSession::Search(const Parsed& address) {
+    const ResultTexts* record = nullptr;
+    if (address.family == Parsed::kIpv4) {
+        SearchMany(&address.v4, 1, &record);
+    } else if (address.family == Parsed::kIpv6) {
+        SearchMany6(&address.v6, 1, &record);
+    }
+    return record;
 }
 
 void CLookupSession::SearchMany(const std::uint32_t* addresses, std::size_t count,
@@ -88,23 +122,50 @@ void CLookupSession::SearchMany(const std::uint32_t* addresses, std::size_t coun
             m_cache.Prefetch(found[i]);
         }
         for (std::size_t i = 0; i < n; ++i) {
-            records[done + i] = RecordFor(found[i]);
+            records[done + i] = RecordFor(m_database.get(), m_cache, found[i]);
         }
     }
 }
 
-const ResultTexts* CLookupSession::RecordFor(quorvane_db_record record) {
+void CLookupSession::SearchMany6(const Ipv6Address* addresses, std::size_t count,
+                                 const ResultTexts** records) {
+    if (!m_database6) {
+        std::fill(records, records + count, nullptr);
+        return;
+    }
+    unsigned char bytes[kSideBySide][16];
+    quorvane_db_record found[kSideBySide];
+    for (std::size_t done = 0; done < count; done += kSideBySide) {
+        const std::size_t n = std::min(kSideBySide, count - done);
+        for (std::size_t i = 0; i < n; ++i) {
+            for (int b = 0; b < 8; ++b) {
+                bytes[i][b] = static_cast<unsigned char>(addresses[done + i].high >> (56 - 8 * b));
+                bytes[i][b + 8] = static_cast<unsigned char>(addresses[done + i].low >> (56 - 8 * b));
+            }
+        }
+        quorvane_db_find6_many(m_database6.get(), bytes, found, n);
+        for (std::size_t i = 0; i < n; ++i) {
+            m_cache6.Prefetch(found[i]);
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            records[done + i] = RecordFor(m_database6.get(), m_cache6, found[i]);
+        }
+    }
+}
+
+const ResultTexts* CLookupSession::RecordFor(const quorvane_db* database, CRecordCache& cache,
+                                             quorvane_db_record record) {
     if (record == 0) {
         return nullptr;
     }
     const ResultTexts* found = nullptr;
-    if (m_cache.Find(record, &found)) {
+    if (cache.Find(record, &found)) {
         return found;
     }
     std::size_t length = 0;
-    const char* text = quorvane_db_text(m_database.get(), record, &length);
+    const char* text = quorvane_db_text(database, record, &length);
     found = m_store.ForRegionText(std::string_view(text, length));
-    m_cache.Insert(record, found);
+    cache.Insert(record, found);
     return found;
 }
 

@@ -1,4 +1,4 @@
-// One worker's view of the run's database; turns a row's address into its four results.
+// One worker's view of the run's databases; turns a row's address into its four results.
 #ifndef QUORVANE_BATCH_LOOKUP_SESSION_H_
 #define QUORVANE_BATCH_LOOKUP_SESSION_H_
 
@@ -10,6 +10,7 @@
 
 #include "batch/address_table.h"
 #include "batch/database_file.h"
+#include "batch/ipv6_address.h"
 #include "batch/record_cache.h"
 #include "batch/result_store.h"
 
@@ -17,19 +18,22 @@ namespace quorvane {
 
 class CLookupSession {
   public:
-    // Searches database, which the session keeps open for as long as it lives; the workers of
-    // a run share one (searches only read it). A null database makes every lookup a miss.
-    // Records are made in store, which must outlive the session; the first form keeps a store
-    // of its own.
-    explicit CLookupSession(SharedDatabase database);
-    CLookupSession(SharedDatabase database, CResultStore& store);
+    // Searches database (IPv4) and database6 (IPv6), which the session keeps open for as long as
+    // it lives; the workers of a run share them (searches only read them). A null database makes
+    // every lookup of its family a miss. Records are made in store, which must outlive the
+    // session; the first form keeps a store of its own.
+    explicit CLookupSession(SharedDatabase database, SharedDatabase database6 = nullptr);
+    CLookupSession(SharedDatabase database, CResultStore& store,
+                   SharedDatabase database6 = nullptr);
     ~CLookupSession();
     CLookupSession(const CLookupSession&) = delete;
     CLookupSession& operator=(const CLookupSession&) = delete;
 
     // Resolves row.address with the memory search and overwrites country, province, city and
-    // provider (a field without a value, or the text "0", becomes empty). An address that is not
-    // dotted decimal (see ParseDottedAddress) is not looked up: its four fields become empty.
+    // provider (a field without a value, or the text "0", becomes empty). A dotted decimal
+    // address (see ParseDottedAddress) is looked up in the IPv4 database, an IPv6 address (see
+    // ParseIpv6Address) in the IPv6 one, but for an IPv4-mapped address, which answers as the
+    // IPv4 address it stands for. Any other text is not looked up: its four fields become empty.
     void Lookup(AddressRow& row);
 
     // The record of the store that Lookup would write for this address (null: four empty
@@ -51,16 +55,30 @@ class CLookupSession {
     // records[i] is what Resolve returns for addresses[i]. Cheaper per address than one call
     // each: the searches advance side by side.
     void SearchMany(const std::uint32_t* addresses, std::size_t count, const ResultTexts** records);
+    // The same for IPv6 addresses, searched in the IPv6 database as they are (an IPv4-mapped
+    // address included).
+    void SearchMany6(const Ipv6Address* addresses, std::size_t count, const ResultTexts** records);
 
   private:
-    const ResultTexts* Search(std::uint32_t address);
-    // The store's record for a record of the database (0: none), through the cache.
-    const ResultTexts* RecordFor(quorvane_db_record record);
+    // A row's address as the searches take it.
+    struct Parsed {
+        enum Family { kNone, kIpv4, kIpv6 } family = kNone;
+        std::uint32_t v4 = 0;
+        Ipv6Address v6;
+    };
+    template <typename Char>
+    static Parsed Parse(std::basic_string_view<Char> text);
+    const ResultTexts* Search(const Parsed& address);
+    // The store's record for a record of database (0: none), through its cache.
+    const ResultTexts* RecordFor(const quorvane_db* database, CRecordCache& cache,
+                                 quorvane_db_record record);
 
     SharedDatabase m_database;
+    SharedDatabase m_database6;
     std::unique_ptr<CResultStore> m_ownStore;
     CResultStore& m_store;
-    CRecordCache m_cache;
+    CRecordCache m_cache;   // records of m_database
+    CRecordCache m_cache6;  // records of m_database6: the two families number theirs apart
 };
 
 }  // namespace quorvane

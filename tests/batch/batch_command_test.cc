@@ -142,6 +142,60 @@ TEST_F(BatchCommandTest, SameBytesAsTheToolsExport) {
     EXPECT_NE(bytes.find("\xE5"), std::string::npos) << "the synthetic texts are mostly Chinese";
 }
 
+// IPv6 rows answer from the region6.db named by --db6, IPv4-mapped ones from the IPv4 file; a
+// --db6 that names no usable IPv6 file (missing, damaged, or an IPv4 file) ends the command as a
+// bad --db does, and an IPv6 file given as --db is refused too.
+TEST_F(BatchCommandTest, Ipv6RowsAndTheFilesTheyNeed) {
+    TempDatabase db({Range{0, 0x07FFFFFFu, "A|0|B|C|D"}, Range{0x08000000u, 0xFFFFFFFFu, "E|0|F|G|H"}});
+    ASSERT_TRUE(db.Ok()) << db.Error();
+    const std::string db6 = Path("region6.db");
+    test::WriteRegion6File(db6, test::SampleRanges6());
+    const std::string in = Write("in.txt",
+                                 "8.8.8.8\r\n2001:db8::1\r\n::ffff:1.2.3.4\r\n 240e:4c::1\r\n"
+                                 "[2001:db8::1]\r\n2400::1\r\n");
+    const std::string out = Path("out.txt");
+    ASSERT_EQ(Run({"--db", db.Path(), "--db6", db6, in, out}), 0) << m_stderr;
+    EXPECT_EQ(Read(out),
+              "8.8.8.8,E,F,G,H\r\n2001:db8::1,文档,,,示例\r\n::ffff:1.2.3.4,A,B,C,D\r\n"
+              " 240e:4c::1,中国,广东省,深圳市,电信\r\n[2001:db8::1],,,,\r\n2400::1,,,,\r\n");
+    EXPECT_EQ(m_stderr, "导出成功!\n");
+    ASSERT_EQ(Run({"--db", db.Path(), "--db6=" + db6, in, out}), 0) << m_stderr;
+
+    const std::string garbage = Write("garbage.db", "QVR6\r\n\x1a\n and nothing more");
+    for (const std::string& bad : {Path("absent.db"), garbage, db.Path(), m_dir}) {
+        const std::string before = Read(out);
+        EXPECT_EQ(Run({"--db", db.Path(), "--db6", bad, in, out}), 3) << bad;
+        EXPECT_NE(m_stderr.find(bad), std::string::npos) << m_stderr;
+        EXPECT_EQ(Read(out), before) << "nothing is written";
+    }
+    EXPECT_EQ(Run({"--db", db6, in, out}), 3);
+    EXPECT_EQ(Run({"--db", db.Path(), "--db6", in, out}), 2);
+    EXPECT_EQ(Run({"--db", db.Path(), "--db6=", in, out}), 2);
+}
+
+// Without --db6 the command looks beside itself; a missing default file is a warning that counts
+// the IPv6 rows left empty, and the run goes on. A list without IPv6 rows hears nothing of it.
+TEST_F(BatchCommandTest, AMissingDefaultRegion6IsAWarning) {
+    TempDatabase db({Range{0, 0xFFFFFFFFu, "A|0|B|C|D"}});
+    ASSERT_TRUE(db.Ok()) << db.Error();
+    // A copy of the command in a folder without region6.db.
+    const std::string program = Path("quorvane-batch-copy");
+    std::filesystem::copy_file(QUORVANE_BATCH_EXE, program);
+    const std::string in = Write("in.txt", "1.2.3.4\n2001:db8::1\n::ffff:1.2.3.4\nfe80::1\nx:y\n");
+    const std::string out = Path("out.txt");
+    const std::string command = "'" + program + "' --db '" + db.Path() + "' '";
+    ASSERT_EQ(std::system((command + in + "' '" + out + "' 2>'" + Path("err") + "'").c_str()), 0);
+    EXPECT_EQ(Read(out),
+              "1.2.3.4,A,B,C,D\r\n2001:db8::1,,,,\r\n::ffff:1.2.3.4,A,B,C,D\r\nfe80::1,,,,\r\nx:y,,,,\r\n");
+    const std::string err = Read(Path("err"));
+    EXPECT_NE(err.find("2 行IPv6地址的结果为空"), std::string::npos) << err;
+    EXPECT_NE(err.find(Path("region6.db")), std::string::npos) << err;
+
+    const std::string v4 = Write("v4.txt", "1.2.3.4\n::ffff:1.2.3.4\n");
+    ASSERT_EQ(std::system((command + v4 + "' '" + out + "' 2>'" + Path("err") + "'").c_str()), 0);
+    EXPECT_EQ(Read(Path("err")), "导出成功!\n");
+}
+
 TEST_F(BatchCommandTest, ExitCodes) {
     TempDatabase db({Range{0, 0xFFFFFFFFu, "A|0|B|C|D"}});
     ASSERT_TRUE(db.Ok()) << db.Error();

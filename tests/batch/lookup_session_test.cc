@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
@@ -147,6 +148,84 @@ TEST(LookupSessionTest, RowsResolvedTogetherGetTheirOwnRecords) {
         }
     }
     EXPECT_GT(found, 100u) << "the synthetic ranges cover much of the space";
+}
+
+// The IPv4 file and the sample IPv6 file (see SampleRanges6), opened as a run opens them.
+struct BothFamilies {
+    BothFamilies()
+        : v4({Range{0, 0x07FFFFFFu, "A|0|a|a|a"}, Range{0x08000000u, 0xFFFFFFFFu, "B|0|b|b|b"}}) {
+        test::WriteRegion6File(dir.Path("region6.db"), test::SampleRanges6());
+    }
+    SharedDatabase Open4() const { return OpenDatabaseFile(Utf8ToWide(v4.Path())).database; }
+    SharedDatabase Open6() const { return OpenDatabaseFile(dir.Wide("region6.db")).database; }
+
+    TempDatabase v4;
+    test::ScratchDir dir{"quorvane-session6"};
+};
+
+std::u16string Fields(CLookupSession& session, const char16_t* address) {
+    AddressRow row{address, u"old", u"old", u"old", u"old"};
+    session.Lookup(row);
+    return row.country + u"/" + row.province + u"/" + row.city + u"/" + row.provider;
+}
+
+// An IPv6 row answers from the IPv6 file, in any of its text forms; an IPv4-mapped one answers as
+// the IPv4 address it stands for, from the IPv4 file, also without an IPv6 file; forms that name
+// more than an address, and addresses without data, stay empty.
+TEST(LookupSessionTest, Ipv6RowsAnswerFromTheIpv6File) {
+    const BothFamilies files;
+    ASSERT_TRUE(files.v4.Ok()) << files.v4.Error();
+    ASSERT_NE(files.Open6(), nullptr);
+    CLookupSession session(files.Open4(), files.Open6());
+    EXPECT_EQ(Fields(session, u"2001:db8::1"), u"文档///示例");
+    EXPECT_EQ(Fields(session, u" 2001:DB8:0:0:0:0:0:1\t"), u"文档///示例");
+    EXPECT_EQ(Fields(session, u"240e:4c:4008::1"), u"中国/广东省/深圳市/电信");
+    EXPECT_EQ(Fields(session, u"240e:fff::"), u"中国/广东省/深圳市/电信");
+    EXPECT_EQ(Fields(session, u"240e:1000::"), u"///");
+    EXPECT_EQ(Fields(session, u"2001:4860:4860::8888"), u"///");
+    EXPECT_EQ(Fields(session, u"::ffff:8.8.8.8"), u"B/b/b/b");
+    EXPECT_EQ(Fields(session, u"::FFFF:102:304"), u"A/a/a/a");
+    EXPECT_EQ(Fields(session, u"::ffff:0.0.0.0"), u"A/a/a/a");
+    for (const char16_t* refused : {u"[2001:db8::1]", u"2001:db8::1%eth0", u"2001:db8::/32",
+                                    u"2001:db8::1::2", u"2001:db8:0:0:0:0:0:0:1", u"::ffff:8.8.8.08",
+                                    u"2001:db80a::"}) {
+        EXPECT_EQ(Fields(session, refused), u"///") << WideToUtf8(refused);
+    }
+
+    CLookupSession withoutIpv6(files.Open4());
+    EXPECT_EQ(Fields(withoutIpv6, u"2001:db8::1"), u"///");
+    EXPECT_EQ(Fields(withoutIpv6, u"::ffff:8.8.8.8"), u"B/b/b/b");
+    EXPECT_EQ(Fields(withoutIpv6, u"8.8.8.8"), u"B/b/b/b");
+}
+
+// Rows of both families and of neither, mixed in one chunk, each get what resolving it alone
+// gives, whatever the chunk boundaries.
+TEST(LookupSessionTest, MixedRowsResolvedTogetherGetTheirOwnRecords) {
+    const BothFamilies files;
+    ASSERT_TRUE(files.v4.Ok()) << files.v4.Error();
+    const char* const kinds[] = {"2001:db8::%x",     "1.2.3.%u",  "240e:%x::1", "::ffff:8.8.%u.1",
+                                 "2400:%x::",        "hello%u",   "9.9.%u.9",   "::ffff:7.%u.0.1",
+                                 "2001:db8::%x/128", "fe80::%x"};
+    CAddressBlock addresses;
+    for (unsigned i = 0; i < 300; ++i) {
+        char text[64];
+        std::snprintf(text, sizeof(text), kinds[(i * 7) % 10], i % 250);
+        addresses.AppendAscii(text);
+    }
+    CResultStore store;
+    CLookupSession together(files.Open4(), store, files.Open6());
+    CLookupSession alone(files.Open4(), store, files.Open6());
+    std::vector<const ResultTexts*> records(addresses.Count());
+    std::size_t found = 0;
+    for (auto [begin, end] : {std::pair<std::size_t, std::size_t>{0, 1}, {1, 65}, {65, 300}}) {
+        together.ResolveRows(addresses, begin, end, records.data() + begin);
+        for (std::size_t row = begin; row < end; ++row) {
+            ASSERT_EQ(records[row], alone.Resolve(addresses.AsciiAt(row)))
+                << addresses.AsciiAt(row);
+            found += records[row] != nullptr;
+        }
+    }
+    EXPECT_EQ(found, 180u) << "six kinds of ten have data";
 }
 
 // The memory search copies a record's text as a C string: the fields come from the text before

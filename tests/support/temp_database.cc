@@ -1,6 +1,7 @@
 #include "tests/support/temp_database.h"
 
 #include <exception>
+#include <stdexcept>
 #include <string_view>
 #include <utility>
 
@@ -51,6 +52,25 @@ void TempDatabase::WriteImage(const std::vector<std::uint8_t>& image) {
 
 void TempDatabase::Rewrite(const std::vector<std::uint8_t>& image) const {
     WriteBytes(m_path, Bytes(image));
+}
+
+void WriteRegion6File(const std::filesystem::path& path,
+                      const std::vector<dbwriter::Range6>& ranges) {
+    std::vector<std::uint8_t> image;
+    std::string error;
+    if (!dbwriter::BuildRegion6(ranges, image, error, 3)) {
+        throw std::runtime_error("region6.db not built: " + error);
+    }
+    WriteBytes(path, Bytes(image));
+}
+
+std::vector<dbwriter::Range6> SampleRanges6() {
+    constexpr std::uint64_t kAll = UINT64_MAX;
+    return {
+        {{0, 0x0000FFFF00000000u}, {0, 0x0000FFFFFFFFFFFFu}, "映射|0|0|0|0"},
+        {{0x20010DB800000000u, 0}, {0x20010DB8FFFFFFFFu, kAll}, "文档|0|0|0|示例"},
+        {{0x240E000000000000u, 0}, {0x240E0FFFFFFFFFFFu, kAll}, "中国|0|广东省|深圳市|电信"},
+    };
 }
 
 }  // namespace quorvane::test

@@ -9,6 +9,7 @@
 
 #include "tests/support/scratch_dir.h"
 #include "tools/dbwriter/db_writer.h"
+#include "tools/dbwriter/region6_writer.h"
 
 namespace quorvane::test {
 
@@ -49,6 +50,16 @@ class TempDatabase {
     std::string m_path;  // empty until the image is written
     std::string m_error;
 };
+
+// Writes a region6.db of ranges (blocks of 8 ranges: test files are small) to path. Throws
+// std::runtime_error, which fails the test, when the writer refuses the ranges or the write fails.
+void WriteRegion6File(const std::filesystem::path& path,
+                      const std::vector<dbwriter::Range6>& ranges);
+
+// A small IPv6 file's ranges for the run tests: 2001:db8::/32 "文档|0|0|0|示例", 240e::/20
+// "中国|0|广东省|深圳市|电信", and ::ffff:0:0/96 "映射|0|0|0|0", which a run never shows (an
+// IPv4-mapped row answers from the IPv4 file); every other address holds no data.
+std::vector<dbwriter::Range6> SampleRanges6();
 
 }  // namespace quorvane::test
 
