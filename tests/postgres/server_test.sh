@@ -262,8 +262,7 @@ database6_errors)
     done
     # Without ON_ERROR_STOP the session carries on after each error, as a client's would.
     output=$(sql "${args[@]}" -c "SET quorvane.database = '$work/small6.db'" \
-        -c "SELECT quorvane_lookup('8.8.8.8')" -c "RESET quorvane.database" \
-        -c "SET quorvane.database6 = '$work/small6.db'" \
+        -c "SELECT quorvane_lookup('8.8.8.8')" -c "SET quorvane.database6 = '$work/small6.db'" \
         -c "SELECT quorvane_region_text('2001:db8::1')" \
         -c "CREATE ROLE plain LOGIN" -c "SET ROLE plain" \
         -c "SET quorvane.database6 = '/etc/passwd'" 2>&1)
@@ -277,7 +276,8 @@ database6_errors)
     expect "a file of the other family is refused as such" 2 \
         "$(grep -c 'ERROR: .*quorvane.database6\? 需要 IPv[46]' <<<"$output")"
     expect "IPv4 lookups go on whatever region6.db is" 7 "$(grep -cx t <<<"$output")"
-    expect "the session goes on with a good region6.db" 1 "$(grep -cx 'W|0|X|Y|Z' <<<"$output")"
+    expect "the session goes on with a good region6.db, whatever ip2region.db is" 1 \
+        "$(grep -cx 'W|0|X|Y|Z' <<<"$output")"
     expect "a plain role cannot change the IPv6 database" 1 \
         "$(grep -c 'permission denied to set parameter "quorvane.database6"' <<<"$output")"
     expect "the server still runs, no backend restarted" "1 0" \
