@@ -45,6 +45,9 @@ static int ReadHeader(const unsigned char* image, size_t size, Region6Image* db,
     }
     db->image = image;
     db->size = size;
+    db->side_count = 0;
+    db->side_ranges = NULL;
+    db->side_lows = NULL;
     db->range_count = Region6ReadU32(image + kRegion6RangeCountAt);
     db->record_count = Region6ReadU32(image + kRegion6RecordCountAt);
     db->block_bits = Region6ReadU32(image + kRegion6BlockBitsAt);
@@ -206,6 +209,79 @@ static void BlockStretch(const Region6Image* db, Region6Address address, uint32_
     *count = (uint32_t)(end - *first);
 }
 
+/* The low half of range's start: from the low column, or in a compact copy from the side lists
+ * (zero for a range not in them). */
+static uint64_t LowOf(const Region6Image* db, uint32_t range) {
+    if (db->low != NULL) {
+        return Region6ReadU64(db->low + (size_t)range * 8);
+    }
+    uint32_t first = 0;
+    uint32_t count = db->side_count;
+    while (count > 0) {
+        uint32_t half = count / 2;
+        uint32_t at = Region6ReadU32(db->side_ranges + (size_t)(first + half) * 4);
+        if (at == range) {
+            return Region6ReadU64(db->side_lows + (size_t)(first + half) * 8);
+        }
+        if (at < range) {
+            first += half + 1;
+            count -= half + 1;
+        } else {
+            count = half;
+        }
+    }
+    return 0;
+}
+
+size_t Region6CompactSize(const Region6Image* db) {
+    size_t side = 0;
+    for (uint32_t i = 0; i < db->range_count; ++i) {
+        side += Region6ReadU64(db->low + (size_t)i * 8) != 0;
+    }
+    return (size_t)db->fence_count * 8 + (size_t)db->range_count * 12 +
+           ((size_t)db->record_count + 1) * 4 + Region6ReadU32(db->image + kRegion6TextsSizeAt) +
+           side * 12;
+}
+
+/* Copies bytes bytes from source to *at and moves *at past them; returns where they went. */
+static const unsigned char* Put(unsigned char** at, const unsigned char* source, size_t bytes) {
+    unsigned char* start = *at;
+    if (bytes > 0) {
+        memcpy(start, source, bytes);
+    }
+    *at += bytes;
+    return start;
+}
+
+void Region6Compact(const Region6Image* db, unsigned char* block, Region6Image* out) {
+    *out = *db;
+    unsigned char* at = block;
+    out->fences = Put(&at, db->fences, (size_t)db->fence_count * 8);
+    out->high = Put(&at, db->high, (size_t)db->range_count * 8);
+    out->range_records = Put(&at, db->range_records, (size_t)db->range_count * 4);
+    out->text_index = Put(&at, db->text_index, ((size_t)db->record_count + 1) * 4);
+    out->texts = Put(&at, db->texts, Region6ReadU32(db->image + kRegion6TextsSizeAt));
+    out->low = NULL;
+    out->side_count = 0;
+    for (uint32_t i = 0; i < db->range_count; ++i) {
+        out->side_count += Region6ReadU64(db->low + (size_t)i * 8) != 0;
+    }
+    unsigned char* ranges = at;
+    unsigned char* lows = at + (size_t)out->side_count * 4;
+    for (uint32_t i = 0, n = 0; i < db->range_count; ++i) {
+        uint64_t low = Region6ReadU64(db->low + (size_t)i * 8);
+        if (low != 0) {
+            Region6WriteU32(ranges + (size_t)n * 4, i);
+            Region6WriteU64(lows + (size_t)n * 8, low);
+            ++n;
+        }
+    }
+    out->side_ranges = ranges;
+    out->side_lows = lows;
+    out->image = block;
+    out->size = (size_t)(lows + (size_t)out->side_count * 8 - block);
+}
+
 /* One halving step of the search among ranges for the last start at or below address. The low
  * half is read only when the high halves tie, which keeps most steps to one cache line. */
 static void Halve(const Region6Image* db, Region6Address address, uint32_t* first,
@@ -213,8 +289,7 @@ static void Halve(const Region6Image* db, Region6Address address, uint32_t* firs
     uint32_t half = *count / 2;
     uint32_t probe = *first + half;
     uint64_t high = Region6ReadU64(db->high + (size_t)probe * 8);
-    int below = high < address.high || (high == address.high &&
-                                        Region6ReadU64(db->low + (size_t)probe * 8) <= address.low);
+    int below = high < address.high || (high == address.high && LowOf(db, probe) <= address.low);
     *first = below ? probe : *first;
     *count -= half;
 }

@@ -157,7 +157,9 @@ struct BothFamilies {
         test::WriteRegion6File(dir.Path("region6.db"), test::SampleRanges6());
     }
     SharedDatabase Open4() const { return OpenDatabaseFile(Utf8ToWide(v4.Path())).database; }
-    SharedDatabase Open6() const { return OpenDatabaseFile(dir.Wide("region6.db")).database; }
+    SharedDatabase Open6() const {
+        return OpenDatabaseFile(dir.Wide("region6.db"), QUORVANE_DB_IPV6).database;
+    }
 
     TempDatabase v4;
     test::ScratchDir dir{"quorvane-session6"};
@@ -191,6 +193,11 @@ TEST(LookupSessionTest, Ipv6RowsAnswerFromTheIpv6File) {
                                     u"2001:db80a::"}) {
         EXPECT_EQ(Fields(session, refused), u"///") << WideToUtf8(refused);
     }
+
+    // Each family's file opens only as its own family.
+    EXPECT_EQ(OpenDatabaseFile(files.dir.Wide("region6.db")).status, DatabaseStatus::kUnusable);
+    EXPECT_EQ(OpenDatabaseFile(Utf8ToWide(files.v4.Path()), QUORVANE_DB_IPV6).status,
+              DatabaseStatus::kUnusable);
 
     CLookupSession withoutIpv6(files.Open4());
     EXPECT_EQ(Fields(withoutIpv6, u"2001:db8::1"), u"///");
