@@ -77,21 +77,22 @@ void PrintClipboard(HWND owner) {
 const wchar_t* g_out = nullptr;
 bool g_saved = false;
 
+// Stores the thread's visible message box in *out. A named callback: on 32-bit Windows the
+// enumeration calls back stdcall, which a lambda cannot be.
+BOOL CALLBACK FindVisibleBox(HWND hwnd, LPARAM out) {
+    wchar_t name[16] = {};
+    GetClassNameW(hwnd, name, 16);
+    if (std::wcscmp(name, L"#32770") == 0 && IsWindowVisible(hwnd)) {
+        *reinterpret_cast<HWND*>(out) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // Saves the screen while the message box is up, then closes the box.
 void CALLBACK SaveScreenAndCloseBox(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND box = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM out) -> BOOL {
-            wchar_t name[16] = {};
-            GetClassNameW(hwnd, name, 16);
-            if (std::wcscmp(name, L"#32770") == 0 && IsWindowVisible(hwnd)) {
-                *reinterpret_cast<HWND*>(out) = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&box));
+    EnumThreadWindows(GetCurrentThreadId(), FindVisibleBox, reinterpret_cast<LPARAM>(&box));
     if (box == nullptr) {
         return;
     }

@@ -365,6 +365,15 @@ TEST_F(Win32WindowTest, MessagesAreOwnedBoxesCaptionedForTheTool) {
     EXPECT_EQ(owner, m_window.Handle());
 }
 
+// A named callback, not a lambda: on 32-bit Windows a window enumeration calls back stdcall, and a
+// lambda converts only to a pointer of the default (cdecl) convention.
+BOOL CALLBACK MarkChineseVersionLine(HWND child, LPARAM found) {
+    if (WindowText(child) == L"Quorvane，版本 1.0") {
+        *reinterpret_cast<bool*>(found) = true;
+    }
+    return TRUE;
+}
+
 TEST_F(Win32WindowTest, AboutDialogHasItsLinksAndIgnoresEscape) {
     std::wstring caption;
     bool versionInChinese = false;
@@ -374,15 +383,8 @@ TEST_F(Win32WindowTest, AboutDialogHasItsLinksAndIgnoresEscape) {
         ModalCloser closer(
             [&](HWND dialog) {
                 caption = WindowText(dialog);
-                EnumChildWindows(
-                    dialog,
-                    [](HWND child, LPARAM found) -> BOOL {
-                        if (WindowText(child) == L"Quorvane，版本 1.0") {
-                            *reinterpret_cast<bool*>(found) = true;
-                        }
-                        return TRUE;
-                    },
-                    reinterpret_cast<LPARAM>(&versionInChinese));
+                EnumChildWindows(dialog, MarkChineseVersionLine,
+                                 reinterpret_cast<LPARAM>(&versionInChinese));
                 for (int id : {IDC_LINK_HOME, IDC_LINK_DONATE, IDC_LINK_AUTHOR}) {
                     const HWND link = GetDlgItem(dialog, id);
                     links += link != nullptr && ClassOf(link) == L"SysLink";
