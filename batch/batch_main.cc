@@ -77,17 +77,45 @@ void PrintLine(std::FILE* stream, std::u16string_view text) {
     Print(stream, u"\n");
 }
 
+// A database named on the command line: "--db FILE" or "--db=FILE" (likewise --db6).
+struct DatabaseOption {
+    bool given = false;
+    std::u16string path;
+    bool nameKept = true;  // see CommandArgument
+};
+
 struct Options {
     bool help = false;
-    bool haveDb = false;
-    std::u16string dbPath;
+    DatabaseOption db;
+    DatabaseOption db6;
     std::vector<std::u16string> files;
-    bool dbNameKept = true;  // see CommandArgument
-    bool haveDb6 = false;
-    std::u16string db6Path;
-    bool db6NameKept = true;
     std::vector<bool> fileNameKept;
 };
+
+// Takes args[i] into option when it is name, as "NAME FILE" (i then moves to FILE) or
+// "NAME=FILE", and returns true; returns false for any other argument. A NAME without its FILE
+// leaves option given with an empty path, which ParseOptions refuses.
+bool TakeDatabaseOption(const std::vector<CommandArgument>& args, std::size_t& i,
+                        std::u16string_view name, DatabaseOption& option) {
+    const std::u16string_view arg = args[i].text;
+    if (arg == name) {
+        option.given = true;
+        option.path.clear();
+        if (i + 1 < args.size()) {
+            ++i;
+            option.nameKept = args[i].nameKept;
+            option.path = args[i].text;
+        }
+        return true;
+    }
+    if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == u'=') {
+        option.given = true;
+        option.nameKept = args[i].nameKept;
+        option.path = arg.substr(name.size() + 1);
+        return true;
+    }
+    return false;
+}
 
 bool ParseOptions(const std::vector<CommandArgument>& args, Options& options,
                   std::u16string& error) {
@@ -96,32 +124,9 @@ bool ParseOptions(const std::vector<CommandArgument>& args, Options& options,
         const std::u16string_view arg = args[i].text;
         if (!optionsEnded && (arg == u"--help" || arg == u"-h")) {
             options.help = true;
-        } else if (!optionsEnded && arg == u"--db") {
-            if (i + 1 >= args.size()) {
-                error = u"--db 需要一个文件名";
-                return false;
-            }
-            ++i;
-            options.haveDb = true;
-            options.dbNameKept = args[i].nameKept;
-            options.dbPath = args[i].text;
-        } else if (!optionsEnded && arg.starts_with(u"--db=")) {
-            options.haveDb = true;
-            options.dbNameKept = args[i].nameKept;
-            options.dbPath = arg.substr(5);
-        } else if (!optionsEnded && arg == u"--db6") {
-            if (i + 1 >= args.size()) {
-                error = u"--db6 需要一个文件名";
-                return false;
-            }
-            ++i;
-            options.haveDb6 = true;
-            options.db6NameKept = args[i].nameKept;
-            options.db6Path = args[i].text;
-        } else if (!optionsEnded && arg.starts_with(u"--db6=")) {
-            options.haveDb6 = true;
-            options.db6NameKept = args[i].nameKept;
-            options.db6Path = arg.substr(6);
+        } else if (!optionsEnded && (TakeDatabaseOption(args, i, u"--db", options.db) ||
+                                     TakeDatabaseOption(args, i, u"--db6", options.db6))) {
+            continue;
         } else if (!optionsEnded && arg == u"--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == u'-') {
@@ -132,16 +137,16 @@ bool ParseOptions(const std::vector<CommandArgument>& args, Options& options,
             options.fileNameKept.push_back(args[i].nameKept);
         }
     }
-    if (!options.help && options.files.size() != 2) {
-        error = u"需要输入文件和输出文件";
-        return false;
-    }
-    if (options.haveDb && options.dbPath.empty()) {
+    if (options.db.given && options.db.path.empty()) {
         error = u"--db 需要一个文件名";
         return false;
     }
-    if (options.haveDb6 && options.db6Path.empty()) {
+    if (options.db6.given && options.db6.path.empty()) {
         error = u"--db6 需要一个文件名";
+        return false;
+    }
+    if (!options.help && options.files.size() != 2) {
+        error = u"需要输入文件和输出文件";
         return false;
     }
     return true;
@@ -235,10 +240,10 @@ int Run(const std::vector<CommandArgument>& args) {
         return kExitOk;
     }
 
-    const std::u16string dbPath = options.haveDb ? options.dbPath : DefaultDatabasePath();
+    const std::u16string dbPath = options.db.given ? options.db.path : DefaultDatabasePath();
     // Opened, read and checked once: the workers search what was checked.
     DatabaseOpening database;
-    if (options.dbNameKept) {
+    if (options.db.nameKept) {
         database = OpenDatabaseFile(dbPath);
     }
     // Only a name that names nothing is "not found": a folder, a pipe or a link loop is there,
@@ -255,18 +260,18 @@ int Run(const std::vector<CommandArgument>& args) {
     }
     // A region6.db named on the command line must be usable, as the IPv4 file must.
     SharedDatabase database6;
-    if (options.haveDb6) {
+    if (options.db6.given) {
         DatabaseOpening opening6;
-        if (options.db6NameKept) {
-            opening6 = OpenDatabaseFile(options.db6Path, QUORVANE_DB_IPV6);
+        if (options.db6.nameKept) {
+            opening6 = OpenDatabaseFile(options.db6.path, QUORVANE_DB_IPV6);
         }
         if (opening6.engineStatus == QUORVANE_DB_NOT_FOUND ||
             opening6.engineStatus == QUORVANE_DB_BAD_ARGUMENT) {
-            PrintLine(stderr, u"未找到region6.db文件! " + options.db6Path);
+            PrintLine(stderr, u"未找到region6.db文件! " + options.db6.path);
             return kExitNoDatabase;
         }
         if (opening6.status != DatabaseStatus::kUsable) {
-            PrintLine(stderr, u"数据库文件已损坏或无法读取! " + options.db6Path + u" (" +
+            PrintLine(stderr, u"数据库文件已损坏或无法读取! " + options.db6.path + u" (" +
                                   DatabaseFailureCause(opening6.engineStatus) + u")");
             return kExitNoDatabase;
         }
@@ -298,7 +303,7 @@ int Run(const std::vector<CommandArgument>& args) {
 
     // The default region6.db is loaded only for a list that may hold IPv6 rows; without it they
     // stay empty and the run goes on for the rest.
-    if (!options.haveDb6 && MayHoldIpv6Rows(addresses)) {
+    if (!options.db6.given && MayHoldIpv6Rows(addresses)) {
         const std::u16string db6Path = DefaultDatabase6Path();
         DatabaseOpening opening6 = OpenDatabaseFile(db6Path, QUORVANE_DB_IPV6);
         const std::size_t unresolved = opening6.status == DatabaseStatus::kUsable

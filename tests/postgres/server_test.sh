@@ -12,15 +12,7 @@ work=$pg_work root="$pg_work/root"
 fail() { pg_private_fail "$@"; }
 sql() { pg_sql "$@"; }
 
-passed=0 failed=0
-expect() {  # expect NAME EXPECTED ACTUAL
-    if [ "$2" = "$3" ]; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        printf 'FAILED: %s\n--- expected\n%s\n--- actual\n%s\n' "$1" "$2" "$3" >&2
-    fi
-}
+source "$(dirname "$0")/checks.sh"
 
 # A few thousand addresses spread over the whole space (the same ones every run), the ends of the
 # space among them, loaded into a table and answered by quorvane-batch for comparison.
@@ -286,5 +278,4 @@ database6_errors)
 *) fail "unknown check $check" ;;
 esac
 
-echo "server_test $check: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done "server_test $check"
