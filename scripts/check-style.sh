@@ -45,7 +45,9 @@ fi
 if [ "$mode" = windows ]; then
   # clang parses for the cross compiler's target, with that compiler's C++ library and system
   # headers but its own built-in ones (GCC's intrinsics headers do not parse under clang).
-  cxx=$(grep -o '"command": "[^ "]*-g++[^ "]*' "$build/compile_commands.json" | head -n 1 |
+  # grep stops at the first command itself: a "| head" would end it with SIGPIPE mid-file, which
+  # pipefail turns into a failure of the whole check.
+  cxx=$(grep -m 1 -o '"command": "[^ "]*-g++[^ "]*' "$build/compile_commands.json" |
     sed 's/^"command": "//')
   target=$(basename "$cxx")
   extra+=("-extra-arg=--target=${target%%-g++*}")

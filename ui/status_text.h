@@ -27,9 +27,10 @@ struct RunSummary {
     std::size_t withoutResult = 0;  // of those reached, rows whose four results are empty
     bool stopped = false;           // ended by Stop before every row was resolved
     std::chrono::steady_clock::duration elapsed{};
-    std::size_t ipv6Unresolved =
-        0;                     // of those reached, IPv6 rows left empty for want of region6.db
-    std::u16string ipv6Cause;  // why region6.db could not be used
+    // Of those reached, the IPv6 rows left empty for want of region6.db, and why it could not be
+    // used.
+    std::size_t ipv6Unresolved = 0;
+    std::u16string ipv6Cause;
 };
 
 std::u16string RowsStatus(std::size_t rows);
