@@ -14,6 +14,15 @@ sql() { pg_sql "$@"; }
 
 source "$(dirname "$0")/checks.sh"
 
+# Settings that make a parallel plan over TABLE certain, with the leader only gathering: every
+# lookup then runs in a worker process, each opening its database for itself.
+parallel_settings() {
+    echo "SET max_parallel_workers_per_gather = 2; SET parallel_setup_cost = 0;
+          SET parallel_tuple_cost = 0; SET min_parallel_table_scan_size = 0;
+          SET parallel_leader_participation = off;
+          ALTER TABLE $1 SET (parallel_workers = 2); ANALYZE $1;"
+}
+
 # A few thousand addresses spread over the whole space (the same ones every run), the ends of the
 # space among them, loaded into a table and answered by quorvane-batch for comparison.
 load_addresses() {
@@ -101,10 +110,7 @@ ipv6_matches_batch)
     expect "most of the IPv6 addresses drawn are found" t "$(sql -c "SELECT count(*) > 3000 FROM
         addresses6 WHERE family(a) = 6 AND quorvane_region_text(a) <> ''")"
     # With the lookups in parallel workers, each opening both databases for itself.
-    parallel="SET max_parallel_workers_per_gather = 2; SET parallel_setup_cost = 0;
-              SET parallel_tuple_cost = 0; SET min_parallel_table_scan_size = 0;
-              SET parallel_leader_participation = off;
-              ALTER TABLE addresses6 SET (parallel_workers = 2); ANALYZE addresses6;"
+    parallel=$(parallel_settings addresses6)
     plan=$(sql -c "$parallel" -c "EXPLAIN (ANALYZE, COSTS OFF, TIMING OFF, SUMMARY OFF) $rows6_query")
     expect "two workers ran the lookups" "Workers Launched: 2" \
         "$(grep -o 'Workers Launched: [0-9]*' <<<"$plan")"
@@ -113,12 +119,7 @@ ipv6_matches_batch)
     ;;
 parallel_plan)
     load_addresses
-    # Costs that make a parallel plan certain, with the leader only gathering: every lookup then
-    # runs in a worker process, each opening the database for itself.
-    parallel="SET max_parallel_workers_per_gather = 2; SET parallel_setup_cost = 0;
-              SET parallel_tuple_cost = 0; SET min_parallel_table_scan_size = 0;
-              SET parallel_leader_participation = off;
-              ALTER TABLE addresses SET (parallel_workers = 2); ANALYZE addresses;"
+    parallel=$(parallel_settings addresses)
     plan=$(sql -c "$parallel" -c "EXPLAIN (ANALYZE, COSTS OFF, TIMING OFF, SUMMARY OFF) $rows_query")
     expect "two workers ran the lookups" "Workers Launched: 2" \
         "$(grep -o 'Workers Launched: [0-9]*' <<<"$plan")"
