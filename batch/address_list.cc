@@ -135,9 +135,13 @@ bool ReadStandardInput(CAddressBlock& addresses, FileError* error) {
 }
 
 void AppendExportLine(const CAddressTable& table, std::size_t row, std::string& out) {
+    AppendExportLine(table.Addresses(), row, table.GetResults(row), out);
+}
+
+void AppendExportLine(const CAddressBlock& addresses, std::size_t row, const ResultTexts* record,
+                      std::string& out) {
     // An address of plain ASCII is its own UTF-8, and every row sharing a record shares its
     // ready-made UTF-8 tail.
-    const CAddressBlock& addresses = table.Addresses();
     if (addresses.IsAscii(row) && addresses.AsciiAt(row).find(',') == std::string_view::npos) {
         out.append(addresses.AsciiAt(row));
     } else {
@@ -145,8 +149,7 @@ void AppendExportLine(const CAddressTable& table, std::size_t row, std::string& 
         addresses.CopyText(row, wide);
         AppendExportField(out, wide);
     }
-    const ResultTexts* results = table.GetResults(row);
-    out.append(results != nullptr ? std::string_view(results->exportTail) : kEmptyExportTail);
+    out.append(record != nullptr ? std::string_view(record->exportTail) : kEmptyExportTail);
 }
 
 bool WriteResultFile(const CAddressTable& table, std::u16string_view path, FileError* error) {

@@ -43,6 +43,10 @@ bool WriteResultToStandardOutput(const CAddressTable& table, FileError* error = 
 // (a row's results are read as one record).
 // REQUIRES: row < table.GetRowCount().
 void AppendExportLine(const CAddressTable& table, std::size_t row, std::string& out);
+// The same line for row of addresses with results record (null: none), as the batch command
+// writes it without a table. REQUIRES: row < addresses.Count().
+void AppendExportLine(const CAddressBlock& addresses, std::size_t row, const ResultTexts* record,
+                      std::string& out);
 
 }  // namespace quorvane
 

@@ -1,32 +1,30 @@
-// quorvane-batch [--db FILE] [--db6 FILE] INPUT OUTPUT: the desktop tool's Import, Start and
-// Export in one command, writing the same bytes.
+// quorvane-batch [--db FILE] [--db6 FILE] [--threads N] INPUT OUTPUT: the desktop tool's Import,
+// Start and Export in one command, writing the same bytes, for a list of any length.
 #include <unistd.h>
 
 #include <chrono>
 #include <clocale>
-#include <condition_variable>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <mutex>
-#include <new>
+#include <future>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <utility>
 #include <vector>
 
-#include "batch/address_list.h"
-#include "batch/address_table.h"
 #include "batch/command_line.h"
+#include "batch/database6_source.h"
 #include "batch/database_file.h"
 #include "batch/database_path.h"
-#include "batch/ipv6_rows.h"
-#include "batch/lookup_run.h"
-#include "batch/thread_group.h"
+#include "batch/stream_run.h"
 #include "files/conversions.h"
 #include "files/file_error.h"
 #include "files/removal_on_signal.h"
 #include "files/same_file.h"
+#include "files/text_file.h"
 
 namespace quorvane {
 namespace {
@@ -42,27 +40,35 @@ enum ExitCode {
 };
 
 constexpr char16_t kUsage[] =
-    u"用法: quorvane-batch [--db 数据库文件] [--db6 IPv6数据库文件] 输入文件 输出文件\n"
+    u"用法: quorvane-batch [--db 数据库文件] [--db6 IPv6数据库文件] [--threads 线程数]\n"
+    u"                      输入文件 输出文件\n"
     u"\n"
-    u"读取输入文件中的IP地址(每行一个), 用三个线程解析, 并把结果按\n"
+    u"读取输入文件中的IP地址(每行一个), 用多个线程 (默认三个) 解析, 并把结果按\n"
     u"\"IP地址,国家,省份,城市,服务商\" 逐行写入输出文件 (UTF-8, CR LF).\n"
     u"解析点分十进制的IPv4地址 (如 1.2.3.4) 和IPv6地址 (如 2001:db8::1,\n"
     u"::ffff:1.2.3.4 按 1.2.3.4 解析), 其他行的结果为空;\n"
     u"字段中的逗号写作全角逗号 \"，\", 每行总是五个字段.\n"
+    u"输入边读边解析边写出, 内存用量不随输入的行数增长.\n"
     u"\n"
     u"输入文件为 - 时读取标准输入, 输出文件为 - 时写到标准输出.\n"
     u"输入的编码由最先的128个字节判断 (UTF-8、UTF-16 LE/BE, 带或不带BOM),\n"
-    u"管道也一样; 其他情况按当前区域设置的字符集读取.\n"
+    u"管道也一样 (只看最先到达的128个字节); 其他情况按当前区域设置的字符集读取.\n"
     u"输出文件先完整写好再替换原文件; 符号链接指向的文件被替换, 链接本身保留;\n"
-    u"管道、设备和 /dev/stdout 之类的描述符直接写入.\n"
+    u"管道、设备和 /dev/stdout 之类的描述符直接写入 (中途出错时已写出的部分保留).\n"
     u"\n"
-    u"  --db 文件   使用的ip2region.db (默认: 程序目录下的ip2region.db)\n"
-    u"  --db6 文件  IPv6地址使用的region6.db (默认: 程序目录下的region6.db;\n"
-    u"              默认文件不存在或无效时只给出警告, IPv6地址的结果为空)\n"
-    u"  --help      显示此帮助\n"
+    u"  --db 文件       使用的ip2region.db (默认: 程序目录下的ip2region.db)\n"
+    u"  --db6 文件      IPv6地址使用的region6.db (默认: 程序目录下的region6.db,\n"
+    u"                  读到第一批可能含IPv6地址的行时才读取; 默认文件不存在或\n"
+    u"                  无效时只在结束时给出警告, IPv6地址的结果为空)\n"
+    u"  --threads 数量  解析使用的线程数, 1到64 (默认: 3)\n"
+    u"  --help          显示此帮助\n"
     u"\n"
     u"退出码: 0 成功, 1 无法创建工作线程, 2 参数错误, 3 数据库不存在或无效,\n"
     u"        4 无法读取输入文件, 5 无法写入输出文件, 6 输入文件为空 (没有任何行)\n";
+
+// What Run's steps return to go on; anything else is the exit code.
+constexpr int kGoOn = -1;
+constexpr unsigned kDefaultThreads = 3;  // as the window's run
 
 // Messages follow the locale's character set, as everything else the command reads and writes
 // on the terminal.
@@ -77,44 +83,92 @@ void PrintLine(std::FILE* stream, std::u16string_view text) {
     Print(stream, u"\n");
 }
 
-// A database named on the command line: "--db FILE" or "--db=FILE" (likewise --db6).
-struct DatabaseOption {
+// An option with a value: "--db FILE" or "--db=FILE" (likewise --db6, --threads).
+struct ValueOption {
     bool given = false;
-    std::u16string path;
+    std::u16string value;
     bool nameKept = true;  // see CommandArgument
 };
 
 struct Options {
     bool help = false;
-    DatabaseOption db;
-    DatabaseOption db6;
+    ValueOption db;
+    ValueOption db6;
+    ValueOption threadsText;
+    unsigned threads = kDefaultThreads;
     std::vector<std::u16string> files;
     std::vector<bool> fileNameKept;
 };
 
-// Takes args[i] into option when it is name, as "NAME FILE" (i then moves to FILE) or
-// "NAME=FILE", and returns true; returns false for any other argument. A NAME without its FILE
-// leaves option given with an empty path, which ParseOptions refuses.
-bool TakeDatabaseOption(const std::vector<CommandArgument>& args, std::size_t& i,
-                        std::u16string_view name, DatabaseOption& option) {
+// Takes args[i] into option when it is name, as "NAME VALUE" (i then moves to VALUE) or
+// "NAME=VALUE", and returns true; returns false for any other argument. A NAME without its VALUE
+// leaves option given with an empty value, which ParseOptions refuses.
+bool TakeValueOption(const std::vector<CommandArgument>& args, std::size_t& i,
+                     std::u16string_view name, ValueOption& option) {
     const std::u16string_view arg = args[i].text;
     if (arg == name) {
         option.given = true;
-        option.path.clear();
+        option.value.clear();
         if (i + 1 < args.size()) {
             ++i;
             option.nameKept = args[i].nameKept;
-            option.path = args[i].text;
+            option.value = args[i].text;
         }
         return true;
     }
     if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == u'=') {
         option.given = true;
         option.nameKept = args[i].nameKept;
-        option.path = arg.substr(name.size() + 1);
+        option.value = arg.substr(name.size() + 1);
         return true;
     }
     return false;
+}
+
+// A thread count in decimal digits only, 1 .. kMaxStreamThreads.
+bool ParseThreadCount(std::u16string_view text, unsigned& threads) {
+    if (text.empty() || text.size() > 3) {
+        return false;
+    }
+    unsigned value = 0;
+    for (char16_t c : text) {
+        if (c < u'0' || c > u'9') {
+            return false;
+        }
+        value = value * 10 + static_cast<unsigned>(c - u'0');
+    }
+    if (value < 1 || value > kMaxStreamThreads) {
+        return false;
+    }
+    threads = value;
+    return true;
+}
+
+bool TakeOption(const std::vector<CommandArgument>& args, std::size_t& i, Options& options) {
+    return TakeValueOption(args, i, u"--db", options.db) ||
+           TakeValueOption(args, i, u"--db6", options.db6) ||
+           TakeValueOption(args, i, u"--threads", options.threadsText);
+}
+
+bool CheckOptionValues(Options& options, std::u16string& error) {
+    if (options.db.given && options.db.value.empty()) {
+        error = u"--db 需要一个文件名";
+        return false;
+    }
+    if (options.db6.given && options.db6.value.empty()) {
+        error = u"--db6 需要一个文件名";
+        return false;
+    }
+    if (options.threadsText.given &&
+        !ParseThreadCount(options.threadsText.value, options.threads)) {
+        error = u"--threads 需要1到64之间的整数";
+        return false;
+    }
+    if (!options.help && options.files.size() != 2) {
+        error = u"需要输入文件和输出文件";
+        return false;
+    }
+    return true;
 }
 
 bool ParseOptions(const std::vector<CommandArgument>& args, Options& options,
@@ -124,8 +178,7 @@ bool ParseOptions(const std::vector<CommandArgument>& args, Options& options,
         const std::u16string_view arg = args[i].text;
         if (!optionsEnded && (arg == u"--help" || arg == u"-h")) {
             options.help = true;
-        } else if (!optionsEnded && (TakeDatabaseOption(args, i, u"--db", options.db) ||
-                                     TakeDatabaseOption(args, i, u"--db6", options.db6))) {
+        } else if (!optionsEnded && TakeOption(args, i, options)) {
             continue;
         } else if (!optionsEnded && arg == u"--") {
             optionsEnded = true;
@@ -137,64 +190,31 @@ bool ParseOptions(const std::vector<CommandArgument>& args, Options& options,
             options.fileNameKept.push_back(args[i].nameKept);
         }
     }
-    if (options.db.given && options.db.path.empty()) {
-        error = u"--db 需要一个文件名";
-        return false;
-    }
-    if (options.db6.given && options.db6.path.empty()) {
-        error = u"--db6 需要一个文件名";
-        return false;
-    }
-    if (!options.help && options.files.size() != 2) {
-        error = u"需要输入文件和输出文件";
-        return false;
-    }
-    return true;
+    return CheckOptionValues(options, error);
 }
 
-// Waits for the run's finished notification, drawing a progress line when stderr is a terminal.
-class CRunMonitor {
+// The progress line on a terminal: rows written so far and the rate, redrawn a few times a
+// second; the total is not known before the input ends.
+class CProgressLine {
   public:
-    void Finish() {
-        {
-            std::lock_guard<std::mutex> guard(m_lock);
-            m_finished = true;
+    void Show(std::uint64_t rows, bool last) {
+        const auto now = Clock::now();
+        if (!last && now - m_drawn < std::chrono::milliseconds(250)) {
+            return;
         }
-        m_changed.notify_all();
-    }
-
-    void Wait(const CAddressTable& table, bool showProgress) {
-        using Clock = std::chrono::steady_clock;
-        const auto start = Clock::now();
-        std::unique_lock<std::mutex> guard(m_lock);
-        while (!m_finished) {
-            m_changed.wait_for(guard, std::chrono::milliseconds(250));
-            if (showProgress && !m_finished) {
-                guard.unlock();
-                ShowProgress(table.GetRowsHandedOut(), table.GetRowCount(), Clock::now() - start);
-                guard.lock();
-            }
-        }
-        if (showProgress) {
-            guard.unlock();
-            ShowProgress(table.GetRowCount(), table.GetRowCount(), Clock::now() - start);
-            Print(stderr, u"\n");
-        }
-    }
-
-  private:
-    static void ShowProgress(std::size_t done, std::size_t total,
-                             std::chrono::steady_clock::duration elapsed) {
-        const double seconds = std::chrono::duration<double>(elapsed).count();
-        const double rate = seconds > 0 ? static_cast<double>(done) / seconds : 0.0;
-        char numbers[96];
-        std::snprintf(numbers, sizeof(numbers), "%zu / %zu, %.0f ", done, total, rate);
+        m_drawn = now;
+        const double seconds = std::chrono::duration<double>(now - m_start).count();
+        const double rate = seconds > 0 ? static_cast<double>(rows) / seconds : 0.0;
+        char numbers[64];
+        std::snprintf(numbers, sizeof(numbers), "%llu, %.0f ",
+                      static_cast<unsigned long long>(rows), rate);
         Print(stderr, u"\r已解析 " + AnsiToWide(numbers) + u"行/秒   ");
     }
 
-    std::mutex m_lock;
-    std::condition_variable m_changed;
-    bool m_finished = false;
+  private:
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point m_start = Clock::now();
+    Clock::time_point m_drawn = m_start;
 };
 
 // "-" names standard input as the input and standard output as the output, after "--" too; a file
@@ -217,14 +237,160 @@ void PrintFailure(std::u16string_view message, std::u16string_view file, const F
     PrintLine(stderr, text);
 }
 
-bool ReadInput(std::u16string_view path, CAddressBlock& addresses, FileError& error) {
-    return path == kStandardStream ? ReadStandardInput(addresses, &error)
-                                   : ReadAddressList(path, addresses, &error);
+// Reports an opening that failed: missing says so for a name that names nothing (a folder, a pipe
+// or a link loop is there, and the message says what it is instead).
+int CheckOpening(const DatabaseOpening& opening, std::u16string_view missing,
+                 std::u16string_view path) {
+    if (opening.engineStatus == QUORVANE_DB_NOT_FOUND ||
+        opening.engineStatus == QUORVANE_DB_BAD_ARGUMENT) {
+        PrintLine(stderr, missing);
+        return kExitNoDatabase;
+    }
+    if (opening.status != DatabaseStatus::kUsable) {
+        PrintLine(stderr, u"数据库文件已损坏或无法读取! " + std::u16string(path) + u" (" +
+                              DatabaseFailureCause(opening.engineStatus) + u")");
+        return kExitNoDatabase;
+    }
+    return kGoOn;
 }
 
-bool WriteOutput(const CAddressTable& table, std::u16string_view path, FileError& error) {
-    return path == kStandardStream ? WriteResultToStandardOutput(table, &error)
-                                   : WriteResultFile(table, path, &error);
+// A region6.db named on the command line is read while ip2region.db is; an unusable one ends
+// the command as an unusable --db does.
+std::future<DatabaseOpening> StartOpening6(const ValueOption& db6) {
+    std::future<DatabaseOpening> opening;
+    if (!db6.given || !db6.nameKept) {
+        return opening;
+    }
+    auto open = [path = db6.value] { return OpenDatabaseFile(path, QUORVANE_DB_IPV6); };
+    try {
+        opening = std::async(std::launch::async, open);
+    } catch (const std::system_error&) {
+        opening = std::async(std::launch::deferred, open);
+    }
+    return opening;
+}
+
+struct Databases {
+    std::u16string path;  // ip2region.db
+    SharedDatabase database;
+    std::unique_ptr<CDatabase6Source> database6;
+};
+
+// Opened, read and checked once: the workers search what was checked.
+int OpenDatabases(const Options& options, Databases& databases) {
+    std::future<DatabaseOpening> opening6 = StartOpening6(options.db6);
+    databases.path = options.db.given ? options.db.value : DefaultDatabasePath();
+    DatabaseOpening opening;
+    if (options.db.nameKept) {
+        opening = OpenDatabaseFile(databases.path);
+    }
+    if (const int code = CheckOpening(opening, u"未找到ip2region.db文件!", databases.path);
+        code != kGoOn) {
+        return code;
+    }
+    databases.database = std::move(opening.database);
+    if (!options.db6.given) {
+        // Loaded only once rows that may be IPv6 turn up; without it they stay empty.
+        databases.database6 = std::make_unique<CDatabase6Source>(DefaultDatabase6Path());
+        return kGoOn;
+    }
+    DatabaseOpening named6 = opening6.valid() ? opening6.get() : DatabaseOpening{};
+    const std::u16string& path6 = options.db6.value;
+    if (const int code = CheckOpening(named6, u"未找到region6.db文件! " + path6, path6);
+        code != kGoOn) {
+        return code;
+    }
+    databases.database6 = std::make_unique<CDatabase6Source>(std::move(named6.database));
+    return kGoOn;
+}
+
+// Refused before any work: the result could only go to a name other than the one given, or
+// over the database, which would leave nothing to run the next time.
+int CheckOutputName(const Options& options, const Databases& databases) {
+    if (!options.fileNameKept[1]) {
+        PrintLine(stderr, u"输出文件名无法在文件系统中表示! " + options.files[1]);
+        return kExitUnwritableOutput;
+    }
+    const std::u16string& output = options.files[1];
+    if (output != kStandardStream && IsSameFile(output, databases.path)) {
+        PrintFailure(u"导出失败!", output, FileError{FileProblem::kIsTheDatabase});
+        return kExitUnwritableOutput;
+    }
+    return kGoOn;
+}
+
+std::unique_ptr<CTextFile> OpenText(std::u16string_view path, CTextFile::Mode mode) {
+    return path == kStandardStream
+               ? std::make_unique<CTextFile>(mode, CTextFile::StandardStream::kStandard)
+               : std::make_unique<CTextFile>(path, mode);
+}
+
+void WarnIpv6Unresolved(const StreamOutcome& outcome, CDatabase6Source& database6) {
+    if (outcome.ipv6Unresolved == 0) {
+        return;
+    }
+    const DatabaseOpening opening = database6.Wait();
+    PrintLine(stderr, u"警告: IPv6数据库不可用, " +
+                          AnsiToWide(std::to_string(outcome.ipv6Unresolved)) +
+                          u" 行IPv6地址的结果为空! " + database6.Path() + u" (" +
+                          DatabaseFailureCause(opening.engineStatus) + u")");
+}
+
+int Report(const StreamOutcome& outcome, const Options& options, Databases& databases) {
+    using Kind = StreamOutcome::Kind;
+    switch (outcome.kind) {
+        case Kind::kEmptyInput:
+            PrintLine(stderr, u"请导入IP地址!");
+            return kExitEmptyInput;
+        case Kind::kReadFailed:
+            PrintFailure(u"无法读取文件!", ShownName(options.files[0], false), outcome.error);
+            return kExitUnreadableInput;
+        case Kind::kNoThreads:
+            PrintLine(stderr, u"无法创建工作线程!");
+            return kExitFailure;
+        case Kind::kOutOfMemory:
+            PrintLine(stderr, u"内存不足,解析未完成!");
+            return kExitFailure;
+        case Kind::kWriteFailed:
+            WarnIpv6Unresolved(outcome, *databases.database6);
+            PrintFailure(u"导出失败!", ShownName(options.files[1], true), outcome.error);
+            return kExitUnwritableOutput;
+        case Kind::kDone:
+            break;
+    }
+    WarnIpv6Unresolved(outcome, *databases.database6);
+    // Standard output may be the results themselves; the note goes beside the other messages.
+    PrintLine(stderr, u"导出成功!");
+    return kExitOk;
+}
+
+int RunJob(const Options& options, Databases& databases) {
+    const std::u16string& inputPath = options.files[0];
+    std::unique_ptr<CTextFile> input;
+    if (options.fileNameKept[0]) {
+        input = OpenText(inputPath, CTextFile::Mode::kRead);
+    }
+    if (!input || !input->IsOpen()) {
+        PrintFailure(u"无法读取文件!", ShownName(inputPath, false),
+                     input ? input->Error() : FileError{FileProblem::kNameNotKept});
+        return kExitUnreadableInput;
+    }
+    CProgressLine progress;
+    const bool showProgress = isatty(STDERR_FILENO) == 1;
+    StreamSettings settings;
+    settings.threads = options.threads;
+    settings.database = databases.database;
+    settings.database6 = databases.database6.get();
+    settings.openOutput = [&options] { return OpenText(options.files[1], CTextFile::Mode::kWrite); };
+    if (showProgress) {
+        settings.onProgress = [&progress](std::uint64_t rows) { progress.Show(rows, false); };
+    }
+    const StreamOutcome outcome = RunStream(*input, settings);
+    if (showProgress && outcome.rows > 0) {
+        progress.Show(outcome.rows, true);
+        Print(stderr, u"\n");
+    }
+    return Report(outcome, options, databases);
 }
 
 int Run(const std::vector<CommandArgument>& args) {
@@ -239,131 +405,18 @@ int Run(const std::vector<CommandArgument>& args) {
         Print(stdout, kUsage);
         return kExitOk;
     }
-
-    const std::u16string dbPath = options.db.given ? options.db.path : DefaultDatabasePath();
-    // Opened, read and checked once: the workers search what was checked.
-    DatabaseOpening database;
-    if (options.db.nameKept) {
-        database = OpenDatabaseFile(dbPath);
+    Databases databases;
+    if (const int code = OpenDatabases(options, databases); code != kGoOn) {
+        return code;
     }
-    // Only a name that names nothing is "not found": a folder, a pipe or a link loop is there,
-    // and the message says what it is instead.
-    if (database.engineStatus == QUORVANE_DB_NOT_FOUND ||
-        database.engineStatus == QUORVANE_DB_BAD_ARGUMENT) {
-        PrintLine(stderr, u"未找到ip2region.db文件!");
-        return kExitNoDatabase;
+    if (const int code = CheckOutputName(options, databases); code != kGoOn) {
+        return code;
     }
-    if (database.status != DatabaseStatus::kUsable) {
-        PrintLine(stderr, u"数据库文件已损坏或无法读取! " + dbPath + u" (" +
-                              DatabaseFailureCause(database.engineStatus) + u")");
-        return kExitNoDatabase;
-    }
-    // A region6.db named on the command line must be usable, as the IPv4 file must.
-    SharedDatabase database6;
-    if (options.db6.given) {
-        DatabaseOpening opening6;
-        if (options.db6.nameKept) {
-            opening6 = OpenDatabaseFile(options.db6.path, QUORVANE_DB_IPV6);
-        }
-        if (opening6.engineStatus == QUORVANE_DB_NOT_FOUND ||
-            opening6.engineStatus == QUORVANE_DB_BAD_ARGUMENT) {
-            PrintLine(stderr, u"未找到region6.db文件! " + options.db6.path);
-            return kExitNoDatabase;
-        }
-        if (opening6.status != DatabaseStatus::kUsable) {
-            PrintLine(stderr, u"数据库文件已损坏或无法读取! " + options.db6.path + u" (" +
-                                  DatabaseFailureCause(opening6.engineStatus) + u")");
-            return kExitNoDatabase;
-        }
-        database6 = std::move(opening6.database);
-    }
-    // Refused before any work: the result could only go to a name other than the one given.
-    if (!options.fileNameKept[1]) {
-        PrintLine(stderr, u"输出文件名无法在文件系统中表示! " + options.files[1]);
-        return kExitUnwritableOutput;
-    }
-    // The result written over the database would leave nothing to run the next time.
-    const std::u16string& output = options.files[1];
-    if (output != kStandardStream && IsSameFile(output, dbPath)) {
-        PrintFailure(u"导出失败!", output, FileError{FileProblem::kIsTheDatabase});
-        return kExitUnwritableOutput;
-    }
-
-    CAddressBlock addresses;
-    const std::u16string input = ShownName(options.files[0], false);
-    FileError readError{FileProblem::kNameNotKept};
-    if (!options.fileNameKept[0] || !ReadInput(options.files[0], addresses, readError)) {
-        PrintFailure(u"无法读取文件!", input, readError);
-        return kExitUnreadableInput;
-    }
-    if (addresses.Count() == 0) {
-        PrintLine(stderr, u"请导入IP地址!");
-        return kExitEmptyInput;
-    }
-
-    // The default region6.db is loaded only for a list that may hold IPv6 rows; without it they
-    // stay empty and the run goes on for the rest.
-    if (!options.db6.given && MayHoldIpv6Rows(addresses)) {
-        const std::u16string db6Path = DefaultDatabase6Path();
-        DatabaseOpening opening6 = OpenDatabaseFile(db6Path, QUORVANE_DB_IPV6);
-        const std::size_t unresolved = opening6.status == DatabaseStatus::kUsable
-                                           ? 0
-                                           : CountIpv6Rows(addresses, addresses.Count());
-        if (unresolved > 0) {
-            PrintLine(stderr, u"警告: IPv6数据库不可用, " + AnsiToWide(std::to_string(unresolved)) +
-                                  u" 行IPv6地址的结果为空! " + db6Path + u" (" +
-                                  DatabaseFailureCause(opening6.engineStatus) + u")");
-        }
-        database6 = std::move(opening6.database);
-    }
-
-    CAddressTable table;
-    try {
-        table.AppendAddresses(std::move(addresses), false);
-    } catch (const std::bad_alloc&) {
-        PrintFailure(u"无法读取文件!", input, FileError{FileProblem::kOutOfMemory});
-        return kExitUnreadableInput;
-    }
-
-    CRunMonitor monitor;
-    bool started = false;
-    {
-        CThreadGroup workers;
-        table.BeginRun();
-        started = workers.Launch(
-            MakeLookupWork(table, std::move(database.database), std::move(database6)), {},
-            [&table, &monitor] {
-                table.EndRun();
-                monitor.Finish();
-            },
-            [&table] { table.RequestStop(); });
-        if (started) {
-            monitor.Wait(table, isatty(STDERR_FILENO) == 1);
-        } else {
-            table.EndRun();
-        }
-    }  // the group waits for its waiter before the monitor and the table go away
-    if (!started) {
-        PrintLine(stderr, u"无法创建工作线程!");
-        return kExitFailure;
-    }
-
-    if (table.RanOutOfMemory()) {
-        PrintLine(stderr, u"内存不足,解析未完成!");
-        return kExitFailure;
-    }
-
-    FileError writeError;
-    if (!WriteOutput(table, output, writeError)) {
-        PrintFailure(u"导出失败!", ShownName(output, true), writeError);
-        return kExitUnwritableOutput;
-    }
-    // Standard output may be the results themselves; the note goes beside the other messages.
-    PrintLine(stderr, u"导出成功!");
-    // Everything is written and flushed: ending here spares the exit the freeing of every row and
-    // record one by one (tens of milliseconds for a million rows), which the system takes back
-    // at once anyway.
-    std::_Exit(kExitOk);
+    const int code = RunJob(options, databases);
+    // Everything is written and flushed: ending here spares the exit the freeing of every record
+    // one by one, which the system takes back at once anyway.
+    std::fflush(nullptr);
+    std::_Exit(code);
 }
 
 }  // namespace

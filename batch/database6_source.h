@@ -1,0 +1,42 @@
+// region6.db for a run that may never need it: read and checked in the background once the first
+// row that may be IPv6 turns up, so that a list of IPv4 rows never pays for the file (about
+// 100 MB, a few tenths of a second) and a list with IPv6 rows reads on meanwhile.
+#ifndef QUORVANE_BATCH_DATABASE6_SOURCE_H_
+#define QUORVANE_BATCH_DATABASE6_SOURCE_H_
+
+#include <future>
+#include <mutex>
+#include <string>
+
+#include "batch/database_file.h"
+
+namespace quorvane {
+
+// Thread rules: Request and Wait from any thread at once.
+class CDatabase6Source {
+  public:
+    // A database already open: Wait gives it at once (null: IPv6 rows stay empty).
+    explicit CDatabase6Source(SharedDatabase database);
+    // The file at path, opened as OpenDatabaseFile does by the first Request or Wait.
+    explicit CDatabase6Source(std::u16string path);
+    // Waits for an opening in progress.
+    ~CDatabase6Source() = default;
+    CDatabase6Source(const CDatabase6Source&) = delete;
+    CDatabase6Source& operator=(const CDatabase6Source&) = delete;
+
+    // Starts the opening on a thread of its own, once; without a thread to spare, the first Wait
+    // opens the file itself.
+    void Request();
+    // Request, then the opening's outcome; the database is null unless it is usable.
+    DatabaseOpening Wait();
+    const std::u16string& Path() const { return m_path; }
+
+  private:
+    std::u16string m_path;
+    std::once_flag m_started;
+    std::shared_future<DatabaseOpening> m_opening;
+};
+
+}  // namespace quorvane
+
+#endif  // QUORVANE_BATCH_DATABASE6_SOURCE_H_

@@ -1,0 +1,62 @@
+// The batch command's run over a list of any length: lines are read in bounded chunks, resolved
+// by worker threads and written in input order as each chunk is done, so memory stays the same
+// whatever the input's size and reading, resolving and writing overlap.
+#ifndef QUORVANE_BATCH_STREAM_RUN_H_
+#define QUORVANE_BATCH_STREAM_RUN_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "batch/database6_source.h"
+#include "batch/database_file.h"
+#include "files/file_error.h"
+#include "files/text_file.h"
+
+namespace quorvane {
+
+// How many worker threads a run may have: --threads takes 1 to this. More than the cores of any
+// machine this runs on gains nothing, and each worker keeps chunks of its own in memory.
+inline constexpr unsigned kMaxStreamThreads = 64;
+
+struct StreamSettings {
+    unsigned threads = 3;  // 1 .. kMaxStreamThreads
+    SharedDatabase database;
+    // IPv6 rows: asked for when the first chunk that may hold one is read; a null database there
+    // leaves them empty (and counted).
+    CDatabase6Source* database6 = nullptr;
+    // Called on the writing thread after each chunk written, with the rows written so far.
+    std::function<void(std::uint64_t rows)> onProgress;
+    // The output, opened once the first line has been read (never for an empty or unreadable
+    // list); null or not open is a write failure.
+    std::function<std::unique_ptr<CTextFile>()> openOutput;
+};
+
+struct StreamOutcome {
+    enum class Kind {
+        kDone,          // every line read, resolved and written; the output is closed
+        kEmptyInput,    // the input holds no line; no output was opened
+        kReadFailed,    // error tells why; a named output keeps what it held
+        kWriteFailed,   // error tells why
+        kOutOfMemory,   // a worker could not allocate a record
+        kNoThreads,     // no worker thread could be started
+    } kind = Kind::kDone;
+    FileError error;
+    std::uint64_t rows = 0;
+    // IPv6 rows left empty because settings.database6 gave no database.
+    std::uint64_t ipv6Unresolved = 0;
+};
+
+// Reads every line of input, writes the line WriteResultFile would write for it to the output of
+// settings.openOutput, in input order, and closes the output when all went well (a named output
+// is then replaced whole; on any failure it keeps what it held). A read or write failure stops
+// the run at once: a pipe that closes ends it without reading the rest of the input.
+// REQUIRES: input is open for reading; settings.database is not null; settings.threads is in
+// 1 .. kMaxStreamThreads.
+StreamOutcome RunStream(CTextFile& input, const StreamSettings& settings);
+
+}  // namespace quorvane
+
+#endif  // QUORVANE_BATCH_STREAM_RUN_H_
