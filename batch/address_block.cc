@@ -61,9 +61,9 @@ void CAddressBlock::Clear() {
     m_ends.shrink_to_fit();
 }
 
-std::string_view CAddressBlock::AsciiAt(std::size_t index) const {
-    const std::size_t begin = Begin(index);
-    return std::string_view(m_bytes.data() + begin, End(index) - begin);
+void CAddressBlock::ClearKeepingRoom() {
+    m_bytes.clear();
+    m_ends.clear();
 }
 
 void CAddressBlock::CopyText(std::size_t index, std::u16string& out) const {

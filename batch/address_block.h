@@ -26,12 +26,18 @@ class CAddressBlock {
     // Appends every text of other, in order; other is left empty. When memory runs out,
     // std::bad_alloc is thrown and both blocks are as they were.
     void Append(CAddressBlock&& other);
+    // Frees every text and the room they took.
     void Clear();
+    // Drops every text but keeps the room, for a block filled again and again.
+    void ClearKeepingRoom();
 
     // REQUIRES: index < Count().
     bool IsAscii(std::size_t index) const { return (m_ends[index] & kWideBit) == 0; }
     // REQUIRES: index < Count() and IsAscii(index).
-    std::string_view AsciiAt(std::size_t index) const;
+    std::string_view AsciiAt(std::size_t index) const {
+        const std::size_t begin = Begin(index);
+        return std::string_view(m_bytes.data() + begin, End(index) - begin);
+    }
     // The text of row index, whatever its form. REQUIRES: index < Count().
     void CopyText(std::size_t index, std::u16string& out) const;
     std::u16string TextAt(std::size_t index) const;

@@ -142,8 +142,10 @@ void AppendExportLine(const CAddressBlock& addresses, std::size_t row, const Res
                       std::string& out) {
     // An address of plain ASCII is its own UTF-8, and every row sharing a record shares its
     // ready-made UTF-8 tail.
-    if (addresses.IsAscii(row) && addresses.AsciiAt(row).find(',') == std::string_view::npos) {
-        out.append(addresses.AsciiAt(row));
+    const std::string_view ascii =
+        addresses.IsAscii(row) ? addresses.AsciiAt(row) : std::string_view(",");
+    if (ascii.find(',') == std::string_view::npos) {
+        out.append(ascii);
     } else {
         std::u16string wide;
         addresses.CopyText(row, wide);

@@ -5,18 +5,18 @@
 namespace quorvane {
 
 void AppendExportField(std::string& out, std::u16string_view field) {
-    field = field.substr(0, field.find(u'\0'));
-    if (field.find(u',') == std::u16string_view::npos) {
-        out += WideToUtf8(field);
-        return;
+    AppendUtf8ExportField(out, WideToUtf8(field.substr(0, field.find(u'\0'))));
+}
+
+void AppendUtf8ExportField(std::string& out, std::string_view field) {
+    // A ',' byte is always the character itself in UTF-8, never part of another one.
+    for (std::size_t comma = field.find(','); comma != std::string_view::npos;
+         comma = field.find(',')) {
+        out.append(field.substr(0, comma));
+        out.append("\uFF0C");
+        field.remove_prefix(comma + 1);
     }
-    std::u16string replaced(field);
-    for (char16_t& c : replaced) {
-        if (c == u',') {
-            c = u'\uFF0C';
-        }
-    }
-    out += WideToUtf8(replaced);
+    out.append(field);
 }
 
 }  // namespace quorvane

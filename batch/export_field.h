@@ -11,6 +11,10 @@ namespace quorvane {
 // any. A ',' inside it is written as the full-width '，' (U+FF0C), so that every line keeps
 // exactly five fields for readers that split at commas; the line format has no quoting.
 void AppendExportField(std::string& out, std::u16string_view field);
+// The same for a field that is UTF-8 already, as the databases' texts are: the same bytes as the
+// UTF-16 form of the same text, with no conversion either way.
+// REQUIRES: field is valid UTF-8 and holds no NUL.
+void AppendUtf8ExportField(std::string& out, std::string_view field);
 
 }  // namespace quorvane
 

@@ -44,9 +44,34 @@ std::u16string FieldText(const QuorvaneField& field) {
                            : Utf8ToWide(std::string_view(field.data, field.size));
 }
 
+// Splitting the UTF-8 text and decoding only the fields shown gives the same texts as decoding
+// first, without a temporary copy of the whole text; the export tail is the fields' own bytes.
+std::unique_ptr<ResultTexts> MakeRegionRecord(std::string_view regionText, RecordTexts texts) {
+    QuorvaneField fields[kQuorvaneFields];
+    QuorvaneRowFields(regionText.data(), regionText.size(), fields);
+    if (fields[kQuorvaneCountry].size == 0 && fields[kQuorvaneProvince].size == 0 &&
+        fields[kQuorvaneCity].size == 0 && fields[kQuorvaneProvider].size == 0) {
+        return nullptr;
+    }
+    auto record = std::make_unique<ResultTexts>();
+    if (texts == RecordTexts::kFieldsAndExport) {
+        record->country = FieldText(fields[kQuorvaneCountry]);
+        record->province = FieldText(fields[kQuorvaneProvince]);
+        record->city = FieldText(fields[kQuorvaneCity]);
+        record->provider = FieldText(fields[kQuorvaneProvider]);
+    }
+    for (int field : {kQuorvaneCountry, kQuorvaneProvince, kQuorvaneCity, kQuorvaneProvider}) {
+        record->exportTail.push_back(',');
+        AppendUtf8ExportField(record->exportTail,
+                              std::string_view(fields[field].data, fields[field].size));
+    }
+    record->exportTail += "\r\n";
+    return record;
+}
+
 }  // namespace
 
-CResultStore::CResultStore() = default;
+CResultStore::CResultStore(RecordTexts texts) : m_texts(texts) {}
 CResultStore::~CResultStore() = default;
 
 const ResultTexts* CResultStore::Intern(std::u16string_view country, std::u16string_view province,
@@ -81,19 +106,8 @@ const ResultTexts* CResultStore::ForRegionText(std::string_view regionText) {
             return it->second.get();
         }
     }
-    // Splitting the UTF-8 text and decoding only the fields shown gives the same texts as
-    // decoding first, without a temporary copy of the whole text. Built outside the lock, as in
-    // Intern.
-    QuorvaneField fields[kQuorvaneFields];
-    QuorvaneRowFields(regionText.data(), regionText.size(), fields);
-    const std::u16string country = FieldText(fields[kQuorvaneCountry]);
-    const std::u16string province = FieldText(fields[kQuorvaneProvince]);
-    const std::u16string city = FieldText(fields[kQuorvaneCity]);
-    const std::u16string provider = FieldText(fields[kQuorvaneProvider]);
-    std::unique_ptr<ResultTexts> record;
-    if (!country.empty() || !province.empty() || !city.empty() || !provider.empty()) {
-        record = MakeRecord(country, province, city, provider);
-    }
+    // Built outside the lock, as in Intern.
+    std::unique_ptr<ResultTexts> record = MakeRegionRecord(regionText, m_texts);
     std::lock_guard<std::mutex> guard(shard.lock);
     auto [it, inserted] = shard.records.try_emplace(std::string(regionText), std::move(record));
     return it->second.get();

@@ -28,11 +28,17 @@ struct ResultTexts {
 // The export tail of a row without results.
 inline constexpr std::string_view kEmptyExportTail = ",,,,\r\n";
 
+// What the records of a store hold.
+enum class RecordTexts {
+    kFieldsAndExport,  // the four fields and the export tail: what the window shows and copies
+    kExportOnly,       // the export tail alone, the four fields empty: what the command writes
+};
+
 // Thread rules: Intern may be called from any thread at once; Clear only while no thread can
 // hold a record of this store.
 class CResultStore {
   public:
-    CResultStore();
+    explicit CResultStore(RecordTexts texts = RecordTexts::kFieldsAndExport);
     ~CResultStore();
     CResultStore(const CResultStore&) = delete;
     CResultStore& operator=(const CResultStore&) = delete;
@@ -45,6 +51,7 @@ class CResultStore {
     // The record for the fields of regionText (see QuorvaneRowFields), split and converted on
     // the first call for that text only; null when all four fields are empty. Lives as Intern's
     // records do, but is a record of its own even when Intern holds the same four texts.
+    // REQUIRES: regionText is valid UTF-8 and holds no NUL, as the engine gives texts.
     const ResultTexts* ForRegionText(std::string_view regionText);
 
     // Frees every record. REQUIRES: no record of this store is referenced any more.
@@ -70,6 +77,7 @@ class CResultStore {
     };
     static constexpr std::size_t kTextShards = 16;
 
+    const RecordTexts m_texts;
     std::mutex m_lock;  // guards m_records
     std::unordered_map<std::u16string, std::unique_ptr<const ResultTexts>> m_records;
     std::array<TextShard, kTextShards> m_byRegionText;

@@ -103,8 +103,12 @@ class CStreamRun {
     // The reading side: queues chunk for the workers, waiting while the window is full. The first
     // chunk opens the output and starts the threads. Throws StopReading once the run has stopped.
     void Hand(std::unique_ptr<Chunk> chunk);
+    // An empty chunk, one written before when there is one: a chunk's room is reused rather than
+    // allocated, and paged in, anew for every chunk of a long list.
+    std::unique_ptr<Chunk> SpareChunk();
 
   private:
+    void Recycle(std::unique_ptr<Chunk> chunk);
     void ReadAll();
     bool Start();
     void Stop(StreamOutcome::Kind kind, FileError error);
@@ -119,7 +123,7 @@ class CStreamRun {
     CTextFile& m_input;
     const StreamSettings& m_settings;
     const std::size_t m_window;  // chunks between reading and writing, at most
-    CResultStore m_store;
+    CResultStore m_store{RecordTexts::kExportOnly};  // only export lines are written
     std::unique_ptr<CTextFile> m_output;
     std::vector<std::thread> m_threads;
     bool m_started = false;      // reading side only
@@ -132,6 +136,7 @@ class CStreamRun {
     std::condition_variable m_roomFreed;  // reader: a chunk taken for writing, or a stop
     std::deque<std::unique_ptr<Chunk>> m_inFlight;  // input order, oldest first
     std::deque<Chunk*> m_toResolve;
+    std::vector<std::unique_ptr<Chunk>> m_spare;
     bool m_inputEnded = false;
     bool m_stopped = false;
     StreamOutcome m_outcome;
@@ -140,7 +145,7 @@ class CStreamRun {
 // Gathers lines into chunks and hands each full one to the run.
 class CChunkSink : public CTextFile::CLineSink {
   public:
-    explicit CChunkSink(CStreamRun& run) : m_run(run), m_chunk(NewChunk()) {}
+    explicit CChunkSink(CStreamRun& run) : m_run(run), m_chunk(run.SpareChunk()) {}
     void OnAsciiLine(std::string_view line) override {
         m_chunk->addresses.AppendAscii(line);
         Added(line.size());
@@ -156,7 +161,7 @@ class CChunkSink : public CTextFile::CLineSink {
         m_chunk->textBytes += bytes;
         if (m_chunk->addresses.Count() >= kChunkRows || m_chunk->textBytes >= kChunkBytes) {
             m_run.Hand(std::move(m_chunk));
-            m_chunk = NewChunk();
+            m_chunk = m_run.SpareChunk();
         }
     }
 
@@ -309,7 +314,30 @@ void CStreamRun::Write() {
         if (m_settings.onProgress) {
             m_settings.onProgress(m_written);
         }
+        Recycle(std::move(chunk));
     }
+}
+
+std::unique_ptr<Chunk> CStreamRun::SpareChunk() {
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        if (!m_spare.empty()) {
+            std::unique_ptr<Chunk> chunk = std::move(m_spare.back());
+            m_spare.pop_back();
+            return chunk;
+        }
+    }
+    return NewChunk();
+}
+
+void CStreamRun::Recycle(std::unique_ptr<Chunk> chunk) {
+    chunk->addresses.ClearKeepingRoom();
+    chunk->textBytes = 0;
+    chunk->output.clear();
+    chunk->resolved = false;
+    chunk->ipv6Unresolved = 0;
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_spare.push_back(std::move(chunk));
 }
 
 std::unique_ptr<Chunk> CStreamRun::NextToWrite() {

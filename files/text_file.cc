@@ -51,6 +51,31 @@ TextEncoding DetectEncoding(CNativeFile& file) {
     return CEncodingDetector{}.Classify(sample, length);
 }
 
+// The first CR or LF in data[from, end) (end when there is none); plain tells whether every byte
+// before it is plain ASCII (0x01-0x7F). Eight bytes a step while no break is in sight: most lines
+// are a few words long.
+std::size_t FindBreak(const std::uint8_t* data, std::size_t from, std::size_t end, bool& plain) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+    // Nonzero exactly when some byte of word is zero.
+    const auto hasZeroByte = [](std::uint64_t word) { return (word - kOnes) & ~word & kHighs; };
+    std::uint64_t special = 0;  // nonzero once a NUL or a byte >= 0x80 has been seen
+    std::size_t i = from;
+    for (; i + 8 <= end; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, data + i, sizeof word);
+        if (hasZeroByte(word ^ (kOnes * '\r')) != 0 || hasZeroByte(word ^ (kOnes * '\n')) != 0) {
+            break;
+        }
+        special |= (word & kHighs) | hasZeroByte(word);
+    }
+    for (; i < end && data[i] != '\r' && data[i] != '\n'; ++i) {
+        special |= data[i] == 0 || data[i] >= 0x80;
+    }
+    plain = special == 0;
+    return i;
+}
+
 // Removes the break a line took in while it was still empty; it can only stand first.
 template <typename String>
 void DropLeadingBreak(String& text) {
@@ -243,12 +268,8 @@ void CTextFile::ReadAllLines(CLineSink& sink) {
         // A line that lies wholly inside the buffer, break included, is taken in place: its first
         // byte whatever it is, then everything up to the next CR or LF, as ReadByteLine does.
         const std::uint8_t* data = m_readBuffer.data();
-        std::size_t i = m_readPos + 1;
         bool plain = true;
-        while (i < m_readEnd && data[i] != '\r' && data[i] != '\n') {
-            plain = plain && data[i] != 0 && data[i] < 0x80;
-            ++i;
-        }
+        const std::size_t i = FindBreak(data, m_readPos + 1, m_readEnd, plain);
         if (i == m_readEnd) {
             // The line runs past the buffer (or to the end of the file): the general path.
             if (!ReadLine(line)) {
