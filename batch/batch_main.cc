@@ -364,7 +364,7 @@ int Report(const StreamOutcome& outcome, const Options& options, Databases& data
     return kExitOk;
 }
 
-int RunJob(const Options& options, Databases& databases) {
+int RunJob(const Options& options, Databases& databases, StreamRecords& records) {
     const std::u16string& inputPath = options.files[0];
     std::unique_ptr<CTextFile> input;
     if (options.fileNameKept[0]) {
@@ -385,7 +385,7 @@ int RunJob(const Options& options, Databases& databases) {
     if (showProgress) {
         settings.onProgress = [&progress](std::uint64_t rows) { progress.Show(rows, false); };
     }
-    const StreamOutcome outcome = RunStream(*input, settings);
+    const StreamOutcome outcome = RunStream(*input, settings, records);
     if (showProgress && outcome.rows > 0) {
         progress.Show(outcome.rows, true);
         Print(stderr, u"\n");
@@ -412,7 +412,8 @@ int Run(const std::vector<CommandArgument>& args) {
     if (const int code = CheckOutputName(options, databases); code != kGoOn) {
         return code;
     }
-    const int code = RunJob(options, databases);
+    StreamRecords records;
+    const int code = RunJob(options, databases, records);
     // Everything is written and flushed: ending here spares the exit the freeing of every record
     // one by one, which the system takes back at once anyway.
     std::fflush(nullptr);

@@ -149,9 +149,24 @@ void CLookupSession::SearchMany6(const Ipv6Address* addresses, std::size_t count
             m_cache6.Prefetch(found[i]);
         }
         for (std::size_t i = 0; i < n; ++i) {
-            records[done + i] = RecordFor(m_database6.get(), m_cache6, found[i]);
+            records[done + i] = Record6For(found[i]);
         }
     }
+}
+
+const ResultTexts* CLookupSession::Record6For(quorvane_db_record record) {
+    if (m_shared6 == nullptr || record == 0) {
+        return RecordFor(m_database6.get(), m_cache6, record);
+    }
+    const ResultTexts* found = nullptr;
+    if (m_shared6->Find(record, &found)) {
+        return found;
+    }
+    std::size_t length = 0;
+    const char* text = quorvane_db_text(m_database6.get(), record, &length);
+    found = m_store.ForRegionText(std::string_view(text, length));
+    m_shared6->Set(record, found);
+    return found;
 }
 
 const ResultTexts* CLookupSession::RecordFor(const quorvane_db* database, CRecordCache& cache,

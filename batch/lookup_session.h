@@ -10,6 +10,7 @@
 
 #include "batch/address_table.h"
 #include "batch/database_file.h"
+#include "batch/dense_record_table.h"
 #include "batch/ipv6_address.h"
 #include "batch/record_cache.h"
 #include "batch/result_store.h"
@@ -40,6 +41,11 @@ class CLookupSession {
     // fields). The first form takes an address of plain ASCII, as CAddressBlock keeps them.
     const ResultTexts* Resolve(std::string_view asciiAddress);
     const ResultTexts* Resolve(std::u16string_view address);
+
+    // From now on, IPv6 records are looked up in table first and entered there (table is shared
+    // by the sessions of a run over the same database6 and store; it must outlive the session),
+    // instead of in a cache of the session's own.
+    void ShareIpv6Records(CDenseRecordTable* table) { m_shared6 = table; }
 
     // How many addresses ResolveRows and SearchMany take in one go; a caller that publishes
     // between calls gains nothing from passing more.
@@ -72,6 +78,8 @@ class CLookupSession {
     // The store's record for a record of database (0: none), through its cache.
     const ResultTexts* RecordFor(const quorvane_db* database, CRecordCache& cache,
                                  quorvane_db_record record);
+    // The same for a record of m_database6, through m_shared6 when set.
+    const ResultTexts* Record6For(quorvane_db_record record);
 
     SharedDatabase m_database;
     SharedDatabase m_database6;
@@ -79,6 +87,7 @@ class CLookupSession {
     CResultStore& m_store;
     CRecordCache m_cache;   // records of m_database
     CRecordCache m_cache6;  // records of m_database6: the two families number theirs apart
+    CDenseRecordTable* m_shared6 = nullptr;  // used instead of m_cache6 when set
 };
 
 }  // namespace quorvane

@@ -13,6 +13,7 @@
 
 #include "batch/address_block.h"
 #include "batch/address_list.h"
+#include "batch/dense_record_table.h"
 #include "batch/ipv6_rows.h"
 #include "batch/lookup_session.h"
 #include "batch/result_store.h"
@@ -49,8 +50,11 @@ struct StopReading {};
 // region6.db, and searches it from then on.
 class CWorkerSession {
   public:
-    CWorkerSession(const StreamSettings& settings, CResultStore& store)
-        : m_database(settings.database), m_source(settings.database6), m_store(store) {}
+    CWorkerSession(const StreamSettings& settings, CResultStore& store, CDenseRecordTable& shared6)
+        : m_database(settings.database),
+          m_source(settings.database6),
+          m_store(store),
+          m_shared6(shared6) {}
 
     CLookupSession& For(bool mayHoldIpv6) {
         if (mayHoldIpv6 && m_source != nullptr) {
@@ -60,6 +64,7 @@ class CWorkerSession {
         }
         if (!m_session) {
             m_session = std::make_unique<CLookupSession>(m_database, m_store, m_database6);
+            m_session->ShareIpv6Records(&m_shared6);
         }
         return *m_session;
     }
@@ -70,6 +75,7 @@ class CWorkerSession {
     SharedDatabase m_database6;
     CDatabase6Source* m_source;  // null once asked
     CResultStore& m_store;
+    CDenseRecordTable& m_shared6;
     std::unique_ptr<CLookupSession> m_session;
 };
 
@@ -94,9 +100,10 @@ void ResolveChunk(Chunk& chunk, CWorkerSession& worker) {
 
 class CStreamRun {
   public:
-    CStreamRun(CTextFile& input, const StreamSettings& settings)
+    CStreamRun(CTextFile& input, const StreamSettings& settings, StreamRecords& records)
         : m_input(input),
           m_settings(settings),
+          m_records(records),
           m_window(2 * static_cast<std::size_t>(settings.threads) + 2) {}
 
     StreamOutcome Run();
@@ -122,8 +129,8 @@ class CStreamRun {
 
     CTextFile& m_input;
     const StreamSettings& m_settings;
+    StreamRecords& m_records;
     const std::size_t m_window;  // chunks between reading and writing, at most
-    CResultStore m_store{RecordTexts::kExportOnly};  // only export lines are written
     std::unique_ptr<CTextFile> m_output;
     std::vector<std::thread> m_threads;
     bool m_started = false;      // reading side only
@@ -272,7 +279,7 @@ void CStreamRun::EndInput() {
 
 void CStreamRun::Work() {
     try {
-        CWorkerSession worker(m_settings, m_store);
+        CWorkerSession worker(m_settings, m_records.store, m_records.ipv6);
         while (Chunk* chunk = NextToResolve()) {
             ResolveChunk(*chunk, worker);
             MarkResolved(*chunk);
@@ -375,8 +382,8 @@ void CStreamRun::Finish() {
 
 }  // namespace
 
-StreamOutcome RunStream(CTextFile& input, const StreamSettings& settings) {
-    CStreamRun run(input, settings);
+StreamOutcome RunStream(CTextFile& input, const StreamSettings& settings, StreamRecords& records) {
+    CStreamRun run(input, settings, records);
     return run.Run();
 }
 

@@ -12,6 +12,8 @@
 
 #include "batch/database6_source.h"
 #include "batch/database_file.h"
+#include "batch/dense_record_table.h"
+#include "batch/result_store.h"
 #include "files/file_error.h"
 #include "files/text_file.h"
 
@@ -49,13 +51,21 @@ struct StreamOutcome {
     std::uint64_t ipv6Unresolved = 0;
 };
 
+// The records a run makes, shared by its workers and kept by the caller: a process that ends right
+// after the run may leave them to the system rather than free them one by one, which takes tens
+// of milliseconds for a list of many places.
+struct StreamRecords {
+    CResultStore store{RecordTexts::kExportOnly};  // only export lines are written
+    CDenseRecordTable ipv6;                        // the IPv6 records of store, for all workers
+};
+
 // Reads every line of input, writes the line WriteResultFile would write for it to the output of
 // settings.openOutput, in input order, and closes the output when all went well (a named output
 // is then replaced whole; on any failure it keeps what it held). A read or write failure stops
 // the run at once: a pipe that closes ends it without reading the rest of the input.
 // REQUIRES: input is open for reading; settings.database is not null; settings.threads is in
-// 1 .. kMaxStreamThreads.
-StreamOutcome RunStream(CTextFile& input, const StreamSettings& settings);
+// 1 .. kMaxStreamThreads; records serves one run at a time and outlives it.
+StreamOutcome RunStream(CTextFile& input, const StreamSettings& settings, StreamRecords& records);
 
 }  // namespace quorvane
 
