@@ -529,6 +529,92 @@ TEST_F(BatchOutputTest, ClosedPipeFailsWithExitFive) {
     EXPECT_EQ(m_stderr, "导出失败! 标准输出: 标准输入或输出已关闭\n");
 }
 
+// --threads takes 1 to 64 workers and changes nothing but their number; any other count is a
+// usage error, as a bad option is.
+TEST_F(BatchOutputTest, ThreadsOptionChangesOnlyTheWorkers) {
+    std::string list;
+    for (int i = 0; i < 60000; ++i) {  // several chunks, each line its own
+        list += "10." + std::to_string(i >> 16) + "." + std::to_string((i >> 8) & 255) + "." +
+                std::to_string(i & 255) + (i % 5 == 0 ? ",x\r\n" : "\r\n");
+    }
+    Write("many.txt", list);
+    ASSERT_EQ(Shell(Batch() + "--threads 1 many.txt expected.txt"), 0) << m_stderr;
+    const std::string expected = Read(Path("expected.txt"));
+    EXPECT_TRUE(expected.starts_with("10.0.0.0，x,,,,\r\n10.0.0.1,A,B,C,D\r\n")) << expected.substr(0, 40);
+    for (const char* threads : {"--threads=2", "--threads 3", "--threads 4", "--threads=64"}) {
+        EXPECT_EQ(Shell(Batch() + threads + " many.txt out.txt"), 0) << threads << m_stderr;
+        EXPECT_TRUE(Read(Path("out.txt")) == expected) << threads;
+    }
+    for (const char* bad : {"--threads 0 in.txt out.txt", "--threads 65 in.txt out.txt",
+                            "--threads x in.txt out.txt", "--threads=-1 in.txt out.txt",
+                            "--threads 2x in.txt out.txt", "--threads= in.txt out.txt",
+                            "--threads 99999999999 in.txt out.txt", "in.txt out.txt --threads"}) {
+        EXPECT_EQ(Shell(Batch() + bad), 2) << bad;
+        EXPECT_EQ(m_stderr.rfind("quorvane-batch: --threads", 0), 0u) << bad << ": " << m_stderr;
+    }
+    EXPECT_EQ(Shell(Batch() + "--help"), 0);
+    EXPECT_NE(m_stdout.find("--threads"), std::string::npos);
+}
+
+// Through a pipe, lines arrive in pieces and a chunk ends anywhere; the encoding is told from the
+// first bytes a pipe gives, as from a file's. Each way in writes the file's bytes.
+TEST_F(BatchOutputTest, APipeGivesWhatTheFileGives) {
+    const std::string expected = "1.2.3.4,A,B,C,D\r\nhello,,,,\r\n,,,,\r\n北京,,,,\r\n";
+    const std::string utf8 = "\xEF\xBB\xBF" "1.2.3.4\r\nhello\r\n\r\n北京\r\n";
+    std::string utf16le = "\xFF\xFE";
+    std::string utf16be;
+    for (char16_t c : Utf8ToWide(utf8.substr(3))) {
+        utf16le += {static_cast<char>(c & 255), static_cast<char>(c >> 8)};
+        utf16be += {static_cast<char>(c >> 8), static_cast<char>(c & 255)};
+    }
+    for (const std::string& bytes : {utf8, utf16le, utf16be}) {
+        Write("list.txt", bytes);
+        EXPECT_EQ(Shell(Batch() + "list.txt file.txt"), 0) << m_stderr;
+        EXPECT_EQ(Read(Path("file.txt")), expected);
+        EXPECT_EQ(Shell("cat list.txt | " + Batch() + "- -"), 0) << m_stderr;
+        EXPECT_EQ(m_stdout, expected);
+    }
+    // A line, a CR LF pair and a UTF-16 unit each cut between two reads of the pipe.
+    EXPECT_EQ(Shell("{ printf '1.2.'; sleep 0.2; printf '3.4\\r'; sleep 0.2; printf '\\nhel';"
+                    "  sleep 0.2; printf 'lo\\n'; } | " +
+                    Batch() + "- -"),
+              0)
+        << m_stderr;
+    EXPECT_EQ(m_stdout, kExpected);
+    Write("head.bin", utf16le.substr(0, 7));
+    Write("tail.bin", utf16le.substr(7));
+    EXPECT_EQ(Shell("{ cat head.bin; sleep 0.2; cat tail.bin; } | " + Batch() + "- -"), 0);
+    EXPECT_EQ(m_stdout, expected);
+}
+
+// A write that fails part-way (here the file size limit, after several chunks were written) ends
+// the command with exit 5; a named output keeps what it held and no temporary file is left.
+TEST_F(BatchOutputTest, AWriteFailingMidwayKeepsTheOldFile) {
+    BigList(200000);  // about 4 MB of results
+    Write("out.txt", "previous\r\n");
+    EXPECT_EQ(Shell("ulimit -f 1024; " + Batch() + "big.txt out.txt"), 5);
+    EXPECT_EQ(m_stderr.rfind("导出失败! out.txt: ", 0), 0u) << m_stderr;
+    EXPECT_EQ(Read(Path("out.txt")), "previous\r\n");
+    EXPECT_EQ(Leftovers(m_dir), 0);
+    EXPECT_EQ(Shell("ulimit -f 1024; " + Batch() + "big.txt - >stdout.txt"), 5);
+    EXPECT_EQ(m_stderr.rfind("导出失败! 标准输出: ", 0), 0u) << m_stderr;
+}
+
+// Memory does not grow with the list: four million lines through a pipe go through in an address
+// space that could not hold them all at once (a single allocation arena keeps the process's
+// address space near what it uses).
+#ifndef QUORVANE_SANITIZED
+TEST_F(BatchOutputTest, AHugeListFitsInLittleMemory) {
+    EXPECT_EQ(Shell("export MALLOC_ARENA_MAX=1; ulimit -v 100000; awk 'BEGIN { for (i = 0; i < "
+                    "4000000; i++) printf \"10.%d.%d.%d\\n\", i / 65536 % 256, i / 256 % 256, i "
+                    "% 256 }' | " +
+                    Batch() + "- - | tail -n 1; exit ${PIPESTATUS[1]}"),
+              0)
+        << m_stderr;
+    EXPECT_EQ(m_stdout, "10.61.8.255,A,B,C,D\r\n");
+}
+#endif
+
 // Only the user's own regular file is ever replaced by a rename: a name that reaches one of our
 // descriptors writes to it where the shell opened it, and a link stays a link.
 TEST_F(BatchOutputTest, DescriptorsAndLinksAreWrittenNotReplaced) {
