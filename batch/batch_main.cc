@@ -7,11 +7,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <future>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -254,31 +252,20 @@ int CheckOpening(const DatabaseOpening& opening, std::u16string_view missing,
     return kGoOn;
 }
 
-// A region6.db named on the command line is read while ip2region.db is; an unusable one ends
-// the command as an unusable --db does.
-std::future<DatabaseOpening> StartOpening6(const ValueOption& db6) {
-    std::future<DatabaseOpening> opening;
-    if (!db6.given || !db6.nameKept) {
-        return opening;
-    }
-    auto open = [path = db6.value] { return OpenDatabaseFile(path, QUORVANE_DB_IPV6); };
-    try {
-        opening = std::async(std::launch::async, open);
-    } catch (const std::system_error&) {
-        opening = std::async(std::launch::deferred, open);
-    }
-    return opening;
-}
-
 struct Databases {
     std::u16string path;  // ip2region.db
     SharedDatabase database;
     std::unique_ptr<CDatabase6Source> database6;
 };
 
-// Opened, read and checked once: the workers search what was checked.
+// Opened, read and checked once: the workers search what was checked. A region6.db named on the
+// command line is read while ip2region.db is; an unusable one ends the command as an unusable
+// --db does.
 int OpenDatabases(const Options& options, Databases& databases) {
-    std::future<DatabaseOpening> opening6 = StartOpening6(options.db6);
+    if (options.db6.given && options.db6.nameKept) {
+        databases.database6 = std::make_unique<CDatabase6Source>(options.db6.value);
+        databases.database6->Request();
+    }
     databases.path = options.db.given ? options.db.value : DefaultDatabasePath();
     DatabaseOpening opening;
     if (options.db.nameKept) {
@@ -294,14 +281,10 @@ int OpenDatabases(const Options& options, Databases& databases) {
         databases.database6 = std::make_unique<CDatabase6Source>(DefaultDatabase6Path());
         return kGoOn;
     }
-    DatabaseOpening named6 = opening6.valid() ? opening6.get() : DatabaseOpening{};
     const std::u16string& path6 = options.db6.value;
-    if (const int code = CheckOpening(named6, u"未找到region6.db文件! " + path6, path6);
-        code != kGoOn) {
-        return code;
-    }
-    databases.database6 = std::make_unique<CDatabase6Source>(std::move(named6.database));
-    return kGoOn;
+    const DatabaseOpening named6 =
+        databases.database6 ? databases.database6->Wait() : DatabaseOpening{};
+    return CheckOpening(named6, u"未找到region6.db文件! " + path6, path6);
 }
 
 // Refused before any work: the result could only go to a name other than the one given, or

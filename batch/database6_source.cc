@@ -5,19 +5,6 @@
 
 namespace quorvane {
 
-CDatabase6Source::CDatabase6Source(SharedDatabase database) {
-    DatabaseOpening opening;
-    if (database) {
-        opening.status = DatabaseStatus::kUsable;
-        opening.engineStatus = QUORVANE_DB_OK;
-        opening.database = std::move(database);
-    }
-    std::promise<DatabaseOpening> ready;
-    ready.set_value(std::move(opening));
-    m_opening = ready.get_future().share();
-    std::call_once(m_started, [] {});
-}
-
 CDatabase6Source::CDatabase6Source(std::u16string path) : m_path(std::move(path)) {}
 
 void CDatabase6Source::Request() {

