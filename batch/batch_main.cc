@@ -66,7 +66,6 @@ constexpr char16_t kUsage[] =
 
 // What Run's steps return to go on; anything else is the exit code.
 constexpr int kGoOn = -1;
-constexpr unsigned kDefaultThreads = 3;  // as the window's run
 
 // Messages follow the locale's character set, as everything else the command reads and writes
 // on the terminal.
@@ -93,7 +92,7 @@ struct Options {
     ValueOption db;
     ValueOption db6;
     ValueOption threadsText;
-    unsigned threads = kDefaultThreads;
+    unsigned threads = kDefaultStreamThreads;
     std::vector<std::u16string> files;
     std::vector<bool> fileNameKept;
 };
@@ -159,7 +158,7 @@ bool CheckOptionValues(Options& options, std::u16string& error) {
     }
     if (options.threadsText.given &&
         !ParseThreadCount(options.threadsText.value, options.threads)) {
-        error = u"--threads 需要1到64之间的整数";
+        error = u"--threads 需要1到" + AnsiToWide(std::to_string(kMaxStreamThreads)) + u"之间的整数";
         return false;
     }
     if (!options.help && options.files.size() != 2) {

@@ -22,9 +22,11 @@ namespace quorvane {
 // How many worker threads a run may have: --threads takes 1 to this. More than the cores of any
 // machine this runs on gains nothing, and each worker keeps chunks of its own in memory.
 inline constexpr unsigned kMaxStreamThreads = 64;
+// As many as the window's run has.
+inline constexpr unsigned kDefaultStreamThreads = 3;
 
 struct StreamSettings {
-    unsigned threads = 3;  // 1 .. kMaxStreamThreads
+    unsigned threads = kDefaultStreamThreads;  // 1 .. kMaxStreamThreads
     SharedDatabase database;
     // IPv6 rows: asked for when the first chunk that may hold one is read; a null database there
     // leaves them empty (and counted).
