@@ -158,7 +158,8 @@ bool CheckOptionValues(Options& options, std::u16string& error) {
     }
     if (options.threadsText.given &&
         !ParseThreadCount(options.threadsText.value, options.threads)) {
-        error = u"--threads 需要1到" + AnsiToWide(std::to_string(kMaxStreamThreads)) + u"之间的整数";
+        error =
+            u"--threads 需要1到" + AnsiToWide(std::to_string(kMaxStreamThreads)) + u"之间的整数";
         return false;
     }
     if (!options.help && options.files.size() != 2) {
@@ -363,7 +364,9 @@ int RunJob(const Options& options, Databases& databases, StreamRecords& records)
     settings.threads = options.threads;
     settings.database = databases.database;
     settings.database6 = databases.database6.get();
-    settings.openOutput = [&options] { return OpenText(options.files[1], CTextFile::Mode::kWrite); };
+    settings.openOutput = [&options] {
+        return OpenText(options.files[1], CTextFile::Mode::kWrite);
+    };
     if (showProgress) {
         settings.onProgress = [&progress](std::uint64_t rows) { progress.Show(rows, false); };
     }

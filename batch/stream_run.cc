@@ -133,8 +133,8 @@ class CStreamRun {
     const std::size_t m_window;  // chunks between reading and writing, at most
     std::unique_ptr<CTextFile> m_output;
     std::vector<std::thread> m_threads;
-    bool m_started = false;      // reading side only
-    bool m_asked6 = false;       // reading side only
+    bool m_started = false;       // reading side only
+    bool m_asked6 = false;        // reading side only
     std::uint64_t m_written = 0;  // writing side only
 
     std::mutex m_lock;

@@ -40,12 +40,12 @@ struct StreamSettings {
 
 struct StreamOutcome {
     enum class Kind {
-        kDone,          // every line read, resolved and written; the output is closed
-        kEmptyInput,    // the input holds no line; no output was opened
-        kReadFailed,    // error tells why; a named output keeps what it held
-        kWriteFailed,   // error tells why
-        kOutOfMemory,   // a worker could not allocate a record
-        kNoThreads,     // no worker thread could be started
+        kDone,         // every line read, resolved and written; the output is closed
+        kEmptyInput,   // the input holds no line; no output was opened
+        kReadFailed,   // error tells why; a named output keeps what it held
+        kWriteFailed,  // error tells why
+        kOutOfMemory,  // a worker could not allocate a record
+        kNoThreads,    // no worker thread could be started
     } kind = Kind::kDone;
     FileError error;
     std::uint64_t rows = 0;

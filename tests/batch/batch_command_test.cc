@@ -540,15 +540,16 @@ TEST_F(BatchOutputTest, ThreadsOptionChangesOnlyTheWorkers) {
     Write("many.txt", list);
     ASSERT_EQ(Shell(Batch() + "--threads 1 many.txt expected.txt"), 0) << m_stderr;
     const std::string expected = Read(Path("expected.txt"));
-    EXPECT_TRUE(expected.starts_with("10.0.0.0，x,,,,\r\n10.0.0.1,A,B,C,D\r\n")) << expected.substr(0, 40);
+    EXPECT_TRUE(expected.starts_with("10.0.0.0，x,,,,\r\n10.0.0.1,A,B,C,D\r\n"))
+        << expected.substr(0, 40);
     for (const char* threads : {"--threads=2", "--threads 3", "--threads 4", "--threads=64"}) {
         EXPECT_EQ(Shell(Batch() + threads + " many.txt out.txt"), 0) << threads << m_stderr;
         EXPECT_TRUE(Read(Path("out.txt")) == expected) << threads;
     }
-    for (const char* bad : {"--threads 0 in.txt out.txt", "--threads 65 in.txt out.txt",
-                            "--threads x in.txt out.txt", "--threads=-1 in.txt out.txt",
-                            "--threads 2x in.txt out.txt", "--threads= in.txt out.txt",
-                            "--threads 99999999999 in.txt out.txt", "in.txt out.txt --threads"}) {
+    for (const char* bad :
+         {"--threads 0 in.txt out.txt", "--threads 65 in.txt out.txt", "--threads x in.txt out.txt",
+          "--threads=-1 in.txt out.txt", "--threads 2x in.txt out.txt", "--threads= in.txt out.txt",
+          "--threads 99999999999 in.txt out.txt", "in.txt out.txt --threads"}) {
         EXPECT_EQ(Shell(Batch() + bad), 2) << bad;
         EXPECT_EQ(m_stderr.rfind("quorvane-batch: --threads", 0), 0u) << bad << ": " << m_stderr;
     }
@@ -560,7 +561,9 @@ TEST_F(BatchOutputTest, ThreadsOptionChangesOnlyTheWorkers) {
 // first bytes a pipe gives, as from a file's. Each way in writes the file's bytes.
 TEST_F(BatchOutputTest, APipeGivesWhatTheFileGives) {
     const std::string expected = "1.2.3.4,A,B,C,D\r\nhello,,,,\r\n,,,,\r\n北京,,,,\r\n";
-    const std::string utf8 = "\xEF\xBB\xBF" "1.2.3.4\r\nhello\r\n\r\n北京\r\n";
+    const std::string utf8 =
+        "\xEF\xBB\xBF"
+        "1.2.3.4\r\nhello\r\n\r\n北京\r\n";
     std::string utf16le = "\xFF\xFE";
     std::string utf16be;
     for (char16_t c : Utf8ToWide(utf8.substr(3))) {

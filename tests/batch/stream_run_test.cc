@@ -126,7 +126,8 @@ TEST_F(StreamRunTest, AFailedWriteEndsTheRun) {
 // IPv6 rows without region6.db stay empty and are counted for the warning; IPv4-mapped ones and
 // other text are not.
 TEST_F(StreamRunTest, Ipv6RowsWithoutTheirDatabaseAreCounted) {
-    const std::string in = m_scratch.Write("in.txt", "2001:db8::1\n1.2.3.4\n::ffff:1.2.3.4\nfe80::1\nx:y\n");
+    const std::string in =
+        m_scratch.Write("in.txt", "2001:db8::1\n1.2.3.4\n::ffff:1.2.3.4\nfe80::1\nx:y\n");
     const std::string out = m_scratch.Path("out.txt").string();
     const StreamOutcome outcome = Run(in, out, 2);
     EXPECT_EQ(outcome.kind, StreamOutcome::Kind::kDone);
