@@ -3,7 +3,7 @@
 //
 // quorvane-screenshot [--frame] [--scene copy|drop|message] OUT.png [DATABASE]
 // --frame grabs the window's area from the screen, frame and title bar included (needs a real X
-// server with a window manager, see make-screenshot.sh); otherwise the window itself is grabbed.
+// server with a window manager, see make-qt-screenshot.sh); otherwise the window itself is grabbed.
 // --scene copy selects rows after the run and presses Ctrl+C (the clipboard goes to stdout);
 // drop imports the list by dropping its file on the window instead of through the chooser;
 // message shows the message box of Start on an empty list, and grabs that box.

@@ -2,7 +2,7 @@
 # Remakes docs/screenshot-windows.png: quorvane.exe's window under Wine on a virtual X display,
 # with a few addresses resolved, in a prefix made by scripts/wine-prefix.sh (the dialog fonts
 # linked to a CJK font, Marlett for the caption buttons). Needs xvfb and python3 (to write the PNG).
-# Usage: tests/ui/win32/make-screenshot.sh [BUILD_DIR]   (default build/windows)
+# Usage: tools/screenshot/make-win32-screenshot.sh [BUILD_DIR]   (default build/windows)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$root/build/windows}" && pwd)

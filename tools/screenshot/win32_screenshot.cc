@@ -1,7 +1,7 @@
 // quorvane-win32-screenshot OUT.bmp [copy|drop|message]: opens the real window, imports a few
 // addresses, resolves them against the database beside the program, and saves the window as it
-// shows on the screen. For the README's picture (tests/ui/win32/make-screenshot.sh), not a test.
-// copy selects rows after the run and presses Ctrl+C (the clipboard goes to stdout as UTF-8);
+// shows on the screen. For the README's picture (tools/screenshot/make-win32-screenshot.sh), not a
+// test. copy selects rows after the run and presses Ctrl+C (the clipboard goes to stdout as UTF-8);
 // drop imports by dropping the file on the window; message saves the whole screen while the
 // message box of Start on an empty list is up.
 #include <windows.h>

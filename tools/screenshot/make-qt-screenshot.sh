@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Makes the README's screenshot of the main window after a finished run.
-# Usage: tests/ui/qt/make-screenshot.sh BUILD_DIR [OUT.png [SCENE]]   (default OUT: docs/screenshot.png)
+# Usage: tools/screenshot/make-qt-screenshot.sh BUILD_DIR [OUT.png [SCENE]]   (default OUT: docs/screenshot.png)
 # SCENE (copy, drop or message) pictures Ctrl+C on selected rows, a dropped file, or a message box.
 # With Xvfb and openbox installed the picture shows the window frame and title bar; otherwise
 # the window is drawn offscreen without them.
 set -euo pipefail
-build=${1:?usage: make-screenshot.sh BUILD_DIR [OUT.png]}
+build=${1:?usage: make-qt-screenshot.sh BUILD_DIR [OUT.png]}
 out=${2:-docs/screenshot.png}
 scene=()
 [ -z "${3:-}" ] || scene=(--scene "$3")
