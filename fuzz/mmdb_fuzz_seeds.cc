@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/data/mmdb_writer.h"
+#include "tests/tools/dbpipeline/mmdb_writer.h"
 
 namespace {
 

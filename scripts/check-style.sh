@@ -6,7 +6,8 @@
 #       Linux build (default build/default) compiles: the product, the database tools and the
 #       pipeline, the tests and the benchmarks.
 #   scripts/check-style.sh --windows BUILD_DIR   the clang-tidy checks over what only the MinGW-w64
-#       build compiles (ui/win32/, tests/win32/, the *_win platform files).
+#       build compiles (ui/win32/, tests/ui/win32/, the win32_ screenshot program, the *_win
+#       platform files).
 #   scripts/check-style.sh --fuzz BUILD_DIR   the clang-tidy checks over fuzz/ as the clang fuzz
 #       build compiles it.
 # Left to the format check alone: the layering probes (they fail to compile on purpose) and the
@@ -26,11 +27,11 @@ extra=()
 case $mode in
   linux)
     echo "check-style: clang-format"
-    git ls-files -z '*.c' '*.cc' '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+    git ls-files -z '*.c' '*.cc' '*.h' | xargs -0 clang-format --dry-run --Werror
     files="^$PWD/(batch|bench|examples|files|region|tests/(?!layering/)[^/]+|tools|ui)/"
     ;;
   windows)
-    files="^$PWD/.*(_win(_test)?\.cc|/win32/[^/]*\.(c|cc|cpp))$"
+    files="^$PWD/.*(_win(_test)?\.cc|/win32/[^/]*\.(c|cc)|/win32_[^/]*\.cc)$"
     ;;
   fuzz)
     files="^$PWD/fuzz/"

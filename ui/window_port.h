@@ -1,5 +1,5 @@
-// What the frame logic needs of a window, and nothing more. A frontend (Qt today) implements it;
-// tests implement it with a scripted fake.
+// What the frame logic needs of a window, and nothing more. Each frontend (Qt, Win32) implements
+// it; tests implement it with a scripted fake.
 #ifndef QUORVANE_UI_WINDOW_PORT_H_
 #define QUORVANE_UI_WINDOW_PORT_H_
 

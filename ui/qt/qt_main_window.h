@@ -9,7 +9,7 @@
 #include <map>
 #include <memory>
 
-#include "ui/qt/result_list_view.h"
+#include "ui/qt/qt_result_list_view.h"
 #include "ui/window_port.h"
 
 class QAction;

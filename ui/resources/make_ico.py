@@ -3,7 +3,7 @@
 
 Nine images: the seven sizes in 32-bit colour (256 stored as PNG, the others as bitmaps, which
 every version of the system reads), and 32 and 16 again in 256 colours for displays and tools
-that ask for fewer colours. Run by hand when the PNGs change (see render_icons.cpp):
+that ask for fewer colours. Run by hand when the PNGs change (see render_icons.cc):
     python3 make_ico.py icons/ icons/quorvane.ico
 The result is committed."""
 import struct

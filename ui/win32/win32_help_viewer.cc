@@ -8,7 +8,7 @@
 #include <mutex>
 #include <string>
 
-#include "ui/win32/help_page_rtf.h"
+#include "ui/win32/win32_help_page_rtf.h"
 #include "ui/win32/win32_text.h"
 #include "ui/win32/win32_window_geometry.h"
 #include "ui/window_texts.h"
