@@ -24,7 +24,7 @@ namespace {
 
 // A chunk ends at whichever comes first: enough rows that handing chunks between threads costs
 // nothing next to resolving them, or enough text that a list of long lines stays small.
-constexpr std::size_t kChunkRows = 16384;
+constexpr std::size_t kChunkRows = 8192;
 constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
 // Room reserved per row of output beyond its address: a comma and four fields in most lists.
 constexpr std::size_t kTailBytesPerRow = 48;
@@ -104,7 +104,7 @@ class CStreamRun {
         : m_input(input),
           m_settings(settings),
           m_records(records),
-          m_window(2 * static_cast<std::size_t>(settings.threads) + 2) {}
+          m_window(static_cast<std::size_t>(settings.threads) + 3) {}
 
     StreamOutcome Run();
     // The reading side: queues chunk for the workers, waiting while the window is full. The first
@@ -130,7 +130,9 @@ class CStreamRun {
     CTextFile& m_input;
     const StreamSettings& m_settings;
     StreamRecords& m_records;
-    const std::size_t m_window;  // chunks between reading and writing, at most
+    // Chunks between reading and writing, at most: one for each worker, one being written and two
+    // read ahead, so that no thread waits for want of a chunk.
+    const std::size_t m_window;
     std::unique_ptr<CTextFile> m_output;
     std::vector<std::thread> m_threads;
     bool m_started = false;       // reading side only
