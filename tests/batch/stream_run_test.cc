@@ -27,14 +27,16 @@ class StreamRunTest : public ::testing::Test {
 
     SharedDatabase Database() const { return OpenDatabaseFile(Utf8ToWide(m_db.Path())).database; }
 
-    // Runs the stream over the file in, writing out; threads workers.
-    StreamOutcome Run(const std::string& in, const std::string& out, unsigned threads) {
+    // Runs the stream over the file in, writing out; threads workers; IPv6 rows from database6
+    // (by default a file that is not there).
+    StreamOutcome Run(const std::string& in, const std::string& out, unsigned threads,
+                      CDatabase6Source* database6 = nullptr) {
         CTextFile input(Utf8ToWide(in), CTextFile::Mode::kRead);
         EXPECT_TRUE(input.IsOpen());
         StreamSettings settings;
         settings.threads = threads;
         settings.database = Database();
-        settings.database6 = &m_database6;
+        settings.database6 = database6 != nullptr ? database6 : &m_database6;
         settings.openOutput = [this, out] {
             ++m_outputsOpened;
             return std::make_unique<CTextFile>(Utf8ToWide(out), CTextFile::Mode::kWrite);
@@ -44,10 +46,10 @@ class StreamRunTest : public ::testing::Test {
     }
 
     // The lines of list resolved one block at a time, as a single worker without chunks would.
-    std::string Expected(const std::string& list) const {
+    std::string Expected(const std::string& list, SharedDatabase database6 = nullptr) const {
         CAddressBlock block;
         EXPECT_TRUE(ReadAddressList(Utf8ToWide(m_scratch.Write("expected-in.txt", list)), block));
-        CLookupSession session(Database());
+        CLookupSession session(Database(), database6);
         std::string out;
         const ResultTexts* records[CLookupSession::kSideBySide];
         for (std::size_t begin = 0; begin < block.Count(); begin += CLookupSession::kSideBySide) {
@@ -133,6 +135,31 @@ TEST_F(StreamRunTest, Ipv6RowsWithoutTheirDatabaseAreCounted) {
     EXPECT_EQ(outcome.kind, StreamOutcome::Kind::kDone);
     EXPECT_EQ(outcome.ipv6Unresolved, 2u);
     EXPECT_EQ(test::ReadBytes(out).substr(0, 17), "2001:db8::1,,,,\r\n");
+}
+
+// IPv6 rows of many chunks, resolved by several workers through the one table of IPv6 records they
+// share (each record first met by several at once): the bytes a single session gives.
+TEST_F(StreamRunTest, Ipv6RowsThroughTheSharedTable) {
+    const std::string db6 = m_scratch.Path("region6.db").string();
+    test::WriteRegion6File(db6, test::SampleRanges6());
+    std::string list;
+    for (int i = 0; i < 40000; ++i) {
+        const std::string n = std::to_string(i % 1000);
+        list += i % 3 == 0 ? "2001:db8::" + n : i % 3 == 1 ? "240e:" + n + "::1" : "1.2.3." + n;
+        list += "\n";
+    }
+    const std::string in = m_scratch.Write("in6.txt", list);
+    const std::string expected =
+        Expected(list, OpenDatabaseFile(Utf8ToWide(db6), QUORVANE_DB_IPV6).database);
+    EXPECT_NE(expected.find("240e:999::1,中国,广东省,深圳市,电信\r\n"), std::string::npos);
+    for (unsigned threads : {1u, 4u}) {
+        CDatabase6Source database6(Utf8ToWide(db6));
+        const std::string out = m_scratch.Path("out6.txt").string();
+        const StreamOutcome outcome = Run(in, out, threads, &database6);
+        EXPECT_EQ(outcome.kind, StreamOutcome::Kind::kDone);
+        EXPECT_EQ(outcome.ipv6Unresolved, 0u);
+        EXPECT_TRUE(test::ReadBytes(out) == expected) << threads << " threads";
+    }
 }
 
 }  // namespace
