@@ -49,6 +49,8 @@ static int ReadHeader(const unsigned char* image, size_t size, Region6Image* db,
     db->side_count = 0;
     db->side_ranges = NULL;
     db->side_lows = NULL;
+    db->level_count = 0;
+    db->texts_size = Region6ReadU32(image + kRegion6TextsSizeAt);
     db->range_count = Region6ReadU32(image + kRegion6RangeCountAt);
     db->record_count = Region6ReadU32(image + kRegion6RecordCountAt);
     db->block_bits = Region6ReadU32(image + kRegion6BlockBitsAt);
@@ -63,8 +65,7 @@ static int ReadHeader(const unsigned char* image, size_t size, Region6Image* db,
     db->low = Section(image, size, kRegion6LowAt, n, 8);
     db->range_records = Section(image, size, kRegion6RangeRecordAt, n, 4);
     db->text_index = Section(image, size, kRegion6TextIndexAt, (uint64_t)db->record_count + 1, 4);
-    db->texts =
-        Section(image, size, kRegion6TextsAt, Region6ReadU32(image + kRegion6TextsSizeAt), 1);
+    db->texts = Section(image, size, kRegion6TextsAt, db->texts_size, 1);
     if (db->fences == NULL || db->high == NULL || db->low == NULL || db->range_records == NULL ||
         db->text_index == NULL || db->texts == NULL) {
         return Refuse(reason, "a section lies outside the file");
@@ -82,7 +83,8 @@ static int AtOrBelow(Region6Address a, Region6Address b) {
     return a.high < b.high || (a.high == b.high && a.low <= b.low);
 }
 
-static int CheckRanges(const Region6Image* db, const char** reason) {
+/* Also counts the starts whose low half is not zero, for the compact copy's size. */
+static int CheckRanges(Region6Image* db, const char** reason) {
     Region6Address previous = StartOf(db, 0);
     if (previous.high != 0 || previous.low != 0) {
         return Refuse(reason, "the first range does not start at ::");
@@ -93,6 +95,7 @@ static int CheckRanges(const Region6Image* db, const char** reason) {
             if (AtOrBelow(start, previous)) {
                 return Refuse(reason, "the ranges are not in strictly ascending order");
             }
+            db->side_count += start.low != 0;
             previous = start;
         }
         uint32_t record = Region6ReadU32(db->range_records + (size_t)i * 4);
@@ -145,7 +148,7 @@ static int ValidUtf8(const unsigned char* text, size_t length) {
 }
 
 static int CheckTexts(const Region6Image* db, const char** reason) {
-    uint32_t texts_size = Region6ReadU32(db->image + kRegion6TextsSizeAt);
+    uint32_t texts_size = db->texts_size;
     uint32_t start = Region6ReadU32(db->text_index);
     if (start != 0 || Region6ReadU32(db->text_index + (size_t)db->record_count * 4) != texts_size) {
         return Refuse(reason, "the text index does not span the texts");
@@ -234,96 +237,188 @@ static uint64_t LowOf(const Region6Image* db, uint32_t range) {
     return 0;
 }
 
+/* Where each part of a compact copy lies, in bytes from its aligned start. */
+typedef struct {
+    size_t records;
+    uint32_t level_count;
+    uint32_t level_sizes[kRegion6MaxLevels];
+    size_t levels[kRegion6MaxLevels]; /* levels[0], the high column, is at 0 */
+    size_t side_ranges;
+    size_t side_lows;
+    size_t text_index;
+    size_t texts;
+    size_t end;
+} CompactPlan;
+
+static size_t AlignUp(size_t bytes) {
+    return (bytes + kRegion6Align - 1) & ~(size_t)(kRegion6Align - 1);
+}
+
+static void PlanCompact(const Region6Image* db, CompactPlan* plan) {
+    size_t n = db->range_count;
+    plan->levels[0] = 0;
+    plan->level_sizes[0] = db->range_count;
+    plan->records = AlignUp(n * 8);
+    size_t at = AlignUp(plan->records + n * 4);
+    uint32_t k = 1;
+    for (uint32_t size = db->range_count; size > kRegion6Fanout; ++k) {
+        size = (size - 1) / kRegion6Fanout + 1;
+        plan->levels[k] = at;
+        plan->level_sizes[k] = size;
+        at = AlignUp(at + (size_t)size * 8);
+    }
+    plan->level_count = k;
+    plan->side_ranges = at;
+    plan->side_lows = at + (size_t)db->side_count * 4;
+    plan->text_index = plan->side_lows + (size_t)db->side_count * 8;
+    plan->texts = plan->text_index + ((size_t)db->record_count + 1) * 4;
+    plan->end = plan->texts + db->texts_size;
+}
+
 size_t Region6CompactSize(const Region6Image* db) {
-    size_t side = 0;
-    for (uint32_t i = 0; i < db->range_count; ++i) {
-        side += Region6ReadU64(db->low + (size_t)i * 8) != 0;
-    }
-    return (size_t)db->fence_count * 8 + (size_t)db->range_count * 12 +
-           ((size_t)db->record_count + 1) * 4 + Region6ReadU32(db->image + kRegion6TextsSizeAt) +
-           side * 12;
+    CompactPlan plan;
+    PlanCompact(db, &plan);
+    return plan.end + kRegion6Align - 1;
 }
 
-/* Copies bytes bytes from source to *at and moves *at past them; returns where they went. */
-static const unsigned char* Put(unsigned char** at, const unsigned char* source, size_t bytes) {
-    unsigned char* start = *at;
-    if (bytes > 0) {
-        memcpy(start, source, bytes);
-    }
-    *at += bytes;
-    return start;
+static unsigned char* AlignPointer(unsigned char* at) {
+    return at + ((kRegion6Align - (uintptr_t)at % kRegion6Align) % kRegion6Align);
 }
 
-void Region6Compact(const Region6Image* db, unsigned char* block, Region6Image* out) {
-    *out = *db;
-    unsigned char* at = block;
-    out->fences = Put(&at, db->fences, (size_t)db->fence_count * 8);
-    out->high = Put(&at, db->high, (size_t)db->range_count * 8);
-    out->range_records = Put(&at, db->range_records, (size_t)db->range_count * 4);
-    out->text_index = Put(&at, db->text_index, ((size_t)db->record_count + 1) * 4);
-    out->texts = Put(&at, db->texts, Region6ReadU32(db->image + kRegion6TextsSizeAt));
-    out->low = NULL;
-    out->side_count = 0;
-    for (uint32_t i = 0; i < db->range_count; ++i) {
-        out->side_count += Region6ReadU64(db->low + (size_t)i * 8) != 0;
-    }
-    unsigned char* ranges = at;
-    unsigned char* lows = at + (size_t)out->side_count * 4;
-    for (uint32_t i = 0, n = 0; i < db->range_count; ++i) {
+/* Writes the indexes and low halves of the ranges whose start has a low half that is not zero to
+ * ranges and lows (db->side_count of each). */
+static void CollectSide(const Region6Image* db, unsigned char* ranges, unsigned char* lows) {
+    for (uint32_t i = 0, k = 0; i < db->range_count; ++i) {
         uint64_t low = Region6ReadU64(db->low + (size_t)i * 8);
         if (low != 0) {
-            Region6WriteU32(ranges + (size_t)n * 4, i);
-            Region6WriteU64(lows + (size_t)n * 8, low);
-            ++n;
-        }
-    }
-    out->side_ranges = ranges;
-    out->side_lows = lows;
-    out->image = block;
-    out->size = (size_t)(lows + (size_t)out->side_count * 8 - block);
-}
-
-size_t Region6CompactInPlace(Region6Image* db) {
-    const size_t n = db->range_count;
-    const size_t index_bytes = ((size_t)db->record_count + 1) * 4;
-    const size_t texts_bytes = Region6ReadU32(db->image + kRegion6TextsSizeAt);
-    /* The sections that stay must lie before the moved ones, which must follow each other. */
-    if (db->fences + (size_t)db->fence_count * 8 > db->low || db->high + n * 8 > db->low ||
-        db->range_records != db->low + n * 8 || db->text_index != db->range_records + n * 4 ||
-        db->texts != db->text_index + index_bytes) {
-        return 0;
-    }
-    size_t side = 0;
-    for (size_t i = 0; i < n; ++i) {
-        side += Region6ReadU64(db->low + i * 8) != 0;
-    }
-    /* The side lists go where the low column was; they must fit in what the move frees. */
-    unsigned char* lists = side * 12 <= n * 8 ? (unsigned char*)malloc(side * 12 + 1) : NULL;
-    if (lists == NULL) {
-        return 0;
-    }
-    for (size_t i = 0, k = 0; i < n; ++i) {
-        uint64_t low = Region6ReadU64(db->low + i * 8);
-        if (low != 0) {
-            Region6WriteU32(lists + k * 4, (uint32_t)i);
-            Region6WriteU64(lists + side * 4 + k * 8, low);
+            Region6WriteU32(ranges + (size_t)k * 4, i);
+            Region6WriteU64(lows + (size_t)k * 8, low);
             ++k;
         }
     }
+}
+
+/* The range records as a compact copy holds them, written front to back: a destination at or
+ * before the source overwrites only what has been read. side_ranges lists the ranges to flag. */
+static void PutRecords(const Region6Image* db, const unsigned char* side_ranges,
+                       unsigned char* to) {
+    uint32_t next_side = db->side_count > 0 ? Region6ReadU32(side_ranges) : REGION6_NO_RECORD;
+    for (uint32_t i = 0, k = 0; i < db->range_count; ++i) {
+        uint32_t record = Region6ReadU32(db->range_records + (size_t)i * 4);
+        record = record == REGION6_NO_RECORD ? REGION6_COMPACT_NO_RECORD : record;
+        if (i == next_side) {
+            record |= REGION6_LOW_FLAG;
+            ++k;
+            next_side = k < db->side_count ? Region6ReadU32(side_ranges + (size_t)k * 4)
+                                           : REGION6_NO_RECORD;
+        }
+        Region6WriteU32(to + (size_t)i * 4, record);
+    }
+}
+
+/* Builds the compact copy of db at base (aligned) by plan, in an order that also serves when base
+ * lies inside db's own image (see Region6CompactInPlace): the high column, the records, the levels
+ * built from the moved column, the side lists (already collected at side_ranges and side_lows),
+ * the text index and the texts. Fills out for it. */
+static void BuildCompact(const Region6Image* db, const CompactPlan* plan, unsigned char* base,
+                         const unsigned char* side_ranges, const unsigned char* side_lows,
+                         Region6Image* out) {
+    size_t n = db->range_count;
+    Region6Image file = *db;
+    memmove(base, file.high, n * 8);
+    PutRecords(&file, side_ranges, base + plan->records);
+    for (uint32_t k = 1; k < plan->level_count; ++k) {
+        const unsigned char* below = base + plan->levels[k - 1];
+        unsigned char* level = base + plan->levels[k];
+        for (size_t j = 0; j < plan->level_sizes[k]; ++j) {
+            memcpy(level + j * 8, below + j * kRegion6Fanout * 8, 8);
+        }
+    }
+    memmove(base + plan->side_ranges, side_ranges, (size_t)file.side_count * 4);
+    memmove(base + plan->side_lows, side_lows, (size_t)file.side_count * 8);
+    memmove(base + plan->text_index, file.text_index, ((size_t)file.record_count + 1) * 4);
+    if (file.texts_size > 0) {
+        memmove(base + plan->texts, file.texts, file.texts_size);
+    }
+    *out = file;
+    out->fences = NULL;
+    out->fence_count = 0;
+    out->high = base;
+    out->low = NULL;
+    out->range_records = base + plan->records;
+    out->side_ranges = base + plan->side_ranges;
+    out->side_lows = base + plan->side_lows;
+    out->text_index = base + plan->text_index;
+    out->texts = base + plan->texts;
+    out->level_count = plan->level_count;
+    for (uint32_t k = 0; k < kRegion6MaxLevels; ++k) {
+        out->level_sizes[k] = k < plan->level_count ? plan->level_sizes[k] : 0;
+        out->levels[k] = k < plan->level_count ? base + plan->levels[k] : NULL;
+    }
+}
+
+void Region6Compact(const Region6Image* db, unsigned char* block, Region6Image* out) {
+    CompactPlan plan;
+    PlanCompact(db, &plan);
+    unsigned char* base = AlignPointer(block);
+    CollectSide(db, base + plan.side_ranges, base + plan.side_lows);
+    BuildCompact(db, &plan, base, base + plan.side_ranges, base + plan.side_lows, out);
+    out->image = block;
+    out->size = (size_t)(base - block) + plan.end;
+}
+
+/* Whether BuildCompact at base overwrites each part of db's image only once it has been read:
+ * every destination ends before the sources still to be read. */
+static int FitsInPlace(const Region6Image* db, const CompactPlan* plan, const unsigned char* base) {
+    const unsigned char* high_end = base + (size_t)db->range_count * 8;
+    const unsigned char* records = base + plan->records;
+    const unsigned char* text_index = base + plan->text_index;
+    return high_end <= db->range_records && high_end <= db->texts && records <= db->range_records &&
+           text_index <= db->text_index &&
+           db->texts >= db->text_index + ((size_t)db->record_count + 1) * 4;
+}
+
+size_t Region6CompactInPlace(Region6Image* db) {
+    CompactPlan plan;
+    PlanCompact(db, &plan);
     /* The image is the caller's to write (see the contract); only the view of it is const. */
-    unsigned char* at = (unsigned char*)(uintptr_t)db->low;
-    memmove(at, db->range_records, n * 4 + index_bytes + texts_bytes);
-    db->range_records = at;
-    db->text_index = at + n * 4;
-    db->texts = db->text_index + index_bytes;
-    db->side_ranges = db->texts + texts_bytes;
-    db->side_lows = db->side_ranges + side * 4;
-    memcpy(at + n * 4 + index_bytes + texts_bytes, lists, side * 12);
+    unsigned char* image = (unsigned char*)(uintptr_t)db->image;
+    unsigned char* base = AlignPointer(image);
+    if (db->low == NULL || !FitsInPlace(db, &plan, base)) {
+        return 0;
+    }
+    /* The side lists are gathered first, aside: their places lie over columns still to be read. */
+    size_t side = db->side_count;
+    unsigned char* lists = (unsigned char*)malloc(side * 12 + 1);
+    if (lists == NULL) {
+        return 0;
+    }
+    CollectSide(db, lists, lists + side * 4);
+    Region6Image file = *db;
+    BuildCompact(&file, &plan, base, lists, lists + side * 4, db);
     free(lists);
-    db->side_count = (uint32_t)side;
-    db->low = NULL;
-    db->size = (size_t)(db->side_lows + side * 8 - db->image);
+    db->size = (size_t)(base - image) + plan.end;
     return db->size;
+}
+
+/* p moved by delta bytes, or NULL. */
+static const unsigned char* Moved(const unsigned char* p, const unsigned char* from,
+                                  const unsigned char* to) {
+    return p == NULL ? NULL : to + (p - from);
+}
+
+void Region6Move(Region6Image* db, const unsigned char* image) {
+    const unsigned char* from = db->image;
+    db->high = Moved(db->high, from, image);
+    db->range_records = Moved(db->range_records, from, image);
+    db->text_index = Moved(db->text_index, from, image);
+    db->texts = Moved(db->texts, from, image);
+    db->side_ranges = Moved(db->side_ranges, from, image);
+    db->side_lows = Moved(db->side_lows, from, image);
+    for (uint32_t k = 0; k < db->level_count; ++k) {
+        db->levels[k] = Moved(db->levels[k], from, image);
+    }
+    db->image = image;
 }
 
 /* One halving step of the search among ranges for the last start at or below address. The low
@@ -349,6 +444,17 @@ static void Halve(const Region6Image* db, Region6Address address, uint32_t* firs
  * step. */
 enum { kPrefetchLines = 8, kCacheLine = 64 };
 
+/* Fetches node of a compact copy's level k (both its lines), and at the high column also the line of
+ * the node's range records (16 records of 4 bytes: one line). */
+static void PrefetchNode(const Region6Image* db, uint32_t k, uint32_t node) {
+    const unsigned char* keys = db->levels[k] + (size_t)node * kRegion6Fanout * 8;
+    REGION6_PREFETCH(keys);
+    REGION6_PREFETCH(keys + kCacheLine);
+    if (k == 0) {
+        REGION6_PREFETCH(db->range_records + (size_t)node * kRegion6Fanout * 4);
+    }
+}
+
 static void PrefetchStretch(const Region6Image* db, uint32_t first, uint32_t count) {
     const unsigned char* start = db->high + (size_t)first * 8;
     size_t bytes = (size_t)count * 8;
@@ -357,7 +463,49 @@ static void PrefetchStretch(const Region6Image* db, uint32_t first, uint32_t cou
     }
 }
 
+/* The last range whose start's high half is at or below high, through a compact copy's tree: one
+ * node (two cache lines) a level, the next node's lines fetched as soon as it is known, and with
+ * the leaf's lines also the line of its records. */
+static uint32_t Descend(const Region6Image* db, uint64_t high) {
+    uint32_t node = 0;
+    for (uint32_t k = db->level_count; k-- > 0;) {
+        uint32_t first = node * kRegion6Fanout;
+        uint32_t count = db->level_sizes[k] - first;
+        count = count < kRegion6Fanout ? count : kRegion6Fanout;
+        while (count > 1) {
+            HalveU64(db->levels[k], high, &first, &count);
+        }
+        node = first;
+        if (k > 0) {
+            PrefetchNode(db, k - 1, node);
+        }
+    }
+    return node;
+}
+
+/* The answer of a compact copy for address from range, the last whose start's high half is at or
+ * below address's: that range, unless it starts inside address's /64 but after it; then a range
+ * before it, found by a plain search (rare: only starts that cut a /64 carry the flag). */
+static uint32_t CompactAnswer(const Region6Image* db, Region6Address address, uint32_t range) {
+    uint32_t record = Region6ReadU32(db->range_records + (size_t)range * 4);
+    if ((record & REGION6_LOW_FLAG) != 0 &&
+        Region6ReadU64(db->high + (size_t)range * 8) == address.high &&
+        LowOf(db, range) > address.low) {
+        uint32_t first = 0;
+        uint32_t count = range;
+        while (count > 1) {
+            Halve(db, address, &first, &count);
+        }
+        record = Region6ReadU32(db->range_records + (size_t)first * 4);
+    }
+    record &= ~REGION6_LOW_FLAG;
+    return record == REGION6_COMPACT_NO_RECORD ? REGION6_NO_RECORD : record;
+}
+
 uint32_t Region6FindRecord(const Region6Image* db, Region6Address address) {
+    if (db->level_count > 0) {
+        return CompactAnswer(db, address, Descend(db, address.high));
+    }
     uint32_t block = 0;
     uint32_t blocks = db->fence_count;
     while (blocks > 1) {
@@ -377,8 +525,32 @@ uint32_t Region6FindRecord(const Region6Image* db, Region6Address address) {
  * lines they prefetch stay in the first-level cache until they are read. */
 enum { kSideBySide = 32 };
 
-/* Advances the searches of one group a step at a time each, prefetching every next probe: first
- * through the table, then through each one's block. */
+/* Descend for a group of addresses, a level at a time for all of them, so that the fetches of one
+ * level's nodes overlap. */
+static void DescendGroup(const Region6Image* db, const Region6Address* address, uint32_t* record,
+                         size_t n) {
+    uint32_t node[kSideBySide] = {0};
+    for (uint32_t k = db->level_count; k-- > 0;) {
+        for (size_t i = 0; i < n; ++i) {
+            uint32_t first = node[i] * kRegion6Fanout;
+            uint32_t count = db->level_sizes[k] - first;
+            count = count < kRegion6Fanout ? count : kRegion6Fanout;
+            while (count > 1) {
+                HalveU64(db->levels[k], address[i].high, &first, &count);
+            }
+            node[i] = first;
+            if (k > 0) {
+                PrefetchNode(db, k - 1, first);
+            }
+        }
+    }
+    for (size_t i = 0; i < n; ++i) {
+        record[i] = CompactAnswer(db, address[i], node[i]);
+    }
+}
+
+/* Advances the searches of one group of a file image a step at a time each, prefetching every next
+ * probe: first through the table, then through each one's block. */
 static void FindGroup(const Region6Image* db, const Region6Address* address, uint32_t* record,
                       size_t n) {
     uint32_t first[kSideBySide];
@@ -422,7 +594,11 @@ void Region6FindRecords(const Region6Image* db, const Region6Address* addresses,
                         size_t count) {
     for (size_t group = 0; group < count; group += kSideBySide) {
         size_t n = count - group < kSideBySide ? count - group : kSideBySide;
-        FindGroup(db, addresses + group, records + group, n);
+        if (db->level_count > 0) {
+            DescendGroup(db, addresses + group, records + group, n);
+        } else {
+            FindGroup(db, addresses + group, records + group, n);
+        }
     }
 }
 

@@ -52,23 +52,10 @@ static void AdoptIpv4(quorvane_db* db) {
 static int CompactIpv6(unsigned char** image, Region6Image* v6) {
     size_t used = Region6CompactInPlace(v6);
     if (used > 0) {
-        /* The sections' places within the block, for a shrink that moves it. */
-        const unsigned char* old = v6->image;
-        size_t fences = (size_t)(v6->fences - old), high = (size_t)(v6->high - old);
-        size_t records = (size_t)(v6->range_records - old), index = (size_t)(v6->text_index - old);
-        size_t texts = (size_t)(v6->texts - old), ranges = (size_t)(v6->side_ranges - old);
-        size_t lows = (size_t)(v6->side_lows - old);
         unsigned char* shrunk = (unsigned char*)realloc(*image, used);
         if (shrunk != NULL && shrunk != *image) {
             *image = shrunk;
-            v6->image = shrunk;
-            v6->fences = shrunk + fences;
-            v6->high = shrunk + high;
-            v6->range_records = shrunk + records;
-            v6->text_index = shrunk + index;
-            v6->texts = shrunk + texts;
-            v6->side_ranges = shrunk + ranges;
-            v6->side_lows = shrunk + lows;
+            Region6Move(v6, shrunk);
         }
         return 1;
     }

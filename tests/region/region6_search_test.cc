@@ -35,19 +35,28 @@ std::vector<std::uint8_t> Build(const std::vector<Range6>& ranges,
 }
 
 // The text the file gives address, or nullopt; opened on an exact-size copy so that
-// AddressSanitizer catches any read past the end.
+// AddressSanitizer catches any read past the end. Every search is also made in a compact copy of
+// the file (in a block of exactly its size), which must answer the same.
 class Opened {
   public:
     explicit Opened(const std::vector<std::uint8_t>& image)
         : m_copy(image.begin(), image.end()),
-          m_ok(Region6Open(m_copy.data(), m_copy.size(), &m_db, &m_reason) != 0) {}
+          m_ok(Region6Open(m_copy.data(), m_copy.size(), &m_db, &m_reason) != 0) {
+        if (m_ok) {
+            m_block.resize(Region6CompactSize(&m_db));
+            Region6Compact(&m_db, m_block.data(), &m_compact);
+        }
+    }
 
     bool Ok() const { return m_ok; }
     const char* Reason() const { return m_reason; }
     const Region6Image& Db() const { return m_db; }
 
     std::optional<std::string> Find(Region6Address address) const {
-        return TextOf(Region6FindRecord(&m_db, address));
+        const std::uint32_t record = Region6FindRecord(&m_db, address);
+        EXPECT_EQ(Region6FindRecord(&m_compact, address), record)
+            << std::hex << address.high << ":" << address.low;
+        return TextOf(record);
     }
 
     std::optional<std::string> TextOf(std::uint32_t record) const {
@@ -61,7 +70,9 @@ class Opened {
 
   private:
     std::vector<unsigned char> m_copy;
+    std::vector<unsigned char> m_block;
     Region6Image m_db{};
+    Region6Image m_compact{};
     const char* m_reason = nullptr;
     bool m_ok;
 };
@@ -177,18 +188,20 @@ TEST_P(Region6BlockTest, ManyAtOnceAgreesWithSingleAndWithAScan) {
     Region6Image inPlace{};
     ASSERT_EQ(Region6Open(image.data(), image.size(), &inPlace, nullptr), 1);
     const std::size_t used = Region6CompactInPlace(&inPlace);
-    EXPECT_EQ(used, block.size() + kRegion6HeaderSize);
+    if (used == 0) {
+        // Only when the copy would not fit where the file lies: these ranges nearly all cut a /64,
+        // so their side lists take almost what the low column frees (not so at the smallest
+        // blocks, whose large table is freed as well).
+        EXPECT_GT(compact.size + kRegion6Align, image.size() - 64 * image.size() / 1000)
+            << compact.size << " " << image.size();
+        EXPECT_GT(GetParam(), 1u);  // a table of one entry per range or two always leaves room
+        return;
+    }
+    EXPECT_LE(used, compact.size + kRegion6Align);
     std::vector<unsigned char> cut(image.begin(),
                                    image.begin() + static_cast<std::ptrdiff_t>(used));
     image.assign(image.size(), 0xEE);  // whatever the released tail held is gone
-    const auto rebase = [&](const unsigned char* p) { return cut.data() + (p - inPlace.image); };
-    inPlace.fences = rebase(inPlace.fences);
-    inPlace.high = rebase(inPlace.high);
-    inPlace.range_records = rebase(inPlace.range_records);
-    inPlace.text_index = rebase(inPlace.text_index);
-    inPlace.texts = rebase(inPlace.texts);
-    inPlace.side_ranges = rebase(inPlace.side_ranges);
-    inPlace.side_lows = rebase(inPlace.side_lows);
+    Region6Move(&inPlace, cut.data());
     EXPECT_EQ(inPlace.side_count, compact.side_count);
 
     for (const Region6Image* copy :
