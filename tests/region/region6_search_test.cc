@@ -253,6 +253,24 @@ std::uint32_t U32(const std::vector<std::uint8_t>& image, std::size_t offset) {
     return Region6ReadU32(image.data() + offset);
 }
 
+// The check reads ASCII a word at a time: a NUL or a stray byte at any place of a long ASCII text,
+// whatever its alignment in the word, is refused all the same, and the unchanged text is not.
+TEST(Region6Test, CheckFindsABadByteAnywhereInAnAsciiText) {
+    const std::string ascii = "Example Networks|0|California|Los Angeles|AS64500";
+    const std::vector<std::uint8_t> good = Build({{{0, 1}, {0, 1}, "中国"}, {{0, 2}, {0, 9}, ascii}});
+    ASSERT_TRUE(Opened(good).Ok());
+    const std::size_t at = Region6ReadU32(good.data() + kRegion6TextsAt) + std::strlen("中国");
+    ASSERT_EQ(std::string(good.begin() + static_cast<std::ptrdiff_t>(at), good.end()), ascii);
+    for (std::size_t i = 0; i < ascii.size(); ++i) {
+        for (const std::uint8_t bad : {0x00, 0x80, 0xC3, 0xFF}) {
+            std::vector<std::uint8_t> broken = good;
+            broken[at + i] = bad;
+            const Opened db(broken);
+            EXPECT_FALSE(db.Ok()) << i << " " << int{bad};
+        }
+    }
+}
+
 TEST(Region6Test, CheckRefusesBrokenLayouts) {
     const std::vector<std::uint8_t> good = Build(kSample, 1);
     ASSERT_TRUE(Opened(good).Ok());
