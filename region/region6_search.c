@@ -303,48 +303,36 @@ static unsigned char* AlignPointer(unsigned char* at) {
     return at + ((kRegion6Align - (uintptr_t)at % kRegion6Align) % kRegion6Align);
 }
 
-/* Writes the indexes and low halves of the ranges whose start has a low half that is not zero to
- * ranges and lows (db->side_count of each). */
-static void CollectSide(const Region6Image* db, unsigned char* ranges, unsigned char* lows) {
+/* Writes the range records as a compact copy holds them to records, front to back, reading each
+ * range's low half before its record is written: a destination at or before the low column and
+ * the records overwrites only what has been read. The ranges whose start has a low half that is
+ * not zero go to the side lists ranges and lows (db->side_count of each) and are flagged. */
+static void PutRecords(const Region6Image* db, unsigned char* records, unsigned char* ranges,
+                       unsigned char* lows) {
     for (uint32_t i = 0, k = 0; i < db->range_count; ++i) {
         uint64_t low = Region6ReadU64(db->low + (size_t)i * 8);
+        uint32_t record = Region6ReadU32(db->range_records + (size_t)i * 4);
+        record = record == REGION6_NO_RECORD ? REGION6_COMPACT_NO_RECORD : record;
         if (low != 0) {
             Region6WriteU32(ranges + (size_t)k * 4, i);
             Region6WriteU64(lows + (size_t)k * 8, low);
             ++k;
-        }
-    }
-}
-
-/* The range records as a compact copy holds them, written front to back: a destination at or
- * before the source overwrites only what has been read. side_ranges lists the ranges to flag. */
-static void PutRecords(const Region6Image* db, const unsigned char* side_ranges,
-                       unsigned char* to) {
-    uint32_t next_side = db->side_count > 0 ? Region6ReadU32(side_ranges) : REGION6_NO_RECORD;
-    for (uint32_t i = 0, k = 0; i < db->range_count; ++i) {
-        uint32_t record = Region6ReadU32(db->range_records + (size_t)i * 4);
-        record = record == REGION6_NO_RECORD ? REGION6_COMPACT_NO_RECORD : record;
-        if (i == next_side) {
             record |= REGION6_LOW_FLAG;
-            ++k;
-            next_side = k < db->side_count ? Region6ReadU32(side_ranges + (size_t)k * 4)
-                                           : REGION6_NO_RECORD;
         }
-        Region6WriteU32(to + (size_t)i * 4, record);
+        Region6WriteU32(records + (size_t)i * 4, record);
     }
 }
 
 /* Builds the compact copy of db at base (aligned) by plan, in an order that also serves when base
- * lies inside db's own image (see Region6CompactInPlace): the high column, the records, the levels
- * built from the moved column, the side lists (already collected at side_ranges and side_lows),
- * the text index and the texts. Fills out for it. */
+ * lies inside db's own image (see Region6CompactInPlace): the high column, the records (the side
+ * lists gathered on the way at side_ranges and side_lows), the levels built from the moved
+ * column, the side lists, the text index and the texts. Fills out for it. */
 static void BuildCompact(const Region6Image* db, const CompactPlan* plan, unsigned char* base,
-                         const unsigned char* side_ranges, const unsigned char* side_lows,
-                         Region6Image* out) {
+                         unsigned char* side_ranges, unsigned char* side_lows, Region6Image* out) {
     size_t n = db->range_count;
     Region6Image file = *db;
     memmove(base, file.high, n * 8);
-    PutRecords(&file, side_ranges, base + plan->records);
+    PutRecords(&file, base + plan->records, side_ranges, side_lows);
     for (uint32_t k = 1; k < plan->level_count; ++k) {
         const unsigned char* below = base + plan->levels[k - 1];
         unsigned char* level = base + plan->levels[k];
@@ -379,7 +367,6 @@ void Region6Compact(const Region6Image* db, unsigned char* block, Region6Image* 
     CompactPlan plan;
     PlanCompact(db, &plan);
     unsigned char* base = AlignPointer(block);
-    CollectSide(db, base + plan.side_ranges, base + plan.side_lows);
     BuildCompact(db, &plan, base, base + plan.side_ranges, base + plan.side_lows, out);
     out->image = block;
     out->size = (size_t)(base - block) + plan.end;
@@ -391,7 +378,8 @@ static int FitsInPlace(const Region6Image* db, const CompactPlan* plan, const un
     const unsigned char* high_end = base + (size_t)db->range_count * 8;
     const unsigned char* records = base + plan->records;
     const unsigned char* text_index = base + plan->text_index;
-    return high_end <= db->range_records && high_end <= db->texts && records <= db->range_records &&
+    return high_end <= db->low && high_end <= db->range_records && high_end <= db->texts &&
+           records <= db->low && records <= db->range_records &&
            text_index <= db->text_index &&
            db->texts >= db->text_index + ((size_t)db->record_count + 1) * 4;
 }
@@ -405,13 +393,12 @@ size_t Region6CompactInPlace(Region6Image* db) {
     if (db->low == NULL || !FitsInPlace(db, &plan, base)) {
         return 0;
     }
-    /* The side lists are gathered first, aside: their places lie over columns still to be read. */
+    /* The side lists are gathered aside: their places lie over columns still to be read. */
     size_t side = db->side_count;
     unsigned char* lists = (unsigned char*)malloc(side * 12 + 1);
     if (lists == NULL) {
         return 0;
     }
-    CollectSide(db, lists, lists + side * 4);
     Region6Image file = *db;
     BuildCompact(&file, &plan, base, lists, lists + side * 4, db);
     free(lists);

@@ -2,7 +2,10 @@
 // side in one run, on the same addresses: drawn (fixed seed) inside the ranges of region6.db that
 // hold data, so every lookup lands in allocated space.
 //
-// Usage: region6_bench REGION6_DB MMDB [LOOKUPS]    LOOKUPS defaults to 2,000,000
+// Usage: region6_bench REGION6_DB MMDB [LOOKUPS [ONLY]]    LOOKUPS defaults to 2,000,000
+// ONLY (mmdb, single, many, file_single, file_many) times one pass of that kind alone, for
+// callgrind --toggle-collect='*Time*' to count its instructions, which unlike the times do not
+// depend on the machine's load.
 //
 // Timed, each over all addresses after a warm-up, five rounds interleaved, median printed:
 //   region6_single   Region6FindRecord + copy of the region text (the five fields) to a buffer, on
@@ -201,11 +204,12 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3 || argc > 4) {
-        std::fprintf(stderr, "usage: %s REGION6_DB MMDB [LOOKUPS]\n", argv[0]);
+    if (argc < 3 || argc > 5) {
+        std::fprintf(stderr, "usage: %s REGION6_DB MMDB [LOOKUPS [ONLY]]\n", argv[0]);
         return 2;
     }
-    const std::size_t lookups = argc == 4 ? std::stoul(argv[3]) : 2000000;
+    const std::size_t lookups = argc >= 4 ? std::stoul(argv[3]) : 2000000;
+    const std::string only = argc == 5 ? argv[4] : "";
     std::ifstream file(argv[1], std::ios::binary);
     const std::vector<unsigned char> image((std::istreambuf_iterator<char>(file)),
                                            std::istreambuf_iterator<char>());
@@ -261,6 +265,18 @@ int main(int argc, char** argv) {
         }
     }
 
+    if (!only.empty()) {
+        // One pass of one kind alone, for an instruction count under callgrind.
+        const double ns = only == "mmdb"          ? TimeMmdb(&mmdb, sockets, found)
+                          : only == "single"      ? TimeSingle(compact, addresses)
+                          : only == "many"        ? TimeMany(compact, addresses)
+                          : only == "file_single" ? TimeSingle(db, addresses)
+                                                  : TimeMany(db, addresses);
+        std::printf("%s: %.1f ns/lookup\n", only.c_str(), ns);
+        munmap(huge, mapped);
+        MMDB_close(&mmdb);
+        return 0;
+    }
     std::vector<double> single, many, fileSingle, fileMany, reference;
     for (int round = 0; round < 5; ++round) {
         single.push_back(TimeSingle(compact, addresses));
