@@ -379,8 +379,7 @@ static int FitsInPlace(const Region6Image* db, const CompactPlan* plan, const un
     const unsigned char* records = base + plan->records;
     const unsigned char* text_index = base + plan->text_index;
     return high_end <= db->low && high_end <= db->range_records && high_end <= db->texts &&
-           records <= db->low && records <= db->range_records &&
-           text_index <= db->text_index &&
+           records <= db->low && records <= db->range_records && text_index <= db->text_index &&
            db->texts >= db->text_index + ((size_t)db->record_count + 1) * 4;
 }
 
@@ -449,8 +448,8 @@ static void Halve(const Region6Image* db, Region6Address address, uint32_t* firs
  * step. */
 enum { kPrefetchLines = 8, kCacheLine = 64 };
 
-/* Fetches node of a compact copy's level k (both its lines), and at the high column also the line of
- * the node's range records (16 records of 4 bytes: one line). */
+/* Fetches node of a compact copy's level k (both its lines), and at the high column also the line
+ * of the node's range records (16 records of 4 bytes: one line). */
 static void PrefetchNode(const Region6Image* db, uint32_t k, uint32_t node) {
     const unsigned char* keys = db->levels[k] + (size_t)node * kRegion6Fanout * 8;
     REGION6_PREFETCH(keys);

@@ -259,7 +259,8 @@ int main(int argc, char** argv) {
     Region6FindRecords(&db, addresses.data(), fromFile.data(), addresses.size());
     Region6FindRecords(&compact, addresses.data(), fromCompact.data(), addresses.size());
     for (std::size_t i = 0; i < addresses.size(); ++i) {
-        if (fromFile[i] != fromCompact[i] || Region6FindRecord(&compact, addresses[i]) != fromFile[i]) {
+        if (fromFile[i] != fromCompact[i] ||
+            Region6FindRecord(&compact, addresses[i]) != fromFile[i]) {
             std::fprintf(stderr, "the compact copy answers address %zu differently\n", i);
             return 1;
         }

@@ -257,7 +257,8 @@ std::uint32_t U32(const std::vector<std::uint8_t>& image, std::size_t offset) {
 // whatever its alignment in the word, is refused all the same, and the unchanged text is not.
 TEST(Region6Test, CheckFindsABadByteAnywhereInAnAsciiText) {
     const std::string ascii = "Example Networks|0|California|Los Angeles|AS64500";
-    const std::vector<std::uint8_t> good = Build({{{0, 1}, {0, 1}, "中国"}, {{0, 2}, {0, 9}, ascii}});
+    const std::vector<std::uint8_t> good =
+        Build({{{0, 1}, {0, 1}, "中国"}, {{0, 2}, {0, 9}, ascii}});
     ASSERT_TRUE(Opened(good).Ok());
     const std::size_t at = Region6ReadU32(good.data() + kRegion6TextsAt) + std::strlen("中国");
     ASSERT_EQ(std::string(good.begin() + static_cast<std::ptrdiff_t>(at), good.end()), ascii);
