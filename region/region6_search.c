@@ -467,19 +467,35 @@ static void PrefetchStretch(const Region6Image* db, uint32_t first, uint32_t cou
     }
 }
 
+/* The halvings of a full node below are written out for 16 entries. */
+typedef char FullNodeHalvingsAreForSixteen[kRegion6Fanout == 16 ? 1 : -1];
+
+/* The last entry at or below high of node of a compact copy's level k (whose first entry is at or
+ * below high), as an index into the level: four halvings without a branch for a full node. */
+static uint32_t InNode(const Region6Image* db, uint32_t k, uint32_t node, uint64_t high) {
+    const unsigned char* level = db->levels[k];
+    uint32_t first = node * kRegion6Fanout;
+    uint32_t count = db->level_sizes[k] - first;
+    if (count >= kRegion6Fanout) {
+        first += Region6ReadU64(level + (size_t)(first + 8) * 8) <= high ? 8 : 0;
+        first += Region6ReadU64(level + (size_t)(first + 4) * 8) <= high ? 4 : 0;
+        first += Region6ReadU64(level + (size_t)(first + 2) * 8) <= high ? 2 : 0;
+        first += Region6ReadU64(level + (size_t)(first + 1) * 8) <= high ? 1 : 0;
+        return first;
+    }
+    while (count > 1) {
+        HalveU64(level, high, &first, &count);
+    }
+    return first;
+}
+
 /* The last range whose start's high half is at or below high, through a compact copy's tree: one
  * node (two cache lines) a level, the next node's lines fetched as soon as it is known, and with
  * the leaf's lines also the line of its records. */
 static uint32_t Descend(const Region6Image* db, uint64_t high) {
     uint32_t node = 0;
     for (uint32_t k = db->level_count; k-- > 0;) {
-        uint32_t first = node * kRegion6Fanout;
-        uint32_t count = db->level_sizes[k] - first;
-        count = count < kRegion6Fanout ? count : kRegion6Fanout;
-        while (count > 1) {
-            HalveU64(db->levels[k], high, &first, &count);
-        }
-        node = first;
+        node = InNode(db, k, node, high);
         if (k > 0) {
             PrefetchNode(db, k - 1, node);
         }
@@ -536,15 +552,9 @@ static void DescendGroup(const Region6Image* db, const Region6Address* address, 
     uint32_t node[kSideBySide] = {0};
     for (uint32_t k = db->level_count; k-- > 0;) {
         for (size_t i = 0; i < n; ++i) {
-            uint32_t first = node[i] * kRegion6Fanout;
-            uint32_t count = db->level_sizes[k] - first;
-            count = count < kRegion6Fanout ? count : kRegion6Fanout;
-            while (count > 1) {
-                HalveU64(db->levels[k], address[i].high, &first, &count);
-            }
-            node[i] = first;
+            node[i] = InNode(db, k, node[i], address[i].high);
             if (k > 0) {
-                PrefetchNode(db, k - 1, first);
+                PrefetchNode(db, k - 1, node[i]);
             }
         }
     }
