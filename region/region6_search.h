@@ -99,11 +99,13 @@ size_t Region6CompactSize(const Region6Image* db);
  * db. */
 void Region6Compact(const Region6Image* db, unsigned char* block, Region6Image* out);
 
-/* Region6Compact inside db's own image, when the writer laid it out (the high column before the
- * low column; the range records, the text index and the texts right behind it, in that order):
- * the copy then needs no second block of the image's size. Returns how many bytes from the image's
- * start the compact database takes (the rest may be released; db's pointers lie in them), or 0,
- * changing nothing, when it cannot be done so (another layout, or no memory for the side lists).
+/* Region6Compact inside db's own image, when its layout lets the copy be written over it front to
+ * back, each part before what is still to be read (so the writer lays it out: the table, the high
+ * column, the low column, the range records, the text index and the texts, and the copy fits in
+ * what dropping the low column and the table frees): the copy then needs no second block of the
+ * image's size. Returns how many bytes from the image's start the compact database takes (the rest
+ * may be released; db's pointers lie in them), or 0, changing nothing, when it cannot be done so
+ * (another layout, or no memory for the side lists).
  * REQUIRES: Region6Open filled db over a writable image that nothing else reads. */
 size_t Region6CompactInPlace(Region6Image* db);
 
