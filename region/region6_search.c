@@ -20,15 +20,59 @@ int Region6HasMagic(const unsigned char* image, size_t size) {
     return size >= kRegion6MagicSize && memcmp(image, REGION6_MAGIC, kRegion6MagicSize) == 0;
 }
 
-/* Where a section of count items of width bytes starts, or NULL when any of it lies outside the
- * image or over the header. count * width cannot overflow: count < 2^33 and width <= 8. */
-static const unsigned char* Section(const unsigned char* image, size_t size, uint32_t offset_at,
-                                    uint64_t count, uint64_t width) {
-    uint64_t offset = Region6ReadU32(image + offset_at);
-    if (offset < kRegion6HeaderSize || offset > size || count * width > (uint64_t)size - offset) {
-        return NULL;
+/* Where each section of a file starts, in bytes from the file's start. */
+typedef struct {
+    uint64_t fences;
+    uint64_t high;
+    uint64_t low;
+    uint64_t range_records;
+    uint64_t text_index;
+    uint64_t texts;
+} SectionOffsets;
+
+/* Stores in *at where a section of count items of width bytes starts; 0 when any of it lies
+ * outside a file of size bytes or over the header. count * width cannot overflow: count < 2^33 and
+ * width <= 8. */
+static int Section(const unsigned char* header, uint64_t size, uint32_t offset_at, uint64_t count,
+                   uint64_t width, uint64_t* at) {
+    *at = Region6ReadU32(header + offset_at);
+    return *at >= kRegion6HeaderSize && *at <= size && count * width <= size - *at;
+}
+
+/* Reads the counts of the file of size bytes whose header is header (kRegion6HeaderSize bytes,
+ * the magic already found) into db, and where its sections lie into *at, each checked to lie
+ * inside the file. The section pointers of db are left to the caller. */
+static int ReadLayout(const unsigned char* header, uint64_t size, Region6Image* db,
+                      SectionOffsets* at, const char** reason) {
+    if (Region6ReadU32(header + kRegion6VersionAt) != kRegion6Version ||
+        Region6ReadU32(header + kRegion6HeaderSizeAt) != kRegion6HeaderSize ||
+        Region6ReadU32(header + kRegion6ReservedAt) != 0) {
+        return Refuse(reason, "a region6.db version this program does not read");
     }
-    return image + offset;
+    if (Region6ReadU32(header + kRegion6FileSizeAt) != size) {
+        return Refuse(reason, "the file is not the size its header gives (truncated or padded)");
+    }
+    memset(db, 0, sizeof *db);
+    db->texts_size = Region6ReadU32(header + kRegion6TextsSizeAt);
+    db->range_count = Region6ReadU32(header + kRegion6RangeCountAt);
+    db->record_count = Region6ReadU32(header + kRegion6RecordCountAt);
+    db->block_bits = Region6ReadU32(header + kRegion6BlockBitsAt);
+    if (db->range_count == 0 || db->record_count == REGION6_NO_RECORD ||
+        db->block_bits > kRegion6MaxBlockBits) {
+        return Refuse(reason, "the header's counts are out of range");
+    }
+    uint64_t n = db->range_count;
+    db->fence_count = (uint32_t)((n + ((uint64_t)1 << db->block_bits) - 1) >> db->block_bits);
+    if (!Section(header, size, kRegion6FencesAt, db->fence_count, 8, &at->fences) ||
+        !Section(header, size, kRegion6HighAt, n, 8, &at->high) ||
+        !Section(header, size, kRegion6LowAt, n, 8, &at->low) ||
+        !Section(header, size, kRegion6RangeRecordAt, n, 4, &at->range_records) ||
+        !Section(header, size, kRegion6TextIndexAt, (uint64_t)db->record_count + 1, 4,
+                 &at->text_index) ||
+        !Section(header, size, kRegion6TextsAt, db->texts_size, 1, &at->texts)) {
+        return Refuse(reason, "a section lies outside the file");
+    }
+    return 1;
 }
 
 static int ReadHeader(const unsigned char* image, size_t size, Region6Image* db,
@@ -36,69 +80,53 @@ static int ReadHeader(const unsigned char* image, size_t size, Region6Image* db,
     if (!Region6HasMagic(image, size) || size < kRegion6HeaderSize) {
         return Refuse(reason, "not a region6.db file (no magic or no header)");
     }
-    if (Region6ReadU32(image + kRegion6VersionAt) != kRegion6Version ||
-        Region6ReadU32(image + kRegion6HeaderSizeAt) != kRegion6HeaderSize ||
-        Region6ReadU32(image + kRegion6ReservedAt) != 0) {
-        return Refuse(reason, "a region6.db version this program does not read");
-    }
-    if (Region6ReadU32(image + kRegion6FileSizeAt) != size) {
-        return Refuse(reason, "the file is not the size its header gives (truncated or padded)");
+    SectionOffsets at;
+    if (!ReadLayout(image, size, db, &at, reason)) {
+        return 0;
     }
     db->image = image;
     db->size = size;
-    db->side_count = 0;
-    db->side_ranges = NULL;
-    db->side_lows = NULL;
-    db->level_count = 0;
-    db->texts_size = Region6ReadU32(image + kRegion6TextsSizeAt);
-    db->range_count = Region6ReadU32(image + kRegion6RangeCountAt);
-    db->record_count = Region6ReadU32(image + kRegion6RecordCountAt);
-    db->block_bits = Region6ReadU32(image + kRegion6BlockBitsAt);
-    if (db->range_count == 0 || db->record_count == REGION6_NO_RECORD ||
-        db->block_bits > kRegion6MaxBlockBits) {
-        return Refuse(reason, "the header's counts are out of range");
-    }
-    uint64_t n = db->range_count;
-    db->fence_count = (uint32_t)((n + ((uint64_t)1 << db->block_bits) - 1) >> db->block_bits);
-    db->fences = Section(image, size, kRegion6FencesAt, db->fence_count, 8);
-    db->high = Section(image, size, kRegion6HighAt, n, 8);
-    db->low = Section(image, size, kRegion6LowAt, n, 8);
-    db->range_records = Section(image, size, kRegion6RangeRecordAt, n, 4);
-    db->text_index = Section(image, size, kRegion6TextIndexAt, (uint64_t)db->record_count + 1, 4);
-    db->texts = Section(image, size, kRegion6TextsAt, db->texts_size, 1);
-    if (db->fences == NULL || db->high == NULL || db->low == NULL || db->range_records == NULL ||
-        db->text_index == NULL || db->texts == NULL) {
-        return Refuse(reason, "a section lies outside the file");
-    }
+    db->fences = image + at.fences;
+    db->high = image + at.high;
+    db->low = image + at.low;
+    db->range_records = image + at.range_records;
+    db->text_index = image + at.text_index;
+    db->texts = image + at.texts;
     return 1;
-}
-
-static Region6Address StartOf(const Region6Image* db, uint32_t range) {
-    Region6Address start = {Region6ReadU64(db->high + (size_t)range * 8),
-                            Region6ReadU64(db->low + (size_t)range * 8)};
-    return start;
 }
 
 static int AtOrBelow(Region6Address a, Region6Address b) {
     return a.high < b.high || (a.high == b.high && a.low <= b.low);
 }
 
+/* The low half of range's start, for ranges taken in ascending order: from the low column, or
+ * where there is none (a loaded copy) from the side lists, *next being the first side entry not yet
+ * passed. */
+static uint64_t NextLow(const Region6Image* db, uint32_t range, uint32_t* next) {
+    if (db->low != NULL) {
+        return Region6ReadU64(db->low + (size_t)range * 8);
+    }
+    if (*next < db->side_count && Region6ReadU32(db->side_ranges + (size_t)*next * 4) == range) {
+        return Region6ReadU64(db->side_lows + (size_t)(*next)++ * 8);
+    }
+    return 0;
+}
+
 /* Also counts the starts whose low half is not zero, for the compact copy's size. */
 static int CheckRanges(Region6Image* db, const char** reason) {
     uint32_t side = 0;
-    Region6Address previous = StartOf(db, 0);
-    if (previous.high != 0 || previous.low != 0) {
-        return Refuse(reason, "the first range does not start at ::");
-    }
+    uint32_t next = 0;
+    Region6Address previous = {0, 0};
     for (uint32_t i = 0; i < db->range_count; ++i) {
-        if (i > 0) {
-            Region6Address start = StartOf(db, i);
-            if (AtOrBelow(start, previous)) {
-                return Refuse(reason, "the ranges are not in strictly ascending order");
-            }
-            side += start.low != 0;
-            previous = start;
+        Region6Address start = {Region6ReadU64(db->high + (size_t)i * 8), NextLow(db, i, &next)};
+        if (i == 0 && (start.high != 0 || start.low != 0)) {
+            return Refuse(reason, "the first range does not start at ::");
         }
+        if (i > 0 && AtOrBelow(start, previous)) {
+            return Refuse(reason, "the ranges are not in strictly ascending order");
+        }
+        side += start.low != 0;
+        previous = start;
         uint32_t record = Region6ReadU32(db->range_records + (size_t)i * 4);
         if (record >= db->record_count && record != REGION6_NO_RECORD) {
             return Refuse(reason, "a range names a record the file does not hold");
@@ -306,16 +334,20 @@ static unsigned char* AlignPointer(unsigned char* at) {
 /* Writes the range records as a compact copy holds them to records, front to back, reading each
  * range's low half before its record is written: a destination at or before the low column and
  * the records overwrites only what has been read. The ranges whose start has a low half that is
- * not zero go to the side lists ranges and lows (db->side_count of each) and are flagged. */
+ * not zero are flagged and, when ranges is not NULL, go to the side lists ranges and lows
+ * (db->side_count of each). */
 static void PutRecords(const Region6Image* db, unsigned char* records, unsigned char* ranges,
                        unsigned char* lows) {
+    uint32_t next = 0;
     for (uint32_t i = 0, k = 0; i < db->range_count; ++i) {
-        uint64_t low = Region6ReadU64(db->low + (size_t)i * 8);
+        uint64_t low = NextLow(db, i, &next);
         uint32_t record = Region6ReadU32(db->range_records + (size_t)i * 4);
         record = record == REGION6_NO_RECORD ? REGION6_COMPACT_NO_RECORD : record;
         if (low != 0) {
-            Region6WriteU32(ranges + (size_t)k * 4, i);
-            Region6WriteU64(lows + (size_t)k * 8, low);
+            if (ranges != NULL) {
+                Region6WriteU32(ranges + (size_t)k * 4, i);
+                Region6WriteU64(lows + (size_t)k * 8, low);
+            }
             ++k;
             record |= REGION6_LOW_FLAG;
         }
@@ -323,16 +355,8 @@ static void PutRecords(const Region6Image* db, unsigned char* records, unsigned 
     }
 }
 
-/* Builds the compact copy of db at base (aligned) by plan, in an order that also serves when base
- * lies inside db's own image (see Region6CompactInPlace): the high column, the records (the side
- * lists gathered on the way at side_ranges and side_lows), the levels built from the moved
- * column, the side lists, the text index and the texts. Fills out for it. */
-static void BuildCompact(const Region6Image* db, const CompactPlan* plan, unsigned char* base,
-                         unsigned char* side_ranges, unsigned char* side_lows, Region6Image* out) {
-    size_t n = db->range_count;
-    Region6Image file = *db;
-    memmove(base, file.high, n * 8);
-    PutRecords(&file, base + plan->records, side_ranges, side_lows);
+/* Writes the levels above the high column at base (aligned) by plan. */
+static void BuildLevels(const CompactPlan* plan, unsigned char* base) {
     for (uint32_t k = 1; k < plan->level_count; ++k) {
         const unsigned char* below = base + plan->levels[k - 1];
         unsigned char* level = base + plan->levels[k];
@@ -340,13 +364,12 @@ static void BuildCompact(const Region6Image* db, const CompactPlan* plan, unsign
             memcpy(level + j * 8, below + j * kRegion6Fanout * 8, 8);
         }
     }
-    memmove(base + plan->side_ranges, side_ranges, (size_t)file.side_count * 4);
-    memmove(base + plan->side_lows, side_lows, (size_t)file.side_count * 8);
-    memmove(base + plan->text_index, file.text_index, ((size_t)file.record_count + 1) * 4);
-    if (file.texts_size > 0) {
-        memmove(base + plan->texts, file.texts, file.texts_size);
-    }
-    *out = file;
+}
+
+/* Points out, a copy of db's counts, at the compact copy at base (aligned) laid out by plan. */
+static void PointAt(const Region6Image* db, const CompactPlan* plan, unsigned char* base,
+                    Region6Image* out) {
+    *out = *db;
     out->fences = NULL;
     out->fence_count = 0;
     out->high = base;
@@ -361,6 +384,26 @@ static void BuildCompact(const Region6Image* db, const CompactPlan* plan, unsign
         out->level_sizes[k] = k < plan->level_count ? plan->level_sizes[k] : 0;
         out->levels[k] = k < plan->level_count ? base + plan->levels[k] : NULL;
     }
+}
+
+/* Builds the compact copy of db at base (aligned) by plan, in an order that also serves when base
+ * lies inside db's own image (see Region6CompactInPlace): the high column, the records (the side
+ * lists gathered on the way at side_ranges and side_lows), the levels built from the moved
+ * column, the side lists, the text index and the texts. Fills out for it. */
+static void BuildCompact(const Region6Image* db, const CompactPlan* plan, unsigned char* base,
+                         unsigned char* side_ranges, unsigned char* side_lows, Region6Image* out) {
+    size_t n = db->range_count;
+    Region6Image file = *db;
+    memmove(base, file.high, n * 8);
+    PutRecords(&file, base + plan->records, side_ranges, side_lows);
+    BuildLevels(plan, base);
+    memmove(base + plan->side_ranges, side_ranges, (size_t)file.side_count * 4);
+    memmove(base + plan->side_lows, side_lows, (size_t)file.side_count * 8);
+    memmove(base + plan->text_index, file.text_index, ((size_t)file.record_count + 1) * 4);
+    if (file.texts_size > 0) {
+        memmove(base + plan->texts, file.texts, file.texts_size);
+    }
+    PointAt(&file, plan, base, out);
 }
 
 void Region6Compact(const Region6Image* db, unsigned char* block, Region6Image* out) {
@@ -403,6 +446,152 @@ size_t Region6CompactInPlace(Region6Image* db) {
     free(lists);
     db->size = (size_t)(base - image) + plan.end;
     return db->size;
+}
+
+/* How many low halves Region6Load reads at a time. */
+enum { kLowChunk = 32768 };
+
+/* A growing list of side entries (the ranges whose start has a low half that is not zero). */
+typedef struct {
+    uint32_t count;
+    uint32_t capacity;
+    uint32_t* ranges;
+    uint64_t* lows;
+} SideList;
+
+static int AddSide(SideList* list, uint32_t range, uint64_t low) {
+    if (list->count == list->capacity) {
+        if (list->capacity > UINT32_MAX / 2) {
+            return 0;
+        }
+        uint32_t capacity = list->capacity == 0 ? 1024 : list->capacity * 2;
+        uint32_t* ranges = (uint32_t*)realloc(list->ranges, capacity * sizeof *ranges);
+        list->ranges = ranges != NULL ? ranges : list->ranges;
+        uint64_t* lows =
+            ranges != NULL ? (uint64_t*)realloc(list->lows, capacity * sizeof *lows) : NULL;
+        list->lows = lows != NULL ? lows : list->lows;
+        if (ranges == NULL || lows == NULL) {
+            return 0;
+        }
+        list->capacity = capacity;
+    }
+    list->ranges[list->count] = range;
+    list->lows[list->count] = low;
+    ++list->count;
+    return 1;
+}
+
+/* Passes the low column at offset (db->range_count entries) through a small buffer into list. */
+static int ReadLows(Region6ReadAt read_at, void* source, uint64_t offset, const Region6Image* db,
+                    SideList* list) {
+    unsigned char* chunk = (unsigned char*)malloc((size_t)kLowChunk * 8);
+    if (chunk == NULL) {
+        return kRegion6NoMemory;
+    }
+    int status = kRegion6Loaded;
+    for (uint32_t first = 0; first < db->range_count && status == kRegion6Loaded;
+         first += kLowChunk) {
+        uint32_t count = db->range_count - first < kLowChunk ? db->range_count - first : kLowChunk;
+        if (!read_at(source, offset + (uint64_t)first * 8, chunk, (size_t)count * 8)) {
+            status = kRegion6ReadFailed;
+        }
+        for (uint32_t i = 0; i < count && status == kRegion6Loaded; ++i) {
+            uint64_t low = Region6ReadU64(chunk + (size_t)i * 8);
+            if (low != 0 && !AddSide(list, first + i, low)) {
+                status = kRegion6NoMemory;
+            }
+        }
+    }
+    free(chunk);
+    return status;
+}
+
+/* Reads the sections of the file at at where out points (its first-level table included), and
+ * writes the side lists from list there. */
+static int ReadSections(Region6ReadAt read_at, void* source, const SectionOffsets* at,
+                        const SideList* list, const Region6Image* out) {
+    size_t n = out->range_count;
+    for (uint32_t k = 0; k < list->count; ++k) {
+        Region6WriteU32((unsigned char*)(uintptr_t)out->side_ranges + (size_t)k * 4,
+                        list->ranges[k]);
+        Region6WriteU64((unsigned char*)(uintptr_t)out->side_lows + (size_t)k * 8, list->lows[k]);
+    }
+    /* The copy is this function's to fill; only the view of it is const. */
+    return read_at(source, at->high, (void*)(uintptr_t)out->high, n * 8) &&
+           read_at(source, at->range_records, (void*)(uintptr_t)out->range_records, n * 4) &&
+           read_at(source, at->text_index, (void*)(uintptr_t)out->text_index,
+                   ((size_t)out->record_count + 1) * 4) &&
+           read_at(source, at->texts, (void*)(uintptr_t)out->texts, out->texts_size) &&
+           read_at(source, at->fences, (void*)(uintptr_t)out->fences, (size_t)out->fence_count * 8);
+}
+
+/* Region6Load once the header is read and the low column gathered into list. */
+static int LoadSections(Region6ReadAt read_at, void* source, const SectionOffsets* at,
+                        const SideList* list, unsigned char* (*allocate)(size_t),
+                        unsigned char** block, Region6Image* out, const char** reason) {
+    CompactPlan plan;
+    out->side_count = list->count;
+    PlanCompact(out, &plan);
+    unsigned char* fences = (unsigned char*)malloc((size_t)out->fence_count * 8);
+    *block = fences != NULL ? allocate(plan.end + kRegion6Align - 1) : NULL;
+    if (*block == NULL) {
+        free(fences);
+        return kRegion6NoMemory;
+    }
+    unsigned char* base = AlignPointer(*block);
+    uint32_t fence_count = out->fence_count;
+    PointAt(out, &plan, base, out);
+    /* The table is read aside, for the check alone. */
+    out->fences = fences;
+    out->fence_count = fence_count;
+    int status = kRegion6Loaded;
+    if (!ReadSections(read_at, source, at, list, out)) {
+        status = kRegion6ReadFailed;
+    } else {
+        /* The checks of Region6Open, on the sections where they now lie. */
+        if (!CheckRanges(out, reason) || !CheckTexts(out, reason) || !CheckFences(out, reason)) {
+            status = kRegion6Invalid;
+        }
+        out->fences = NULL;
+        out->fence_count = 0;
+    }
+    free(fences);
+    if (status != kRegion6Loaded) {
+        free(*block);
+        *block = NULL;
+        return status;
+    }
+    PutRecords(out, base + plan.records, NULL, NULL);
+    BuildLevels(&plan, base);
+    out->image = *block;
+    out->size = (size_t)(base - *block) + plan.end;
+    return kRegion6Loaded;
+}
+
+int Region6Load(Region6ReadAt read_at, void* source, uint64_t size,
+                unsigned char* (*allocate)(size_t), unsigned char** block, Region6Image* out,
+                const char** reason) {
+    *block = NULL;
+    unsigned char header[kRegion6HeaderSize];
+    if (size >= kRegion6HeaderSize && !read_at(source, 0, header, sizeof header)) {
+        return kRegion6ReadFailed;
+    }
+    if (size < kRegion6HeaderSize || !Region6HasMagic(header, sizeof header)) {
+        Refuse(reason, "not a region6.db file (no magic or no header)");
+        return kRegion6Invalid;
+    }
+    SectionOffsets at;
+    if (!ReadLayout(header, size, out, &at, reason)) {
+        return kRegion6Invalid;
+    }
+    SideList list = {0, 0, NULL, NULL};
+    int status = ReadLows(read_at, source, at.low, out, &list);
+    if (status == kRegion6Loaded) {
+        status = LoadSections(read_at, source, &at, &list, allocate, block, out, reason);
+    }
+    free(list.ranges);
+    free(list.lows);
+    return status;
 }
 
 /* p moved by delta bytes, or NULL. */

@@ -114,6 +114,22 @@ size_t Region6CompactInPlace(Region6Image* db);
  * held, up to db->size. */
 void Region6Move(Region6Image* db, const unsigned char* image);
 
+/* Reads bytes bytes of a file at offset into to: 1, or 0 when they cannot all be read. */
+typedef int (*Region6ReadAt)(void* source, uint64_t offset, void* to, size_t bytes);
+
+/* What Region6Load reports. */
+enum { kRegion6Loaded = 0, kRegion6Invalid, kRegion6NoMemory, kRegion6ReadFailed };
+
+/* Makes the compact copy of the region6.db file of size bytes that read_at reads from source,
+ * without ever holding the file whole: each section is read straight to its place in the copy, and
+ * the low column passes through a small buffer. Checks all that Region6Open checks and refuses
+ * what it refuses (kRegion6Invalid, with *reason as Region6Open gives it). On success *block is a
+ * new block from allocate (to be freed with free()) that out searches; otherwise it is NULL.
+ * REQUIRES: allocate returns blocks that free() releases, or NULL. */
+int Region6Load(Region6ReadAt read_at, void* source, uint64_t size,
+                unsigned char* (*allocate)(size_t), unsigned char** block, Region6Image* out,
+                const char** reason);
+
 /* The record index of the range holding address, or REGION6_NO_RECORD.
  * REQUIRES: Region6Open or Region6Compact filled db and its memory is unchanged. */
 uint32_t Region6FindRecord(const Region6Image* db, Region6Address address);

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
@@ -34,14 +36,40 @@ std::vector<std::uint8_t> Build(const std::vector<Range6>& ranges,
     return image;
 }
 
+// Region6Load's reader over bytes in memory.
+int ReadFromVector(void* source, std::uint64_t offset, void* to, std::size_t bytes) {
+    const auto& image = *static_cast<const std::vector<unsigned char>*>(source);
+    if (offset > image.size() || bytes > image.size() - offset) {
+        return 0;
+    }
+    std::memcpy(to, image.data() + offset, bytes);
+    return 1;
+}
+
+unsigned char* Allocate(std::size_t bytes) {
+    return static_cast<unsigned char*>(std::malloc(bytes));
+}
+
 // The text the file gives address, or nullopt; opened on an exact-size copy so that
 // AddressSanitizer catches any read past the end. Every search is also made in a compact copy of
-// the file (in a block of exactly its size), which must answer the same.
+// the file (in a block of exactly its size) and in the copy Region6Load makes by sections, which
+// must answer the same; Region6Load must refuse exactly what Region6Open refuses, saying the same.
 class Opened {
   public:
     explicit Opened(const std::vector<std::uint8_t>& image)
         : m_copy(image.begin(), image.end()),
           m_ok(Region6Open(m_copy.data(), m_copy.size(), &m_db, &m_reason) != 0) {
+        const char* loadReason = nullptr;
+        unsigned char* loaded = nullptr;
+        const int status = Region6Load(ReadFromVector, &m_copy, m_copy.size(), Allocate, &loaded,
+                                       &m_loaded, &loadReason);
+        m_loadedBlock.reset(loaded);
+        EXPECT_EQ(status, m_ok ? kRegion6Loaded : kRegion6Invalid)
+            << (loadReason ? loadReason : "");
+        EXPECT_EQ(loaded != nullptr, m_ok);
+        if (!m_ok) {
+            EXPECT_STREQ(loadReason, m_reason);
+        }
         if (m_ok) {
             m_block.resize(Region6CompactSize(&m_db));
             Region6Compact(&m_db, m_block.data(), &m_compact);
@@ -55,6 +83,8 @@ class Opened {
     std::optional<std::string> Find(Region6Address address) const {
         const std::uint32_t record = Region6FindRecord(&m_db, address);
         EXPECT_EQ(Region6FindRecord(&m_compact, address), record)
+            << std::hex << address.high << ":" << address.low;
+        EXPECT_EQ(Region6FindRecord(&m_loaded, address), record)
             << std::hex << address.high << ":" << address.low;
         return TextOf(record);
     }
@@ -71,8 +101,10 @@ class Opened {
   private:
     std::vector<unsigned char> m_copy;
     std::vector<unsigned char> m_block;
+    std::unique_ptr<unsigned char, decltype(&std::free)> m_loadedBlock{nullptr, &std::free};
     Region6Image m_db{};
     Region6Image m_compact{};
+    Region6Image m_loaded{};
     const char* m_reason = nullptr;
     bool m_ok;
 };
