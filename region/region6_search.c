@@ -112,8 +112,17 @@ static uint64_t NextLow(const Region6Image* db, uint32_t range, uint32_t* next) 
     return 0;
 }
 
-/* Also counts the starts whose low half is not zero, for the compact copy's size. */
-static int CheckRanges(Region6Image* db, const char** reason) {
+/* The record of a range as a compact copy holds it: the flag for a start with a low half that is
+ * not zero, and REGION6_COMPACT_NO_RECORD for none. */
+static uint32_t CompactRecord(uint32_t record, uint64_t low) {
+    record = record == REGION6_NO_RECORD ? REGION6_COMPACT_NO_RECORD : record;
+    return low != 0 ? record | REGION6_LOW_FLAG : record;
+}
+
+/* Also counts the starts whose low half is not zero, for the compact copy's size, and when put is
+ * not NULL writes each checked range's record there as a compact copy holds it (put may be the
+ * records' own column: each is written after it is read). */
+static int CheckRanges(Region6Image* db, unsigned char* put, const char** reason) {
     uint32_t side = 0;
     uint32_t next = 0;
     Region6Address previous = {0, 0};
@@ -130,6 +139,9 @@ static int CheckRanges(Region6Image* db, const char** reason) {
         uint32_t record = Region6ReadU32(db->range_records + (size_t)i * 4);
         if (record >= db->record_count && record != REGION6_NO_RECORD) {
             return Refuse(reason, "a range names a record the file does not hold");
+        }
+        if (put != NULL) {
+            Region6WriteU32(put + (size_t)i * 4, CompactRecord(record, start.low));
         }
     }
     db->side_count = side;
@@ -228,7 +240,7 @@ static int CheckFences(const Region6Image* db, const char** reason) {
 }
 
 int Region6Open(const unsigned char* image, size_t size, Region6Image* out, const char** reason) {
-    return ReadHeader(image, size, out, reason) && CheckRanges(out, reason) &&
+    return ReadHeader(image, size, out, reason) && CheckRanges(out, NULL, reason) &&
            CheckTexts(out, reason) && CheckFences(out, reason);
 }
 
@@ -331,27 +343,21 @@ static unsigned char* AlignPointer(unsigned char* at) {
     return at + ((kRegion6Align - (uintptr_t)at % kRegion6Align) % kRegion6Align);
 }
 
-/* Writes the range records as a compact copy holds them to records, front to back, reading each
- * range's low half before its record is written: a destination at or before the low column and
- * the records overwrites only what has been read. The ranges whose start has a low half that is
- * not zero are flagged and, when ranges is not NULL, go to the side lists ranges and lows
- * (db->side_count of each). */
+/* Writes the range records of a file image as a compact copy holds them to records, front to back,
+ * reading each range's low half before its record is written: a destination at or before the low
+ * column and the records overwrites only what has been read. The ranges whose start has a low half
+ * that is not zero also go to the side lists ranges and lows (db->side_count of each). */
 static void PutRecords(const Region6Image* db, unsigned char* records, unsigned char* ranges,
                        unsigned char* lows) {
-    uint32_t next = 0;
     for (uint32_t i = 0, k = 0; i < db->range_count; ++i) {
-        uint64_t low = NextLow(db, i, &next);
-        uint32_t record = Region6ReadU32(db->range_records + (size_t)i * 4);
-        record = record == REGION6_NO_RECORD ? REGION6_COMPACT_NO_RECORD : record;
+        uint64_t low = Region6ReadU64(db->low + (size_t)i * 8);
         if (low != 0) {
-            if (ranges != NULL) {
-                Region6WriteU32(ranges + (size_t)k * 4, i);
-                Region6WriteU64(lows + (size_t)k * 8, low);
-            }
+            Region6WriteU32(ranges + (size_t)k * 4, i);
+            Region6WriteU64(lows + (size_t)k * 8, low);
             ++k;
-            record |= REGION6_LOW_FLAG;
         }
-        Region6WriteU32(records + (size_t)i * 4, record);
+        uint32_t record = Region6ReadU32(db->range_records + (size_t)i * 4);
+        Region6WriteU32(records + (size_t)i * 4, CompactRecord(record, low));
     }
 }
 
@@ -549,7 +555,8 @@ static int LoadSections(Region6ReadAt read_at, void* source, const SectionOffset
         status = kRegion6ReadFailed;
     } else {
         /* The checks of Region6Open, on the sections where they now lie. */
-        if (!CheckRanges(out, reason) || !CheckTexts(out, reason) || !CheckFences(out, reason)) {
+        if (!CheckRanges(out, base + plan.records, reason) || !CheckTexts(out, reason) ||
+            !CheckFences(out, reason)) {
             status = kRegion6Invalid;
         }
         out->fences = NULL;
@@ -561,7 +568,6 @@ static int LoadSections(Region6ReadAt read_at, void* source, const SectionOffset
         *block = NULL;
         return status;
     }
-    PutRecords(out, base + plan.records, NULL, NULL);
     BuildLevels(&plan, base);
     out->image = *block;
     out->size = (size_t)(base - *block) + plan.end;

@@ -274,6 +274,43 @@ TEST(Region6Test, WriterRefusesRangesTheFileCannotHold) {
     refused({{{0, 1}, {0, 1}, std::string("a\0b", 3)}}, "NUL");
 }
 
+// A load whose reads fail part way (a file cut short while it is read) or that gets no memory says
+// so and keeps nothing (LeakSanitizer sees any block left behind); with every read served it loads.
+TEST(Region6Test, LoadReportsFailedReadsAndMissingMemory) {
+    struct Source {
+        std::vector<unsigned char> image;
+        int reads_left;
+    };
+    const auto read = [](void* opaque, std::uint64_t offset, void* to, std::size_t bytes) {
+        auto* source = static_cast<Source*>(opaque);
+        return source->reads_left-- > 0 ? ReadFromVector(&source->image, offset, to, bytes) : 0;
+    };
+    Source source{Build(kSample, 1), 0};
+    Region6Image db{};
+    unsigned char* block = nullptr;
+    // The header, the low column, the high column, the records, the text index, the texts, the
+    // first-level table.
+    constexpr int kReads = 7;
+    for (int reads = 0; reads < kReads; ++reads) {
+        source.reads_left = reads;
+        EXPECT_EQ(Region6Load(read, &source, source.image.size(), Allocate, &block, &db, nullptr),
+                  kRegion6ReadFailed)
+            << reads;
+        EXPECT_EQ(block, nullptr);
+    }
+    source.reads_left = kReads;
+    const auto none = [](std::size_t) -> unsigned char* { return nullptr; };
+    EXPECT_EQ(Region6Load(read, &source, source.image.size(), none, &block, &db, nullptr),
+              kRegion6NoMemory);
+    EXPECT_EQ(block, nullptr);
+    source.reads_left = kReads;
+    ASSERT_EQ(Region6Load(read, &source, source.image.size(), Allocate, &block, &db, nullptr),
+              kRegion6Loaded);
+    EXPECT_EQ(Region6FindRecord(&db, {0x2400123400000000, 42}),
+              Region6FindRecord(&db, {0x2400000000000000, 0}));
+    std::free(block);
+}
+
 // A copy of image with the u32 at offset set to value.
 std::vector<std::uint8_t> WithU32(std::vector<std::uint8_t> image, std::size_t offset,
                                   std::uint32_t value) {
