@@ -13,25 +13,12 @@
 #include "fuzz/region6_input.h"
 #include "region6_format.h"
 #include "region6_search.h"
+#include "tests/support/region6_memory_source.h"
 
 using namespace quorvane::format6;
 
-namespace {
-
-int ReadFromVector(void* source, std::uint64_t offset, void* to, std::size_t bytes) {
-    const auto& image = *static_cast<const std::vector<unsigned char>*>(source);
-    if (offset > image.size() || bytes > image.size() - offset) {
-        return 0;
-    }
-    std::memcpy(to, image.data() + offset, bytes);
-    return 1;
-}
-
-unsigned char* Allocate(std::size_t bytes) {
-    return static_cast<unsigned char*>(std::malloc(bytes));
-}
-
-}  // namespace
+using quorvane::test::Allocate;
+using quorvane::test::ReadFromVector;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using quorvane::fuzz::kRegion6AddressCount;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "region6_format.h"
+#include "tests/support/region6_memory_source.h"
 #include "tools/dbwriter/region6_writer.h"
 
 namespace quorvane::test {
@@ -34,20 +35,6 @@ std::vector<std::uint8_t> Build(const std::vector<Range6>& ranges,
     std::string error;
     EXPECT_TRUE(dbwriter::BuildRegion6(ranges, image, error, blockBits)) << error;
     return image;
-}
-
-// Region6Load's reader over bytes in memory.
-int ReadFromVector(void* source, std::uint64_t offset, void* to, std::size_t bytes) {
-    const auto& image = *static_cast<const std::vector<unsigned char>*>(source);
-    if (offset > image.size() || bytes > image.size() - offset) {
-        return 0;
-    }
-    std::memcpy(to, image.data() + offset, bytes);
-    return 1;
-}
-
-unsigned char* Allocate(std::size_t bytes) {
-    return static_cast<unsigned char*>(std::malloc(bytes));
 }
 
 // The text the file gives address, or nullopt; opened on an exact-size copy so that
@@ -279,11 +266,11 @@ TEST(Region6Test, WriterRefusesRangesTheFileCannotHold) {
 TEST(Region6Test, LoadReportsFailedReadsAndMissingMemory) {
     struct Source {
         std::vector<unsigned char> image;
-        int reads_left;
+        int readsLeft;
     };
     const auto read = [](void* opaque, std::uint64_t offset, void* to, std::size_t bytes) {
         auto* source = static_cast<Source*>(opaque);
-        return source->reads_left-- > 0 ? ReadFromVector(&source->image, offset, to, bytes) : 0;
+        return source->readsLeft-- > 0 ? ReadFromVector(&source->image, offset, to, bytes) : 0;
     };
     Source source{Build(kSample, 1), 0};
     Region6Image db{};
@@ -292,18 +279,18 @@ TEST(Region6Test, LoadReportsFailedReadsAndMissingMemory) {
     // first-level table.
     constexpr int kReads = 7;
     for (int reads = 0; reads < kReads; ++reads) {
-        source.reads_left = reads;
+        source.readsLeft = reads;
         EXPECT_EQ(Region6Load(read, &source, source.image.size(), Allocate, &block, &db, nullptr),
                   kRegion6ReadFailed)
             << reads;
         EXPECT_EQ(block, nullptr);
     }
-    source.reads_left = kReads;
+    source.readsLeft = kReads;
     const auto none = [](std::size_t) -> unsigned char* { return nullptr; };
     EXPECT_EQ(Region6Load(read, &source, source.image.size(), none, &block, &db, nullptr),
               kRegion6NoMemory);
     EXPECT_EQ(block, nullptr);
-    source.reads_left = kReads;
+    source.readsLeft = kReads;
     ASSERT_EQ(Region6Load(read, &source, source.image.size(), Allocate, &block, &db, nullptr),
               kRegion6Loaded);
     EXPECT_EQ(Region6FindRecord(&db, {0x2400123400000000, 42}),
