@@ -2,7 +2,8 @@
 // accepts, every search stays inside the file (the image is an exact-size copy, so AddressSanitizer
 // sees any read past it), the many-at-once search agrees with single searches, and every record
 // found has a text the check promised (at most 251 bytes of UTF-8). The compact forms the engine
-// keeps (a copy, and the image compacted in place and cut to its size) give the same answers.
+// keeps (a copy, the image compacted in place and cut to its size, and the copy loaded section by
+// section, which must refuse exactly what the check refuses) give the same answers.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -12,8 +13,12 @@
 #include "fuzz/region6_input.h"
 #include "region6_format.h"
 #include "region6_search.h"
+#include "tests/support/region6_memory_source.h"
 
 using namespace quorvane::format6;
+
+using quorvane::test::Allocate;
+using quorvane::test::ReadFromVector;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using quorvane::fuzz::kRegion6AddressCount;
@@ -34,11 +39,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Region6Image db;
     const char* reason = nullptr;
     (void)Region6HasMagic(image.data(), image.size());
+    Region6Image loaded;
+    unsigned char* loadedBlock = nullptr;
+    const char* loadReason = nullptr;
+    const int loadStatus = Region6Load(ReadFromVector, &image, image.size(), Allocate, &loadedBlock,
+                                       &loaded, &loadReason);
     if (Region6Open(image.data(), image.size(), &db, &reason) == 0) {
         if (reason == nullptr || reason[0] == '\0') {
             std::abort();  // a refusal must say why
         }
+        if (loadStatus != kRegion6Invalid || loadedBlock != nullptr ||
+            std::strcmp(loadReason, reason) != 0) {
+            std::abort();  // the load refuses what the check refuses, for the same reason
+        }
         return 0;
+    }
+    if (loadStatus != kRegion6Loaded) {
+        std::abort();
     }
     std::uint32_t many[kRegion6AddressCount * 3];
     Region6FindRecords(&db, addresses, many, count);
@@ -69,9 +86,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::fill(image.begin() + static_cast<std::ptrdiff_t>(used), image.end(), 0xEE);
     for (std::size_t i = 0; i < count; ++i) {
         if (Region6FindRecord(&compact, addresses[i]) != many[i] ||
+            Region6FindRecord(&loaded, addresses[i]) != many[i] ||
             (used > 0 && Region6FindRecord(&inPlace, addresses[i]) != many[i])) {
             std::abort();
         }
     }
+    std::free(loadedBlock);
     return 0;
 }

@@ -1,7 +1,8 @@
-/* The engine's interface (quorvane/region_db.h): a database read whole into private memory,
- * checked once, then searched without further checks of its layout than the searches make
- * anyway. Private memory rather than a mapping: a file rewritten in place under a mapping
- * changes the answers, and one cut short kills the reader with SIGBUS. */
+/* The engine's interface (quorvane/region_db.h): a database read into private memory (an IPv4
+ * file whole, an IPv6 file section by section into its compact form), checked once, then searched
+ * without further checks of its layout than the searches make anyway. Private memory rather
+ * than a mapping: a file rewritten in place under a mapping changes the answers, and one cut short
+ * kills the reader with SIGBUS. */
 #include <quorvane/region_db.h>
 
 #include <stdlib.h>
@@ -52,23 +53,10 @@ static void AdoptIpv4(quorvane_db* db) {
 static int CompactIpv6(unsigned char** image, Region6Image* v6) {
     size_t used = Region6CompactInPlace(v6);
     if (used > 0) {
-        /* The sections' places within the block, for a shrink that moves it. */
-        const unsigned char* old = v6->image;
-        size_t fences = (size_t)(v6->fences - old), high = (size_t)(v6->high - old);
-        size_t records = (size_t)(v6->range_records - old), index = (size_t)(v6->text_index - old);
-        size_t texts = (size_t)(v6->texts - old), ranges = (size_t)(v6->side_ranges - old);
-        size_t lows = (size_t)(v6->side_lows - old);
         unsigned char* shrunk = (unsigned char*)realloc(*image, used);
         if (shrunk != NULL && shrunk != *image) {
             *image = shrunk;
-            v6->image = shrunk;
-            v6->fences = shrunk + fences;
-            v6->high = shrunk + high;
-            v6->range_records = shrunk + records;
-            v6->text_index = shrunk + index;
-            v6->texts = shrunk + texts;
-            v6->side_ranges = shrunk + ranges;
-            v6->side_lows = shrunk + lows;
+            Region6Move(v6, shrunk);
         }
         return 1;
     }
@@ -122,6 +110,31 @@ static int Adopt(unsigned char* image, uint64_t size, quorvane_db** db) {
     return QUORVANE_DB_OK;
 }
 
+/* Opens the IPv6 database in file (size bytes) by reading its sections straight into their places
+ * in the compact form (Region6Load): the file is never held whole, which spares the open a third of
+ * its reading and the memory of the file beside the form. */
+static int LoadIpv6(DatabaseFile* file, uint64_t size, quorvane_db** db) {
+    unsigned char* block;
+    Region6Image v6;
+    int loaded = Region6Load(ReadDatabaseAt, file, size, AllocateImage, &block, &v6, NULL);
+    if (loaded != kRegion6Loaded) {
+        return loaded == kRegion6Invalid    ? QUORVANE_DB_INVALID
+               : loaded == kRegion6NoMemory ? QUORVANE_DB_NO_MEMORY
+                                            : QUORVANE_DB_READ_FAILED;
+    }
+    quorvane_db* opened = (quorvane_db*)calloc(1, sizeof *opened);
+    if (opened == NULL) {
+        free(block);
+        return QUORVANE_DB_NO_MEMORY;
+    }
+    opened->family = QUORVANE_DB_IPV6;
+    opened->image = block;
+    opened->size = size;
+    opened->v6 = v6;
+    *db = opened;
+    return QUORVANE_DB_OK;
+}
+
 int quorvane_db_open(const char* path, quorvane_db** db) {
     if (db == NULL) {
         return QUORVANE_DB_BAD_ARGUMENT;
@@ -130,9 +143,25 @@ int quorvane_db_open(const char* path, quorvane_db** db) {
     if (path == NULL || path[0] == '\0') {
         return QUORVANE_DB_BAD_ARGUMENT;
     }
-    unsigned char* image;
+    DatabaseFile* file;
     uint64_t size;
-    int status = ReadDatabaseFile(path, kExtraBytes, &image, &size);
+    int status = OpenDatabaseFile(path, &file, &size);
+    if (status != QUORVANE_DB_OK) {
+        return status;
+    }
+    /* An IPv6 file with room for its header is loaded by sections; anything else is read whole. */
+    unsigned char magic[kRegion6MagicSize];
+    int ipv6 = size >= kRegion6HeaderSize && size <= QUORVANE_DB_IPV6_MAX_BYTES &&
+               ReadDatabaseAt(file, 0, magic, sizeof magic) && Region6HasMagic(magic, sizeof magic);
+    if (ipv6) {
+        status = LoadIpv6(file, size, db);
+    }
+    CloseDatabaseFile(file);
+    if (ipv6) {
+        return status;
+    }
+    unsigned char* image;
+    status = ReadDatabaseFile(path, kExtraBytes, &image, &size);
     return status == QUORVANE_DB_OK ? Adopt(image, size, db) : status;
 }
 

@@ -22,6 +22,22 @@ FILE* OpenRegularFile(const char* path);
  * says why not (then *image is NULL). */
 int ReadDatabaseFile(const char* path, size_t extra, unsigned char** image, uint64_t* size);
 
+/* A database file open for reads at offsets (OpenDatabaseFile). */
+typedef struct DatabaseFile DatabaseFile;
+
+/* Opens the regular file at path (UTF-8) as ReadDatabaseFile does (never waiting on a pipe,
+ * refusing what is no regular file or larger than QUORVANE_DB_MAX_BYTES) for ReadDatabaseAt, and
+ * stores it in *file and its size in *size. Returns QUORVANE_DB_OK, or the status that says why
+ * not (then *file is NULL). */
+int OpenDatabaseFile(const char* path, DatabaseFile** file, uint64_t* size);
+
+/* Reads bytes bytes at offset of file (a DatabaseFile) into to: 1, or 0 when they cannot all be
+ * read (an error, or a file cut short since it was opened). */
+int ReadDatabaseAt(void* file, uint64_t offset, void* to, size_t bytes);
+
+/* Closes file; NULL is allowed. */
+void CloseDatabaseFile(DatabaseFile* file);
+
 /* A new block of bytes for a database image, or NULL; released with free(). Where the system
  * offers it, a large block asks to be backed by large (2 MiB) pages: a search touches a few
  * entries and one record far apart in an image of tens of MiB, and with small pages nearly every

@@ -99,6 +99,49 @@ int ReadDatabaseFile(const char* path, size_t extra, unsigned char** image, uint
     return QUORVANE_DB_OK;
 }
 
+struct DatabaseFile {
+    int fd;
+};
+
+int OpenDatabaseFile(const char* path, DatabaseFile** file, uint64_t* size) {
+    *file = NULL;
+    int status;
+    int fd = OpenChecked(path, QUORVANE_DB_MAX_BYTES, &status, size);
+    if (fd < 0) {
+        return status;
+    }
+    *file = (DatabaseFile*)malloc(sizeof **file);
+    if (*file == NULL) {
+        close(fd);
+        return QUORVANE_DB_NO_MEMORY;
+    }
+    (*file)->fd = fd;
+    return QUORVANE_DB_OK;
+}
+
+int ReadDatabaseAt(void* file, uint64_t offset, void* to, size_t bytes) {
+    int fd = ((DatabaseFile*)file)->fd;
+    size_t got = 0;
+    while (got < bytes) {
+        ssize_t n = pread(fd, (unsigned char*)to + got, bytes - got, (off_t)(offset + got));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return 0;
+        }
+        got += (size_t)n;
+    }
+    return 1;
+}
+
+void CloseDatabaseFile(DatabaseFile* file) {
+    if (file != NULL) {
+        close(file->fd);
+        free(file);
+    }
+}
+
 unsigned char* AllocateImage(size_t bytes) {
     if (bytes < kLargePage) {
         return (unsigned char*)malloc(bytes);

@@ -1,6 +1,7 @@
 #include "regular_file.h"
 
 #include <stdlib.h>
+#include <string.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <windows.h>
@@ -68,19 +69,19 @@ static int ReadWhole(HANDLE file, unsigned char* block, uint64_t size) {
     return 1;
 }
 
-int ReadDatabaseFile(const char* path, size_t extra, unsigned char** image, uint64_t* size) {
-    *image = NULL;
+/* Opens path for reading, shared with its writers and renamers, when it is a regular file of at
+ * most QUORVANE_DB_MAX_BYTES; stores the handle in *file and the size in *size. */
+static int OpenShared(const char* path, HANDLE* file, uint64_t* size) {
     wchar_t* name = WideName(path);
     if (name == NULL) {
         return QUORVANE_DB_NOT_FOUND;
     }
     DWORD attributes = GetFileAttributesW(name);
-    HANDLE file =
-        CreateFileW(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    *file = CreateFileW(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                        NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
     DWORD error = GetLastError();
     free(name);
-    if (file == INVALID_HANDLE_VALUE) {
+    if (*file == INVALID_HANDLE_VALUE) {
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
             return QUORVANE_DB_NOT_A_FILE;
         }
@@ -88,25 +89,84 @@ int ReadDatabaseFile(const char* path, size_t extra, unsigned char** image, uint
     }
     LARGE_INTEGER length;
     int status = QUORVANE_DB_OK;
-    if (GetFileType(file) != FILE_TYPE_DISK) {
+    if (GetFileType(*file) != FILE_TYPE_DISK) {
         status = QUORVANE_DB_NOT_A_FILE;
-    } else if (!GetFileSizeEx(file, &length)) {
+    } else if (!GetFileSizeEx(*file, &length)) {
         status = QUORVANE_DB_READ_FAILED;
     } else if ((uint64_t)length.QuadPart > QUORVANE_DB_MAX_BYTES) {
         status = QUORVANE_DB_TOO_LARGE;
     } else {
         *size = (uint64_t)length.QuadPart;
-        *image = AllocateImage((size_t)*size + extra);
-        if (*image == NULL) {
-            status = QUORVANE_DB_NO_MEMORY;
-        } else if (!ReadWhole(file, *image, *size)) {
-            free(*image);
-            *image = NULL;
-            status = QUORVANE_DB_READ_FAILED;
-        }
+        return QUORVANE_DB_OK;
+    }
+    CloseHandle(*file);
+    return status;
+}
+
+int ReadDatabaseFile(const char* path, size_t extra, unsigned char** image, uint64_t* size) {
+    *image = NULL;
+    HANDLE file;
+    int status = OpenShared(path, &file, size);
+    if (status != QUORVANE_DB_OK) {
+        return status;
+    }
+    *image = AllocateImage((size_t)*size + extra);
+    if (*image == NULL) {
+        status = QUORVANE_DB_NO_MEMORY;
+    } else if (!ReadWhole(file, *image, *size)) {
+        free(*image);
+        *image = NULL;
+        status = QUORVANE_DB_READ_FAILED;
     }
     CloseHandle(file);
     return status;
+}
+
+struct DatabaseFile {
+    HANDLE handle;
+};
+
+int OpenDatabaseFile(const char* path, DatabaseFile** file, uint64_t* size) {
+    *file = NULL;
+    HANDLE handle;
+    int status = OpenShared(path, &handle, size);
+    if (status != QUORVANE_DB_OK) {
+        return status;
+    }
+    *file = (DatabaseFile*)malloc(sizeof **file);
+    if (*file == NULL) {
+        CloseHandle(handle);
+        return QUORVANE_DB_NO_MEMORY;
+    }
+    (*file)->handle = handle;
+    return QUORVANE_DB_OK;
+}
+
+int ReadDatabaseAt(void* file, uint64_t offset, void* to, size_t bytes) {
+    HANDLE handle = ((DatabaseFile*)file)->handle;
+    size_t got = 0;
+    while (got < bytes) {
+        /* A read at an offset on a handle opened for plain reads: the call still waits for it. */
+        OVERLAPPED at;
+        memset(&at, 0, sizeof at);
+        uint64_t where = offset + got;
+        at.Offset = (DWORD)where;
+        at.OffsetHigh = (DWORD)(where >> 32);
+        DWORD want = bytes - got > 0x40000000u ? 0x40000000u : (DWORD)(bytes - got);
+        DWORD n = 0;
+        if (!ReadFile(handle, (unsigned char*)to + got, want, &n, &at) || n == 0) {
+            return 0;
+        }
+        got += n;
+    }
+    return 1;
+}
+
+void CloseDatabaseFile(DatabaseFile* file) {
+    if (file != NULL) {
+        CloseHandle(file->handle);
+        free(file);
+    }
 }
 
 /* Large pages on Windows need a privilege that ordinary users lack: plain memory. */

@@ -2,12 +2,17 @@
 // side in one run, on the same addresses: drawn (fixed seed) inside the ranges of region6.db that
 // hold data, so every lookup lands in allocated space.
 //
-// Usage: region6_bench REGION6_DB MMDB [LOOKUPS]    LOOKUPS defaults to 2,000,000
+// Usage: region6_bench REGION6_DB MMDB [LOOKUPS [ONLY]]    LOOKUPS defaults to 2,000,000
+// ONLY (mmdb, single, many, file_single, file_many) times one pass of that kind alone, for
+// callgrind --toggle-collect='*Time*' to count its instructions, which unlike the times do not
+// depend on the machine's load.
 //
-// Timed, each over all addresses after a warm-up, three rounds interleaved, median printed:
-//   region6_single   Region6FindRecord + copy of the region text (the five fields) to a buffer
+// Timed, each over all addresses after a warm-up, five rounds interleaved, median printed:
+//   region6_single   Region6FindRecord + copy of the region text (the five fields) to a buffer, on
+//                    the compact copy in large pages, the form the engine searches
 //   region6_many     Region6FindRecords 256 at a time (as a batch run resolves a block), then the
-//                    copies, their texts fetched side by side as well
+//                    copies, their texts fetched side by side as well; the same copy
+//   file_single/many the same on the file's own image (what the writer's check searches)
 //   mmdb_4f          MMDB_lookup_sockaddr + four string fields (country_code, state1, state2, city)
 //                    joined into a buffer: the closest analogue of copying one region text
 // Both files are read whole into memory first (libmaxminddb maps its file; every page is touched
@@ -176,19 +181,18 @@ void TouchPages(const std::uint8_t* bytes, std::size_t size) {
     Escape(&sum);
 }
 
-// A copy of image in memory the kernel is asked to back with 2 MiB pages: a search's random reads
-// across 100 MB then miss the address-translation cache far less often. Null when the system
-// refuses the mapping.
-unsigned char* HugePageCopy(const std::vector<unsigned char>& image, std::size_t& mapped) {
+// A block the kernel is asked to back with 2 MiB pages, as the engine asks for its database:
+// a search's random reads across tens of MiB then miss the address-translation cache far less
+// often. Null when the system refuses the mapping.
+unsigned char* HugePageBlock(std::size_t bytes, std::size_t& mapped) {
     constexpr std::size_t kHuge = std::size_t{2} << 20;
-    mapped = (image.size() + kHuge - 1) / kHuge * kHuge;
+    mapped = (bytes + kHuge - 1) / kHuge * kHuge;
     void* memory =
         mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (memory == MAP_FAILED) {
         return nullptr;
     }
     madvise(memory, mapped, MADV_HUGEPAGE);
-    std::memcpy(memory, image.data(), image.size());
     return static_cast<unsigned char*>(memory);
 }
 
@@ -200,11 +204,12 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3 || argc > 4) {
-        std::fprintf(stderr, "usage: %s REGION6_DB MMDB [LOOKUPS]\n", argv[0]);
+    if (argc < 3 || argc > 5) {
+        std::fprintf(stderr, "usage: %s REGION6_DB MMDB [LOOKUPS [ONLY]]\n", argv[0]);
         return 2;
     }
-    const std::size_t lookups = argc == 4 ? std::stoul(argv[3]) : 2000000;
+    const std::size_t lookups = argc >= 4 ? std::stoul(argv[3]) : 2000000;
+    const std::string only = argc == 5 ? argv[4] : "";
     std::ifstream file(argv[1], std::ios::binary);
     const std::vector<unsigned char> image((std::istreambuf_iterator<char>(file)),
                                            std::istreambuf_iterator<char>());
@@ -237,39 +242,70 @@ int main(int argc, char** argv) {
     const std::vector<Region6Address> warm(
         addresses.begin(), addresses.begin() + std::min<std::size_t>(200000, lookups));
     const std::vector<sockaddr_in6> warmSockets(sockets.begin(), sockets.begin() + warm.size());
-    TimeSingle(db, warm);
-    TimeMmdb(&mmdb, warmSockets, found);
-
-    std::size_t mapped = 0;
-    unsigned char* huge = HugePageCopy(image, mapped);
-    Region6Image hugeDb = db;
-    if (huge != nullptr && Region6Open(huge, image.size(), &hugeDb, &reason) == 0) {
-        return 1;
+    // No warm-up for a count of one kind alone: it would be counted too.
+    if (only.empty()) {
+        TimeSingle(db, warm);
+        TimeMmdb(&mmdb, warmSockets, found);
     }
 
-    std::vector<double> single, many, singleHuge, manyHuge, reference;
-    for (int round = 0; round < 3; ++round) {
-        single.push_back(TimeSingle(db, addresses));
-        many.push_back(TimeMany(db, addresses));
-        singleHuge.push_back(TimeSingle(hugeDb, addresses));
-        manyHuge.push_back(TimeMany(hugeDb, addresses));
+    // The form the engine searches: the compact copy, in a block of large pages.
+    std::size_t mapped = 0;
+    unsigned char* huge = HugePageBlock(Region6CompactSize(&db), mapped);
+    if (huge == nullptr) {
+        return 1;
+    }
+    Region6Image compact;
+    Region6Compact(&db, huge, &compact);
+    if (only.empty()) {
+        TimeSingle(compact, warm);
+    }
+    // Timing a wrong answer would be worthless: both forms must agree on every address.
+    std::vector<std::uint32_t> fromFile(addresses.size()), fromCompact(addresses.size());
+    Region6FindRecords(&db, addresses.data(), fromFile.data(), addresses.size());
+    Region6FindRecords(&compact, addresses.data(), fromCompact.data(), addresses.size());
+    for (std::size_t i = 0; i < addresses.size(); ++i) {
+        if (fromFile[i] != fromCompact[i] ||
+            Region6FindRecord(&compact, addresses[i]) != fromFile[i]) {
+            std::fprintf(stderr, "the compact copy answers address %zu differently\n", i);
+            return 1;
+        }
+    }
+
+    if (!only.empty()) {
+        // One pass of one kind alone, for an instruction count under callgrind.
+        const double ns = only == "mmdb"          ? TimeMmdb(&mmdb, sockets, found)
+                          : only == "single"      ? TimeSingle(compact, addresses)
+                          : only == "many"        ? TimeMany(compact, addresses)
+                          : only == "file_single" ? TimeSingle(db, addresses)
+                                                  : TimeMany(db, addresses);
+        std::printf("%s: %.1f ns/lookup\n", only.c_str(), ns);
+        munmap(huge, mapped);
+        MMDB_close(&mmdb);
+        return 0;
+    }
+    std::vector<double> single, many, fileSingle, fileMany, reference;
+    for (int round = 0; round < 5; ++round) {
+        single.push_back(TimeSingle(compact, addresses));
+        many.push_back(TimeMany(compact, addresses));
+        fileSingle.push_back(TimeSingle(db, addresses));
+        fileMany.push_back(TimeMany(db, addresses));
         reference.push_back(TimeMmdb(&mmdb, sockets, found));
     }
     std::printf(
         "region6.db: %u ranges, %u texts; %zu addresses inside ranges with data; "
-        "libmaxminddb found %zu\n",
-        db.range_count, db.record_count, addresses.size(), found);
-    std::printf("%-16s %10s %8s\n", "lookup", "ns/lookup", "ratio");
+        "libmaxminddb found %zu; compact form %zu bytes\n",
+        db.range_count, db.record_count, addresses.size(), found, compact.size);
+    std::printf("%-18s %10s %8s\n", "lookup (median/5)", "ns/lookup", "ratio");
     const double m = Median(reference);
-    std::printf("%-16s %10.1f %8s\n", "mmdb_4f", m, "1");
-    std::printf("%-16s %10.1f %8.3f\n", "region6_single", Median(single), Median(single) / m);
-    std::printf("%-16s %10.1f %8.3f\n", "region6_many", Median(many), Median(many) / m);
-    std::printf("%-16s %10.1f %8.3f\n", "region6_single_2m", Median(singleHuge),
-                Median(singleHuge) / m);
-    std::printf("%-16s %10.1f %8.3f\n", "region6_many_2m", Median(manyHuge), Median(manyHuge) / m);
-    if (huge != nullptr) {
-        munmap(huge, mapped);
-    }
+    const auto row = [m](const char* name, const std::vector<double>& values) {
+        std::printf("%-18s %10.1f %8.3f\n", name, Median(values), Median(values) / m);
+    };
+    row("mmdb_4f", reference);
+    row("region6_single", single);
+    row("region6_many", many);
+    row("file_single", fileSingle);
+    row("file_many", fileMany);
+    munmap(huge, mapped);
     MMDB_close(&mmdb);
     return 0;
 }

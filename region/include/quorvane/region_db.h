@@ -1,9 +1,10 @@
 /* Quorvane region databases: which region text covers an address, IPv4 or IPv6.
  *
- * quorvane_db_open reads a database file whole into the caller's private memory and checks its
- * whole layout once, so that every search after it stays inside the file and every text it
- * gives is valid UTF-8. The file is not used after the open returns: rewriting or replacing it
- * changes nothing for a database already open (reopen to see the new one).
+ * quorvane_db_open reads a database file into the caller's private memory (an IPv6 file section
+ * by section, straight into the form its searches use) and checks its whole layout once, so that
+ * every search after it stays inside the file and every text it gives is valid UTF-8. The file
+ * is not used after the open returns: rewriting or replacing it changes nothing for a database
+ * already open (reopen to see the new one).
  *
  * A database belongs to one family, told apart by its content: IPv6 (region6.db) by the magic
  * its files begin with, IPv4 (ip2region.db, which has no magic) otherwise. Each family has its
@@ -61,7 +62,7 @@ typedef struct quorvane_db quorvane_db;
 typedef uint32_t quorvane_db_record;
 
 /* Opens the database file at path (UTF-8; on Windows the file is opened by its wide name),
- * reading it whole and checking its layout. Never waits on a named pipe or a device. On success
+ * reading all of it and checking its layout. Never waits on a named pipe or a device. On success
  * stores the database in *db and returns QUORVANE_DB_OK; otherwise stores NULL and returns why.
  * REQUIRES: db is not NULL. */
 QUORVANE_REGION_API int quorvane_db_open(const char* path, quorvane_db** db);

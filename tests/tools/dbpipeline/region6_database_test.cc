@@ -68,4 +68,33 @@ TEST(Region6DatabaseTest, WellKnownAddresses) {
     EXPECT_EQ(Find(db, "2001:db8::1"), "0|0|0|0|文档示例地址");
 }
 
+// The engine searches a compact form of the file (a tree over its high column, its low column
+// dropped): on the shipped ranges, bunched and with /64s cut into many pieces, it answers as the
+// file does at every range's first address and at the address before it, singly and many at once.
+TEST(Region6DatabaseTest, CompactFormAnswersAsTheFile) {
+    Region6Image db;
+    ASSERT_EQ(Region6Open(Image().data(), Image().size(), &db, nullptr), 1);
+    std::vector<unsigned char> block(Region6CompactSize(&db));
+    Region6Image compact;
+    Region6Compact(&db, block.data(), &compact);
+    std::vector<Region6Address> probes;
+    for (std::uint32_t i = 1; i < db.range_count; ++i) {
+        const std::uint64_t high = quorvane::format6::Region6ReadU64(db.high + std::size_t{i} * 8);
+        const std::uint64_t low = quorvane::format6::Region6ReadU64(db.low + std::size_t{i} * 8);
+        probes.push_back({high, low});
+        probes.push_back(low == 0 ? Region6Address{high - 1, UINT64_MAX}
+                                  : Region6Address{high, low - 1});
+    }
+    std::vector<std::uint32_t> fromFile(probes.size());
+    std::vector<std::uint32_t> fromCompact(probes.size());
+    Region6FindRecords(&db, probes.data(), fromFile.data(), probes.size());
+    Region6FindRecords(&compact, probes.data(), fromCompact.data(), probes.size());
+    std::size_t wrong = 0;
+    for (std::size_t i = 0; i < probes.size(); ++i) {
+        wrong += fromCompact[i] != fromFile[i] ||
+                 (i % 16 == 0 && Region6FindRecord(&compact, probes[i]) != fromFile[i]);
+    }
+    EXPECT_EQ(wrong, 0u);
+}
+
 }  // namespace
