@@ -7,6 +7,7 @@
 
 #include "batch/address_table.h"
 #include "batch/database_file.h"
+#include "batch/thread_group.h"
 
 namespace quorvane {
 
@@ -21,6 +22,14 @@ namespace quorvane {
 // REQUIRES: table outlives every thread running the callable; database is not null.
 std::function<void()> MakeLookupWork(CAddressTable& table, SharedDatabase database,
                                      SharedDatabase database6 = nullptr);
+
+// A lookup run of table on workers, begun as one step: the run begun (BeginRun), every worker
+// running MakeLookupWork's callable, and onFinished called on the waiter thread once they have
+// all ended (the caller ends the run there or later with EndRun). When a worker thread cannot be
+// made, the run is ended again (every thread made already gone) and false is returned; nothing
+// is notified. REQUIRES: as MakeLookupWork and CThreadGroup::Launch; no run of table is active.
+bool StartLookupRun(CThreadGroup& workers, CAddressTable& table, SharedDatabase database,
+                    SharedDatabase database6, CThreadGroup::Callable onFinished);
 
 }  // namespace quorvane
 

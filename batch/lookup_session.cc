@@ -8,25 +8,11 @@
 
 namespace quorvane {
 
-CLookupSession::CLookupSession(SharedDatabase database, SharedDatabase database6)
-    : m_database(std::move(database)),
-      m_database6(std::move(database6)),
-      m_ownStore(std::make_unique<CResultStore>()),
-      m_store(*m_ownStore) {}
-
 CLookupSession::CLookupSession(SharedDatabase database, CResultStore& store,
                                SharedDatabase database6)
     : m_database(std::move(database)), m_database6(std::move(database6)), m_store(store) {}
 
 CLookupSession::~CLookupSession() = default;
-
-void CLookupSession::Lookup(AddressRow& row) {
-    const ResultTexts* record = Resolve(std::u16string_view(row.address));
-    row.country = record != nullptr ? record->country : std::u16string();
-    row.province = record != nullptr ? record->province : std::u16string();
-    row.city = record != nullptr ? record->city : std::u16string();
-    row.provider = record != nullptr ? record->provider : std::u16string();
-}
 
 // Text that is no address stays a miss: ip2long would read "hello" as 0.0.0.0 and "1.2.3" as
 // 1.2.0.3, and the row would show a place the text never named. Dotted decimal is tried first:
@@ -44,14 +30,6 @@ CLookupSession::Parsed CLookupSession::Parse(std::basic_string_view<Char> text) 
         parsed.v6 = *v6;
     }
     return parsed;
-}
-
-const ResultTexts* CLookupSession::Resolve(std::string_view asciiAddress) {
-    return Search(Parse(asciiAddress));
-}
-
-const ResultTexts* CLookupSession::Resolve(std::u16string_view address) {
-    return Search(Parse(address));
 }
 
 void CLookupSession::ResolveRows(const CAddressBlock& addresses, std::size_t begin, std::size_t end,
@@ -96,16 +74,6 @@ void CLookupSession::ResolveRows(const CAddressBlock& addresses, std::size_t beg
         begin += n;
         records += n;
     }
-}
-
-const ResultTexts* CLookupSession::Search(const Parsed& address) {
-    const ResultTexts* record = nullptr;
-    if (address.family == Parsed::kIpv4) {
-        SearchMany(&address.v4, 1, &record);
-    } else if (address.family == Parsed::kIpv6) {
-        SearchMany6(&address.v6, 1, &record);
-    }
-    return record;
 }
 
 void CLookupSession::SearchMany(const std::uint32_t* addresses, std::size_t count,

@@ -15,11 +15,14 @@
 #include "batch/thread_group.h"
 #include "files/conversions.h"
 #include "quorvane/region.h"
+#include "tests/support/table_rows.h"
 #include "tests/support/temp_database.h"
 #include "tools/dbwriter/synthetic_ranges.h"
 
 namespace quorvane {
 namespace {
+
+using test::AddressRow;
 
 using dbwriter::MakeSyntheticRanges;
 using dbwriter::Range;
@@ -67,7 +70,7 @@ class RunDriver {
             table.RequestStop();
         }
         const bool launched = m_group.Launch(
-            MakeLookupWork(table, OpenDatabaseFile(dbPath).database), {},
+            MakeLookupWork(table, OpenDatabaseFile(dbPath).database),
             [this, &table] {
                 table.EndRun();
                 std::lock_guard<std::mutex> guard(m_lock);
@@ -100,12 +103,14 @@ TEST(LookupRunTest, ResolvesEveryRowLikeTheEngine) {
 
     CAddressTable table;
     std::uint32_t value = 12345;
+    std::vector<AddressRow> rows;
     for (std::uint32_t i = 0; i < kRows; ++i) {
         value = value * 1664525u + 1013904223u;
-        table.AppendRow(AddressRow{DottedAddress(value), {}, {}, {}, {}});
+        rows.push_back(test::AddressRow{DottedAddress(value), {}, {}, {}, {}});
     }
-    table.AppendRow(AddressRow{u"junk", {}, {}, {}, {}});
-    table.AppendRow(AddressRow{u"", {}, {}, {}, {}});
+    test::AppendRows(table, rows);
+    test::AppendRow(table, test::AddressRow{u"junk", {}, {}, {}, {}});
+    test::AppendRow(table, test::AddressRow{u"", {}, {}, {}, {}});
 
     RunDriver driver;
     ASSERT_TRUE(driver.Run(table, dbPath));
@@ -116,7 +121,7 @@ TEST(LookupRunTest, ResolvesEveryRowLikeTheEngine) {
     ASSERT_EQ(ip2region_create(&handle, db.Path().c_str()), 1);
     std::size_t nonEmpty = 0;
     for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
-        const AddressRow row = table.GetRow(i);
+        const AddressRow row = test::RowAt(table, i);
         // The two rows after the addresses name none: ip2long's 0.0.0.0 must not be shown.
         const AddressRow expected = i < kRows ? Expected(handle, row.address) : AddressRow{};
         ASSERT_EQ(row.country, expected.country) << i;
@@ -136,15 +141,17 @@ TEST(LookupRunTest, SecondRunOverwritesEveryRow) {
     TempDatabase second({Range{0, 0x7FFFFFFFu, "E|0|F"}});
     ASSERT_TRUE(first.Ok() && second.Ok());
     CAddressTable table;
+    std::vector<AddressRow> rows;
     for (int i = 0; i < 100; ++i) {
-        table.AppendRow(AddressRow{i % 2 ? u"1.2.3.4" : u"200.1.1.1", {}, {}, {}, {}});
+        rows.push_back(test::AddressRow{i % 2 ? u"1.2.3.4" : u"200.1.1.1", {}, {}, {}, {}});
     }
+    test::AppendRows(table, rows);
     RunDriver driver;
     ASSERT_TRUE(driver.Run(table, Utf8ToWide(first.Path())));
     EXPECT_EQ(table.GetField(99, 4), u"D");
     ASSERT_TRUE(driver.Run(table, Utf8ToWide(second.Path())));
     for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
-        const AddressRow row = table.GetRow(i);
+        const AddressRow row = test::RowAt(table, i);
         if (i % 2) {
             EXPECT_EQ(row.country, u"E");
             EXPECT_EQ(row.province, u"F");
@@ -163,9 +170,11 @@ TEST(LookupRunTest, StopBeforeTheFirstRowResolvesNothing) {
     TempDatabase db({Range{0, 0xFFFFFFFFu, "A|0|B|C|D"}});
     ASSERT_TRUE(db.Ok());
     CAddressTable table;
+    std::vector<AddressRow> rows;
     for (int i = 0; i < 50; ++i) {
-        table.AppendRow(AddressRow{u"1.2.3.4", u"old", {}, {}, {}});
+        rows.push_back(test::AddressRow{u"1.2.3.4", u"old", {}, {}, {}});
     }
+    test::AppendRows(table, rows);
     RunDriver driver;
     ASSERT_TRUE(driver.Run(table, Utf8ToWide(db.Path()), /*stopAtOnce=*/true));
     EXPECT_FALSE(table.IsRunActive());
@@ -186,15 +195,17 @@ TEST(LookupRunTest, ReaderDuringRunSeesWholeRows) {
                            "BBBBBBBBBBBBBBBBBBBB"}});
     ASSERT_TRUE(db.Ok());
     CAddressTable table;
+    std::vector<AddressRow> rows;
     for (std::uint32_t i = 0; i < kRows / 4; ++i) {
-        table.AppendRow(AddressRow{i % 2 ? u"1.0.0.0" : u"200.0.0.0", u"x", u"x", u"x", u"x"});
+        rows.push_back(test::AddressRow{i % 2 ? u"1.0.0.0" : u"200.0.0.0", u"x", u"x", u"x", u"x"});
     }
+    test::AppendRows(table, rows);
     std::atomic<bool> done{false};
     bool consistent = true;
     std::thread reader([&] {
         while (!done) {
             for (std::size_t i = 0; i < table.GetRowCount(); i += 97) {
-                const AddressRow row = table.GetRow(i);
+                const AddressRow row = test::RowAt(table, i);
                 consistent = consistent && row.country == row.province && row.country == row.city &&
                              row.country == row.provider;
             }
