@@ -15,7 +15,8 @@ namespace quorvane {
 // IPv6, shared by every worker: the run searches the files its start opened and checked; a null
 // database6 leaves the IPv6 rows empty), then
 // blocks of rows from table.TakeRowBlock() until none is left or the stop flag is set, which is
-// tested before each row: the rows of a block that a stop overtakes keep what they held. Each row
+// tested before each row is published: the rows of a block that a stop overtakes keep what they
+// held. Each row
 // resolved gets its record with SetResults; each block, once done, counts in GetRowsResolved. A
 // worker that cannot allocate stops the whole run with table.StopOutOfMemory() and ends; the
 // row it was at keeps what it held.

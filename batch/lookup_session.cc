@@ -34,14 +34,14 @@ CLookupSession::Parsed CLookupSession::Parse(std::basic_string_view<Char> text) 
 
 void CLookupSession::ResolveRows(const CAddressBlock& addresses, std::size_t begin, std::size_t end,
                                  const ResultTexts** records) {
-    std::uint32_t numbers[kSideBySide];
-    std::size_t rows[kSideBySide];
-    Ipv6Address numbers6[kSideBySide];
-    std::size_t rows6[kSideBySide];
-    const ResultTexts* found[kSideBySide];
+    std::uint32_t numbers[kChunk];
+    std::size_t rows[kChunk];
+    Ipv6Address numbers6[kChunk];
+    std::size_t rows6[kChunk];
+    const ResultTexts* found[kChunk];
     std::u16string wide;
     while (begin < end) {
-        const std::size_t n = std::min(kSideBySide, end - begin);
+        const std::size_t n = std::min(kChunk, end - begin);
         std::size_t v4 = 0;
         std::size_t v6 = 0;
         for (std::size_t i = 0; i < n; ++i) {
@@ -82,17 +82,9 @@ void CLookupSession::SearchMany(const std::uint32_t* addresses, std::size_t coun
         std::fill(records, records + count, nullptr);
         return;
     }
-    quorvane_db_record found[kSideBySide];
-    for (std::size_t done = 0; done < count; done += kSideBySide) {
-        const std::size_t n = std::min(kSideBySide, count - done);
-        quorvane_db_find4_many(m_database.get(), addresses + done, found, n);
-        for (std::size_t i = 0; i < n; ++i) {
-            m_cache.Prefetch(found[i]);
-        }
-        for (std::size_t i = 0; i < n; ++i) {
-            records[done + i] = RecordFor(m_database.get(), m_cache, found[i]);
-        }
-    }
+    quorvane_db_record found[kChunk];
+    quorvane_db_find4_many(m_database.get(), addresses, found, count);
+    RecordsFor(m_database.get(), m_cache, found, count, records);
 }
 
 void CLookupSession::SearchMany6(const Ipv6Address* addresses, std::size_t count,
@@ -101,24 +93,26 @@ void CLookupSession::SearchMany6(const Ipv6Address* addresses, std::size_t count
         std::fill(records, records + count, nullptr);
         return;
     }
-    unsigned char bytes[kSideBySide][16];
-    quorvane_db_record found[kSideBySide];
-    for (std::size_t done = 0; done < count; done += kSideBySide) {
-        const std::size_t n = std::min(kSideBySide, count - done);
-        for (std::size_t i = 0; i < n; ++i) {
-            for (int b = 0; b < 8; ++b) {
-                bytes[i][b] = static_cast<unsigned char>(addresses[done + i].high >> (56 - 8 * b));
-                bytes[i][b + 8] =
-                    static_cast<unsigned char>(addresses[done + i].low >> (56 - 8 * b));
-            }
+    unsigned char bytes[kChunk][16];
+    for (std::size_t i = 0; i < count; ++i) {
+        for (int b = 0; b < 8; ++b) {
+            bytes[i][b] = static_cast<unsigned char>(addresses[i].high >> (56 - 8 * b));
+            bytes[i][b + 8] = static_cast<unsigned char>(addresses[i].low >> (56 - 8 * b));
         }
-        quorvane_db_find6_many(m_database6.get(), bytes, found, n);
-        for (std::size_t i = 0; i < n; ++i) {
-            m_cache6.Prefetch(found[i]);
-        }
-        for (std::size_t i = 0; i < n; ++i) {
-            records[done + i] = RecordFor(m_database6.get(), m_cache6, found[i]);
-        }
+    }
+    quorvane_db_record found[kChunk];
+    quorvane_db_find6_many(m_database6.get(), bytes, found, count);
+    RecordsFor(m_database6.get(), m_cache6, found, count, records);
+}
+
+void CLookupSession::RecordsFor(const quorvane_db* database, CRecordCache& cache,
+                                const quorvane_db_record* found, std::size_t count,
+                                const ResultTexts** records) {
+    for (std::size_t i = 0; i < count; ++i) {
+        cache.Prefetch(found[i]);
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        records[i] = RecordFor(database, cache, found[i]);
     }
 }
 
