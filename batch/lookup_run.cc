@@ -61,8 +61,7 @@ std::function<void()> MakeLookupWork(CAddressTable& table, SharedDatabase databa
 
 bool StartLookupRun(CThreadGroup& workers, CAddressTable& table, SharedDatabase database,
                     SharedDatabase database6, CThreadGroup::Callable onFinished) {
-    CThreadGroup::Callable work =
-        MakeLookupWork(table, std::move(database), std::move(database6));
+    CThreadGroup::Callable work = MakeLookupWork(table, std::move(database), std::move(database6));
     table.BeginRun();
     if (workers.Launch(std::move(work), std::move(onFinished), [&table] { table.RequestStop(); })) {
         return true;

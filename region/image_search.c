@@ -249,8 +249,7 @@ static inline void CopyText(char* out, const unsigned char* text, uint32_t lengt
 }
 
 /* RegionFillResult, inline for RegionSearchImage as FindRecord is. */
-static inline void FillResult(const unsigned char* record, uint32_t length,
-                              region_result* result) {
+static inline void FillResult(const unsigned char* record, uint32_t length, region_result* result) {
     result->record_number = ReadU32(record);
     CopyText(result->region_text, record + kRecordHeaderSize, length - kRecordHeaderSize);
 }

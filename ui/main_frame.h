@@ -133,7 +133,7 @@ class CMainFrame {
     // What the Start and Stop items show; both enabled in the menu template.
     MenuState m_startShown = MenuState::kEnabled;
     MenuState m_stopShown = MenuState::kEnabled;
-    bool m_windowGone = false;      // after DestroyWindow, or in the destructor
+    bool m_windowGone = false;  // after DestroyWindow, or in the destructor
     std::chrono::steady_clock::time_point m_runStart;
     // Why the run's IPv6 rows go unresolved (the engine's status opening region6.db), or
     // QUORVANE_DB_OK when they are resolved or the list holds none.

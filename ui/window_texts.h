@@ -12,19 +12,19 @@
 // disabled and the frame enables, or SEPARATOR. "退出 Atl+F4" is the item's whole label: there is
 // no shortcut column and no accelerator.
 #define QUORVANE_MAIN_MENU(POPUP, ITEM, INACTIVE_ITEM, SEPARATOR, END_POPUP) \
-    POPUP("文件(&F)")                                                      \
-    ITEM("导入(&I)", ID_CMD_IMPORT)                                         \
-    ITEM("导出(&E)", ID_CMD_EXPORT)                                         \
-    SEPARATOR                                                              \
-    ITEM("退出 Atl+F4", ID_CMD_EXIT)                                        \
-    END_POPUP                                                              \
-    POPUP("操作(&O)")                                                      \
-    ITEM("开始(&B)", ID_CMD_START)                                          \
-    ITEM("结束(&E)", ID_CMD_STOP)                                           \
-    END_POPUP                                                              \
-    POPUP("帮助(&H)")                                                      \
-    ITEM("帮助(&H)", ID_CMD_HELP)                                           \
-    INACTIVE_ITEM("关于(&A)", ID_CMD_ABOUT)                                 \
+    POPUP("文件(&F)")                                                        \
+    ITEM("导入(&I)", ID_CMD_IMPORT)                                          \
+    ITEM("导出(&E)", ID_CMD_EXPORT)                                          \
+    SEPARATOR                                                                \
+    ITEM("退出 Atl+F4", ID_CMD_EXIT)                                         \
+    END_POPUP                                                                \
+    POPUP("操作(&O)")                                                        \
+    ITEM("开始(&B)", ID_CMD_START)                                           \
+    ITEM("结束(&E)", ID_CMD_STOP)                                            \
+    END_POPUP                                                                \
+    POPUP("帮助(&H)")                                                        \
+    ITEM("帮助(&H)", ID_CMD_HELP)                                            \
+    INACTIVE_ITEM("关于(&A)", ID_CMD_ABOUT)                                  \
     END_POPUP
 
 #ifndef RC_INVOKED

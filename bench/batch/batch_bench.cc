@@ -171,14 +171,14 @@ double RunWorkers(CAddressTable& table, const std::string& dbPath) {
     bool done = false;
     {
         quorvane::CThreadGroup group;
-        quorvane::StartLookupRun(
-            group, table, quorvane::OpenDatabaseFile(quorvane::Utf8ToWide(dbPath)).database,
-            nullptr, [&] {
-                table.EndRun();
-                std::lock_guard<std::mutex> guard(lock);
-                done = true;
-                finished.notify_all();
-            });
+        quorvane::StartLookupRun(group, table,
+                                 quorvane::OpenDatabaseFile(quorvane::Utf8ToWide(dbPath)).database,
+                                 nullptr, [&] {
+                                     table.EndRun();
+                                     std::lock_guard<std::mutex> guard(lock);
+                                     done = true;
+                                     finished.notify_all();
+                                 });
         std::unique_lock<std::mutex> guard(lock);
         finished.wait(guard, [&] { return done; });
     }

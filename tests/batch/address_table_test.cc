@@ -175,8 +175,8 @@ TEST(AddressTableTest, ConcurrentReaderNeverSeesTornRows) {
             // Long texts, so a half-replaced one could not hide in a small-string buffer; new
             // records are made while the reader runs, as a worker makes them.
             const std::string tag = std::string(40, 'x') + std::to_string(round);
-            table.SetResults(round % 2, table.Store().ForRegionText(tag + "|0|" + tag + "|" + tag +
-                                                                    "|" + tag));
+            table.SetResults(
+                round % 2, table.Store().ForRegionText(tag + "|0|" + tag + "|" + tag + "|" + tag));
         }
         done = true;
     });

@@ -4,11 +4,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <string>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include "batch/lookup_session.h"
 #include "batch/region_fields.h"
@@ -181,6 +185,39 @@ TEST(LookupRunTest, StopBeforeTheFirstRowResolvesNothing) {
     EXPECT_EQ(table.GetRowsHandedOut(), 3u);
     for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
         ASSERT_EQ(table.GetField(i, 1), u"old");
+    }
+}
+
+// A run that cannot make one of its threads is ended again before StartLookupRun returns: no
+// thread left, no notification, the table out of its run and ready for the next one.
+TEST(LookupRunTest, StartThatCannotMakeAThreadEndsTheRunAgain) {
+    TempDatabase db({Range{0, 0xFFFFFFFFu, "A|0|B|C|D"}});
+    ASSERT_TRUE(db.Ok());
+    CAddressTable table;
+    test::AppendRows(table,
+                     std::vector<AddressRow>(20, AddressRow{u"1.2.3.4", u"old", {}, {}, {}}));
+    for (int failing = 1; failing <= 4; ++failing) {  // three workers, then the waiter
+        SCOPED_TRACE(failing);
+        int made = 0;
+        CThreadGroup group([&](CThreadGroup::Callable body) {
+            if (++made == failing) {
+                throw std::system_error(EAGAIN, std::generic_category(), "thread refused");
+            }
+            return std::thread(std::move(body));
+        });
+        int finished = 0;
+        EXPECT_FALSE(StartLookupRun(group, table, OpenDatabaseFile(Utf8ToWide(db.Path())).database,
+                                    nullptr, [&] { ++finished; }));
+        group.WaitForWaiters();
+        EXPECT_EQ(finished, 0);
+        EXPECT_FALSE(table.IsRunActive());
+        EXPECT_TRUE(table.IsStopped());
+    }
+    // Rows are resolved or keep what they held; the next run resolves them all.
+    RunDriver driver;
+    ASSERT_TRUE(driver.Run(table, Utf8ToWide(db.Path())));
+    for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
+        ASSERT_EQ(table.GetField(i, 1), u"A");
     }
 }
 

@@ -255,8 +255,7 @@ TEST(LookupSessionTest, MixedRowsResolvedTogetherGetTheirOwnRecords) {
     for (auto [begin, end] : {std::pair<std::size_t, std::size_t>{0, 1}, {1, 65}, {65, 300}}) {
         together.ResolveRows(addresses, begin, end, records.data() + begin);
         for (std::size_t row = begin; row < end; ++row) {
-            ASSERT_EQ(records[row], ResolveAlone(alone, addresses, row))
-                << addresses.AsciiAt(row);
+            ASSERT_EQ(records[row], ResolveAlone(alone, addresses, row)) << addresses.AsciiAt(row);
             found += records[row] != nullptr;
         }
     }

@@ -398,8 +398,8 @@ bool MmdbReader::FollowPointer(std::size_t& pos, std::uint8_t ctrl, Value& out, 
     return Decode(at, out, depth + 1, budget, error);
 }
 
-bool MmdbReader::ReadTypeAndSize(std::size_t& pos, std::uint8_t ctrl, int& type,
-                                 std::size_t& size, std::string& error) const {
+bool MmdbReader::ReadTypeAndSize(std::size_t& pos, std::uint8_t ctrl, int& type, std::size_t& size,
+                                 std::string& error) const {
     type = ctrl >> 5;
     if (type == kExtended) {
         if (!Need(pos, 1, error)) {
