@@ -13,35 +13,12 @@ namespace {
                             std::to_string(count) + " rows)");
 }
 
-void CopyResults(const ResultTexts* record, AddressRow& row) {
-    if (record == nullptr) {
-        row.country.clear();
-        row.province.clear();
-        row.city.clear();
-        row.provider.clear();
-        return;
-    }
-    row.country = record->country;
-    row.province = record->province;
-    row.city = record->city;
-    row.provider = record->provider;
-}
-
 }  // namespace
 
 CAddressTable::CAddressTable() = default;
 
 std::size_t CAddressTable::GetRowCount() const {
     return m_results.size();
-}
-
-const ResultTexts* CAddressTable::InternResults(const AddressRow& results) {
-    return m_store.Intern(results.country, results.province, results.city, results.provider);
-}
-
-void CAddressTable::AppendRow(const AddressRow& row) {
-    m_addresses.Append(row.address);
-    m_results.push_back(InternResults(row));
 }
 
 void CAddressTable::AppendAddresses(CAddressBlock&& addresses, bool keepRows) {
@@ -72,14 +49,6 @@ void CAddressTable::CheckIndex(std::size_t index) const {
     }
 }
 
-AddressRow CAddressTable::GetRow(std::size_t index) const {
-    CheckIndex(index);
-    AddressRow row;
-    m_addresses.CopyText(index, row.address);
-    CopyResults(GetResults(index), row);
-    return row;
-}
-
 std::u16string CAddressTable::GetField(std::size_t index, int column) const {
     CheckIndex(index);
     if (column < 0 || column > 4) {
@@ -102,32 +71,6 @@ std::u16string CAddressTable::GetField(std::size_t index, int column) const {
         default:
             return record->provider;
     }
-}
-
-void CAddressTable::CopyAddress(std::size_t index, std::u16string& out) const {
-    CheckIndex(index);
-    m_addresses.CopyText(index, out);
-}
-
-void CAddressTable::PublishResults(std::size_t index, const AddressRow& results) {
-    CheckIndex(index);
-    SetResults(index, InternResults(results));
-}
-
-void CAddressTable::PublishResults(std::size_t index, AddressRow&& results) {
-    CheckIndex(index);
-    const ResultTexts* record = InternResults(results);
-    const ResultTexts* previous = std::atomic_ref<const ResultTexts*>(m_results[index])
-                                      .exchange(record, std::memory_order_acq_rel);
-    CopyResults(previous, results);
-}
-
-std::optional<std::uint32_t> CAddressTable::TakeNextRowIndex() {
-    const RowBlock block = TakeRowBlock(1);
-    if (block.Empty()) {
-        return std::nullopt;
-    }
-    return block.begin;
 }
 
 RowBlock CAddressTable::TakeRowBlock(std::uint32_t maxRows) {

@@ -6,7 +6,6 @@
 #include <atomic>
 #include <cstdint>
 #include <mutex>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,15 +14,6 @@
 #include "batch/result_store.h"
 
 namespace quorvane {
-
-// One row; the field order is the list's column order and the export line's field order.
-struct AddressRow {
-    std::u16string address;
-    std::u16string country;
-    std::u16string province;
-    std::u16string city;
-    std::u16string provider;
-};
 
 // Rows handed to one worker at once: [begin, end).
 struct RowBlock {
@@ -46,8 +36,6 @@ class CAddressTable {
     std::size_t GetRowCount() const;
 
     // REQUIRES: !IsRunActive(); owner's thread.
-    void AppendRow(const AddressRow& row);
-    // REQUIRES: !IsRunActive(); owner's thread.
     void ClearRows();
     // One row per text of addresses, with empty results, after the rows already there
     // (keepRows) or in their place; the texts are taken. All or nothing: when memory runs out,
@@ -55,21 +43,12 @@ class CAddressTable {
     // REQUIRES: !IsRunActive(); owner's thread.
     void AppendAddresses(CAddressBlock&& addresses, bool keepRows);
 
-    // A copy of row index, taken consistently with concurrent publishing.
-    // Throws std::out_of_range when index >= GetRowCount(); never reads past the end.
-    AddressRow GetRow(std::size_t index) const;
-
-    // Field column (0 address .. 4 provider) of row index, copied consistently with concurrent
-    // publishing. Throws std::out_of_range for a row or column out of range.
+    // Field column of row index, copied consistently with concurrent publishing. The columns are
+    // the list's and the export line's fields in their order: 0 address, 1 country, 2 province,
+    // 3 city, 4 provider. Throws std::out_of_range for a row or column out of range.
     std::u16string GetField(std::size_t index, int column) const;
 
-    // Replaces the four result fields of row index with those of results (its address is
-    // ignored), as one step for any reader. Throws std::out_of_range for a bad index.
-    void PublishResults(std::size_t index, const AddressRow& results);
-    // The same; results receives the row's previous texts.
-    void PublishResults(std::size_t index, AddressRow&& results);
-
-    // The workers' form: record (from Store(), or null for no results) becomes row index's
+    // Record (from Store(), or null for no results) becomes row index's
     // results. REQUIRES: index < GetRowCount().
     void SetResults(std::size_t index, const ResultTexts* record) {
         std::atomic_ref<const ResultTexts*>(m_results[index])
@@ -87,15 +66,9 @@ class CAddressTable {
     const CAddressBlock& Addresses() const { return m_addresses; }
     CResultStore& Store() { return m_store; }
 
-    // Copies the address of row index into out, reusing out's storage.
-    // Throws std::out_of_range when index >= GetRowCount().
-    void CopyAddress(std::size_t index, std::u16string& out) const;
-
-    // Under the cursor lock: the next row index to resolve, or nothing when every row of this
-    // run has been handed out. Each index is handed out at most once per run.
-    std::optional<std::uint32_t> TakeNextRowIndex();
     // Under the cursor lock: the next at most maxRows rows (at least one while any is left), or
-    // an empty block when every row of this run has been handed out. REQUIRES: maxRows >= 1.
+    // an empty block when every row of this run has been handed out. Each row is handed out at
+    // most once per run. REQUIRES: maxRows >= 1.
     RowBlock TakeRowBlock(std::uint32_t maxRows);
 
     // How many indexes this run has handed out so far.
@@ -133,7 +106,6 @@ class CAddressTable {
   private:
     // Throws std::out_of_range when index >= GetRowCount().
     void CheckIndex(std::size_t index) const;
-    const ResultTexts* InternResults(const AddressRow& results);
 
     CAddressBlock m_addresses;
     // One entry per row, read and written through std::atomic_ref; the vector itself changes

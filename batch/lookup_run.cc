@@ -16,7 +16,7 @@ void ResolveBlocks(CAddressTable& table, const SharedDatabase& database,
                    const SharedDatabase& database6) {
     CLookupSession session(database, table.Store(), database6);
     const CAddressBlock& addresses = table.Addresses();
-    const ResultTexts* records[CLookupSession::kSideBySide];
+    const ResultTexts* records[kMaxRowBlock];
     // Rows are taken in blocks, so the cursor lock is passed a few thousand times a run
     // rather than once a row. Blocks start at one row and double: a run stopped at once uses
     // up one index per worker, and a short table is still shared by all three workers.
@@ -27,25 +27,19 @@ void ResolveBlocks(CAddressTable& table, const SharedDatabase& database,
             break;
         }
         blockSize = std::min<std::uint32_t>(blockSize * 2, kMaxRowBlock);
-        // A few dozen rows are looked up side by side, then published one by one; the stop
-        // flag is tested before each such chunk and before each row published.
+        // The block's rows are looked up side by side, then published one by one; the stop
+        // flag is tested before each row published.
+        session.ResolveRows(addresses, block.begin, block.end, records);
         std::uint32_t row = block.begin;
         std::uint32_t withoutResult = 0;
-        while (row < block.end && !table.IsStopped()) {
-            const std::uint32_t chunkEnd =
-                row + std::min<std::uint32_t>(CLookupSession::kSideBySide, block.end - row);
-            session.ResolveRows(addresses, row, chunkEnd, records);
-            for (const ResultTexts** record = records; row < chunkEnd; ++row, ++record) {
-                if (table.IsStopped()) {
-                    break;  // this row and the rest of the block stay as they were
-                }
-                table.SetResults(row, *record);
-                withoutResult += *record == nullptr;  // the store keeps no empty record
-            }
+        for (; row < block.end && !table.IsStopped(); ++row) {
+            const ResultTexts* record = records[row - block.begin];
+            table.SetResults(row, record);
+            withoutResult += record == nullptr;  // the store keeps no empty record
         }
         table.AddRowsResolved(row - block.begin, withoutResult);
         if (row < block.end) {
-            break;
+            break;  // stopped: the rest of the block stays as it was
         }
     }
 }
@@ -63,6 +57,17 @@ std::function<void()> MakeLookupWork(CAddressTable& table, SharedDatabase databa
             table.StopOutOfMemory();
         }
     };
+}
+
+bool StartLookupRun(CThreadGroup& workers, CAddressTable& table, SharedDatabase database,
+                    SharedDatabase database6, CThreadGroup::Callable onFinished) {
+    CThreadGroup::Callable work = MakeLookupWork(table, std::move(database), std::move(database6));
+    table.BeginRun();
+    if (workers.Launch(std::move(work), std::move(onFinished), [&table] { table.RequestStop(); })) {
+        return true;
+    }
+    table.EndRun();
+    return false;
 }
 
 }  // namespace quorvane

@@ -8,25 +8,11 @@
 
 namespace quorvane {
 
-CLookupSession::CLookupSession(SharedDatabase database, SharedDatabase database6)
-    : m_database(std::move(database)),
-      m_database6(std::move(database6)),
-      m_ownStore(std::make_unique<CResultStore>()),
-      m_store(*m_ownStore) {}
-
 CLookupSession::CLookupSession(SharedDatabase database, CResultStore& store,
                                SharedDatabase database6)
     : m_database(std::move(database)), m_database6(std::move(database6)), m_store(store) {}
 
 CLookupSession::~CLookupSession() = default;
-
-void CLookupSession::Lookup(AddressRow& row) {
-    const ResultTexts* record = Resolve(std::u16string_view(row.address));
-    row.country = record != nullptr ? record->country : std::u16string();
-    row.province = record != nullptr ? record->province : std::u16string();
-    row.city = record != nullptr ? record->city : std::u16string();
-    row.provider = record != nullptr ? record->provider : std::u16string();
-}
 
 // Text that is no address stays a miss: ip2long would read "hello" as 0.0.0.0 and "1.2.3" as
 // 1.2.0.3, and the row would show a place the text never named. Dotted decimal is tried first:
@@ -46,24 +32,16 @@ CLookupSession::Parsed CLookupSession::Parse(std::basic_string_view<Char> text) 
     return parsed;
 }
 
-const ResultTexts* CLookupSession::Resolve(std::string_view asciiAddress) {
-    return Search(Parse(asciiAddress));
-}
-
-const ResultTexts* CLookupSession::Resolve(std::u16string_view address) {
-    return Search(Parse(address));
-}
-
 void CLookupSession::ResolveRows(const CAddressBlock& addresses, std::size_t begin, std::size_t end,
                                  const ResultTexts** records) {
-    std::uint32_t numbers[kSideBySide];
-    std::size_t rows[kSideBySide];
-    Ipv6Address numbers6[kSideBySide];
-    std::size_t rows6[kSideBySide];
-    const ResultTexts* found[kSideBySide];
+    std::uint32_t numbers[kChunk];
+    std::size_t rows[kChunk];
+    Ipv6Address numbers6[kChunk];
+    std::size_t rows6[kChunk];
+    const ResultTexts* found[kChunk];
     std::u16string wide;
     while (begin < end) {
-        const std::size_t n = std::min(kSideBySide, end - begin);
+        const std::size_t n = std::min(kChunk, end - begin);
         std::size_t v4 = 0;
         std::size_t v6 = 0;
         for (std::size_t i = 0; i < n; ++i) {
@@ -98,33 +76,15 @@ void CLookupSession::ResolveRows(const CAddressBlock& addresses, std::size_t beg
     }
 }
 
-const ResultTexts* CLookupSession::Search(const Parsed& address) {
-    const ResultTexts* record = nullptr;
-    if (address.family == Parsed::kIpv4) {
-        SearchMany(&address.v4, 1, &record);
-    } else if (address.family == Parsed::kIpv6) {
-        SearchMany6(&address.v6, 1, &record);
-    }
-    return record;
-}
-
 void CLookupSession::SearchMany(const std::uint32_t* addresses, std::size_t count,
                                 const ResultTexts** records) {
     if (!m_database) {
         std::fill(records, records + count, nullptr);
         return;
     }
-    quorvane_db_record found[kSideBySide];
-    for (std::size_t done = 0; done < count; done += kSideBySide) {
-        const std::size_t n = std::min(kSideBySide, count - done);
-        quorvane_db_find4_many(m_database.get(), addresses + done, found, n);
-        for (std::size_t i = 0; i < n; ++i) {
-            m_cache.Prefetch(found[i]);
-        }
-        for (std::size_t i = 0; i < n; ++i) {
-            records[done + i] = RecordFor(m_database.get(), m_cache, found[i]);
-        }
-    }
+    quorvane_db_record found[kChunk];
+    quorvane_db_find4_many(m_database.get(), addresses, found, count);
+    RecordsFor(m_database.get(), m_cache, found, count, records);
 }
 
 void CLookupSession::SearchMany6(const Ipv6Address* addresses, std::size_t count,
@@ -133,30 +93,27 @@ void CLookupSession::SearchMany6(const Ipv6Address* addresses, std::size_t count
         std::fill(records, records + count, nullptr);
         return;
     }
-    unsigned char bytes[kSideBySide][16];
-    quorvane_db_record found[kSideBySide];
-    for (std::size_t done = 0; done < count; done += kSideBySide) {
-        const std::size_t n = std::min(kSideBySide, count - done);
-        for (std::size_t i = 0; i < n; ++i) {
-            for (int b = 0; b < 8; ++b) {
-                bytes[i][b] = static_cast<unsigned char>(addresses[done + i].high >> (56 - 8 * b));
-                bytes[i][b + 8] =
-                    static_cast<unsigned char>(addresses[done + i].low >> (56 - 8 * b));
-            }
+    unsigned char bytes[kChunk][16];
+    for (std::size_t i = 0; i < count; ++i) {
+        for (int b = 0; b < 8; ++b) {
+            bytes[i][b] = static_cast<unsigned char>(addresses[i].high >> (56 - 8 * b));
+            bytes[i][b + 8] = static_cast<unsigned char>(addresses[i].low >> (56 - 8 * b));
         }
-        quorvane_db_find6_many(m_database6.get(), bytes, found, n);
-        for (std::size_t i = 0; i < n; ++i) {
-            m_cache6.Prefetch(found[i]);
-        }
-        for (std::size_t i = 0; i < n; ++i) {
-            records[done + i] = Record6For(found[i]);
-        }
+    }
+    quorvane_db_record found[kChunk];
+    quorvane_db_find6_many(m_database6.get(), bytes, found, count);
+    if (m_shared6 == nullptr) {
+        RecordsFor(m_database6.get(), m_cache6, found, count, records);
+        return;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        records[i] = Record6For(found[i]);
     }
 }
 
 const ResultTexts* CLookupSession::Record6For(quorvane_db_record record) {
-    if (m_shared6 == nullptr || record == 0) {
-        return RecordFor(m_database6.get(), m_cache6, record);
+    if (record == 0) {
+        return nullptr;
     }
     const ResultTexts* found = nullptr;
     if (m_shared6->Find(record, &found)) {
@@ -167,6 +124,17 @@ const ResultTexts* CLookupSession::Record6For(quorvane_db_record record) {
     found = m_store.ForRegionText(std::string_view(text, length));
     m_shared6->Set(record, found);
     return found;
+}
+
+void CLookupSession::RecordsFor(const quorvane_db* database, CRecordCache& cache,
+                                const quorvane_db_record* found, std::size_t count,
+                                const ResultTexts** records) {
+    for (std::size_t i = 0; i < count; ++i) {
+        cache.Prefetch(found[i]);
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        records[i] = RecordFor(database, cache, found[i]);
+    }
 }
 
 const ResultTexts* CLookupSession::RecordFor(const quorvane_db* database, CRecordCache& cache,

@@ -22,50 +22,33 @@ class CLookupSession {
     // Searches database (IPv4) and database6 (IPv6), which the session keeps open for as long as
     // it lives; the workers of a run share them (searches only read them). A null database makes
     // every lookup of its family a miss. Records are made in store, which must outlive the
-    // session; the first form keeps a store of its own.
-    explicit CLookupSession(SharedDatabase database, SharedDatabase database6 = nullptr);
+    // session.
     CLookupSession(SharedDatabase database, CResultStore& store,
                    SharedDatabase database6 = nullptr);
     ~CLookupSession();
     CLookupSession(const CLookupSession&) = delete;
     CLookupSession& operator=(const CLookupSession&) = delete;
 
-    // Resolves row.address with the memory search and overwrites country, province, city and
-    // provider (a field without a value, or the text "0", becomes empty). A dotted decimal
-    // address (see ParseDottedAddress) is looked up in the IPv4 database, an IPv6 address (see
+    // The record of the store for the address of each row of [begin, end) of addresses, into
+    // records[0 .. end - begin) (null: four empty fields). A dotted decimal address (see
+    // ParseDottedAddress) is looked up in the IPv4 database, an IPv6 address (see
     // ParseIpv6Address) in the IPv6 one, but for an IPv4-mapped address, which answers as the
-    // IPv4 address it stands for. Any other text is not looked up: its four fields become empty.
-    void Lookup(AddressRow& row);
-
-    // The record of the store that Lookup would write for this address (null: four empty
-    // fields). The first form takes an address of plain ASCII, as CAddressBlock keeps them.
-    const ResultTexts* Resolve(std::string_view asciiAddress);
-    const ResultTexts* Resolve(std::u16string_view address);
+    // IPv4 address it stands for. Any other text is not looked up: its record is null. The
+    // searches advance side by side, as many at once as the engine finds best.
+    // REQUIRES: begin <= end <= addresses.Count().
+    void ResolveRows(const CAddressBlock& addresses, std::size_t begin, std::size_t end,
+                     const ResultTexts** records);
 
     // From now on, IPv6 records are looked up in table first and entered there (table is shared
     // by the sessions of a run over the same database6 and store; it must outlive the session),
     // instead of in a cache of the session's own.
     void ShareIpv6Records(CDenseRecordTable* table) { m_shared6 = table; }
 
-    // How many addresses ResolveRows and SearchMany take in one go; a caller that publishes
-    // between calls gains nothing from passing more.
-    static constexpr std::size_t kSideBySide = 64;
-
-    // What Resolve gives for each row of [begin, end) of addresses, into records[0 .. end -
-    // begin), for less per row than one call each: the searches advance side by side.
-    // REQUIRES: begin <= end <= addresses.Count().
-    void ResolveRows(const CAddressBlock& addresses, std::size_t begin, std::size_t end,
-                     const ResultTexts** records);
-
-    // The records for count addresses given as numbers (as ParseDottedAddress gives them):
-    // records[i] is what Resolve returns for addresses[i]. Cheaper per address than one call
-    // each: the searches advance side by side.
-    void SearchMany(const std::uint32_t* addresses, std::size_t count, const ResultTexts** records);
-    // The same for IPv6 addresses, searched in the IPv6 database as they are (an IPv4-mapped
-    // address included).
-    void SearchMany6(const Ipv6Address* addresses, std::size_t count, const ResultTexts** records);
-
   private:
+    // How many rows ResolveRows parses into arrays on the stack and hands to the engine in one
+    // call; the engine groups its side-by-side searches within the call.
+    static constexpr std::size_t kChunk = 64;
+
     // A row's address as the searches take it.
     struct Parsed {
         enum Family { kNone, kIpv4, kIpv6 } family = kNone;
@@ -74,7 +57,16 @@ class CLookupSession {
     };
     template <typename Char>
     static Parsed Parse(std::basic_string_view<Char> text);
-    const ResultTexts* Search(const Parsed& address);
+    // The records for count addresses given as numbers (as ParseDottedAddress gives them), and
+    // for count IPv6 addresses searched as they are (an IPv4-mapped one included): records[i]
+    // is the record for addresses[i]. REQUIRES: count <= kChunk.
+    void SearchMany(const std::uint32_t* addresses, std::size_t count, const ResultTexts** records);
+    void SearchMany6(const Ipv6Address* addresses, std::size_t count, const ResultTexts** records);
+    // The store's records for count records of database found together: the cache's entries for
+    // all of them are fetched before the first is read.
+    void RecordsFor(const quorvane_db* database, CRecordCache& cache,
+                    const quorvane_db_record* found, std::size_t count,
+                    const ResultTexts** records);
     // The store's record for a record of database (0: none), through its cache.
     const ResultTexts* RecordFor(const quorvane_db* database, CRecordCache& cache,
                                  quorvane_db_record record);
@@ -83,7 +75,6 @@ class CLookupSession {
 
     SharedDatabase m_database;
     SharedDatabase m_database6;
-    std::unique_ptr<CResultStore> m_ownStore;
     CResultStore& m_store;
     CRecordCache m_cache;   // records of m_database
     CRecordCache m_cache6;  // records of m_database6: the two families number theirs apart

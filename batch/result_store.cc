@@ -10,35 +10,6 @@ namespace quorvane {
 
 namespace {
 
-// Four texts as one key: each field is preceded by its length, so no choice of texts makes two
-// different rows give the same key.
-std::u16string MakeKey(std::u16string_view country, std::u16string_view province,
-                       std::u16string_view city, std::u16string_view provider) {
-    std::u16string key;
-    key.reserve(8 + country.size() + province.size() + city.size() + provider.size());
-    for (std::u16string_view field : {country, province, city, provider}) {
-        key.push_back(static_cast<char16_t>(field.size() & 0xFFFF));
-        key.push_back(static_cast<char16_t>(field.size() >> 16));
-        key.append(field);
-    }
-    return key;
-}
-
-std::unique_ptr<ResultTexts> MakeRecord(std::u16string_view country, std::u16string_view province,
-                                        std::u16string_view city, std::u16string_view provider) {
-    auto record = std::make_unique<ResultTexts>();
-    record->country = country;
-    record->province = province;
-    record->city = city;
-    record->provider = provider;
-    for (std::u16string_view field : {country, province, city, provider}) {
-        record->exportTail.push_back(',');
-        AppendExportField(record->exportTail, field);
-    }
-    record->exportTail += "\r\n";
-    return record;
-}
-
 std::u16string FieldText(const QuorvaneField& field) {
     return field.size == 0 ? std::u16string()
                            : Utf8ToWide(std::string_view(field.data, field.size));
@@ -74,27 +45,6 @@ std::unique_ptr<ResultTexts> MakeRegionRecord(std::string_view regionText, Recor
 CResultStore::CResultStore(RecordTexts texts) : m_texts(texts) {}
 CResultStore::~CResultStore() = default;
 
-const ResultTexts* CResultStore::Intern(std::u16string_view country, std::u16string_view province,
-                                        std::u16string_view city, std::u16string_view provider) {
-    if (country.empty() && province.empty() && city.empty() && provider.empty()) {
-        return nullptr;
-    }
-    std::u16string key = MakeKey(country, province, city, provider);
-    {
-        std::lock_guard<std::mutex> guard(m_lock);
-        auto it = m_records.find(key);
-        if (it != m_records.end()) {
-            return it->second.get();
-        }
-    }
-    // Built outside the lock: two threads may build the same record, and the second one's copy
-    // is dropped below.
-    auto record = MakeRecord(country, province, city, provider);
-    std::lock_guard<std::mutex> guard(m_lock);
-    auto [it, inserted] = m_records.try_emplace(std::move(key), std::move(record));
-    return it->second.get();
-}
-
 const ResultTexts* CResultStore::ForRegionText(std::string_view regionText) {
     // High bits pick the shard; the map itself buckets by the low ones.
     const std::uint64_t hash = TextHash{}(regionText);
@@ -106,7 +56,8 @@ const ResultTexts* CResultStore::ForRegionText(std::string_view regionText) {
             return it->second.get();
         }
     }
-    // Built outside the lock, as in Intern.
+    // Built outside the lock: two threads may build the same record, and the second one's copy
+    // is dropped below.
     std::unique_ptr<ResultTexts> record = MakeRegionRecord(regionText, m_texts);
     std::lock_guard<std::mutex> guard(shard.lock);
     auto [it, inserted] = shard.records.try_emplace(std::string(regionText), std::move(record));
@@ -114,8 +65,6 @@ const ResultTexts* CResultStore::ForRegionText(std::string_view regionText) {
 }
 
 void CResultStore::Clear() {
-    std::lock_guard<std::mutex> guard(m_lock);
-    m_records.clear();
     for (TextShard& shard : m_byRegionText) {
         std::lock_guard<std::mutex> shardGuard(shard.lock);
         shard.records.clear();

@@ -34,8 +34,8 @@ enum class RecordTexts {
     kExportOnly,       // the export tail alone, the four fields empty: what the command writes
 };
 
-// Thread rules: Intern may be called from any thread at once; Clear only while no thread can
-// hold a record of this store.
+// Thread rules: ForRegionText may be called from any thread at once; Clear only while no thread
+// can hold a record of this store.
 class CResultStore {
   public:
     explicit CResultStore(RecordTexts texts = RecordTexts::kFieldsAndExport);
@@ -43,14 +43,9 @@ class CResultStore {
     CResultStore(const CResultStore&) = delete;
     CResultStore& operator=(const CResultStore&) = delete;
 
-    // The record holding exactly these four texts, made on first use; null when all four are
-    // empty. The record lives until Clear or the store's end.
-    const ResultTexts* Intern(std::u16string_view country, std::u16string_view province,
-                              std::u16string_view city, std::u16string_view provider);
-
     // The record for the fields of regionText (see QuorvaneRowFields), split and converted on
-    // the first call for that text only; null when all four fields are empty. Lives as Intern's
-    // records do, but is a record of its own even when Intern holds the same four texts.
+    // the first call for that text only; null when all four fields are empty. The record lives
+    // until Clear or the store's end.
     // REQUIRES: regionText is valid UTF-8 and holds no NUL, as the engine gives texts.
     const ResultTexts* ForRegionText(std::string_view regionText);
 
@@ -78,8 +73,6 @@ class CResultStore {
     static constexpr std::size_t kTextShards = 16;
 
     const RecordTexts m_texts;
-    std::mutex m_lock;  // guards m_records
-    std::unordered_map<std::u16string, std::unique_ptr<const ResultTexts>> m_records;
     std::array<TextShard, kTextShards> m_byRegionText;
 };
 

@@ -79,15 +79,18 @@ class CWorkerSession {
     std::unique_ptr<CLookupSession> m_session;
 };
 
+// Rows resolved in one call and then written while their records are still in the caches.
+constexpr std::size_t kRowsPerPass = 64;
+
 void ResolveChunk(Chunk& chunk, CWorkerSession& worker) {
     const CAddressBlock& rows = chunk.addresses;
     const std::size_t count = rows.Count();
     const bool mayHoldIpv6 = MayHoldIpv6Rows(rows);
     CLookupSession& session = worker.For(mayHoldIpv6);
     chunk.output.reserve(chunk.textBytes + count * kTailBytesPerRow);
-    const ResultTexts* records[CLookupSession::kSideBySide];
-    for (std::size_t begin = 0; begin < count; begin += CLookupSession::kSideBySide) {
-        const std::size_t end = std::min(count, begin + CLookupSession::kSideBySide);
+    const ResultTexts* records[kRowsPerPass];
+    for (std::size_t begin = 0; begin < count; begin += kRowsPerPass) {
+        const std::size_t end = std::min(count, begin + kRowsPerPass);
         session.ResolveRows(rows, begin, end, records);
         for (std::size_t row = begin; row < end; ++row) {
             AppendExportLine(rows, row, records[row - begin], chunk.output);

@@ -1,63 +1,18 @@
 #include "batch/thread_group.h"
 
-#include <cerrno>
-#include <condition_variable>
-#include <system_error>
 #include <utility>
 
 namespace quorvane {
-
-namespace {
-
-std::atomic<int> g_failCountdown{0};
-std::mutex g_waiterHookLock;
-CThreadGroup::Callable g_waiterHook;
-
-// Every thread of this file is created here, so the test hook sees each creation.
-std::thread CreateThread(std::function<void()> body) {
-    int countdown = g_failCountdown.load();
-    while (countdown > 0 && !g_failCountdown.compare_exchange_weak(countdown, countdown - 1)) {
-    }
-    if (countdown == 1) {
-        throw std::system_error(EAGAIN, std::generic_category(), "thread creation refused");
-    }
-    return std::thread(std::move(body));
-}
-
-CThreadGroup::Callable CurrentWaiterHook() {
-    std::lock_guard<std::mutex> guard(g_waiterHookLock);
-    return g_waiterHook;
-}
-
-}  // namespace
 
 // Everything one launch needs, shared by the group and that launch's waiters, so a waiter of an
 // earlier launch keeps its own threads and notification however often the group launches again.
 struct CThreadGroup::LaunchState {
     Callable m_work;
     Callable m_onFinished;
-    std::vector<std::thread> m_threads;  // complete before any waiter is created
+    std::vector<std::thread> m_threads;  // complete before any waiter is made
     std::atomic<bool> m_joined{false};   // the join mark: exactly one waiter takes it
 
-    // The waiters wait here until the launch has called its started notification, so the
-    // finished notification can never come first.
-    std::mutex m_gateLock;
-    std::condition_variable m_gateOpened;
-    bool m_gateOpen = false;
-
-    void OpenGate() {
-        {
-            std::lock_guard<std::mutex> guard(m_gateLock);
-            m_gateOpen = true;
-        }
-        m_gateOpened.notify_all();
-    }
-
     void Join() {
-        {
-            std::unique_lock<std::mutex> guard(m_gateLock);
-            m_gateOpened.wait(guard, [this] { return m_gateOpen; });
-        }
         if (m_joined.exchange(true)) {
             return;
         }
@@ -70,23 +25,16 @@ struct CThreadGroup::LaunchState {
     }
 };
 
-CThreadGroup::CThreadGroup() = default;
+CThreadGroup::CThreadGroup(ThreadStarter starter)
+    : m_startThread(starter ? std::move(starter)
+                            : [](Callable body) { return std::thread(std::move(body)); }) {}
 
 CThreadGroup::~CThreadGroup() {
+    // Each launch's threads are joined by its waiter, or inside Launch when it failed.
     WaitForWaiters();
-    // Every launch has a waiter that joined its threads, or was rolled back inside Launch; this
-    // only guards against a thread being destroyed joinable should that ever change.
-    if (m_current) {
-        for (std::thread& thread : m_current->m_threads) {
-            if (thread.joinable()) {
-                thread.join();
-            }
-        }
-    }
 }
 
-bool CThreadGroup::Launch(Callable work, Callable onStarted, Callable onFinished,
-                          Callable onCreateFailed) {
+bool CThreadGroup::Launch(Callable work, Callable onFinished, Callable onCreateFailed) {
     ReapWaiters();
 
     auto state = std::make_shared<LaunchState>();
@@ -97,41 +45,25 @@ bool CThreadGroup::Launch(Callable work, Callable onStarted, Callable onFinished
     // std::thread objects, must never be released on one of them.
     const Callable* sharedWork = &state->m_work;
 
-    auto rollBack = [&] {
+    // Any failure here (a refused thread, memory for a thread or its record) happens while no
+    // std::thread can be lost: the threads vector has its room reserved and StartWaiter records
+    // its thread without allocating.
+    try {
+        for (std::uint32_t i = 0; i < m_threadCount; ++i) {
+            state->m_threads.push_back(m_startThread([sharedWork] { (*sharedWork)(); }));
+        }
+        StartWaiter(state);
+    } catch (...) {
         if (onCreateFailed) {
             onCreateFailed();
         }
         for (std::thread& thread : state->m_threads) {
             thread.join();
         }
-    };
-
-    // Any failure here (a refused thread, memory for a thread or its record) happens while no
-    // std::thread can be lost: the threads vector has its room reserved and StartWaiter records
-    // its thread without allocating.
-    try {
-        for (std::uint32_t i = 0; i < m_threadCount; ++i) {
-            state->m_threads.push_back(CreateThread([sharedWork] { (*sharedWork)(); }));
-        }
-        StartWaiter(state);
-    } catch (...) {
-        rollBack();
         return false;
     }
-
-    {
-        std::lock_guard<std::mutex> guard(m_mutex);
-        m_current = state;
-    }
-    // The gate opens however onStarted ends: a waiter left waiting on it would never join the
-    // workers, and the destructor would wait for that waiter for ever.
-    struct GateOpener {
-        LaunchState& state;
-        ~GateOpener() { state.OpenGate(); }
-    } opener{*state};
-    if (onStarted) {
-        onStarted();
-    }
+    std::lock_guard<std::mutex> guard(m_mutex);
+    m_current = std::move(state);
     return true;
 }
 
@@ -154,10 +86,7 @@ void CThreadGroup::StartJoinWaiter() {
 
 void CThreadGroup::StartWaiter(const std::shared_ptr<LaunchState>& state) {
     auto done = std::make_shared<std::atomic<bool>>(false);
-    Callable body = [state, done, hook = CurrentWaiterHook()] {
-        if (hook) {
-            hook();
-        }
+    Callable body = [state, done] {
         state->Join();
         done->store(true);
     };
@@ -166,7 +95,7 @@ void CThreadGroup::StartWaiter(const std::shared_ptr<LaunchState>& state) {
     // while joinable ends the program.
     std::lock_guard<std::mutex> guard(m_mutex);
     m_waiters.reserve(m_waiters.size() + 1);
-    m_waiters.push_back(Waiter{CreateThread(std::move(body)), std::move(done)});
+    m_waiters.push_back(Waiter{m_startThread(std::move(body)), std::move(done)});
 }
 
 void CThreadGroup::ReapWaiters() {
@@ -202,26 +131,6 @@ void CThreadGroup::WaitForWaiters() {
             waiter.thread.join();
         }
     }
-}
-
-std::size_t CThreadGroup::RunningWaiters() const {
-    std::lock_guard<std::mutex> guard(m_mutex);
-    std::size_t running = 0;
-    for (const Waiter& waiter : m_waiters) {
-        if (!waiter.done->load()) {
-            ++running;
-        }
-    }
-    return running;
-}
-
-void CThreadGroup::FailThreadCreationForTesting(int n) {
-    g_failCountdown.store(n < 0 ? 0 : n);
-}
-
-void CThreadGroup::SetWaiterHookForTesting(Callable hook) {
-    std::lock_guard<std::mutex> guard(g_waiterHookLock);
-    g_waiterHook = std::move(hook);
 }
 
 }  // namespace quorvane

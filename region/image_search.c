@@ -117,6 +117,23 @@ static inline uint32_t RecordOfEntry(const unsigned char* entry, uint32_t addres
     return CheckedRecord(image_size, ReadU32(entry + 8));
 }
 
+/* What the slice table says of address. Returns 1 when one entry holds the address's whole slice,
+ * with *record that entry's checked record; else 0, with the search to go on among the *count
+ * entries from *first: entries before them start below the address, entries after them above, so
+ * the answer is their last start at or below the address. */
+static inline int NarrowBySlice(const uint32_t* slices, uint64_t size, uint32_t address,
+                                uint32_t* record, uint32_t* first, uint32_t* count) {
+    const uint32_t* words = slices + 2 * (address >> kRegionSliceShift);
+    if (words[1] != 0) {
+        *record = CheckedRecord(size, words[1]);
+        return 1;
+    }
+    uint32_t below = words[0];
+    *first = below > 0 ? below - 1 : 0;
+    *count = words[2] > *first ? words[2] - *first : 1;
+    return 0;
+}
+
 /* RegionFindRecord, inline for RegionSearchImage: a memory search's own instructions decide how
  * far the processor gets into the caller's next lookup while this one waits on memory, and the
  * call costs more of them than the copy of the text. */
@@ -131,17 +148,9 @@ static inline uint32_t FindRecord(const unsigned char* image, uint64_t size,
     const unsigned char* entries = image + first_index_offset;
     uint32_t first = 0;
     uint32_t count = (last_index_offset - first_index_offset) / kIndexEntrySize + 1;
-    if (slices != NULL) {
-        /* Entries before the slice start below the address, entries after it above: the answer
-         * is the slice's own last start at or below the address, or the entry just before the
-         * slice. */
-        const uint32_t* words = slices + 2 * (address >> kRegionSliceShift);
-        if (words[1] != 0) {
-            return CheckedRecord(size, words[1]);
-        }
-        uint32_t below = words[0];
-        first = below > 0 ? below - 1 : 0;
-        count = words[2] > first ? words[2] - first : 1;
+    uint32_t record = 0;
+    if (slices != NULL && NarrowBySlice(slices, size, address, &record, &first, &count)) {
+        return record;
     }
     return RecordOfEntry(
         LastStartAtOrBelow(entries + (size_t)first * kIndexEntrySize, count, address), address,
@@ -181,15 +190,11 @@ void RegionFindRecords(const unsigned char* image, uint64_t size, uint32_t first
         /* The slice table answers or narrows each search, as in RegionFindRecord; the stretch
          * left is fetched from its middle and quarters, where the halving reads first. */
         for (size_t i = 0; i < n; ++i) {
-            const uint32_t* words = slices + 2 * (address[i] >> kRegionSliceShift);
+            uint32_t first = 0;
             lengths[i] = 0;
-            if (words[1] != 0) {
-                pointer[i] = CheckedRecord(size, words[1]);
+            if (NarrowBySlice(slices, size, address[i], &pointer[i], &first, &lengths[i])) {
                 continue;
             }
-            uint32_t below = words[0];
-            uint32_t first = below > 0 ? below - 1 : 0;
-            lengths[i] = words[2] > first ? words[2] - first : 1;
             bases[i] = entries + (size_t)first * kIndexEntrySize;
             REGION_PREFETCH(bases[i] + (size_t)(lengths[i] / 2) * kIndexEntrySize);
             REGION_PREFETCH(bases[i] + (size_t)(lengths[i] / 4) * kIndexEntrySize);
@@ -243,6 +248,16 @@ static inline void CopyText(char* out, const unsigned char* text, uint32_t lengt
     out[length] = '\0';
 }
 
+/* RegionFillResult, inline for RegionSearchImage as FindRecord is. */
+static inline void FillResult(const unsigned char* record, uint32_t length, region_result* result) {
+    result->record_number = ReadU32(record);
+    CopyText(result->region_text, record + kRecordHeaderSize, length - kRecordHeaderSize);
+}
+
+void RegionFillResult(const unsigned char* record, uint32_t length, region_result* result) {
+    FillResult(record, length, result);
+}
+
 int RegionSearchImage(const unsigned char* image, uint64_t size, uint32_t first_index_offset,
                       uint32_t last_index_offset, const uint32_t* slices, uint32_t address,
                       region_result* result) {
@@ -251,9 +266,6 @@ int RegionSearchImage(const unsigned char* image, uint64_t size, uint32_t first_
     if (data_pointer == 0) {
         return 0;
     }
-    const unsigned char* record = image + DataPointerOffset(data_pointer);
-    uint32_t text_length = DataPointerLength(data_pointer) - kRecordHeaderSize;
-    result->record_number = ReadU32(record);
-    CopyText(result->region_text, record + kRecordHeaderSize, text_length);
+    FillResult(image + DataPointerOffset(data_pointer), DataPointerLength(data_pointer), result);
     return 1;
 }

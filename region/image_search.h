@@ -52,6 +52,12 @@ void RegionFindRecords(const unsigned char* image, uint64_t size, uint32_t first
                        uint32_t last_index_offset, const uint32_t* slices,
                        const uint32_t* addresses, uint32_t* pointers, size_t count);
 
+/* Fills result from the data record at record, length bytes long: its record_number, then its
+ * text ended by a zero byte. Reads nothing past the record and writes nothing past the zero byte.
+ * REQUIRES: length is at least 4 and at most 255 (the most a data pointer names); the record's
+ * bytes are readable. */
+void RegionFillResult(const unsigned char* record, uint32_t length, region_result* result);
+
 /* Finds the range that covers address in the index that runs from first_index_offset through
  * last_index_offset of image (size bytes) and fills result from its data record. Returns 1 when
  * found, 0 for a miss or for anything that would read outside the image (reversed bounds, an

@@ -45,15 +45,6 @@ static int ReadAt(FILE* file, uint64_t offset, void* buffer, size_t size) {
     return SeekTo(file, offset) && fread(buffer, 1, size, file) == size;
 }
 
-/* Copies a data record (record_number, then the text) into the result. The caller has checked
- * that length is between 4 and 255 and that the record lies inside its buffer. */
-static void FillResult(const unsigned char* record, uint32_t length, region_result* result) {
-    uint32_t text_length = length - kRecordHeaderSize;
-    result->record_number = ReadU32(record);
-    memcpy(result->region_text, record + kRecordHeaderSize, text_length);
-    result->region_text[text_length] = '\0';
-}
-
 static void SetBounds(region_handle* handle, const unsigned char* bounds) {
     handle->first_index_offset = ReadU32(bounds);
     handle->last_index_offset = ReadU32(bounds + 4);
@@ -219,7 +210,7 @@ static int ReadRecordFromDisk(FILE* file, const unsigned char* entry, unsigned c
         !ReadAt(file, DataPointerOffset(data_pointer), buffer, length)) {
         return 0;
     }
-    FillResult(buffer, length, result);
+    RegionFillResult(buffer, length, result);
     return 1;
 }
 

@@ -2,8 +2,7 @@
 # drive it through a scripted window.
 add_library(quorvane_frame STATIC
   ${CMAKE_CURRENT_LIST_DIR}/main_frame.cc
-  ${CMAKE_CURRENT_LIST_DIR}/status_text.cc
-  ${CMAKE_CURRENT_LIST_DIR}/window_call_mailbox.cc)
+  ${CMAKE_CURRENT_LIST_DIR}/status_text.cc)
 quorvane_include_root(quorvane_frame PUBLIC ui)
 find_package(Threads REQUIRED)
 target_link_libraries(quorvane_frame PUBLIC quorvane_batch Threads::Threads)

@@ -22,13 +22,6 @@ namespace {
 
 constexpr int kRefreshPeriodMs = 1000;
 
-bool LaunchOnGroup(CThreadGroup& group, CThreadGroup::Callable work,
-                   CThreadGroup::Callable onStarted, CThreadGroup::Callable onFinished,
-                   CThreadGroup::Callable onCreateFailed) {
-    return group.Launch(std::move(work), std::move(onStarted), std::move(onFinished),
-                        std::move(onCreateFailed));
-}
-
 // The message the user knows, and on a second line why.
 std::u16string WithCause(std::u16string_view message, const FileError& error) {
     std::u16string text(message);
@@ -40,24 +33,24 @@ std::u16string WithCause(std::u16string_view message, const FileError& error) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(IWindowPort& window, std::u16string dbPath, std::u16string helpPath)
+CMainFrame::CMainFrame(IWindowPort& window, std::u16string dbPath, std::u16string helpPath,
+                       CThreadGroup::ThreadStarter startThread)
     : m_window(window),
       m_dbPath(std::move(dbPath)),
       m_db6Path(Database6PathBeside(m_dbPath)),
       m_helpPath(std::move(helpPath)),
-      m_mailbox(CWindowCallMailbox::Create(window)),
-      m_launch(LaunchOnGroup) {}
+      m_workers(std::move(startThread)) {}
 
 CMainFrame::~CMainFrame() {
     // The window may already be gone (the frontend destroys the frame after its loop has ended),
     // so the run is wound down without a single call into it.
     m_windowGone = true;
-    m_mailbox->Detach();
+    ClosePosts();
     StopAndAwaitRun();
 }
 
 void CMainFrame::OnCreate() {
-    m_window.SetMenuState(ID_CMD_STOP, MenuState::kGrayed);
+    ShowRunMenus();
     // A menu item that looks active must do something: About is enabled, whatever a menu
     // template says.
     m_window.SetMenuState(ID_CMD_ABOUT, MenuState::kEnabled);
@@ -114,7 +107,7 @@ void CMainFrame::OnClose() {
     }
     StopAndAwaitRun();
     m_windowGone = true;
-    m_mailbox->Detach();
+    ClosePosts();
     m_window.DestroyWindow();
 }
 
@@ -167,7 +160,7 @@ std::optional<std::size_t> CMainFrame::FindRowByAddress(std::u16string_view pref
     std::u16string address;
     for (std::size_t step = 0; step < rows; ++step) {
         const std::size_t row = (start + step) % rows;
-        m_table.CopyAddress(row, address);
+        m_table.Addresses().CopyText(row, address);
         if (StartsWithFolded(address, prefix)) {
             return row;
         }
@@ -181,10 +174,6 @@ std::size_t CMainFrame::GetRowCount() const {
 
 const CAddressTable& CMainFrame::Table() const {
     return m_table;
-}
-
-void CMainFrame::SetLaunchForTesting(LaunchFunction launch) {
-    m_launch = std::move(launch);
 }
 
 void CMainFrame::ShowMessage(std::u16string_view text) {
@@ -287,38 +276,24 @@ void CMainFrame::OnStart() {
         m_ipv6Status = opening6.engineStatus;
         database6 = std::move(opening6.database);
     }
-    m_window.SetMenuState(ID_CMD_START, MenuState::kGrayed);
-    m_window.SetMenuState(ID_CMD_STOP, MenuState::kEnabled);
-    m_table.BeginRun();
     m_runAlive = true;
     m_stopAsked = false;
     m_runStart = std::chrono::steady_clock::now();
+    ShowRunMenus();
     m_window.SetStatusText(ProgressStatus(0, m_table.GetRowCount()));
-
-    auto onStarted = [this] {
-        m_refreshTimerOn = true;
-        m_window.StartTimer(IDT_REFRESH, kRefreshPeriodMs);
-    };
-    // On a waiter thread: the end of the run must touch the window from the window's thread,
-    // and as one step, so the waiter hands it over and waits until it has run.
-    auto onFinished = [this] { m_mailbox->CallOnWindowThread([this] { FinishRun(); }); };
-    auto onCreateFailed = [this] { m_table.RequestStop(); };
-    if (m_launch(m_workers,
-                 MakeLookupWork(m_table, std::move(database.database), std::move(database6)),
-                 std::move(onStarted), std::move(onFinished), std::move(onCreateFailed))) {
+    if (!StartLookupRun(m_workers, m_table, std::move(database.database), std::move(database6),
+                        [this] { PostFinishRun(); })) {
+        // No notification will come: back to Idle before telling the user.
+        m_runAlive = false;
+        ShowRunMenus();
+        m_window.SetStatusText(RowsStatus(m_table.GetRowCount()));
+        ShowMessage(messages::kNoWorkerThread);
         return;
     }
-    // No notification will come: back to Idle before telling the user.
-    m_table.EndRun();
-    m_runAlive = false;
-    if (m_refreshTimerOn) {
-        m_refreshTimerOn = false;
-        m_window.KillTimer(IDT_REFRESH);
-    }
-    m_window.SetMenuState(ID_CMD_START, MenuState::kEnabled);
-    m_window.SetMenuState(ID_CMD_STOP, MenuState::kGrayed);
-    m_window.SetStatusText(RowsStatus(m_table.GetRowCount()));
-    ShowMessage(messages::kNoWorkerThread);
+    // The finished notification reaches this thread through its queue, so it cannot come before
+    // the timer has started.
+    m_refreshTimerOn = true;
+    m_window.StartTimer(IDT_REFRESH, kRefreshPeriodMs);
 }
 
 void CMainFrame::OnStop() {
@@ -327,7 +302,7 @@ void CMainFrame::OnStop() {
     }
     m_stopAsked = true;
     m_workers.StartJoinWaiter();
-    m_window.SetMenuState(ID_CMD_STOP, MenuState::kGrayed);
+    ShowRunMenus();
     m_table.RequestStop();
 }
 
@@ -364,7 +339,39 @@ void CMainFrame::OnSelectAll() {
     m_window.SelectAllRows();
 }
 
+void CMainFrame::ShowRunMenus() {
+    const MenuState start = m_runAlive ? MenuState::kGrayed : MenuState::kEnabled;
+    const MenuState stop = m_runAlive && !m_stopAsked ? MenuState::kEnabled : MenuState::kGrayed;
+    if (start != m_startShown) {
+        m_startShown = start;
+        m_window.SetMenuState(ID_CMD_START, start);
+    }
+    if (stop != m_stopShown) {
+        m_stopShown = stop;
+        m_window.SetMenuState(ID_CMD_STOP, stop);
+    }
+}
+
+void CMainFrame::PostFinishRun() {
+    std::lock_guard<std::mutex> guard(m_postLock);
+    if (m_postsOpen) {
+        m_window.PostToWindowThread([target = std::weak_ptr<CMainFrame*>(m_postTarget)] {
+            if (const std::shared_ptr<CMainFrame*> frame = target.lock()) {
+                (*frame)->FinishRun();
+            }
+        });
+    }
+}
+
+void CMainFrame::ClosePosts() {
+    std::lock_guard<std::mutex> guard(m_postLock);
+    m_postsOpen = false;
+}
+
 void CMainFrame::FinishRun() {
+    if (!m_runAlive) {
+        return;
+    }
     RunSummary summary;
     summary.elapsed = std::chrono::steady_clock::now() - m_runStart;
     summary.stopped = m_stopAsked || m_table.RanOutOfMemory();
@@ -377,8 +384,7 @@ void CMainFrame::FinishRun() {
     }
     m_window.RepaintListNow();
     m_window.KillTimer(IDT_REFRESH);
-    m_window.SetMenuState(ID_CMD_START, MenuState::kEnabled);
-    m_window.SetMenuState(ID_CMD_STOP, MenuState::kGrayed);
+    ShowRunMenus();
     // Every worker has ended, so the counts are final. Rows handed out but not resolved when a
     // stop came (up to a block per worker) keep what they held, possibly an earlier run's
     // results: they count as not reached.
@@ -396,13 +402,11 @@ void CMainFrame::FinishRun() {
 }
 
 void CMainFrame::StopAndAwaitRun() {
-    if (m_runAlive) {
-        m_table.RequestStop();
-        // The run's waiter hands its finished notification to this thread and blocks until it
-        // has run; this thread runs it itself instead of waiting for the window to.
-        m_mailbox->DrainUntil([this] { return !m_runAlive; });
-    }
+    // Idle, the flag is set already. The waiters only post to this thread, so waiting for them
+    // here cannot deadlock; the run then ends here, and its post finds nothing to do.
+    m_table.RequestStop();
     m_workers.WaitForWaiters();
+    FinishRun();
 }
 
 }  // namespace quorvane

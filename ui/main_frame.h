@@ -5,15 +5,14 @@
 
 #include <chrono>
 #include <cstddef>
-#include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "batch/address_table.h"
 #include "batch/thread_group.h"
-#include "ui/window_call_mailbox.h"
 #include "ui/window_port.h"
 
 namespace quorvane {
@@ -21,9 +20,11 @@ namespace quorvane {
 class CMainFrame {
   public:
     // dbPath: the database the runs use (the frontend passes DefaultDatabasePath()), with
-    // region6.db beside it for IPv6 rows; helpPath: the local help page that Help opens.
+    // region6.db beside it for IPv6 rows; helpPath: the local help page that Help opens;
+    // startThread: how the runs' threads are made (empty: plain threads).
     // REQUIRES: window stays usable until OnClose has destroyed it or this frame is destroyed.
-    CMainFrame(IWindowPort& window, std::u16string dbPath, std::u16string helpPath);
+    CMainFrame(IWindowPort& window, std::u16string dbPath, std::u16string helpPath,
+               CThreadGroup::ThreadStarter startThread = {});
     // Stops a run still going and waits for its workers and every waiter before any member is
     // destroyed. Makes no call into the window: it may be gone already.
     ~CMainFrame();
@@ -94,21 +95,21 @@ class CMainFrame {
     // export are refused and Start does nothing meanwhile.
     bool IsRunAlive() const { return m_runAlive; }
 
-    // How Start hands a run to the worker group: by default CThreadGroup::Launch. Tests put a
-    // function here that fails the way Launch fails when a thread cannot be created.
-    using LaunchFunction = std::function<bool(
-        CThreadGroup& group, CThreadGroup::Callable work, CThreadGroup::Callable onStarted,
-        CThreadGroup::Callable onFinished, CThreadGroup::Callable onCreateFailed)>;
-    // REQUIRES: no run is alive.
-    void SetLaunchForTesting(LaunchFunction launch);
-
   private:
     // The run's end, on the window's thread, as one step: run over, final repaint, timer killed,
-    // Start enabled, Stop grayed, the run's summary in the status bar.
+    // Start enabled, Stop grayed, the run's summary in the status bar. Does nothing once the run
+    // has ended.
     void FinishRun();
-    // On the window's thread: stops a live run and waits for its workers and every waiter while
-    // running the calls they make into this thread.
+    // On the window's thread: stops a live run, waits for its workers and every waiter, and ends
+    // it here.
     void StopAndAwaitRun();
+    // The one rule for the Start and Stop items: while a run is alive Start is grayed and Stop
+    // enabled until a stop is asked; otherwise Start is enabled and Stop grayed.
+    void ShowRunMenus();
+    // Waiter's thread: hands FinishRun to the window's thread, unless the window is gone.
+    void PostFinishRun();
+    // Window's thread: no post into the window from now on.
+    void ClosePosts();
     void ShowMessage(std::u16string_view text);
     // Import's steps after the file has been named.
     void ImportFile(std::u16string_view path);
@@ -118,13 +119,21 @@ class CMainFrame {
     const std::u16string m_db6Path;  // region6.db beside m_dbPath
     const std::u16string m_helpPath;
     CAddressTable m_table;
-    std::shared_ptr<CWindowCallMailbox> m_mailbox;
-    LaunchFunction m_launch;
+    // Posts into the window happen under m_postLock while m_postsOpen, so that once ClosePosts
+    // has returned no waiter is inside the window's interface and the window may go.
+    std::mutex m_postLock;
+    bool m_postsOpen = true;
+    // What a post holds of this frame: weakly, so that a post run after the frame has gone does
+    // nothing. Posts run and the frame is destroyed on the same thread.
+    const std::shared_ptr<CMainFrame*> m_postTarget = std::make_shared<CMainFrame*>(this);
     // Window's-thread state; only FinishRun (run on this thread) ends a run.
     bool m_runAlive = false;
     bool m_stopAsked = false;
     bool m_refreshTimerOn = false;  // a timer message that arrives after KillTimer is ignored
-    bool m_windowGone = false;      // after DestroyWindow, or in the destructor
+    // What the Start and Stop items show; both enabled in the menu template.
+    MenuState m_startShown = MenuState::kEnabled;
+    MenuState m_stopShown = MenuState::kEnabled;
+    bool m_windowGone = false;  // after DestroyWindow, or in the destructor
     std::chrono::steady_clock::time_point m_runStart;
     // Why the run's IPv6 rows go unresolved (the engine's status opening region6.db), or
     // QUORVANE_DB_OK when they are resolved or the list holds none.

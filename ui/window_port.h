@@ -45,9 +45,8 @@ class IWindowPort {
     virtual void SetClipboardText(std::u16string_view text) = 0;
 
     // Queues fn to run on the window's thread soon and returns at once; safe from any thread.
-    // The frame builds its synchronous calls from the waiter on top of this, so that it can
-    // drain them itself while it waits for a run to end at close (no deadlock). Calls still
-    // queued when the window is gone may be dropped.
+    // The run's finished notification comes this way, so the window's thread never waits for a
+    // waiter that waits for it. Calls still queued when the window is gone may be dropped.
     virtual void PostToWindowThread(std::function<void()> fn) = 0;
 
     // The one line of the status bar under the list: replaces what it showed.

@@ -34,7 +34,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using quorvane::AddressRow;
 using quorvane::CAddressTable;
 
 double Seconds(Clock::time_point since) {
@@ -172,15 +171,14 @@ double RunWorkers(CAddressTable& table, const std::string& dbPath) {
     bool done = false;
     {
         quorvane::CThreadGroup group;
-        table.BeginRun();
-        group.Launch(quorvane::MakeLookupWork(
-                         table, quorvane::OpenDatabaseFile(quorvane::Utf8ToWide(dbPath)).database),
-                     {}, [&] {
-                         table.EndRun();
-                         std::lock_guard<std::mutex> guard(lock);
-                         done = true;
-                         finished.notify_all();
-                     });
+        quorvane::StartLookupRun(group, table,
+                                 quorvane::OpenDatabaseFile(quorvane::Utf8ToWide(dbPath)).database,
+                                 nullptr, [&] {
+                                     table.EndRun();
+                                     std::lock_guard<std::mutex> guard(lock);
+                                     done = true;
+                                     finished.notify_all();
+                                 });
         std::unique_lock<std::mutex> guard(lock);
         finished.wait(guard, [&] { return done; });
     }
@@ -196,23 +194,23 @@ bool Export(const CAddressTable& table, const std::string& outPath, Timing& timi
     return written;
 }
 
-// The same lookups through one session on this thread, without the table: what the session
-// adds to the reference.
+// The same lookups through one session on this thread, one address at a time, without the
+// table: what the session adds to the reference.
 Timing SessionLookups(const std::string& dbPath, const std::vector<std::string>& addresses) {
+    quorvane::CResultStore store;
     quorvane::CLookupSession session(
-        quorvane::OpenDatabaseFile(quorvane::Utf8ToWide(dbPath)).database);
-    AddressRow row{u"0.0.0.0", {}, {}, {}, {}};
-    session.Lookup(row);  // loads the file
-    std::vector<std::u16string> wide;
-    wide.reserve(addresses.size());
+        quorvane::OpenDatabaseFile(quorvane::Utf8ToWide(dbPath)).database, store);
+    quorvane::CAddressBlock block;
+    block.AppendAscii("0.0.0.0");
     for (const std::string& address : addresses) {
-        wide.push_back(quorvane::Utf8ToWide(address));
+        block.AppendAscii(address);
     }
+    const quorvane::ResultTexts* record = nullptr;
+    session.ResolveRows(block, 0, 1, &record);  // loads the file
     const auto start = Clock::now();
     const double cpuStart = ThreadCpuSeconds();
-    for (const std::u16string& address : wide) {
-        row.address = address;
-        session.Lookup(row);
+    for (std::size_t row = 1; row < block.Count(); ++row) {
+        session.ResolveRows(block, row, row + 1, &record);
     }
     return {Seconds(start), ThreadCpuSeconds() - cpuStart};
 }

@@ -9,6 +9,7 @@
 
 #include "files/conversions.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/table_rows.h"
 
 namespace quorvane {
 namespace {
@@ -74,10 +75,10 @@ TEST_F(ListFilesTest, ImportNeverCreatesAndAppendsOnlyOnSuccess) {
 
 TEST_F(ListFilesTest, ExportBytes) {
     CAddressTable table;
-    table.AppendRow(AddressRow{u"1.2.3.4", u"A", u"B", u"C", u"D"});
-    table.AppendRow(AddressRow{u"5.6.7.8", {}, {}, {}, {}});
-    table.AppendRow(AddressRow{u"9.9.9.9", u"中国", u"", u"a,b", u"电信"});
-    table.AppendRow(AddressRow{u"1,2", u",", u"Cloudflare, Inc.", u",,", u"x,"});
+    test::AppendRow(table, test::AddressRow{u"1.2.3.4", u"A", u"B", u"C", u"D"});
+    test::AppendRow(table, test::AddressRow{u"5.6.7.8", {}, {}, {}, {}});
+    test::AppendRow(table, test::AddressRow{u"9.9.9.9", u"中国", u"", u"a,b", u"电信"});
+    test::AppendRow(table, test::AddressRow{u"1,2", u",", u"Cloudflare, Inc.", u",,", u"x,"});
     const std::string path = Write("out.txt", "\xEF\xBB\xBF" + std::string(500, 'x'));
     ASSERT_TRUE(WriteResultFile(table, Utf8ToWide(path)));
     // A comma inside a field becomes '，' (EF BC 8C), so every line keeps five fields.
@@ -92,14 +93,14 @@ TEST_F(ListFilesTest, ExportBytes) {
 
     // A field holding NUL ends where "%s" would end it; the line goes on.
     CAddressTable withNul;
-    withNul.AppendRow(AddressRow{std::u16string(u"1.1\0junk", 8), u"A", {}, {}, u"P"});
+    test::AppendRow(withNul, test::AddressRow{std::u16string(u"1.1\0junk", 8), u"A", {}, {}, u"P"});
     ASSERT_TRUE(WriteResultFile(withNul, Utf8ToWide(path)));
     EXPECT_EQ(Read(path), "1.1,A,,,P\r\n");
 }
 
 TEST_F(ListFilesTest, ExportReportsFilesItCannotWrite) {
     CAddressTable table;
-    table.AppendRow(AddressRow{u"1.2.3.4", u"A", u"B", u"C", u"D"});
+    test::AppendRow(table, test::AddressRow{u"1.2.3.4", u"A", u"B", u"C", u"D"});
     FileError error;
     EXPECT_FALSE(WriteResultFile(table, Utf8ToWide(m_dir + "/no/such/folder.txt"), &error));
     EXPECT_EQ(error.problem, FileProblem::kNotFound);

@@ -9,14 +9,17 @@
 
 #include "batch/address_table.h"
 #include "failing_allocation.h"
+#include "tests/support/table_rows.h"
 
 namespace quorvane {
 namespace {
 
+using test::AddressRow;
+
 std::vector<AddressRow> RowsOf(const CAddressTable& table) {
     std::vector<AddressRow> rows;
     for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
-        rows.push_back(table.GetRow(i));
+        rows.push_back(test::RowAt(table, i));
     }
     return rows;
 }
@@ -41,8 +44,8 @@ TEST(AddressTableFailureTest, AppendingAnImportIsAllOrNothing) {
         for (int failing = 1;; ++failing) {
             SCOPED_TRACE(failing);
             CAddressTable table;
-            table.AppendRow(AddressRow{u"1.1.1.1", u"A", u"B", u"C", u"D"});
-            table.AppendRow(AddressRow{u"中文", {}, {}, {}, {}});
+            test::AppendRow(table, test::AddressRow{u"1.1.1.1", u"A", u"B", u"C", u"D"});
+            test::AppendRow(table, test::AddressRow{u"中文", {}, {}, {}, {}});
             const std::vector<AddressRow> before = RowsOf(table);
             CAddressBlock imported;
             for (int i = 0; i < 300; ++i) {
@@ -66,14 +69,14 @@ TEST(AddressTableFailureTest, AppendingAnImportIsAllOrNothing) {
                 next.AppendAscii("9.9.9.9");
                 table.AppendAddresses(std::move(next), true);
                 ASSERT_EQ(table.GetRowCount(), before.size() + 1);
-                ASSERT_EQ(table.GetRow(before.size()).address, u"9.9.9.9");
+                ASSERT_EQ(test::RowAt(table, before.size()).address, u"9.9.9.9");
                 continue;
             }
             const std::size_t kept = keepRows ? before.size() : 0;
             ASSERT_EQ(table.GetRowCount(), kept + 301);
-            EXPECT_EQ(table.GetRow(0).address, keepRows ? u"1.1.1.1" : u"10.0.0.0");
-            EXPECT_EQ(table.GetRow(kept + 300).address, u"全角");
-            EXPECT_EQ(table.GetRow(kept).country, u"");
+            EXPECT_EQ(test::RowAt(table, 0).address, keepRows ? u"1.1.1.1" : u"10.0.0.0");
+            EXPECT_EQ(test::RowAt(table, kept + 300).address, u"全角");
+            EXPECT_EQ(test::RowAt(table, kept).country, u"");
             break;
         }
     }

@@ -15,36 +15,51 @@
 namespace quorvane {
 namespace {
 
-AddressRow Row(std::u16string address) {
-    return AddressRow{std::move(address), {}, {}, {}, {}};
+void AppendNumbered(CAddressTable& table, std::size_t rows) {
+    CAddressBlock addresses;
+    for (std::size_t i = 0; i < rows; ++i) {
+        addresses.AppendAscii(std::to_string(i));
+    }
+    table.AppendAddresses(std::move(addresses), true);
 }
 
-TEST(AddressTableTest, HandsOutEachIndexOnceThenNothing) {
+TEST(AddressTableTest, HandsOutEachRowOnceThenNothing) {
     CAddressTable table;
     table.BeginRun();
-    EXPECT_FALSE(table.TakeNextRowIndex().has_value()) << "empty table";
+    EXPECT_TRUE(table.TakeRowBlock(1).Empty()) << "empty table";
     table.EndRun();
 
-    table.AppendRow(Row(u"1.1.1.1"));
-    table.AppendRow(Row(u"2.2.2.2"));
+    CAddressBlock addresses;
+    addresses.AppendAscii("1.1.1.1");
+    addresses.AppendAscii("2.2.2.2");
+    addresses.AppendAscii("3.3.3.3");
+    table.AppendAddresses(std::move(addresses), true);
     table.BeginRun();
-    EXPECT_EQ(table.TakeNextRowIndex(), 0u);
-    EXPECT_EQ(table.TakeNextRowIndex(), 1u);
+    RowBlock block = table.TakeRowBlock(1);
+    EXPECT_EQ(block.begin, 0u);
+    EXPECT_EQ(block.end, 1u);
+    block = table.TakeRowBlock(5);  // a block never reaches past the last row
+    EXPECT_EQ(block.begin, 1u);
+    EXPECT_EQ(block.end, 3u);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_FALSE(table.TakeNextRowIndex().has_value());
+        EXPECT_TRUE(table.TakeRowBlock(4).Empty());
     }
-    EXPECT_EQ(table.GetRowsHandedOut(), 2u) << "the cursor never passes the row count";
+    EXPECT_EQ(table.GetRowsHandedOut(), 3u) << "the cursor never passes the row count";
     table.EndRun();
 
     // A new run, and a table rebuilt between runs, start again at row 0.
     table.BeginRun();
-    EXPECT_EQ(table.TakeNextRowIndex(), 0u);
+    EXPECT_EQ(table.TakeRowBlock(2).begin, 0u);
     table.EndRun();
     table.ClearRows();
-    table.AppendRow(Row(u"3.3.3.3"));
+    CAddressBlock one;
+    one.AppendAscii("4.4.4.4");
+    table.AppendAddresses(std::move(one), true);
     table.BeginRun();
-    EXPECT_EQ(table.TakeNextRowIndex(), 0u);
-    EXPECT_FALSE(table.TakeNextRowIndex().has_value());
+    block = table.TakeRowBlock(256);
+    EXPECT_EQ(block.begin, 0u);
+    EXPECT_EQ(block.end, 1u);
+    EXPECT_TRUE(table.TakeRowBlock(256).Empty());
     table.EndRun();
 }
 
@@ -67,55 +82,63 @@ TEST(AddressTableTest, RunFlags) {
 
 TEST(AddressTableTest, OutOfRangeAccessThrows) {
     CAddressTable table;
-    EXPECT_THROW(table.GetRow(0), std::out_of_range);
-    table.AppendRow(Row(u"1.2.3.4"));
-    EXPECT_EQ(table.GetRow(0).address, u"1.2.3.4");
-    EXPECT_THROW(table.GetRow(1), std::out_of_range);
+    EXPECT_THROW(table.GetField(0, 0), std::out_of_range);
+    CAddressBlock addresses;
+    addresses.AppendAscii("1.2.3.4");
+    table.AppendAddresses(std::move(addresses), true);
+    EXPECT_EQ(table.GetField(0, 0), u"1.2.3.4");
     EXPECT_THROW(table.GetField(1, 0), std::out_of_range);
     EXPECT_THROW(table.GetField(0, 5), std::out_of_range);
     EXPECT_THROW(table.GetField(0, -1), std::out_of_range);
-    EXPECT_THROW(table.PublishResults(1, AddressRow{}), std::out_of_range);
-    std::u16string out;
-    EXPECT_THROW(table.CopyAddress(7, out), std::out_of_range);
 }
 
-TEST(AddressTableTest, PublishReplacesOnlyResultFields) {
+TEST(AddressTableTest, ResultsReplaceOnlyResultFields) {
     CAddressTable table;
-    table.AppendRow(Row(u"1.2.3.4"));
-    const AddressRow results{u"ignored", u"A", u"B", u"C", u"D"};
-    table.PublishResults(0, results);
-    AddressRow row = table.GetRow(0);
-    EXPECT_EQ(row.address, u"1.2.3.4");
-    EXPECT_EQ(row.country, u"A");
-    EXPECT_EQ(row.provider, u"D");
+    CAddressBlock addresses;
+    addresses.AppendAscii("1.2.3.4");
+    table.AppendAddresses(std::move(addresses), true);
+    for (int column = 1; column <= 4; ++column) {
+        EXPECT_EQ(table.GetField(0, column), u"") << "a row starts without results";
+    }
+    const ResultTexts* first = table.Store().ForRegionText("A|0|B|C|D");
+    table.SetResults(0, first);
+    EXPECT_EQ(table.GetResults(0), first);
+    EXPECT_EQ(table.GetField(0, 0), u"1.2.3.4");
+    EXPECT_EQ(table.GetField(0, 1), u"A");
     EXPECT_EQ(table.GetField(0, 2), u"B");
     EXPECT_EQ(table.GetField(0, 3), u"C");
+    EXPECT_EQ(table.GetField(0, 4), u"D");
 
-    // The moving form hands back the previous texts.
-    AddressRow next{u"", u"E", u"F", u"G", u"H"};
-    table.PublishResults(0, std::move(next));
-    EXPECT_EQ(next.country, u"A");
+    table.SetResults(0, table.Store().ForRegionText("E|0|F|G|H"));
     EXPECT_EQ(table.GetField(0, 1), u"E");
     EXPECT_EQ(table.GetField(0, 4), u"H");
+    EXPECT_EQ(first->country, u"A") << "a record never changes once handed out";
+
+    table.SetResults(0, nullptr);  // a miss
+    EXPECT_EQ(table.GetField(0, 1), u"");
+    EXPECT_EQ(table.GetField(0, 0), u"1.2.3.4");
 }
 
-TEST(AddressTableTest, ContendedTakesHandOutEveryIndexExactlyOnce) {
+TEST(AddressTableTest, ContendedTakesHandOutEveryRowExactlyOnce) {
 #ifdef QUORVANE_SANITIZED
     constexpr std::uint32_t kRows = 5000;
 #else
     constexpr std::uint32_t kRows = 200000;
 #endif
     CAddressTable table;
-    for (std::uint32_t i = 0; i < kRows; ++i) {
-        table.AppendRow(Row(u""));
-    }
+    AppendNumbered(table, kRows);
     table.BeginRun();
     std::vector<std::vector<std::uint32_t>> taken(4);
     std::vector<std::thread> threads;
-    for (auto& mine : taken) {
-        threads.emplace_back([&table, &mine] {
-            while (auto index = table.TakeNextRowIndex()) {
-                mine.push_back(*index);
+    for (std::uint32_t thread = 0; thread < taken.size(); ++thread) {
+        // Each thread takes blocks of its own size, as workers whose blocks have grown apart do.
+        threads.emplace_back([&table, &mine = taken[thread], maxRows = 1 + 3 * thread] {
+            for (RowBlock block = table.TakeRowBlock(maxRows); !block.Empty();
+                 block = table.TakeRowBlock(maxRows)) {
+                EXPECT_LE(block.end - block.begin, maxRows);
+                for (std::uint32_t row = block.begin; row < block.end; ++row) {
+                    mine.push_back(row);
+                }
             }
         });
     }
@@ -144,31 +167,30 @@ TEST(AddressTableTest, ConcurrentReaderNeverSeesTornRows) {
     constexpr int kRounds = 5000;
 #endif
     CAddressTable table;
-    table.AppendRow(Row(u"9.9.9.9"));
-    table.AppendRow(Row(u"8.8.8.8"));
+    AppendNumbered(table, 2);
     table.BeginRun();
     std::atomic<bool> done{false};
     std::thread writer([&] {
-        AddressRow results;
         for (int round = 1; round <= kRounds; ++round) {
-            // Long texts, so a half-replaced one could not hide in a small-string buffer.
-            const std::u16string tag =
-                std::u16string(40, u'x') + std::u16string(1, u'a' + round % 26);
-            results = AddressRow{u"", tag, tag, tag, tag};
-            table.PublishResults(round % 2, std::move(results));
+            // Long texts, so a half-replaced one could not hide in a small-string buffer; new
+            // records are made while the reader runs, as a worker makes them.
+            const std::string tag = std::string(40, 'x') + std::to_string(round);
+            table.SetResults(
+                round % 2, table.Store().ForRegionText(tag + "|0|" + tag + "|" + tag + "|" + tag));
         }
         done = true;
     });
     // A failed assertion here would return with the writer still running, which ends the whole
     // program: the first torn row is kept and checked once the writer has been joined.
     std::size_t reads = 0;
-    std::optional<AddressRow> torn;
+    std::optional<ResultTexts> torn;
     while (!torn && (!done || reads < 100)) {
         for (std::size_t i = 0; i < 2; ++i) {
-            const AddressRow row = table.GetRow(i);
-            if (row.country != row.province || row.country != row.city ||
-                row.country != row.provider) {
-                torn = row;
+            const ResultTexts* record = table.GetResults(i);
+            if (record != nullptr &&
+                (record->country != record->province || record->country != record->city ||
+                 record->country != record->provider)) {
+                torn = *record;
             }
             (void)table.GetField(i, 1);
             ++reads;

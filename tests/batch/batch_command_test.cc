@@ -20,6 +20,7 @@
 #include "batch/thread_group.h"
 #include "files/conversions.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/table_rows.h"
 #include "tests/support/temp_database.h"
 #include "tools/dbwriter/synthetic_ranges.h"
 
@@ -139,22 +140,23 @@ TEST_F(BatchCommandTest, SameBytesAsTheToolsExport) {
     CAddressTable table;
     std::vector<std::u16string> lines;
     ASSERT_TRUE(ReadAddressList(Utf8ToWide(in), lines));
+    std::vector<test::AddressRow> rows;
     for (std::u16string& line : lines) {
-        table.AppendRow(AddressRow{std::move(line), {}, {}, {}, {}});
+        rows.push_back(test::AddressRow{std::move(line), {}, {}, {}, {}});
     }
+    test::AppendRows(table, rows);
     std::mutex lock;
     std::condition_variable finished;
     bool done = false;
     {
         CThreadGroup group;
-        table.BeginRun();
-        ASSERT_TRUE(group.Launch(
-            MakeLookupWork(table, OpenDatabaseFile(Utf8ToWide(db.Path())).database), {}, [&] {
-                table.EndRun();
-                std::lock_guard<std::mutex> guard(lock);
-                done = true;
-                finished.notify_all();
-            }));
+        ASSERT_TRUE(StartLookupRun(group, table, OpenDatabaseFile(Utf8ToWide(db.Path())).database,
+                                   nullptr, [&] {
+                                       table.EndRun();
+                                       std::lock_guard<std::mutex> guard(lock);
+                                       done = true;
+                                       finished.notify_all();
+                                   }));
         std::unique_lock<std::mutex> guard(lock);
         finished.wait(guard, [&] { return done; });
     }

@@ -9,6 +9,7 @@
 #include "batch/lookup_run.h"
 #include "failing_allocation.h"
 #include "files/conversions.h"
+#include "tests/support/table_rows.h"
 #include "tests/support/temp_database.h"
 
 namespace quorvane {
@@ -27,9 +28,11 @@ TEST(LookupRunFailureTest, AWorkerOutOfMemoryStopsTheRunAsAFailure) {
     for (int failing = 1; !completed; ++failing) {
         SCOPED_TRACE(failing);
         CAddressTable table;
+        std::vector<test::AddressRow> rows;
         for (int i = 0; i < 300; ++i) {
-            table.AppendRow(AddressRow{i % 2 ? u"1.2.3.4" : u"200.1.1.1", u"old", {}, {}, {}});
+            rows.push_back(test::AddressRow{i % 2 ? u"1.2.3.4" : u"200.1.1.1", u"old", {}, {}, {}});
         }
+        test::AppendRows(table, rows);
         std::function<void()> work = MakeLookupWork(table, opening.database);
         table.BeginRun();
         test::FailAllocation(failing);

@@ -4,22 +4,29 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <string>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include "batch/lookup_session.h"
 #include "batch/region_fields.h"
 #include "batch/thread_group.h"
 #include "files/conversions.h"
 #include "quorvane/region.h"
+#include "tests/support/table_rows.h"
 #include "tests/support/temp_database.h"
 #include "tools/dbwriter/synthetic_ranges.h"
 
 namespace quorvane {
 namespace {
+
+using test::AddressRow;
 
 using dbwriter::MakeSyntheticRanges;
 using dbwriter::Range;
@@ -67,7 +74,7 @@ class RunDriver {
             table.RequestStop();
         }
         const bool launched = m_group.Launch(
-            MakeLookupWork(table, OpenDatabaseFile(dbPath).database), {},
+            MakeLookupWork(table, OpenDatabaseFile(dbPath).database),
             [this, &table] {
                 table.EndRun();
                 std::lock_guard<std::mutex> guard(m_lock);
@@ -100,12 +107,14 @@ TEST(LookupRunTest, ResolvesEveryRowLikeTheEngine) {
 
     CAddressTable table;
     std::uint32_t value = 12345;
+    std::vector<AddressRow> rows;
     for (std::uint32_t i = 0; i < kRows; ++i) {
         value = value * 1664525u + 1013904223u;
-        table.AppendRow(AddressRow{DottedAddress(value), {}, {}, {}, {}});
+        rows.push_back(test::AddressRow{DottedAddress(value), {}, {}, {}, {}});
     }
-    table.AppendRow(AddressRow{u"junk", {}, {}, {}, {}});
-    table.AppendRow(AddressRow{u"", {}, {}, {}, {}});
+    test::AppendRows(table, rows);
+    test::AppendRow(table, test::AddressRow{u"junk", {}, {}, {}, {}});
+    test::AppendRow(table, test::AddressRow{u"", {}, {}, {}, {}});
 
     RunDriver driver;
     ASSERT_TRUE(driver.Run(table, dbPath));
@@ -116,7 +125,7 @@ TEST(LookupRunTest, ResolvesEveryRowLikeTheEngine) {
     ASSERT_EQ(ip2region_create(&handle, db.Path().c_str()), 1);
     std::size_t nonEmpty = 0;
     for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
-        const AddressRow row = table.GetRow(i);
+        const AddressRow row = test::RowAt(table, i);
         // The two rows after the addresses name none: ip2long's 0.0.0.0 must not be shown.
         const AddressRow expected = i < kRows ? Expected(handle, row.address) : AddressRow{};
         ASSERT_EQ(row.country, expected.country) << i;
@@ -136,15 +145,17 @@ TEST(LookupRunTest, SecondRunOverwritesEveryRow) {
     TempDatabase second({Range{0, 0x7FFFFFFFu, "E|0|F"}});
     ASSERT_TRUE(first.Ok() && second.Ok());
     CAddressTable table;
+    std::vector<AddressRow> rows;
     for (int i = 0; i < 100; ++i) {
-        table.AppendRow(AddressRow{i % 2 ? u"1.2.3.4" : u"200.1.1.1", {}, {}, {}, {}});
+        rows.push_back(test::AddressRow{i % 2 ? u"1.2.3.4" : u"200.1.1.1", {}, {}, {}, {}});
     }
+    test::AppendRows(table, rows);
     RunDriver driver;
     ASSERT_TRUE(driver.Run(table, Utf8ToWide(first.Path())));
     EXPECT_EQ(table.GetField(99, 4), u"D");
     ASSERT_TRUE(driver.Run(table, Utf8ToWide(second.Path())));
     for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
-        const AddressRow row = table.GetRow(i);
+        const AddressRow row = test::RowAt(table, i);
         if (i % 2) {
             EXPECT_EQ(row.country, u"E");
             EXPECT_EQ(row.province, u"F");
@@ -163,15 +174,50 @@ TEST(LookupRunTest, StopBeforeTheFirstRowResolvesNothing) {
     TempDatabase db({Range{0, 0xFFFFFFFFu, "A|0|B|C|D"}});
     ASSERT_TRUE(db.Ok());
     CAddressTable table;
+    std::vector<AddressRow> rows;
     for (int i = 0; i < 50; ++i) {
-        table.AppendRow(AddressRow{u"1.2.3.4", u"old", {}, {}, {}});
+        rows.push_back(test::AddressRow{u"1.2.3.4", u"old", {}, {}, {}});
     }
+    test::AppendRows(table, rows);
     RunDriver driver;
     ASSERT_TRUE(driver.Run(table, Utf8ToWide(db.Path()), /*stopAtOnce=*/true));
     EXPECT_FALSE(table.IsRunActive());
     EXPECT_EQ(table.GetRowsHandedOut(), 3u);
     for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
         ASSERT_EQ(table.GetField(i, 1), u"old");
+    }
+}
+
+// A run that cannot make one of its threads is ended again before StartLookupRun returns: no
+// thread left, no notification, the table out of its run and ready for the next one.
+TEST(LookupRunTest, StartThatCannotMakeAThreadEndsTheRunAgain) {
+    TempDatabase db({Range{0, 0xFFFFFFFFu, "A|0|B|C|D"}});
+    ASSERT_TRUE(db.Ok());
+    CAddressTable table;
+    test::AppendRows(table,
+                     std::vector<AddressRow>(20, AddressRow{u"1.2.3.4", u"old", {}, {}, {}}));
+    for (int failing = 1; failing <= 4; ++failing) {  // three workers, then the waiter
+        SCOPED_TRACE(failing);
+        int made = 0;
+        CThreadGroup group([&](CThreadGroup::Callable body) {
+            if (++made == failing) {
+                throw std::system_error(EAGAIN, std::generic_category(), "thread refused");
+            }
+            return std::thread(std::move(body));
+        });
+        int finished = 0;
+        EXPECT_FALSE(StartLookupRun(group, table, OpenDatabaseFile(Utf8ToWide(db.Path())).database,
+                                    nullptr, [&] { ++finished; }));
+        group.WaitForWaiters();
+        EXPECT_EQ(finished, 0);
+        EXPECT_FALSE(table.IsRunActive());
+        EXPECT_TRUE(table.IsStopped());
+    }
+    // Rows are resolved or keep what they held; the next run resolves them all.
+    RunDriver driver;
+    ASSERT_TRUE(driver.Run(table, Utf8ToWide(db.Path())));
+    for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
+        ASSERT_EQ(table.GetField(i, 1), u"A");
     }
 }
 
@@ -186,17 +232,20 @@ TEST(LookupRunTest, ReaderDuringRunSeesWholeRows) {
                            "BBBBBBBBBBBBBBBBBBBB"}});
     ASSERT_TRUE(db.Ok());
     CAddressTable table;
+    std::vector<AddressRow> rows;
     for (std::uint32_t i = 0; i < kRows / 4; ++i) {
-        table.AppendRow(AddressRow{i % 2 ? u"1.0.0.0" : u"200.0.0.0", u"x", u"x", u"x", u"x"});
+        rows.push_back(test::AddressRow{i % 2 ? u"1.0.0.0" : u"200.0.0.0", u"x", u"x", u"x", u"x"});
     }
+    test::AppendRows(table, rows);
     std::atomic<bool> done{false};
     bool consistent = true;
     std::thread reader([&] {
         while (!done) {
             for (std::size_t i = 0; i < table.GetRowCount(); i += 97) {
-                const AddressRow row = table.GetRow(i);
-                consistent = consistent && row.country == row.province && row.country == row.city &&
-                             row.country == row.provider;
+                // One record read: its four fields always come from one lookup.
+                const ResultTexts* row = table.GetResults(i);
+                consistent = consistent && row != nullptr && row->country == row->province &&
+                             row->country == row->city && row->country == row->provider;
             }
         }
     });

@@ -6,11 +6,13 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "batch/address_block.h"
 #include "batch/address_list.h"
 #include "batch/database6_source.h"
 #include "batch/lookup_session.h"
+#include "batch/result_store.h"
 #include "files/conversions.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/temp_database.h"
@@ -49,15 +51,13 @@ class StreamRunTest : public ::testing::Test {
     std::string Expected(const std::string& list, SharedDatabase database6 = nullptr) const {
         CAddressBlock block;
         EXPECT_TRUE(ReadAddressList(Utf8ToWide(m_scratch.Write("expected-in.txt", list)), block));
-        CLookupSession session(Database(), database6);
+        CResultStore store;
+        CLookupSession session(Database(), store, database6);
+        std::vector<const ResultTexts*> records(block.Count());
+        session.ResolveRows(block, 0, block.Count(), records.data());
         std::string out;
-        const ResultTexts* records[CLookupSession::kSideBySide];
-        for (std::size_t begin = 0; begin < block.Count(); begin += CLookupSession::kSideBySide) {
-            const std::size_t end = std::min(block.Count(), begin + CLookupSession::kSideBySide);
-            session.ResolveRows(block, begin, end, records);
-            for (std::size_t row = begin; row < end; ++row) {
-                AppendExportLine(block, row, records[row - begin], out);
-            }
+        for (std::size_t row = 0; row < block.Count(); ++row) {
+            AppendExportLine(block, row, records[row], out);
         }
         return out;
     }

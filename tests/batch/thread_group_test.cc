@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <set>
+#include <system_error>
 #include <thread>
 
 namespace quorvane {
@@ -34,21 +36,14 @@ class Gate {
     bool m_open = false;
 };
 
-// Counts notifications and lets the test wait for a given number of finishes.
+// Counts finished notifications and lets the test wait for a given number of them.
 class Notifications {
   public:
-    CThreadGroup::Callable Started() {
-        return [this] { ++started; };
-    }
     CThreadGroup::Callable Finished() {
         return [this] {
-            {
-                std::lock_guard<std::mutex> guard(m_lock);
-                ++m_finished;
-                // Started must have come first, on the launching thread.
-                m_orderOk = m_orderOk && started.load() >= m_finished;
-                m_changed.notify_all();
-            }
+            std::lock_guard<std::mutex> guard(m_lock);
+            ++m_finished;
+            m_changed.notify_all();
         };
     }
     void WaitFinished(int count) {
@@ -59,18 +54,38 @@ class Notifications {
         std::lock_guard<std::mutex> guard(m_lock);
         return m_finished;
     }
-    bool OrderOk() {
-        std::lock_guard<std::mutex> guard(m_lock);
-        return m_orderOk;
-    }
-
-    std::atomic<int> started{0};
 
   private:
     std::mutex m_lock;
     std::condition_variable m_changed;
     int m_finished = 0;
-    bool m_orderOk = true;
+};
+
+// Makes the group's threads: counts those it made and those whose body has returned, and can
+// hold the next one back before its body runs. Called only on the launching thread.
+class Threads {
+  public:
+    CThreadGroup::ThreadStarter Starter() {
+        return [this](CThreadGroup::Callable body) {
+            if (++made == failAt) {
+                throw std::system_error(EAGAIN, std::generic_category(), "thread refused");
+            }
+            CThreadGroup::Callable hold = std::move(holdNext);
+            holdNext = {};
+            return std::thread([this, body = std::move(body), hold = std::move(hold)] {
+                if (hold) {
+                    hold();
+                }
+                body();
+                ++ended;
+            });
+        };
+    }
+
+    int made = 0;
+    int failAt = 0;                   // the creation that fails (1 = the first); 0: none
+    CThreadGroup::Callable holdNext;  // run first by the next thread made
+    std::atomic<int> ended{0};
 };
 
 // Waits, without depending on timing for the outcome, until predicate holds; gives up after a
@@ -99,31 +114,30 @@ TEST(ThreadGroupTest, InstantWorkStillNotifiesOnceEach) {
             std::lock_guard<std::mutex> guard(idsLock);
             ids.insert(std::this_thread::get_id());
         },
-        notes.Started(), notes.Finished()));
-    EXPECT_EQ(notes.started.load(), 1) << "started runs on the launching thread, inside Launch";
+        notes.Finished()));
     notes.WaitFinished(1);
     group.WaitForWaiters();
     EXPECT_EQ(runs.load(), 3);
     EXPECT_EQ(ids.size(), 3u);
     EXPECT_EQ(notes.FinishedCount(), 1);
-    EXPECT_TRUE(notes.OrderOk());
 }
 
 TEST(ThreadGroupTest, SecondJoinReturnsAtOnceWithoutNotifying) {
     Notifications notes;
     Gate release;
-    CThreadGroup group;
-    ASSERT_TRUE(group.Launch([&] { release.Wait(); }, notes.Started(), notes.Finished()));
+    Threads threads;
+    CThreadGroup group(threads.Starter());
+    ASSERT_TRUE(group.Launch([&] { release.Wait(); }, notes.Finished()));
     group.StartJoinWaiter();
     group.StartJoinWaiter();
     // Two of the three waiters find the mark taken and end while the workers still block.
-    EXPECT_TRUE(EventuallyTrue([&] { return group.RunningWaiters() == 1; }));
+    EXPECT_TRUE(EventuallyTrue([&] { return threads.ended == 2; }));
     EXPECT_EQ(notes.FinishedCount(), 0);
     release.Open();
     notes.WaitFinished(1);
     group.WaitForWaiters();
     EXPECT_EQ(notes.FinishedCount(), 1);
-    EXPECT_EQ(group.RunningWaiters(), 0u);
+    EXPECT_EQ(threads.ended.load(), 6);
 }
 
 TEST(ThreadGroupTest, LaunchesInARowEachNotifyOnce) {
@@ -131,14 +145,12 @@ TEST(ThreadGroupTest, LaunchesInARowEachNotifyOnce) {
     std::atomic<int> runs{0};
     CThreadGroup group;
     for (int launch = 1; launch <= 3; ++launch) {
-        ASSERT_TRUE(group.Launch([&] { ++runs; }, notes.Started(), notes.Finished()));
+        ASSERT_TRUE(group.Launch([&] { ++runs; }, notes.Finished()));
         notes.WaitFinished(launch);
         EXPECT_EQ(runs.load(), 3 * launch);
-        EXPECT_EQ(notes.started.load(), launch);
     }
     group.WaitForWaiters();
     EXPECT_EQ(notes.FinishedCount(), 3);
-    EXPECT_TRUE(notes.OrderOk());
 }
 
 // A new launch may begin inside the previous finished notification (the frame re-enables Start
@@ -150,14 +162,14 @@ TEST(ThreadGroupTest, RelaunchWhileFinishedNotificationRuns) {
     Notifications second;
     std::atomic<int> firstFinished{0};
     ASSERT_TRUE(
-        group.Launch([] {}, {},
+        group.Launch([] {},
                      [&] {
                          inNotification.Open();
                          relaunched.Wait();
                          ++firstFinished;  // touches the callable's captures after the relaunch
                      }));
     inNotification.Wait();
-    ASSERT_TRUE(group.Launch([] {}, second.Started(), second.Finished()));
+    ASSERT_TRUE(group.Launch([] {}, second.Finished()));
     relaunched.Open();
     second.WaitFinished(1);
     group.WaitForWaiters();
@@ -167,24 +179,25 @@ TEST(ThreadGroupTest, RelaunchWhileFinishedNotificationRuns) {
 
 // Stop's waiter of launch 1 that runs only after launch 2 began must not take launch 2's join.
 TEST(ThreadGroupTest, LateJoinNeverWaitsOnALaterLaunch) {
-    CThreadGroup group;
+    Threads threads;
+    CThreadGroup group(threads.Starter());
     Notifications first;
     Notifications second;
     Gate releaseFirst;
     Gate releaseLateWaiter;
     Gate releaseSecond;
 
-    ASSERT_TRUE(group.Launch([&] { releaseFirst.Wait(); }, first.Started(), first.Finished()));
-    CThreadGroup::SetWaiterHookForTesting([&] { releaseLateWaiter.Wait(); });
+    ASSERT_TRUE(group.Launch([&] { releaseFirst.Wait(); }, first.Finished()));
+    threads.holdNext = [&] { releaseLateWaiter.Wait(); };
     group.StartJoinWaiter();  // the Stop waiter, held back before its join
-    CThreadGroup::SetWaiterHookForTesting({});
 
     releaseFirst.Open();
     first.WaitFinished(1);
-    ASSERT_TRUE(group.Launch([&] { releaseSecond.Wait(); }, second.Started(), second.Finished()));
-    // Launch 2's threads block; the late waiter must still get through.
+    ASSERT_TRUE(group.Launch([&] { releaseSecond.Wait(); }, second.Finished()));
+    // Launch 2's threads block; the late waiter must still get through: launch 1's three workers
+    // and two waiters end.
     releaseLateWaiter.Open();
-    EXPECT_TRUE(EventuallyTrue([&] { return group.RunningWaiters() == 1; }))
+    EXPECT_TRUE(EventuallyTrue([&] { return threads.ended == 5; }))
         << "the late waiter is waiting on launch 2's threads";
     EXPECT_EQ(first.FinishedCount(), 1);
     EXPECT_EQ(second.FinishedCount(), 0);
@@ -200,12 +213,13 @@ TEST(ThreadGroupTest, LateJoinNeverWaitsOnALaterLaunch) {
 TEST(ThreadGroupTest, CreationFailureRollsBack) {
     for (int failing = 1; failing <= 4; ++failing) {
         SCOPED_TRACE(failing);
-        CThreadGroup group;
+        Threads threads;
+        threads.failAt = failing;
+        CThreadGroup group(threads.Starter());
         Notifications notes;
         std::atomic<bool> stop{false};
         std::atomic<int> ran{0};
         int createFailed = 0;
-        CThreadGroup::FailThreadCreationForTesting(failing);
         const bool launched = group.Launch(
             [&] {
                 ++ran;
@@ -213,24 +227,23 @@ TEST(ThreadGroupTest, CreationFailureRollsBack) {
                     std::this_thread::yield();
                 }
             },
-            notes.Started(), notes.Finished(),
+            notes.Finished(),
             [&] {
                 ++createFailed;
                 stop = true;
             });
-        CThreadGroup::FailThreadCreationForTesting(0);
         EXPECT_FALSE(launched);
         EXPECT_EQ(createFailed, 1);
         EXPECT_EQ(ran.load(), std::min(failing - 1, 3)) << "the threads made were joined";
-        EXPECT_EQ(notes.started.load(), 0);
-        EXPECT_EQ(group.RunningWaiters(), 0u);
+        EXPECT_EQ(threads.ended.load(), failing - 1);
         group.StartJoinWaiter();  // nothing to join: no waiter, no notification
         group.WaitForWaiters();
+        EXPECT_EQ(threads.made, failing) << "no thread made after the failure";
         EXPECT_EQ(notes.FinishedCount(), 0);
 
         // The group is usable again afterwards.
         stop = true;
-        ASSERT_TRUE(group.Launch([] {}, notes.Started(), notes.Finished()));
+        ASSERT_TRUE(group.Launch([] {}, notes.Finished()));
         notes.WaitFinished(1);
         group.WaitForWaiters();  // before notes goes away
     }

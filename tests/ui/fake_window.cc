@@ -150,16 +150,6 @@ int FakeWindow::RunPosted() {
     return static_cast<int>(batch.size());
 }
 
-std::size_t FakeWindow::PostedCount() {
-    std::lock_guard lock(m_postMutex);
-    return m_queue.size();
-}
-
-bool FakeWindow::WaitForPost(std::chrono::milliseconds timeout) {
-    std::unique_lock lock(m_postMutex);
-    return m_posted.wait_for(lock, timeout, [this] { return !m_queue.empty(); });
-}
-
 bool FakeWindow::PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {

@@ -79,9 +79,6 @@ class FakeWindow : public IWindowPort {
                    std::chrono::milliseconds timeout = std::chrono::seconds(60));
     // Runs whatever is posted right now. Returns how many callables ran.
     int RunPosted();
-    std::size_t PostedCount();
-    // Waits, without running anything, until something has been posted.
-    bool WaitForPost(std::chrono::milliseconds timeout = std::chrono::seconds(60));
 
     // The texts of every message shown so far.
     std::vector<std::u16string> MessageTexts() const;

@@ -3,15 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <memory>
 #include <regex>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
 #include "files/conversions.h"
 #include "tests/support/named_pipe.h"
+#include "tests/support/table_rows.h"
 #include "tests/support/temp_database.h"
 #include "tests/ui/fake_window.h"
 #include "tests/ui/test_files.h"
@@ -20,6 +23,8 @@
 
 namespace quorvane {
 namespace {
+
+using test::AddressRow;
 
 using test::FakeWindow;
 using test::ScratchDir;
@@ -36,7 +41,7 @@ constexpr char16_t kHelpPath[] = u"/opt/quorvane/help/index.html";
 std::vector<AddressRow> Rows(const CMainFrame& frame) {
     std::vector<AddressRow> rows;
     for (std::size_t i = 0; i < frame.GetRowCount(); ++i) {
-        rows.push_back(frame.Table().GetRow(i));
+        rows.push_back(test::RowAt(frame.Table(), i));
     }
     return rows;
 }
@@ -61,7 +66,13 @@ class FrameTest : public ::testing::Test {
   protected:
     FrameTest() {
         test::MakeDatabase(m_dir.Path("ip2region.db"), test::SampleRanges());
-        m_frame = std::make_unique<CMainFrame>(m_window, m_dir.Wide("ip2region.db"), kHelpPath);
+        UseThreadStarter({});
+    }
+
+    // A new frame whose runs make their threads with startThread.
+    void UseThreadStarter(CThreadGroup::ThreadStarter startThread) {
+        m_frame = std::make_unique<CMainFrame>(m_window, m_dir.Wide("ip2region.db"), kHelpPath,
+                                               std::move(startThread));
         m_frame->OnCreate();
         m_window.calls.clear();
     }
@@ -198,9 +209,9 @@ TEST_F(FrameTest, Ipv6RowsResolveBesideTheOthersAndCountInTheStatus) {
 TEST_F(FrameTest, AMissingOrDamagedRegion6LeavesIpv6RowsEmptyAndTheStatusSaysWhy) {
     Import({"8.8.8.8", "2001:db8::1", "::ffff:8.8.8.8", "240e::1", "a:b"});
     RunToEnd();
-    EXPECT_EQ(m_frame->Table().GetRow(0).country, u"美国");
-    EXPECT_EQ(m_frame->Table().GetRow(1).country, u"");
-    EXPECT_EQ(m_frame->Table().GetRow(2).country, u"美国");
+    EXPECT_EQ(test::RowAt(m_frame->Table(), 0).country, u"美国");
+    EXPECT_EQ(test::RowAt(m_frame->Table(), 1).country, u"");
+    EXPECT_EQ(test::RowAt(m_frame->Table(), 2).country, u"美国");
     std::string end = WideToUtf8(m_window.statusTexts.back());
     EXPECT_TRUE(std::regex_match(end, std::regex("解析完成：有结果 2 行，无结果 3 行，用时 "
                                                  "[0-9]+\\.[0-9] 秒；IPv6地址 2 行未解析（"
@@ -226,7 +237,7 @@ TEST_F(FrameTest, AMissingOrDamagedRegion6LeavesIpv6RowsEmptyAndTheStatusSaysWhy
     RunToEnd();
     end = WideToUtf8(m_window.statusTexts.back());
     EXPECT_EQ(end.find("IPv6"), std::string::npos) << end;
-    EXPECT_EQ(m_frame->Table().GetRow(1).country, u"中国");
+    EXPECT_EQ(test::RowAt(m_frame->Table(), 1).country, u"中国");
 }
 
 TEST_F(FrameTest, ProgressFollowsTheTimerAndAStoppedRunCountsTheRowsItNeverReached) {
@@ -286,7 +297,7 @@ TEST_F(FrameTest, StoppedRunCountsOnlyTheRowsItResolved) {
         }
         std::size_t emptied = 0;
         for (std::size_t i = 0; i < table.GetRowCount(); ++i) {
-            emptied += table.GetRow(i).country.empty();
+            emptied += test::RowAt(table, i).country.empty();
         }
         const std::string text = WideToUtf8(m_window.statusTexts.back());
         std::smatch m;
@@ -348,13 +359,13 @@ TEST_F(FrameTest, ImportYesClearsAfterEmptyingTheListAndNoKeepsOldRowsAndResults
     EXPECT_EQ(m_window.messages.back().buttons, MessageButtons::kYesNo);
     EXPECT_EQ(Addresses(*m_frame),
               (std::vector<std::u16string>{u"8.8.8.8", u"9.9.9.9", u"1.1.1.1"}));
-    EXPECT_EQ(m_frame->Table().GetRow(0).country, u"美国");
+    EXPECT_EQ(test::RowAt(m_frame->Table(), 0).country, u"美国");
 
     m_window.calls.clear();
     Import({"10.0.0.1", "1.2.3.4"}, MessageAnswer::kYes);
     EXPECT_EQ(m_window.calls, (std::vector<std::string>{"open", "message", "count 0", "count 2"}));
     EXPECT_EQ(Addresses(*m_frame), (std::vector<std::u16string>{u"10.0.0.1", u"1.2.3.4"}));
-    EXPECT_EQ(m_frame->Table().GetRow(0).country, u"");
+    EXPECT_EQ(test::RowAt(m_frame->Table(), 0).country, u"");
 
     m_window.calls.clear();
     Import({}, MessageAnswer::kYes);  // an empty file after Yes empties table and list
@@ -495,7 +506,7 @@ TEST_F(FrameTest, StopKeepsStartGrayedAndImportExportRefusedUntilTheFinishedNoti
 TEST_F(FrameTest, SecondRunStartsAtRowZeroAndOverwritesEveryResult) {
     Import({"8.8.8.8", "1.1.1.1", "9.9.9.9"});
     RunToEnd();
-    EXPECT_EQ(m_frame->Table().GetRow(1).city, u"广州市");
+    EXPECT_EQ(test::RowAt(m_frame->Table(), 1).city, u"广州市");
 
     test::MakeDatabase(m_dir.Path("ip2region.db"), test::OneTextRanges("乙国|0|乙省|乙市|乙网"));
     RunToEnd();
@@ -509,18 +520,14 @@ TEST_F(FrameTest, SecondRunStartsAtRowZeroAndOverwritesEveryResult) {
 }
 
 TEST_F(FrameTest, FailedLaunchReportsAndReturnsToIdle) {
+    int made = 0;
+    UseThreadStarter([&](CThreadGroup::Callable body) {
+        if (++made == 1) {  // the system refuses the first run's first thread
+            throw std::system_error(EAGAIN, std::generic_category(), "thread refused");
+        }
+        return std::thread(std::move(body));
+    });
     Import({"8.8.8.8"});
-    int launches = 0;
-    m_frame->SetLaunchForTesting(
-        [&](CThreadGroup& group, CThreadGroup::Callable work, CThreadGroup::Callable started,
-            CThreadGroup::Callable finished, CThreadGroup::Callable createFailed) {
-            if (++launches == 1) {
-                createFailed();  // what the group does when its second thread cannot be created
-                return false;
-            }
-            return group.Launch(std::move(work), std::move(started), std::move(finished),
-                                std::move(createFailed));
-        });
     m_window.calls.clear();
     m_frame->OnCommand(ID_CMD_START);
     EXPECT_FALSE(m_frame->IsRunAlive());
@@ -530,22 +537,23 @@ TEST_F(FrameTest, FailedLaunchReportsAndReturnsToIdle) {
     EXPECT_FALSE(m_window.timerRunning);
 
     RunToEnd();  // the next Start works
-    EXPECT_EQ(m_frame->Table().GetRow(0).country, u"美国");
+    EXPECT_EQ(test::RowAt(m_frame->Table(), 0).country, u"美国");
 }
 
 // The run searches the database that Start checked: a file replaced after the check (here just
 // before the workers start) changes no answer and empties no row.
 TEST_F(FrameTest, TheRunSearchesTheDatabaseStartChecked) {
-    Import({"8.8.8.8"});
-    m_frame->SetLaunchForTesting(
-        [&](CThreadGroup& group, CThreadGroup::Callable work, CThreadGroup::Callable started,
-            CThreadGroup::Callable finished, CThreadGroup::Callable createFailed) {
+    bool replaced = false;
+    UseThreadStarter([&](CThreadGroup::Callable body) {
+        if (!replaced) {
+            replaced = true;
             test::WriteBytes(m_dir.Path("ip2region.db"), std::string(9000, '\0'));
-            return group.Launch(std::move(work), std::move(started), std::move(finished),
-                                std::move(createFailed));
-        });
+        }
+        return std::thread(std::move(body));
+    });
+    Import({"8.8.8.8"});
     RunToEnd();
-    EXPECT_EQ(m_frame->Table().GetRow(0).country, u"美国");
+    EXPECT_EQ(test::RowAt(m_frame->Table(), 0).country, u"美国");
     EXPECT_TRUE(m_window.messages.empty());
 
     // The next Start checks the file again, and refuses it now.
@@ -557,18 +565,18 @@ TEST_F(FrameTest, TheRunSearchesTheDatabaseStartChecked) {
 // A worker that runs out of memory stops the run: the window says so and counts the rows it
 // never reached as unresolved, instead of reporting a finished run.
 TEST_F(FrameTest, ARunOutOfMemoryEndsWithAMessage) {
-    Import({"8.8.8.8", "9.9.9.9"});
-    m_frame->SetLaunchForTesting(
-        [&](CThreadGroup& group, CThreadGroup::Callable, CThreadGroup::Callable started,
-            CThreadGroup::Callable finished, CThreadGroup::Callable createFailed) {
-            // What a worker's lookup work does when an allocation fails.
-            CAddressTable& table = const_cast<CAddressTable&>(m_frame->Table());
-            return group.Launch([&table] { table.StopOutOfMemory(); }, std::move(started),
-                                std::move(finished), std::move(createFailed));
+    UseThreadStarter([this](CThreadGroup::Callable body) {
+        // What a worker's lookup work does when an allocation fails, before any row.
+        CAddressTable& table = const_cast<CAddressTable&>(m_frame->Table());
+        return std::thread([&table, body = std::move(body)] {
+            table.StopOutOfMemory();
+            body();
         });
+    });
+    Import({"8.8.8.8", "9.9.9.9"});
     RunToEnd();
     EXPECT_EQ(m_window.MessageTexts(), std::vector<std::u16string>{messages::kOutOfMemory});
-    EXPECT_EQ(m_frame->Table().GetRow(0).country, u"");
+    EXPECT_EQ(test::RowAt(m_frame->Table(), 0).country, u"");
     ASSERT_FALSE(m_window.statusTexts.empty());
     EXPECT_EQ(m_window.statusTexts.back().rfind(u"已结束", 0), 0u)
         << WideToUtf8(m_window.statusTexts.back());

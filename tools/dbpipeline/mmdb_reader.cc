@@ -52,6 +52,36 @@ std::size_t MaxNumberSize(int type) {
     }
 }
 
+// Joins neighbouring networks with the same record into one block, handing each block to sink
+// once the next one no longer joins it (the last one at Flush).
+template <typename Address, typename Block>
+class BlockJoiner {
+  public:
+    explicit BlockJoiner(const std::function<void(const Block&)>& sink) : m_sink(sink) {}
+
+    void Add(Address start, Address end, std::uint32_t dataOffset) {
+        if (m_have && m_block.dataOffset == dataOffset && m_block.end + 1 == start) {
+            m_block.end = end;
+            return;
+        }
+        Flush();
+        m_block = {start, end, dataOffset};
+        m_have = true;
+    }
+
+    void Flush() {
+        if (m_have) {
+            m_sink(m_block);
+        }
+        m_have = false;
+    }
+
+  private:
+    const std::function<void(const Block&)>& m_sink;
+    Block m_block;
+    bool m_have = false;
+};
+
 }  // namespace
 
 struct MmdbReader::Value {
@@ -201,6 +231,14 @@ bool MmdbReader::FindIpv4Root(std::uint32_t& root, std::string& error) const {
     return true;
 }
 
+bool MmdbReader::ReadNode(std::uint32_t node, std::uint32_t records[2], std::string& error) const {
+    if (!ReadNodeRecord(node, 0, records[0]) || !ReadNodeRecord(node, 1, records[1])) {
+        error = "node past the end of the tree";
+        return false;
+    }
+    return true;
+}
+
 template <typename Address, typename Block>
 bool MmdbReader::WalkBlocks(std::uint32_t root, const std::function<void(const Block&)>& sink,
                             std::string& error, std::uint32_t skipped) {
@@ -213,21 +251,7 @@ bool MmdbReader::WalkBlocks(std::uint32_t root, const std::function<void(const B
     };
     std::vector<Pending> stack{{root, 0, 0}};
     std::uint64_t expanded = 0;
-    bool haveBlock = false;
-    Block block;
-    auto emit = [&](Address start, int depth, std::uint32_t record) {
-        const Address end = start | (depth == kBits ? Address{0} : (kAll >> depth));
-        const std::uint32_t offset = record - m_nodeCount - 16;
-        if (haveBlock && block.dataOffset == offset && block.end + 1 == start) {
-            block.end = end;
-            return;
-        }
-        if (haveBlock) {
-            sink(block);
-        }
-        block = {start, end, offset};
-        haveBlock = true;
-    };
+    BlockJoiner<Address, Block> blocks(sink);
     while (!stack.empty()) {
         const Pending cur = stack.back();
         stack.pop_back();
@@ -238,7 +262,9 @@ bool MmdbReader::WalkBlocks(std::uint32_t root, const std::function<void(const B
                     error = "data pointer past the data section";
                     return false;
                 }
-                emit(cur.prefix, cur.depth - kLeafMark, cur.node);
+                const int depth = cur.depth - kLeafMark;
+                const Address end = cur.prefix | (depth == kBits ? Address{0} : (kAll >> depth));
+                blocks.Add(cur.prefix, end, cur.node - m_nodeCount - 16);
             }
             continue;
         }
@@ -254,23 +280,27 @@ bool MmdbReader::WalkBlocks(std::uint32_t root, const std::function<void(const B
             return false;
         }
         std::uint32_t records[2];
-        if (!ReadNodeRecord(cur.node, 0, records[0]) || !ReadNodeRecord(cur.node, 1, records[1])) {
-            error = "node past the end of the tree";
+        if (!ReadNode(cur.node, records, error)) {
             return false;
         }
         const Address childStart[2] = {cur.prefix, cur.prefix | (Address{1} << (kBits - depth))};
         // The right child goes on the stack first so that the lower addresses come out first
         // and blocks are produced in ascending order.
         for (int bit = 1; bit >= 0; --bit) {
-            if (records[bit] == skipped && skipped != 0) {
-                continue;
+            if (records[bit] != skipped || skipped == 0) {
+                const bool leaf = records[bit] >= m_nodeCount;
+                stack.push_back({records[bit], childStart[bit], leaf ? depth + kLeafMark : depth});
             }
-            const bool leaf = records[bit] >= m_nodeCount;
-            stack.push_back({records[bit], childStart[bit], leaf ? depth + kLeafMark : depth});
         }
     }
-    if (haveBlock) {
-        sink(block);
+    blocks.Flush();
+    return true;
+}
+
+bool MmdbReader::Need(std::size_t pos, std::size_t n, std::string& error) const {
+    if (pos + n > m_dataEnd) {
+        error = "data runs past its section";
+        return false;
     }
     return true;
 }
@@ -281,85 +311,18 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::size_t& bu
         error = "data nested too deeply";
         return false;
     }
-    auto need = [&](std::size_t n) {
-        if (pos + n > m_dataEnd) {
-            error = "data runs past its section";
-            return false;
-        }
-        return true;
-    };
-    if (!need(1)) {
+    if (!Need(pos, 1, error)) {
         return false;
     }
     const std::uint8_t ctrl = m_image[pos++];
-    int type = ctrl >> 5;
-    if (type == kPointer) {
-        const int ss = (ctrl >> 3) & 3;
-        const std::uint32_t vvv = ctrl & 7u;
-        if (!need(static_cast<std::size_t>(ss) + 1)) {
-            return false;
-        }
-        std::uint32_t target = 0;
-        const std::uint8_t* b = &m_image[pos];
-        switch (ss) {
-            case 0:
-                target = (vvv << 8) | b[0];
-                break;
-            case 1:
-                target = 2048 + ((vvv << 16) | (std::uint32_t{b[0]} << 8) | b[1]);
-                break;
-            case 2:
-                target = 526336 + ((vvv << 24) | (std::uint32_t{b[0]} << 16) |
-                                   (std::uint32_t{b[1]} << 8) | b[2]);
-                break;
-            default:
-                target = (std::uint32_t{b[0]} << 24) | (std::uint32_t{b[1]} << 16) |
-                         (std::uint32_t{b[2]} << 8) | b[3];
-                break;
-        }
-        pos += static_cast<std::size_t>(ss) + 1;
-        std::size_t at = m_dataStart + target;
-        if (at >= m_dataEnd) {
-            error = "pointer past the data section";
-            return false;
-        }
-        // The format lets a pointer name any value but another pointer: chains of them would
-        // cost a decode per link and could loop.
-        if (m_image[at] >> 5 == kPointer) {
-            error = "pointer to a pointer";
-            return false;
-        }
-        return Decode(at, out, depth + 1, budget, error);
+    if (ctrl >> 5 == kPointer) {
+        return FollowPointer(pos, ctrl, out, depth, budget, error);
     }
-    if (type == kExtended) {
-        if (!need(1)) {
-            return false;
-        }
-        // Extended types start at 8; a type byte of 0 would spell a map, which has a code of its
-        // own.
-        if (m_image[pos] == 0) {
-            error = "extended type 0";
-            return false;
-        }
-        type = 7 + m_image[pos++];
+    int type = 0;
+    std::size_t size = 0;
+    if (!ReadTypeAndSize(pos, ctrl, type, size, error)) {
+        return false;
     }
-    std::size_t size = ctrl & 0x1Fu;
-    if (size >= 29) {
-        const std::size_t extra = size - 28;
-        if (!need(extra)) {
-            return false;
-        }
-        std::size_t v = 0;
-        for (std::size_t i = 0; i < extra; ++i) {
-            v = (v << 8) | m_image[pos + i];
-        }
-        pos += extra;
-        size = size == 29 ? 29 + v : size == 30 ? 285 + v : 65821 + v;
-    }
-    // Every size is bounded by the bytes that remain: a string needs its bytes, a number at most
-    // its width, and every map entry or array element at least one control byte of its own
-    // (two for a map's key and value), so nothing is reserved for data the file cannot hold.
-    const std::size_t left = m_dataEnd - pos;
     if (budget == 0) {
         error = "data record too large to decode";
         return false;
@@ -369,7 +332,7 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::size_t& bu
     switch (type) {
         case kUtf8:
         case kBytes:
-            if (!need(size)) {
+            if (!Need(pos, size, error)) {
                 return false;
             }
             out.text.assign(reinterpret_cast<const char*>(&m_image[pos]), size);
@@ -382,61 +345,142 @@ bool MmdbReader::Decode(std::size_t& pos, Value& out, int depth, std::size_t& bu
         case kUint32:
         case kUint64:
         case kUint128:
-            if (size > MaxNumberSize(type)) {
-                error = "number wider than its type";
-                return false;
-            }
-            if (!need(size)) {
-                return false;
-            }
-            out.number = 0;
-            for (std::size_t i = 0; i < size; ++i) {
-                out.number = (out.number << 8) | m_image[pos + i];
-            }
-            pos += size;
-            return true;
+            return DecodeNumber(pos, type, size, out, error);
         case kBoolean:
             out.number = size;
             return true;
         case kMap:
-            if (size > left / 2) {
-                error = "map larger than its section";
-                return false;
-            }
-            out.keys.reserve(size);
-            out.values.reserve(size);
-            for (std::size_t i = 0; i < size; ++i) {
-                Value key, value;
-                if (!Decode(pos, key, depth + 1, budget, error) ||
-                    !Decode(pos, value, depth + 1, budget, error)) {
-                    return false;
-                }
-                if (key.type != kUtf8) {
-                    error = "map key is not a string";
-                    return false;
-                }
-                out.keys.push_back(std::move(key.text));
-                out.values.push_back(std::move(value));
-            }
-            return true;
         case kArray:
-            if (size > left) {
-                error = "array larger than its section";
-                return false;
-            }
-            out.values.reserve(size);
-            for (std::size_t i = 0; i < size; ++i) {
-                Value element;
-                if (!Decode(pos, element, depth + 1, budget, error)) {
-                    return false;
-                }
-                out.values.push_back(std::move(element));
-            }
-            return true;
+            return DecodeContainer(pos, size, out, depth, budget, error);
         default:
             error = "unsupported data type " + std::to_string(type);
             return false;
     }
+}
+
+bool MmdbReader::FollowPointer(std::size_t& pos, std::uint8_t ctrl, Value& out, int depth,
+                               std::size_t& budget, std::string& error) const {
+    const int ss = (ctrl >> 3) & 3;
+    const std::uint32_t vvv = ctrl & 7u;
+    if (!Need(pos, static_cast<std::size_t>(ss) + 1, error)) {
+        return false;
+    }
+    std::uint32_t target = 0;
+    const std::uint8_t* b = &m_image[pos];
+    switch (ss) {
+        case 0:
+            target = (vvv << 8) | b[0];
+            break;
+        case 1:
+            target = 2048 + ((vvv << 16) | (std::uint32_t{b[0]} << 8) | b[1]);
+            break;
+        case 2:
+            target = 526336 + ((vvv << 24) | (std::uint32_t{b[0]} << 16) |
+                               (std::uint32_t{b[1]} << 8) | b[2]);
+            break;
+        default:
+            target = (std::uint32_t{b[0]} << 24) | (std::uint32_t{b[1]} << 16) |
+                     (std::uint32_t{b[2]} << 8) | b[3];
+            break;
+    }
+    pos += static_cast<std::size_t>(ss) + 1;
+    std::size_t at = m_dataStart + target;
+    if (at >= m_dataEnd) {
+        error = "pointer past the data section";
+        return false;
+    }
+    // The format lets a pointer name any value but another pointer: chains of them would cost a
+    // decode per link and could loop.
+    if (m_image[at] >> 5 == kPointer) {
+        error = "pointer to a pointer";
+        return false;
+    }
+    return Decode(at, out, depth + 1, budget, error);
+}
+
+bool MmdbReader::ReadTypeAndSize(std::size_t& pos, std::uint8_t ctrl, int& type, std::size_t& size,
+                                 std::string& error) const {
+    type = ctrl >> 5;
+    if (type == kExtended) {
+        if (!Need(pos, 1, error)) {
+            return false;
+        }
+        // Extended types start at 8; a type byte of 0 would spell a map, which has a code of its
+        // own.
+        if (m_image[pos] == 0) {
+            error = "extended type 0";
+            return false;
+        }
+        type = 7 + m_image[pos++];
+    }
+    size = ctrl & 0x1Fu;
+    if (size >= 29) {
+        const std::size_t extra = size - 28;
+        if (!Need(pos, extra, error)) {
+            return false;
+        }
+        std::size_t v = 0;
+        for (std::size_t i = 0; i < extra; ++i) {
+            v = (v << 8) | m_image[pos + i];
+        }
+        pos += extra;
+        size = size == 29 ? 29 + v : size == 30 ? 285 + v : 65821 + v;
+    }
+    return true;
+}
+
+bool MmdbReader::DecodeNumber(std::size_t& pos, int type, std::size_t size, Value& out,
+                              std::string& error) const {
+    if (size > MaxNumberSize(type)) {
+        error = "number wider than its type";
+        return false;
+    }
+    if (!Need(pos, size, error)) {
+        return false;
+    }
+    out.number = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        out.number = (out.number << 8) | m_image[pos + i];
+    }
+    pos += size;
+    return true;
+}
+
+bool MmdbReader::DecodeContainer(std::size_t& pos, std::size_t size, Value& out, int depth,
+                                 std::size_t& budget, std::string& error) const {
+    // Every size is bounded by the bytes that remain: every map entry or array element needs at
+    // least one control byte of its own (two for a map's key and value), so nothing is reserved
+    // for data the file cannot hold.
+    const bool map = out.type == kMap;
+    if (size > (m_dataEnd - pos) / (map ? 2 : 1)) {
+        error = map ? "map larger than its section" : "array larger than its section";
+        return false;
+    }
+    if (map) {
+        out.keys.reserve(size);
+    }
+    out.values.reserve(size);
+    for (std::size_t i = 0; i < size; ++i) {
+        Value key;
+        if (map) {
+            if (!Decode(pos, key, depth + 1, budget, error)) {
+                return false;
+            }
+        }
+        Value value;
+        if (!Decode(pos, value, depth + 1, budget, error)) {
+            return false;
+        }
+        if (map && key.type != kUtf8) {
+            error = "map key is not a string";
+            return false;
+        }
+        if (map) {
+            out.keys.push_back(std::move(key.text));
+        }
+        out.values.push_back(std::move(value));
+    }
+    return true;
 }
 
 bool MmdbReader::DecodeRecord(std::uint32_t dataOffset, Value& value, std::string& error) const {

@@ -83,9 +83,23 @@ class MmdbReader {
 
   private:
     struct Value;
-    // budget: how many more values this record may decode (pointers can repeat data).
+    // Decodes the value at pos into out and moves pos past it. budget: how many more values this
+    // record may decode (pointers can repeat data).
     bool Decode(std::size_t& pos, Value& out, int depth, std::size_t& budget,
                 std::string& error) const;
+    // False, with the error, when n bytes from pos run past the data section.
+    bool Need(std::size_t pos, std::size_t n, std::string& error) const;
+    // Decode's steps after the control byte ctrl: a pointer's target value; the type and size
+    // (extended type and size bytes read from pos); a number's bytes; a map's entries or an
+    // array's elements (out.type says which).
+    bool FollowPointer(std::size_t& pos, std::uint8_t ctrl, Value& out, int depth,
+                       std::size_t& budget, std::string& error) const;
+    bool ReadTypeAndSize(std::size_t& pos, std::uint8_t ctrl, int& type, std::size_t& size,
+                         std::string& error) const;
+    bool DecodeNumber(std::size_t& pos, int type, std::size_t size, Value& out,
+                      std::string& error) const;
+    bool DecodeContainer(std::size_t& pos, std::size_t size, Value& out, int depth,
+                         std::size_t& budget, std::string& error) const;
     // Decodes the record at dataOffset, which must be a map.
     bool DecodeRecord(std::uint32_t dataOffset, Value& value, std::string& error) const;
     // The record's top-level strings, and with nested set every string below them too.
@@ -94,6 +108,8 @@ class MmdbReader {
     static void Flatten(const std::string& path, Value& value,
                         std::map<std::string, std::string>& fields);
     bool ReadNodeRecord(std::uint32_t node, int bit, std::uint32_t& record) const;
+    // Both records of node.
+    bool ReadNode(std::uint32_t node, std::uint32_t records[2], std::string& error) const;
     // The record reached from the root by 96 zero bits: the IPv4 subtree's node when it is below
     // node_count. Meaningful in an IPv6 tree only.
     bool FindIpv4Root(std::uint32_t& root, std::string& error) const;

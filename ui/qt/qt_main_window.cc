@@ -55,40 +55,25 @@ CQtMainWindow::~CQtMainWindow() {
 }
 
 void CQtMainWindow::BuildMenu() {
-    struct Item {
-        const char16_t* label;  // nullptr: a separator
-        int commandId;
-    };
-    struct Popup {
-        const char16_t* label;
-        std::initializer_list<Item> items;
-    };
-    const Popup popups[] = {
-        {u"文件(&F)",
-         {{u"导入(&I)", ID_CMD_IMPORT},
-          {u"导出(&E)", ID_CMD_EXPORT},
-          {nullptr, 0},
-          {u"退出 Atl+F4", ID_CMD_EXIT}}},
-        {u"操作(&O)", {{u"开始(&B)", ID_CMD_START}, {u"结束(&E)", ID_CMD_STOP}}},
-        {u"帮助(&H)", {{u"帮助(&H)", ID_CMD_HELP}, {u"关于(&A)", ID_CMD_ABOUT}}},
-    };
-    for (const Popup& popup : popups) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf16(popup.label));
-        for (const Item& item : popup.items) {
-            if (!item.label) {
-                menu->addSeparator();
-                continue;
-            }
-            QAction* action = menu->addAction(QString::fromUtf16(item.label));
-            action->setData(item.commandId);
-            const int id = item.commandId;
-            connect(action, &QAction::triggered, this, [this, id] {
-                if (m_frame) {
-                    m_frame->OnCommand(id);
-                }
-            });
-            m_actions[id] = action;
+    QMenu* menu = nullptr;
+    for (const texts::MenuEntry& entry : texts::kMainMenu) {
+        if (entry.kind == texts::MenuEntry::kPopup) {
+            menu = menuBar()->addMenu(QString::fromUtf16(entry.label));
+            continue;
         }
+        if (entry.kind == texts::MenuEntry::kSeparator) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(QString::fromUtf16(entry.label));
+        action->setData(entry.commandId);
+        const int id = entry.commandId;
+        connect(action, &QAction::triggered, this, [this, id] {
+            if (m_frame) {
+                m_frame->OnCommand(id);
+            }
+        });
+        m_actions[id] = action;
     }
 }
 

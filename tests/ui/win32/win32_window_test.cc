@@ -16,6 +16,7 @@
 
 #include "batch/database_path.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/table_rows.h"
 #include "tests/ui/win32/scripted_window.h"
 #include "ui/main_frame.h"
 #include "ui/messages.h"
@@ -24,6 +25,8 @@
 
 namespace quorvane {
 namespace {
+
+using test::AddressRow;
 
 using test::PressWithControl;
 using test::PumpUntil;
@@ -191,7 +194,7 @@ TEST_F(Win32WindowTest, ImportFillsTheVirtualListAndStartResolvesIt) {
     ASSERT_TRUE(PumpUntil([&] { return !m_frame.IsRunAlive(); }, std::chrono::seconds(60)));
     EXPECT_EQ(MenuState(ID_CMD_START) & MF_GRAYED, 0u);
     EXPECT_NE(MenuState(ID_CMD_STOP) & MF_GRAYED, 0u);
-    const AddressRow row = m_frame.Table().GetRow(0);
+    const AddressRow row = test::RowAt(m_frame.Table(), 0);
     EXPECT_FALSE(row.country.empty());
     EXPECT_EQ(Cell(0, 1), std::wstring(row.country.begin(), row.country.end()));
     EXPECT_EQ(Cell(1, 1), L"");
