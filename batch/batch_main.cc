@@ -17,6 +17,7 @@
 #include "batch/database6_source.h"
 #include "batch/database_file.h"
 #include "batch/database_path.h"
+#include "batch/run_messages.h"
 #include "batch/stream_run.h"
 #include "files/conversions.h"
 #include "files/file_error.h"
@@ -271,7 +272,7 @@ int OpenDatabases(const Options& options, Databases& databases) {
     if (options.db.nameKept) {
         opening = OpenDatabaseFile(databases.path);
     }
-    if (const int code = CheckOpening(opening, u"未找到ip2region.db文件!", databases.path);
+    if (const int code = CheckOpening(opening, messages::kDatabaseMissing, databases.path);
         code != kGoOn) {
         return code;
     }
@@ -296,7 +297,7 @@ int CheckOutputName(const Options& options, const Databases& databases) {
     }
     const std::u16string& output = options.files[1];
     if (output != kStandardStream && IsSameFile(output, databases.path)) {
-        PrintFailure(u"导出失败!", output, FileError{FileProblem::kIsTheDatabase});
+        PrintFailure(messages::kExportFailed, output, FileError{FileProblem::kIsTheDatabase});
         return kExitUnwritableOutput;
     }
     return kGoOn;
@@ -323,27 +324,28 @@ int Report(const StreamOutcome& outcome, const Options& options, Databases& data
     using Kind = StreamOutcome::Kind;
     switch (outcome.kind) {
         case Kind::kEmptyInput:
-            PrintLine(stderr, u"请导入IP地址!");
+            PrintLine(stderr, messages::kImportFirst);
             return kExitEmptyInput;
         case Kind::kReadFailed:
-            PrintFailure(u"无法读取文件!", ShownName(options.files[0], false), outcome.error);
+            PrintFailure(messages::kImportUnreadable, ShownName(options.files[0], false),
+                         outcome.error);
             return kExitUnreadableInput;
         case Kind::kNoThreads:
-            PrintLine(stderr, u"无法创建工作线程!");
+            PrintLine(stderr, messages::kNoWorkerThread);
             return kExitFailure;
         case Kind::kOutOfMemory:
-            PrintLine(stderr, u"内存不足,解析未完成!");
+            PrintLine(stderr, messages::kOutOfMemory);
             return kExitFailure;
         case Kind::kWriteFailed:
             WarnIpv6Unresolved(outcome, *databases.database6);
-            PrintFailure(u"导出失败!", ShownName(options.files[1], true), outcome.error);
+            PrintFailure(messages::kExportFailed, ShownName(options.files[1], true), outcome.error);
             return kExitUnwritableOutput;
         case Kind::kDone:
             break;
     }
     WarnIpv6Unresolved(outcome, *databases.database6);
     // Standard output may be the results themselves; the note goes beside the other messages.
-    PrintLine(stderr, u"导出成功!");
+    PrintLine(stderr, messages::kExportDone);
     return kExitOk;
 }
 
@@ -354,7 +356,7 @@ int RunJob(const Options& options, Databases& databases, StreamRecords& records)
         input = OpenText(inputPath, CTextFile::Mode::kRead);
     }
     if (!input || !input->IsOpen()) {
-        PrintFailure(u"无法读取文件!", ShownName(inputPath, false),
+        PrintFailure(messages::kImportUnreadable, ShownName(inputPath, false),
                      input ? input->Error() : FileError{FileProblem::kNameNotKept});
         return kExitUnreadableInput;
     }
