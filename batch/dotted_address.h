@@ -24,34 +24,54 @@ void TrimBlanks(std::basic_string_view<Char> text, std::size_t& pos, std::size_t
     }
 }
 
+// The digit at at as a number, or a value above 9 when at is end or holds no ASCII digit.
+template <typename Char>
+std::uint32_t DigitAt(const Char* at, const Char* end) {
+    return at < end ? static_cast<std::uint32_t>(*at) - std::uint32_t{'0'} : 10;
+}
+
 // The four dot-separated decimal parts (one to three digits, each at most 255) that fill
 // text[pos, end) exactly, as a number; nothing otherwise. leadingZeros: whether a part of more than
 // one digit may start with 0 ("010" read as 10); the IPv6 forms' dotted tail refuses them.
+// Every row of a list goes through here, so each part's digits are read unrolled, without a loop.
 template <typename Char>
 std::optional<std::uint32_t> ReadDottedParts(std::basic_string_view<Char> text, std::size_t pos,
                                              std::size_t end, bool leadingZeros) {
+    const Char* at = text.data() + pos;
+    const Char* const stop = text.data() + end;
     std::uint32_t address = 0;
     for (int part = 0; part < 4; ++part) {
         if (part > 0) {
-            if (pos == end || text[pos] != Char('.')) {
+            if (at == stop || *at != Char('.')) {
                 return std::nullopt;
             }
-            ++pos;
+            ++at;
         }
-        const std::size_t first = pos;
-        std::uint32_t value = 0;
-        while (pos < end && text[pos] >= Char('0') && text[pos] <= Char('9') && pos - first < 4) {
-            value = value * 10 + static_cast<std::uint32_t>(text[pos] - Char('0'));
-            ++pos;
-        }
-        const std::size_t digits = pos - first;
-        if (digits == 0 || digits > 3 || value > 255 ||
-            (!leadingZeros && digits > 1 && text[first] == Char('0'))) {
+        const std::uint32_t first = DigitAt(at, stop);
+        if (first > 9) {
             return std::nullopt;
+        }
+        std::uint32_t value = first;
+        if (const std::uint32_t second = DigitAt(at + 1, stop); second > 9) {
+            at += 1;
+        } else {
+            if (first == 0 && !leadingZeros) {
+                return std::nullopt;
+            }
+            if (const std::uint32_t third = DigitAt(at + 2, stop); third > 9) {
+                value = first * 10 + second;
+                at += 2;
+            } else {
+                value = first * 100 + second * 10 + third;
+                at += 3;
+                if (DigitAt(at, stop) <= 9 || value > 255) {
+                    return std::nullopt;  // a fourth digit, or more than a byte
+                }
+            }
         }
         address = (address << 8) | value;
     }
-    if (pos != end) {
+    if (at != stop) {
         return std::nullopt;
     }
     return address;

@@ -31,6 +31,13 @@ std::unique_ptr<ResultTexts> MakeRegionRecord(std::string_view regionText, Recor
         record->city = FieldText(fields[kQuorvaneCity]);
         record->provider = FieldText(fields[kQuorvaneProvider]);
     }
+    // Room for the four fields, their commas and the break at once: a tail grown piece by piece
+    // is copied several times over, once per record of a list.
+    std::size_t tailBytes = 4 + 2;
+    for (int field : {kQuorvaneCountry, kQuorvaneProvince, kQuorvaneCity, kQuorvaneProvider}) {
+        tailBytes += fields[field].size;
+    }
+    record->exportTail.reserve(tailBytes);
     for (int field : {kQuorvaneCountry, kQuorvaneProvince, kQuorvaneCity, kQuorvaneProvider}) {
         record->exportTail.push_back(',');
         AppendUtf8ExportField(record->exportTail,
