@@ -13,11 +13,11 @@ constexpr int kGroups = 8;
 // A group holds 16 bits: four hexadecimal digits.
 constexpr int kMaxGroupDigits = 4;
 
-// Each ASCII character's value as a hexadecimal digit, or -1: one load a character, as a run reads
-// a million addresses.
-constexpr std::array<signed char, 128> kHexValues = [] {
-    std::array<signed char, 128> values{};
-    for (int c = 0; c < 128; ++c) {
+// Each byte's value as a hexadecimal digit, or -1: one load a character, as a run reads a million
+// addresses.
+constexpr std::array<signed char, 256> kHexValues = [] {
+    std::array<signed char, 256> values{};
+    for (int c = 0; c < 256; ++c) {
         values[c] = c >= '0' && c <= '9'   ? static_cast<signed char>(c - '0')
                     : c >= 'a' && c <= 'f' ? static_cast<signed char>(c - 'a' + 10)
                     : c >= 'A' && c <= 'F' ? static_cast<signed char>(c - 'A' + 10)
@@ -29,7 +29,11 @@ constexpr std::array<signed char, 128> kHexValues = [] {
 template <typename Char>
 int HexValue(Char c) {
     const auto code = static_cast<std::make_unsigned_t<Char>>(c);
-    return code < kHexValues.size() ? kHexValues[code] : -1;
+    if constexpr (sizeof(Char) == 1) {
+        return kHexValues[code];
+    } else {
+        return code < kHexValues.size() ? kHexValues[code] : -1;
+    }
 }
 
 // The groups as read, and where "::" stood (the number of groups before it), or -1.
@@ -42,23 +46,29 @@ struct Groups {
 // Reads the groups of text[pos, end); false on anything that is not one of the text forms.
 template <typename Char>
 bool ReadGroups(std::basic_string_view<Char> text, std::size_t pos, std::size_t end, Groups& g) {
-    if (end - pos >= 2 && text[pos] == Char(':') && text[pos + 1] == Char(':')) {
+    const Char* const base = text.data();
+    const Char* at = base + pos;
+    const Char* const stop = base + end;
+    if (stop - at >= 2 && at[0] == Char(':') && at[1] == Char(':')) {
         g.gap = 0;
-        pos += 2;
-        if (pos == end) {
+        at += 2;
+        if (at == stop) {
             return true;
         }
     }
     for (;;) {
-        const std::size_t first = pos;
+        const Char* const first = at;
+        // One digit more than a group holds is read, so that a group too long is seen.
+        const Char* const limit = stop - at > kMaxGroupDigits ? at + kMaxGroupDigits + 1 : stop;
         unsigned value = 0;
         int digit = 0;
-        while (pos < end && pos - first <= kMaxGroupDigits && (digit = HexValue(text[pos])) >= 0) {
+        while (at < limit && (digit = HexValue(*at)) >= 0) {
             value = value * 16 + static_cast<unsigned>(digit);
-            ++pos;
+            ++at;
         }
-        if (pos < end && text[pos] == Char('.')) {
-            const std::optional<std::uint32_t> tail = ReadDottedParts(text, first, end, false);
+        if (at < stop && *at == Char('.')) {
+            const std::optional<std::uint32_t> tail =
+                ReadDottedParts(text, static_cast<std::size_t>(first - base), end, false);
             if (!tail || g.count > kGroups - 2) {
                 return false;
             }
@@ -66,22 +76,22 @@ bool ReadGroups(std::basic_string_view<Char> text, std::size_t pos, std::size_t 
             g.value[g.count++] = static_cast<std::uint16_t>(*tail);
             return true;
         }
-        if (pos == first || pos - first > kMaxGroupDigits || g.count == kGroups) {
+        if (at == first || at - first > kMaxGroupDigits || g.count == kGroups) {
             return false;
         }
         g.value[g.count++] = static_cast<std::uint16_t>(value);
-        if (pos == end) {
+        if (at == stop) {
             return true;
         }
-        if (text[pos] != Char(':') || ++pos == end) {
+        if (*at != Char(':') || ++at == stop) {
             return false;  // another character, or a lone ':' at the end
         }
-        if (text[pos] == Char(':')) {
+        if (*at == Char(':')) {
             if (g.gap >= 0) {
                 return false;
             }
             g.gap = g.count;
-            if (++pos == end) {
+            if (++at == stop) {
                 return true;
             }
         }
