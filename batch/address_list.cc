@@ -141,11 +141,11 @@ void AppendExportLine(const CAddressTable& table, std::size_t row, std::string& 
 void AppendExportLine(const CAddressBlock& addresses, std::size_t row, const ResultTexts* record,
                       std::string& out) {
     // An address of plain ASCII is its own UTF-8, and every row sharing a record shares its
-    // ready-made UTF-8 tail.
-    const std::string_view ascii =
-        addresses.IsAscii(row) ? addresses.AsciiAt(row) : std::string_view(",");
-    if (ascii.find(',') == std::string_view::npos) {
-        out.append(ascii);
+    // ready-made UTF-8 tail. A row with a record holds an address text (ResolveRows gives records
+    // to nothing else), and no address form holds a comma: only other rows need the search.
+    const bool ascii = addresses.IsAscii(row);
+    if (ascii && (record != nullptr || addresses.AsciiAt(row).find(',') == std::string_view::npos)) {
+        out.append(addresses.AsciiAt(row));
     } else {
         std::u16string wide;
         addresses.CopyText(row, wide);
