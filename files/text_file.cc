@@ -1,5 +1,6 @@
 #include "files/text_file.h"
 
+#include <bit>
 #include <cstring>
 
 #include "files/conversions.h"
@@ -52,20 +53,35 @@ TextEncoding DetectEncoding(CNativeFile& file) {
 }
 
 // The first CR or LF in data[from, end) (end when there is none); plain tells whether every byte
-// before it is plain ASCII (0x01-0x7F). Eight bytes a step while no break is in sight: most lines
-// are a few words long.
+// before it is plain ASCII (0x01-0x7F). Eight bytes a step: most lines are a few words long.
 std::size_t FindBreak(const std::uint8_t* data, std::size_t from, std::size_t end, bool& plain) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ull;
     constexpr std::uint64_t kHighs = 0x8080808080808080ull;
-    // Nonzero exactly when some byte of word is zero.
+    // Nonzero exactly when some byte of word is zero; the lowest byte flagged is the first zero.
     const auto hasZeroByte = [](std::uint64_t word) { return (word - kOnes) & ~word & kHighs; };
+    // Every zero byte of word flagged, and no other.
+    const auto zeroBytes = [](std::uint64_t word) {
+        return ~(((word & ~kHighs) + ~kHighs) | word) & kHighs;
+    };
     std::uint64_t special = 0;  // nonzero once a NUL or a byte >= 0x80 has been seen
     std::size_t i = from;
     for (; i + 8 <= end; i += 8) {
         std::uint64_t word;
         std::memcpy(&word, data + i, sizeof word);
-        if (hasZeroByte(word ^ (kOnes * '\r')) != 0 || hasZeroByte(word ^ (kOnes * '\n')) != 0) {
-            break;
+        const std::uint64_t breaks = hasZeroByte(word ^ (kOnes * '\r')) |
+                                     hasZeroByte(word ^ (kOnes * '\n'));
+        if (breaks != 0) {
+            if constexpr (std::endian::native != std::endian::little) {
+                break;  // the bytes are looked at one by one below
+            } else {
+                // The lowest flag of either is the first break: a false flag only ever stands
+                // above a true one. The bytes below it are the line's.
+                const int at = std::countr_zero(breaks) / 8;
+                const std::uint64_t before = (std::uint64_t{1} << (8 * at)) - 1;
+                special |= (word & kHighs & before) | (zeroBytes(word) & before);
+                plain = special == 0;
+                return i + static_cast<std::size_t>(at);
+            }
         }
         special |= (word & kHighs) | hasZeroByte(word);
     }

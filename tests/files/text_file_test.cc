@@ -295,6 +295,29 @@ TEST_F(TextFileTest, BufferedReadsMatchByteAtATimeReading) {
                                              TextEncoding::Utf8}));
 }
 
+// Whether ReadAllLines hands each line over as plain ASCII: only a line whose own bytes are all
+// 0x01-0x7F is, whatever stands beside its break within the same eight bytes.
+TEST_F(TextFileTest, PlainLinesAreTheOnesWithoutOtherBytes) {
+    struct Kinds : CTextFile::CLineSink {
+        std::string plain;  // 'a' for a line handed over as ASCII, 'w' for any other
+        void OnAsciiLine(std::string_view) override { plain += 'a'; }
+        void OnLine(std::u16string_view) override { plain += 'w'; }
+    };
+    const std::string ascii(128, '1');  // so that the file is classed as ASCII text
+    for (std::size_t shift = 0; shift < 8; ++shift) {
+        const std::string pad(shift, 'p');
+        const std::string bytes = ascii + "\r\n" + pad + "ab\x80\r\n" + pad +
+                                  "abcdefg\r\x80zzzzz\r\n" + pad + std::string("a\0b\r\n", 5) +
+                                  pad + "\x7F\x01c\n\x80";
+        Kinds kinds;
+        CTextFile file(Utf8ToWide(WriteBytes("kinds.txt", bytes)), CTextFile::Mode::kRead);
+        file.ReadAllLines(kinds);
+        EXPECT_TRUE(file.Close());
+        // The last line runs to the end of the file and takes the general path.
+        EXPECT_EQ(kinds.plain, "awawwaw") << shift;
+    }
+}
+
 TEST_F(TextFileTest, BreaksAtTheReadBufferBoundary) {
     for (std::size_t at = 65533; at <= 65538; ++at) {
         for (const char* brk : {"\r\n", "\n\n", "\r\r\n"}) {
