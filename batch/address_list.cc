@@ -112,6 +112,22 @@ bool WriteRows(const CAddressTable& table, CTextFile& file, FileError* error) {
     return written;
 }
 
+// An address of plain ASCII is its own UTF-8, and every row sharing a record shares its
+// ready-made UTF-8 tail. mayHoldComma: whether the address text must be searched for commas.
+void AppendLine(const CAddressBlock& addresses, std::size_t row, const ResultTexts* record,
+                bool mayHoldComma, std::string& out) {
+    const bool ascii = addresses.IsAscii(row);
+    if (ascii &&
+        (!mayHoldComma || addresses.AsciiAt(row).find(',') == std::string_view::npos)) {
+        out.append(addresses.AsciiAt(row));
+    } else {
+        std::u16string wide;
+        addresses.CopyText(row, wide);
+        AppendExportField(out, wide);
+    }
+    out.append(record != nullptr ? std::string_view(record->exportTail) : kEmptyExportTail);
+}
+
 }  // namespace
 
 bool ReadAddressList(std::u16string_view path, std::vector<std::u16string>& lines) {
@@ -140,18 +156,12 @@ void AppendExportLine(const CAddressTable& table, std::size_t row, std::string& 
 
 void AppendExportLine(const CAddressBlock& addresses, std::size_t row, const ResultTexts* record,
                       std::string& out) {
-    // An address of plain ASCII is its own UTF-8, and every row sharing a record shares its
-    // ready-made UTF-8 tail. A row with a record holds an address text (ResolveRows gives records
-    // to nothing else), and no address form holds a comma: only other rows need the search.
-    const bool ascii = addresses.IsAscii(row);
-    if (ascii && (record != nullptr || addresses.AsciiAt(row).find(',') == std::string_view::npos)) {
-        out.append(addresses.AsciiAt(row));
-    } else {
-        std::u16string wide;
-        addresses.CopyText(row, wide);
-        AppendExportField(out, wide);
-    }
-    out.append(record != nullptr ? std::string_view(record->exportTail) : kEmptyExportTail);
+    AppendLine(addresses, row, record, true, out);
+}
+
+void AppendResolvedLine(const CAddressBlock& addresses, std::size_t row, const ResultTexts* record,
+                        std::string& out) {
+    AppendLine(addresses, row, record, record == nullptr, out);
 }
 
 bool WriteResultFile(const CAddressTable& table, std::u16string_view path, FileError* error) {

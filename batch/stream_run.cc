@@ -93,7 +93,7 @@ void ResolveChunk(Chunk& chunk, CWorkerSession& worker) {
         const std::size_t end = std::min(count, begin + kRowsPerPass);
         session.ResolveRows(rows, begin, end, records);
         for (std::size_t row = begin; row < end; ++row) {
-            AppendExportLine(rows, row, records[row - begin], chunk.output);
+            AppendResolvedLine(rows, row, records[row - begin], chunk.output);
         }
     }
     if (mayHoldIpv6 && !worker.HasIpv6Database()) {
