@@ -1,6 +1,8 @@
 #include "batch/result_store.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "batch/export_field.h"
 #include "batch/region_fields.h"
@@ -53,12 +55,12 @@ CResultStore::CResultStore(RecordTexts texts) : m_texts(texts) {}
 CResultStore::~CResultStore() = default;
 
 const ResultTexts* CResultStore::ForRegionText(std::string_view regionText) {
+    const HashedText key{regionText, std::hash<std::string_view>{}(regionText)};
     // High bits pick the shard; the map itself buckets by the low ones.
-    const std::uint64_t hash = TextHash{}(regionText);
-    TextShard& shard = m_byRegionText[(hash >> 32) % kTextShards];
+    TextShard& shard = m_byRegionText[(key.hash >> 32) % kTextShards];
     {
         std::lock_guard<std::mutex> guard(shard.lock);
-        auto it = shard.records.find(regionText);
+        auto it = shard.records.find(key);
         if (it != shard.records.end()) {
             return it->second.get();
         }
@@ -67,14 +69,39 @@ const ResultTexts* CResultStore::ForRegionText(std::string_view regionText) {
     // is dropped below.
     std::unique_ptr<ResultTexts> record = MakeRegionRecord(regionText, m_texts);
     std::lock_guard<std::mutex> guard(shard.lock);
-    auto [it, inserted] = shard.records.try_emplace(std::string(regionText), std::move(record));
+    auto it = shard.records.find(key);
+    if (it == shard.records.end()) {
+        it = shard.records.emplace(HashedText{KeepText(shard, regionText), key.hash},
+                                   std::move(record))
+                 .first;
+    }
     return it->second.get();
+}
+
+std::string_view CResultStore::KeepText(TextShard& shard, std::string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    if (text.size() > shard.blockRoom) {
+        const std::size_t size = std::max(kTextBlockBytes, text.size());
+        shard.textBlocks.push_back(std::make_unique_for_overwrite<char[]>(size));
+        shard.blockNext = shard.textBlocks.back().get();
+        shard.blockRoom = size;
+    }
+    char* const at = shard.blockNext;
+    std::memcpy(at, text.data(), text.size());
+    shard.blockNext += text.size();
+    shard.blockRoom -= text.size();
+    return std::string_view(at, text.size());
 }
 
 void CResultStore::Clear() {
     for (TextShard& shard : m_byRegionText) {
         std::lock_guard<std::mutex> shardGuard(shard.lock);
         shard.records.clear();
+        shard.textBlocks.clear();
+        shard.blockNext = nullptr;
+        shard.blockRoom = 0;
     }
 }
 

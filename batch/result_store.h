@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace quorvane {
 
@@ -53,23 +54,31 @@ class CResultStore {
     void Clear();
 
   private:
-    // Finds a std::string key by any text without making one.
-    struct TextHash {
-        // The name the standard library looks for.
-        using is_transparent = void;  // NOLINT(readability-identifier-naming)
-        std::size_t operator()(std::string_view text) const {
-            return std::hash<std::string_view>{}(text);
+    // A region text with its hash, worked out once a call: the shard and the map both use it.
+    struct HashedText {
+        std::string_view text;
+        std::size_t hash = 0;
+        friend bool operator==(const HashedText& a, const HashedText& b) {
+            return a.hash == b.hash && a.text == b.text;
         }
+    };
+    struct TextHash {
+        std::size_t operator()(const HashedText& key) const { return key.hash; }
     };
     // The records by region text, split by the text's hash into shards with a lock each, so
     // that three workers meeting new texts rarely wait for one another. Null values stand for
-    // four empty fields.
+    // four empty fields. The keys' texts are kept in blocks of the shard's own, a few hundred
+    // texts a block, rather than in an allocation each.
     struct TextShard {
         std::mutex lock;
-        std::unordered_map<std::string, std::unique_ptr<const ResultTexts>, TextHash,
-                           std::equal_to<>>
-            records;
+        std::unordered_map<HashedText, std::unique_ptr<const ResultTexts>, TextHash> records;
+        std::vector<std::unique_ptr<char[]>> textBlocks;
+        char* blockNext = nullptr;  // where the last block's free bytes start
+        std::size_t blockRoom = 0;  // how many there are
     };
+    static constexpr std::size_t kTextBlockBytes = 16 * 1024;
+    // A copy of text that lives as long as shard's records. REQUIRES: shard.lock is held.
+    static std::string_view KeepText(TextShard& shard, std::string_view text);
     static constexpr std::size_t kTextShards = 16;
 
     const RecordTexts m_texts;
