@@ -103,5 +103,29 @@ TEST(ResultStoreTest, OneRecordPerRegionTextAcrossThreads) {
     EXPECT_EQ(record->exportTail, ",中国,广东，省,,电信\r\n");
 }
 
+// The texts the store keeps as keys fill many blocks, some texts larger than a block: each must
+// still name its own record once everything is in, and again after Clear.
+TEST(ResultStoreTest, KeptTextsStayIntactAcrossBlocks) {
+    std::vector<std::string> texts;
+    std::mt19937 random(7);
+    for (int i = 0; i < 4000; ++i) {
+        const std::size_t padding = i % 997 == 5 ? 20000 + random() % 20000 : random() % 240;
+        texts.push_back("C" + std::to_string(i) + "|0|" + std::string(padding, 'p') + "|c|isp");
+    }
+    CResultStore store;
+    for (int round = 0; round < 2; ++round) {
+        std::vector<const ResultTexts*> first;
+        for (const std::string& text : texts) {
+            first.push_back(store.ForRegionText(text));
+        }
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            ASSERT_EQ(store.ForRegionText(texts[i]), first[i]) << i;
+            const std::string country = texts[i].substr(0, texts[i].find('|'));
+            ASSERT_EQ(first[i]->exportTail.substr(0, country.size() + 2), "," + country + ",") << i;
+        }
+        store.Clear();
+    }
+}
+
 }  // namespace
 }  // namespace quorvane
