@@ -7,9 +7,11 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <future>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -255,9 +257,35 @@ int CheckOpening(const DatabaseOpening& opening, std::u16string_view missing,
 
 struct Databases {
     std::u16string path;  // ip2region.db
-    SharedDatabase database;
+    // ip2region.db, read and checked on a thread of its own while the first lines are read.
+    std::shared_future<DatabaseOpening> opening;
+    int checked = kNotChecked;  // CheckDatabase's answer once given
+    SharedDatabase database;    // once checked usable
     std::unique_ptr<CDatabase6Source> database6;
+
+    static constexpr int kNotChecked = -2;
 };
+
+std::shared_future<DatabaseOpening> StartOpening(const std::u16string& path) {
+    auto open = [path] { return OpenDatabaseFile(path); };
+    try {
+        return std::async(std::launch::async, open).share();
+    } catch (const std::system_error&) {
+        return std::async(std::launch::deferred, open).share();  // opened when first waited for
+    }
+}
+
+// Waits for ip2region.db and reports it once when unusable: kGoOn, or the exit code. Every report
+// of a later step comes after it, as the database is the first thing the command checks.
+int CheckDatabase(const Options& options, Databases& databases) {
+    if (databases.checked == Databases::kNotChecked) {
+        const DatabaseOpening opening =
+            options.db.nameKept ? databases.opening.get() : DatabaseOpening{};
+        databases.checked = CheckOpening(opening, messages::kDatabaseMissing, databases.path);
+        databases.database = opening.database;
+    }
+    return databases.checked;
+}
 
 // Opened, read and checked once: the workers search what was checked. A region6.db named on the
 // command line is read while ip2region.db is; an unusable one ends the command as an unusable
@@ -268,19 +296,16 @@ int OpenDatabases(const Options& options, Databases& databases) {
         databases.database6->Request();
     }
     databases.path = options.db.given ? options.db.value : DefaultDatabasePath();
-    DatabaseOpening opening;
     if (options.db.nameKept) {
-        opening = OpenDatabaseFile(databases.path);
+        databases.opening = StartOpening(databases.path);
     }
-    if (const int code = CheckOpening(opening, messages::kDatabaseMissing, databases.path);
-        code != kGoOn) {
-        return code;
-    }
-    databases.database = std::move(opening.database);
     if (!options.db6.given) {
         // Loaded only once rows that may be IPv6 turn up; without it they stay empty.
         databases.database6 = std::make_unique<CDatabase6Source>(DefaultDatabase6Path());
         return kGoOn;
+    }
+    if (const int code = CheckDatabase(options, databases); code != kGoOn) {
+        return code;
     }
     const std::u16string& path6 = options.db6.value;
     const DatabaseOpening named6 =
@@ -290,13 +315,19 @@ int OpenDatabases(const Options& options, Databases& databases) {
 
 // Refused before any work: the result could only go to a name other than the one given, or
 // over the database, which would leave nothing to run the next time.
-int CheckOutputName(const Options& options, const Databases& databases) {
+int CheckOutputName(const Options& options, Databases& databases) {
     if (!options.fileNameKept[1]) {
+        if (const int code = CheckDatabase(options, databases); code != kGoOn) {
+            return code;
+        }
         PrintLine(stderr, u"输出文件名无法在文件系统中表示! " + options.files[1]);
         return kExitUnwritableOutput;
     }
     const std::u16string& output = options.files[1];
     if (output != kStandardStream && IsSameFile(output, databases.path)) {
+        if (const int code = CheckDatabase(options, databases); code != kGoOn) {
+            return code;
+        }
         PrintFailure(messages::kExportFailed, output, FileError{FileProblem::kIsTheDatabase});
         return kExitUnwritableOutput;
     }
@@ -322,6 +353,10 @@ void WarnIpv6Unresolved(const StreamOutcome& outcome, CDatabase6Source& database
 
 int Report(const StreamOutcome& outcome, const Options& options, Databases& databases) {
     using Kind = StreamOutcome::Kind;
+    // Also for an empty or unreadable list, which the run met before it needed the database.
+    if (const int code = CheckDatabase(options, databases); code != kGoOn) {
+        return code;
+    }
     switch (outcome.kind) {
         case Kind::kEmptyInput:
             PrintLine(stderr, messages::kImportFirst);
@@ -330,6 +365,7 @@ int Report(const StreamOutcome& outcome, const Options& options, Databases& data
             PrintFailure(messages::kImportUnreadable, ShownName(options.files[0], false),
                          outcome.error);
             return kExitUnreadableInput;
+        case Kind::kNoDatabase:  // reported above
         case Kind::kNoThreads:
             PrintLine(stderr, messages::kNoWorkerThread);
             return kExitFailure;
@@ -356,6 +392,9 @@ int RunJob(const Options& options, Databases& databases, StreamRecords& records)
         input = OpenText(inputPath, CTextFile::Mode::kRead);
     }
     if (!input || !input->IsOpen()) {
+        if (const int code = CheckDatabase(options, databases); code != kGoOn) {
+            return code;
+        }
         PrintFailure(messages::kImportUnreadable, ShownName(inputPath, false),
                      input ? input->Error() : FileError{FileProblem::kNameNotKept});
         return kExitUnreadableInput;
@@ -364,7 +403,10 @@ int RunJob(const Options& options, Databases& databases, StreamRecords& records)
     const bool showProgress = isatty(STDERR_FILENO) == 1;
     StreamSettings settings;
     settings.threads = options.threads;
-    settings.database = databases.database;
+    // The first chunk is read while ip2region.db is still loading.
+    settings.awaitDatabase = [&options, &databases] {
+        return CheckDatabase(options, databases) == kGoOn ? databases.database : nullptr;
+    };
     settings.database6 = databases.database6.get();
     settings.openOutput = [&options] {
         return OpenText(options.files[1], CTextFile::Mode::kWrite);

@@ -50,8 +50,9 @@ struct StopReading {};
 // region6.db, and searches it from then on.
 class CWorkerSession {
   public:
-    CWorkerSession(const StreamSettings& settings, CResultStore& store, CDenseRecordTable& shared6)
-        : m_database(settings.database),
+    CWorkerSession(SharedDatabase database, const StreamSettings& settings, CResultStore& store,
+                   CDenseRecordTable& shared6)
+        : m_database(std::move(database)),
           m_source(settings.database6),
           m_store(store),
           m_shared6(shared6) {}
@@ -136,6 +137,7 @@ class CStreamRun {
     // Chunks between reading and writing, at most: one for each worker, one being written and two
     // read ahead, so that no thread waits for want of a chunk.
     const std::size_t m_window;
+    SharedDatabase m_database;  // set before the threads start
     std::unique_ptr<CTextFile> m_output;
     std::vector<std::thread> m_threads;
     bool m_started = false;       // reading side only
@@ -213,13 +215,14 @@ void CStreamRun::ReadAll() {
 }
 
 void CStreamRun::Hand(std::unique_ptr<Chunk> chunk) {
-    if (!m_started && !Start()) {
-        throw StopReading{};
-    }
-    // region6.db starts loading while the workers are still busy with what came before.
+    // region6.db starts loading while the workers are still busy with what came before, or
+    // while the first database is still loading.
     if (!m_asked6 && m_settings.database6 != nullptr && MayHoldIpv6Rows(chunk->addresses)) {
         m_asked6 = true;
         m_settings.database6->Request();
+    }
+    if (!m_started && !Start()) {
+        throw StopReading{};
     }
     std::unique_lock<std::mutex> guard(m_lock);
     m_roomFreed.wait(guard, [this] { return m_stopped || m_inFlight.size() < m_window; });
@@ -234,6 +237,11 @@ void CStreamRun::Hand(std::unique_ptr<Chunk> chunk) {
 
 bool CStreamRun::Start() {
     m_started = true;
+    m_database = m_settings.database ? m_settings.database : m_settings.awaitDatabase();
+    if (!m_database) {
+        Stop(StreamOutcome::Kind::kNoDatabase, FileError{});
+        return false;
+    }
     if (m_settings.openOutput) {
         m_output = m_settings.openOutput();
     }
@@ -284,7 +292,7 @@ void CStreamRun::EndInput() {
 
 void CStreamRun::Work() {
     try {
-        CWorkerSession worker(m_settings, m_records.store, m_records.ipv6);
+        CWorkerSession worker(m_database, m_settings, m_records.store, m_records.ipv6);
         while (Chunk* chunk = NextToResolve()) {
             ResolveChunk(*chunk, worker);
             MarkResolved(*chunk);

@@ -248,6 +248,14 @@ TEST_F(BatchCommandTest, ExitCodes) {
     EXPECT_EQ(Run({"--db", Path("nothing.db"), Path("nothing.txt"), out}), 3);
     EXPECT_EQ(m_stderr, "未找到ip2region.db文件!\n");
     EXPECT_EQ(Run({"--db", m_dir, in, out}), 3);
+    // Still first while it loads beside the first lines' reading: before an empty list or an
+    // unwritable output is reported, and before any output is opened.
+    EXPECT_EQ(Run({"--db", Path("nothing.db"), empty, out}), 3);
+    EXPECT_EQ(m_stderr, "未找到ip2region.db文件!\n");
+    EXPECT_EQ(Run({"--db", m_dir, in, m_dir + "/no/such/dir.txt"}), 3);
+    const std::string kept = Write("kept.txt", "kept");
+    EXPECT_EQ(Run({"--db", m_dir, in, kept}), 3);
+    EXPECT_EQ(Read(kept), "kept");
 
     // Unreadable input, created by nobody.
     const std::string missingInput = Path("missing-input.txt");

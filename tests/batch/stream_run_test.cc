@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,13 +33,16 @@ class StreamRunTest : public ::testing::Test {
 
     // Runs the stream over the file in, writing out; threads workers; IPv6 rows from database6
     // (by default a file that is not there).
+    // awaitDatabase: given, the database comes from it instead of up front.
     StreamOutcome Run(const std::string& in, const std::string& out, unsigned threads,
-                      CDatabase6Source* database6 = nullptr) {
+                      CDatabase6Source* database6 = nullptr,
+                      std::function<SharedDatabase()> awaitDatabase = nullptr) {
         CTextFile input(Utf8ToWide(in), CTextFile::Mode::kRead);
         EXPECT_TRUE(input.IsOpen());
         StreamSettings settings;
         settings.threads = threads;
-        settings.database = Database();
+        settings.database = awaitDatabase ? nullptr : Database();
+        settings.awaitDatabase = std::move(awaitDatabase);
         settings.database6 = database6 != nullptr ? database6 : &m_database6;
         settings.openOutput = [this, out] {
             ++m_outputsOpened;
@@ -111,6 +116,38 @@ TEST_F(StreamRunTest, AnEmptyListOpensNoOutput) {
     const StreamOutcome outcome = Run(in, m_scratch.Path("out.txt").string(), 3);
     EXPECT_EQ(outcome.kind, StreamOutcome::Kind::kEmptyInput);
     EXPECT_EQ(m_outputsOpened, 0);
+}
+
+// A database awaited once the first chunk is read: asked for once, before the output is opened;
+// none stops the run with the output never opened, one resolves the list as one given up front.
+TEST_F(StreamRunTest, TheDatabaseAwaitedBeforeTheOutputOpens) {
+    std::string list;
+    for (int i = 0; i < 20000; ++i) {
+        list += "10." + std::to_string(i % 256) + "." + std::to_string(i % 7) + ".1\n";
+    }
+    const std::string in = m_scratch.Write("in.txt", list);
+    const std::string out = m_scratch.Path("out.txt").string();
+    int asked = 0;
+    int outputsOpenedWhenAsked = -1;
+    StreamOutcome outcome = Run(in, out, 3, nullptr, [&]() -> SharedDatabase {
+        ++asked;
+        outputsOpenedWhenAsked = m_outputsOpened;
+        return nullptr;
+    });
+    EXPECT_EQ(outcome.kind, StreamOutcome::Kind::kNoDatabase);
+    EXPECT_EQ(outcome.rows, 0u);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(m_outputsOpened, 0);
+
+    outcome = Run(in, out, 3, nullptr, [&] {
+        ++asked;
+        outputsOpenedWhenAsked = m_outputsOpened;
+        return Database();
+    });
+    EXPECT_EQ(outcome.kind, StreamOutcome::Kind::kDone);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(outputsOpenedWhenAsked, 0);
+    EXPECT_TRUE(test::ReadBytes(out) == Expected(list));
 }
 
 // A write that fails ends the run with the cause, whatever the workers were doing.
