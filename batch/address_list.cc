@@ -117,8 +117,7 @@ bool WriteRows(const CAddressTable& table, CTextFile& file, FileError* error) {
 void AppendLine(const CAddressBlock& addresses, std::size_t row, const ResultTexts* record,
                 bool mayHoldComma, std::string& out) {
     const bool ascii = addresses.IsAscii(row);
-    if (ascii &&
-        (!mayHoldComma || addresses.AsciiAt(row).find(',') == std::string_view::npos)) {
+    if (ascii && (!mayHoldComma || addresses.AsciiAt(row).find(',') == std::string_view::npos)) {
         out.append(addresses.AsciiAt(row));
     } else {
         std::u16string wide;

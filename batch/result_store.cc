@@ -71,8 +71,8 @@ const ResultTexts* CResultStore::ForRegionText(std::string_view regionText) {
     std::lock_guard<std::mutex> guard(shard.lock);
     auto it = shard.records.find(key);
     if (it == shard.records.end()) {
-        it = shard.records.emplace(HashedText{KeepText(shard, regionText), key.hash},
-                                   std::move(record))
+        it = shard.records
+                 .emplace(HashedText{KeepText(shard, regionText), key.hash}, std::move(record))
                  .first;
     }
     return it->second.get();

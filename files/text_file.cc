@@ -68,8 +68,8 @@ std::size_t FindBreak(const std::uint8_t* data, std::size_t from, std::size_t en
     for (; i + 8 <= end; i += 8) {
         std::uint64_t word;
         std::memcpy(&word, data + i, sizeof word);
-        const std::uint64_t breaks = hasZeroByte(word ^ (kOnes * '\r')) |
-                                     hasZeroByte(word ^ (kOnes * '\n'));
+        const std::uint64_t breaks =
+            hasZeroByte(word ^ (kOnes * '\r')) | hasZeroByte(word ^ (kOnes * '\n'));
         if (breaks != 0) {
             if constexpr (std::endian::native != std::endian::little) {
                 break;  // the bytes are looked at one by one below

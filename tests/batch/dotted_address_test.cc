@@ -41,7 +41,8 @@ TEST(DottedAddressTest, TextThatNamesNoAddress) {
 
 // The rule read the plain way, one character at a time: groups of digits between dots.
 template <typename Char>
-std::optional<std::uint32_t> PlainDottedParts(std::basic_string_view<Char> text, bool leadingZeros) {
+std::optional<std::uint32_t> PlainDottedParts(std::basic_string_view<Char> text,
+                                              bool leadingZeros) {
     std::uint32_t address = 0;
     int parts = 0;
     std::size_t pos = 0;
@@ -91,9 +92,15 @@ TEST(DottedAddressTest, PartsAgreeWithThePlainReadingOnRandomTexts) {
             const std::size_t at = below(wide.size());
             const char16_t c = others[below(others.size())];
             switch (below(3)) {
-                case 0: wide.insert(wide.begin() + static_cast<std::ptrdiff_t>(at), c); break;
-                case 1: wide.erase(at, 1); break;
-                default: wide[at] = c; break;
+                case 0:
+                    wide.insert(wide.begin() + static_cast<std::ptrdiff_t>(at), c);
+                    break;
+                case 1:
+                    wide.erase(at, 1);
+                    break;
+                default:
+                    wide[at] = c;
+                    break;
             }
         }
         std::string narrow(wide.begin(), wide.end());  // the wide ones become other bytes
@@ -120,9 +127,9 @@ TEST(DottedAddressTest, GroupBoundariesInsideALongerText) {
     EXPECT_EQ(ReadDottedParts(text, 1, 7, true), std::nullopt);
     EXPECT_EQ(ReadDottedParts(std::string_view("1.2.3.255"), 0, 9, false), 0x010203FFu);
     for (const char* refused : {"1.2.3.05", "00.1.2.3", "1.2.3.000", "1.256.3.4", "1.2.3.2550"}) {
-        EXPECT_EQ(ReadDottedParts(std::string_view(refused), 0, std::string_view(refused).size(),
-                                  false),
-                  std::nullopt)
+        EXPECT_EQ(
+            ReadDottedParts(std::string_view(refused), 0, std::string_view(refused).size(), false),
+            std::nullopt)
             << refused;
     }
     EXPECT_EQ(ReadDottedParts(std::string_view("1.2.3.000"), 0, 9, true), 0x01020300u);

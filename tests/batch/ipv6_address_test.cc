@@ -87,13 +87,16 @@ TEST(Ipv6AddressTest, EdgesOfTheForms) {
     EXPECT_EQ(ParseIpv6Address("ffff:ffff:ffff:ffff:ffff:ffff:255.255.255.2550"), std::nullopt);
     EXPECT_EQ(ParseIpv6Address("  0000:0000:0000:0000:0000:0000:0000:0001  "), Address(0, 1));
     EXPECT_EQ(ParseIpv6Address("0000:0000:0000:0000:0000:0000:0000:00001"), std::nullopt);
-    EXPECT_EQ(ParseIpv6Address("1:2:3:4:5:6:7:8"), Address(0x0001000200030004ull, 0x0005000600070008ull));
+    EXPECT_EQ(ParseIpv6Address("1:2:3:4:5:6:7:8"),
+              Address(0x0001000200030004ull, 0x0005000600070008ull));
     EXPECT_EQ(ParseIpv6Address("aBcD::eF01"), Address(0xABCD000000000000ull, 0xEF01ull));
-    EXPECT_EQ(ParseIpv6Address("1:2:3:4:5:6:7::"), Address(0x0001000200030004ull, 0x0005000600070000ull));
-    EXPECT_EQ(ParseIpv6Address("::2:3:4:5:6:7:8"), Address(0x0000000200030004ull, 0x0005000600070008ull));
-    for (const char* refused : {":", ":::", "1:::2", "1:2:3:4:5:6:7:8:", ":1:2:3:4:5:6:7:8",
-                                "1::2::3", "12345::", "1:2:3:4:5:6:7:8:9", "::1:2:3:4:5:6:7:8",
-                                "fffg::", "1.2.3.4::"}) {
+    EXPECT_EQ(ParseIpv6Address("1:2:3:4:5:6:7::"),
+              Address(0x0001000200030004ull, 0x0005000600070000ull));
+    EXPECT_EQ(ParseIpv6Address("::2:3:4:5:6:7:8"),
+              Address(0x0000000200030004ull, 0x0005000600070008ull));
+    for (const char* refused :
+         {":", ":::", "1:::2", "1:2:3:4:5:6:7:8:", ":1:2:3:4:5:6:7:8", "1::2::3",
+          "12345::", "1:2:3:4:5:6:7:8:9", "::1:2:3:4:5:6:7:8", "fffg::", "1.2.3.4::"}) {
         EXPECT_EQ(ParseIpv6Address(refused), std::nullopt) << refused;
     }
 }

@@ -12,18 +12,18 @@ namespace {
 
 // Whether the rule reads text as the system's own parser does: the same verdict, the same address.
 void ExpectSystemVerdict(const char* text) {
-        unsigned char bytes[16];
-        const bool system = inet_pton(AF_INET6, text, bytes) == 1;
-        const std::optional<Ipv6Address> ours = ParseIpv6Address(text);
-        ASSERT_EQ(ours.has_value(), system) << text;
-        if (system) {
-            std::uint64_t high = 0, low = 0;
-            for (int i = 0; i < 8; ++i) {
-                high = (high << 8) | bytes[i];
-                low = (low << 8) | bytes[8 + i];
-            }
-            EXPECT_EQ(*ours, (Ipv6Address{high, low})) << text;
+    unsigned char bytes[16];
+    const bool system = inet_pton(AF_INET6, text, bytes) == 1;
+    const std::optional<Ipv6Address> ours = ParseIpv6Address(text);
+    ASSERT_EQ(ours.has_value(), system) << text;
+    if (system) {
+        std::uint64_t high = 0, low = 0;
+        for (int i = 0; i < 8; ++i) {
+            high = (high << 8) | bytes[i];
+            low = (low << 8) | bytes[8 + i];
         }
+        EXPECT_EQ(*ours, (Ipv6Address{high, low})) << text;
+    }
 }
 
 // The rule and the system's own parser agree on the forms both read (inet_pton takes no blanks).
@@ -63,9 +63,15 @@ TEST(Ipv6AddressTest, AgreesWithTheSystemParserOnRandomTexts) {
             const std::size_t at = below(text.size());
             const char c = others[below(others.size())];
             switch (below(3)) {
-                case 0: text.insert(text.begin() + static_cast<std::ptrdiff_t>(at), c); break;
-                case 1: text.erase(at, 1); break;
-                default: text[at] = c; break;
+                case 0:
+                    text.insert(text.begin() + static_cast<std::ptrdiff_t>(at), c);
+                    break;
+                case 1:
+                    text.erase(at, 1);
+                    break;
+                default:
+                    text[at] = c;
+                    break;
             }
         }
         ExpectSystemVerdict(text.c_str());
