@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "tests/support/random_edit.h"
+
 namespace quorvane {
 namespace {
 
@@ -89,19 +91,7 @@ TEST(DottedAddressTest, PartsAgreeWithThePlainReadingOnRandomTexts) {
             }
         }
         for (std::size_t edits = below(3); edits > 0 && !wide.empty(); --edits) {
-            const std::size_t at = below(wide.size());
-            const char16_t c = others[below(others.size())];
-            switch (below(3)) {
-                case 0:
-                    wide.insert(wide.begin() + static_cast<std::ptrdiff_t>(at), c);
-                    break;
-                case 1:
-                    wide.erase(at, 1);
-                    break;
-                default:
-                    wide[at] = c;
-                    break;
-            }
+            test::EditOnce(wide, others, random);
         }
         std::string narrow(wide.begin(), wide.end());  // the wide ones become other bytes
         for (const bool leadingZeros : {true, false}) {

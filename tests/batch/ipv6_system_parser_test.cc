@@ -6,6 +6,7 @@
 #include <string>
 
 #include "batch/ipv6_address.h"
+#include "tests/support/random_edit.h"
 
 namespace quorvane {
 namespace {
@@ -60,19 +61,7 @@ TEST(Ipv6AddressTest, AgreesWithTheSystemParserOnRandomTexts) {
                     std::to_string(below(260));
         }
         for (std::size_t edits = below(4) == 0 ? 1 : 0; edits > 0 && !text.empty(); --edits) {
-            const std::size_t at = below(text.size());
-            const char c = others[below(others.size())];
-            switch (below(3)) {
-                case 0:
-                    text.insert(text.begin() + static_cast<std::ptrdiff_t>(at), c);
-                    break;
-                case 1:
-                    text.erase(at, 1);
-                    break;
-                default:
-                    text[at] = c;
-                    break;
-            }
+            test::EditOnce(text, others, random);
         }
         ExpectSystemVerdict(text.c_str());
         unsigned char bytes[16];
