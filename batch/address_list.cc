@@ -144,11 +144,6 @@ bool ReadAddressList(std::u16string_view path, CAddressBlock& addresses, FileErr
     return ReadBlockOrReport(file, addresses, error);
 }
 
-bool ReadStandardInput(CAddressBlock& addresses, FileError* error) {
-    CTextFile file(CTextFile::Mode::kRead, CTextFile::StandardStream::kStandard);
-    return ReadBlockOrReport(file, addresses, error);
-}
-
 void AppendExportLine(const CAddressTable& table, std::size_t row, std::string& out) {
     AppendExportLine(table.Addresses(), row, table.GetResults(row), out);
 }
@@ -165,11 +160,6 @@ void AppendResolvedLine(const CAddressBlock& addresses, std::size_t row, const R
 
 bool WriteResultFile(const CAddressTable& table, std::u16string_view path, FileError* error) {
     CTextFile file(path, CTextFile::Mode::kWrite);
-    return WriteRows(table, file, error);
-}
-
-bool WriteResultToStandardOutput(const CAddressTable& table, FileError* error) {
-    CTextFile file(CTextFile::Mode::kWrite, CTextFile::StandardStream::kStandard);
     return WriteRows(table, file, error);
 }
 

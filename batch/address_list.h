@@ -22,8 +22,6 @@ bool ReadAddressList(std::u16string_view path, std::vector<std::u16string>& line
 // untouched and *error (when given) tells why.
 bool ReadAddressList(std::u16string_view path, CAddressBlock& addresses,
                      FileError* error = nullptr);
-// The same, from standard input (a pipe, a terminal or a redirected file).
-bool ReadStandardInput(CAddressBlock& addresses, FileError* error = nullptr);
 
 // Writes every row as "address,country,province,city,provider" + CR LF in UTF-8 without a mark,
 // replacing whatever the file held; a ',' inside a field is written as '，' (U+FF0C), so every
@@ -34,9 +32,6 @@ bool ReadStandardInput(CAddressBlock& addresses, FileError* error = nullptr);
 // REQUIRES: !table.IsRunActive().
 bool WriteResultFile(const CAddressTable& table, std::u16string_view path,
                      FileError* error = nullptr);
-// The same to standard output, at its position, directly: a closed pipe is a failure.
-// REQUIRES: !table.IsRunActive().
-bool WriteResultToStandardOutput(const CAddressTable& table, FileError* error = nullptr);
 
 // Appends the line WriteResultFile writes for row (UTF-8, ended by CR LF) to out; the window's
 // Copy uses it, so a copied row reads exactly as the exported one. Any thread, also during a run

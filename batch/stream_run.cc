@@ -237,7 +237,7 @@ void CStreamRun::Hand(std::unique_ptr<Chunk> chunk) {
 
 bool CStreamRun::Start() {
     m_started = true;
-    m_database = m_settings.database ? m_settings.database : m_settings.awaitDatabase();
+    m_database = m_settings.awaitDatabase();
     if (!m_database) {
         Stop(StreamOutcome::Kind::kNoDatabase, FileError{});
         return false;

@@ -27,10 +27,9 @@ inline constexpr unsigned kDefaultStreamThreads = 3;
 
 struct StreamSettings {
     unsigned threads = kDefaultStreamThreads;  // 1 .. kMaxStreamThreads
-    SharedDatabase database;
-    // When database is null: called once, on the reading thread, when the first chunk has been
-    // read and before the output is opened, so that the database can still be loading while the
-    // first lines are read. A null answer stops the run (kNoDatabase) with no output opened.
+    // ip2region.db: called once, on the reading thread, when the first chunk has been read and
+    // before the output is opened, so that the database can still be loading while the first
+    // lines are read. A null answer stops the run (kNoDatabase) with no output opened.
     std::function<SharedDatabase()> awaitDatabase;
     // IPv6 rows: asked for when the first chunk that may hold one is read; a null database there
     // leaves them empty (and counted).
@@ -70,8 +69,7 @@ struct StreamRecords {
 // settings.openOutput, in input order, and closes the output when all went well (a named output
 // is then replaced whole; on any failure it keeps what it held). A read or write failure stops
 // the run at once: a pipe that closes ends it without reading the rest of the input.
-// REQUIRES: input is open for reading; settings.database or settings.awaitDatabase is set;
-// settings.threads is in
+// REQUIRES: input is open for reading; settings.awaitDatabase is set; settings.threads is in
 // 1 .. kMaxStreamThreads; records serves one run at a time and outlives it.
 StreamOutcome RunStream(CTextFile& input, const StreamSettings& settings, StreamRecords& records);
 

@@ -33,7 +33,7 @@ class StreamRunTest : public ::testing::Test {
 
     // Runs the stream over the file in, writing out; threads workers; IPv6 rows from database6
     // (by default a file that is not there).
-    // awaitDatabase: given, the database comes from it instead of up front.
+    // awaitDatabase: given, the database comes from it instead of the test's own.
     StreamOutcome Run(const std::string& in, const std::string& out, unsigned threads,
                       CDatabase6Source* database6 = nullptr,
                       std::function<SharedDatabase()> awaitDatabase = nullptr) {
@@ -41,8 +41,8 @@ class StreamRunTest : public ::testing::Test {
         EXPECT_TRUE(input.IsOpen());
         StreamSettings settings;
         settings.threads = threads;
-        settings.database = awaitDatabase ? nullptr : Database();
-        settings.awaitDatabase = std::move(awaitDatabase);
+        settings.awaitDatabase =
+            awaitDatabase ? std::move(awaitDatabase) : [this] { return Database(); };
         settings.database6 = database6 != nullptr ? database6 : &m_database6;
         settings.openOutput = [this, out] {
             ++m_outputsOpened;
