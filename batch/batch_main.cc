@@ -7,18 +7,16 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <future>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <utility>
 #include <vector>
 
 #include "batch/command_line.h"
-#include "batch/database6_source.h"
 #include "batch/database_file.h"
 #include "batch/database_path.h"
+#include "batch/database_source.h"
 #include "batch/run_messages.h"
 #include "batch/stream_run.h"
 #include "files/conversions.h"
@@ -257,30 +255,22 @@ int CheckOpening(const DatabaseOpening& opening, std::u16string_view missing,
 
 struct Databases {
     std::u16string path;  // ip2region.db
-    // ip2region.db, read and checked on a thread of its own while the first lines are read.
-    std::shared_future<DatabaseOpening> opening;
+    // ip2region.db, read and checked while the first lines are read (null for a name that the
+    // system cannot take).
+    std::unique_ptr<CDatabaseSource> database4;
     int checked = kNotChecked;  // CheckDatabase's answer once given
     SharedDatabase database;    // once checked usable
-    std::unique_ptr<CDatabase6Source> database6;
+    std::unique_ptr<CDatabaseSource> database6;
 
     static constexpr int kNotChecked = -2;
 };
 
-std::shared_future<DatabaseOpening> StartOpening(const std::u16string& path) {
-    auto open = [path] { return OpenDatabaseFile(path); };
-    try {
-        return std::async(std::launch::async, open).share();
-    } catch (const std::system_error&) {
-        return std::async(std::launch::deferred, open).share();  // opened when first waited for
-    }
-}
-
 // Waits for ip2region.db and reports it once when unusable: kGoOn, or the exit code. Every report
 // of a later step comes after it, as the database is the first thing the command checks.
-int CheckDatabase(const Options& options, Databases& databases) {
+int CheckDatabase(Databases& databases) {
     if (databases.checked == Databases::kNotChecked) {
         const DatabaseOpening opening =
-            options.db.nameKept ? databases.opening.get() : DatabaseOpening{};
+            databases.database4 ? databases.database4->Wait() : DatabaseOpening{};
         databases.checked = CheckOpening(opening, messages::kDatabaseMissing, databases.path);
         databases.database = opening.database;
     }
@@ -292,19 +282,22 @@ int CheckDatabase(const Options& options, Databases& databases) {
 // --db does.
 int OpenDatabases(const Options& options, Databases& databases) {
     if (options.db6.given && options.db6.nameKept) {
-        databases.database6 = std::make_unique<CDatabase6Source>(options.db6.value);
+        databases.database6 =
+            std::make_unique<CDatabaseSource>(options.db6.value, QUORVANE_DB_IPV6);
         databases.database6->Request();
     }
     databases.path = options.db.given ? options.db.value : DefaultDatabasePath();
     if (options.db.nameKept) {
-        databases.opening = StartOpening(databases.path);
+        databases.database4 = std::make_unique<CDatabaseSource>(databases.path, QUORVANE_DB_IPV4);
+        databases.database4->Request();
     }
     if (!options.db6.given) {
         // Loaded only once rows that may be IPv6 turn up; without it they stay empty.
-        databases.database6 = std::make_unique<CDatabase6Source>(DefaultDatabase6Path());
+        databases.database6 =
+            std::make_unique<CDatabaseSource>(DefaultDatabase6Path(), QUORVANE_DB_IPV6);
         return kGoOn;
     }
-    if (const int code = CheckDatabase(options, databases); code != kGoOn) {
+    if (const int code = CheckDatabase(databases); code != kGoOn) {
         return code;
     }
     const std::u16string& path6 = options.db6.value;
@@ -317,7 +310,7 @@ int OpenDatabases(const Options& options, Databases& databases) {
 // over the database, which would leave nothing to run the next time.
 int CheckOutputName(const Options& options, Databases& databases) {
     if (!options.fileNameKept[1]) {
-        if (const int code = CheckDatabase(options, databases); code != kGoOn) {
+        if (const int code = CheckDatabase(databases); code != kGoOn) {
             return code;
         }
         PrintLine(stderr, u"输出文件名无法在文件系统中表示! " + options.files[1]);
@@ -325,7 +318,7 @@ int CheckOutputName(const Options& options, Databases& databases) {
     }
     const std::u16string& output = options.files[1];
     if (output != kStandardStream && IsSameFile(output, databases.path)) {
-        if (const int code = CheckDatabase(options, databases); code != kGoOn) {
+        if (const int code = CheckDatabase(databases); code != kGoOn) {
             return code;
         }
         PrintFailure(messages::kExportFailed, output, FileError{FileProblem::kIsTheDatabase});
@@ -340,7 +333,7 @@ std::unique_ptr<CTextFile> OpenText(std::u16string_view path, CTextFile::Mode mo
                : std::make_unique<CTextFile>(path, mode);
 }
 
-void WarnIpv6Unresolved(const StreamOutcome& outcome, CDatabase6Source& database6) {
+void WarnIpv6Unresolved(const StreamOutcome& outcome, CDatabaseSource& database6) {
     if (outcome.ipv6Unresolved == 0) {
         return;
     }
@@ -354,7 +347,7 @@ void WarnIpv6Unresolved(const StreamOutcome& outcome, CDatabase6Source& database
 int Report(const StreamOutcome& outcome, const Options& options, Databases& databases) {
     using Kind = StreamOutcome::Kind;
     // Also for an empty or unreadable list, which the run met before it needed the database.
-    if (const int code = CheckDatabase(options, databases); code != kGoOn) {
+    if (const int code = CheckDatabase(databases); code != kGoOn) {
         return code;
     }
     switch (outcome.kind) {
@@ -392,7 +385,7 @@ int RunJob(const Options& options, Databases& databases, StreamRecords& records)
         input = OpenText(inputPath, CTextFile::Mode::kRead);
     }
     if (!input || !input->IsOpen()) {
-        if (const int code = CheckDatabase(options, databases); code != kGoOn) {
+        if (const int code = CheckDatabase(databases); code != kGoOn) {
             return code;
         }
         PrintFailure(messages::kImportUnreadable, ShownName(inputPath, false),
@@ -404,8 +397,8 @@ int RunJob(const Options& options, Databases& databases, StreamRecords& records)
     StreamSettings settings;
     settings.threads = options.threads;
     // The first chunk is read while ip2region.db is still loading.
-    settings.awaitDatabase = [&options, &databases] {
-        return CheckDatabase(options, databases) == kGoOn ? databases.database : nullptr;
+    settings.awaitDatabase = [&databases] {
+        return CheckDatabase(databases) == kGoOn ? databases.database : nullptr;
     };
     settings.database6 = databases.database6.get();
     settings.openOutput = [&options] {

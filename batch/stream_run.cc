@@ -74,7 +74,7 @@ class CWorkerSession {
   private:
     SharedDatabase m_database;
     SharedDatabase m_database6;
-    CDatabase6Source* m_source;  // null once asked
+    CDatabaseSource* m_source;  // null once asked
     CResultStore& m_store;
     CDenseRecordTable& m_shared6;
     std::unique_ptr<CLookupSession> m_session;

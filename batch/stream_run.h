@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "batch/database6_source.h"
 #include "batch/database_file.h"
+#include "batch/database_source.h"
 #include "batch/dense_record_table.h"
 #include "batch/result_store.h"
 #include "files/file_error.h"
@@ -33,7 +33,7 @@ struct StreamSettings {
     std::function<SharedDatabase()> awaitDatabase;
     // IPv6 rows: asked for when the first chunk that may hold one is read; a null database there
     // leaves them empty (and counted).
-    CDatabase6Source* database6 = nullptr;
+    CDatabaseSource* database6 = nullptr;
     // Called on the writing thread after each chunk written, with the rows written so far.
     std::function<void(std::uint64_t rows)> onProgress;
     // The output, opened once the first line has been read (never for an empty or unreadable

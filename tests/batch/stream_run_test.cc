@@ -12,7 +12,7 @@
 
 #include "batch/address_block.h"
 #include "batch/address_list.h"
-#include "batch/database6_source.h"
+#include "batch/database_source.h"
 #include "batch/lookup_session.h"
 #include "batch/result_store.h"
 #include "files/conversions.h"
@@ -35,7 +35,7 @@ class StreamRunTest : public ::testing::Test {
     // (by default a file that is not there).
     // awaitDatabase: given, the database comes from it instead of the test's own.
     StreamOutcome Run(const std::string& in, const std::string& out, unsigned threads,
-                      CDatabase6Source* database6 = nullptr,
+                      CDatabaseSource* database6 = nullptr,
                       std::function<SharedDatabase()> awaitDatabase = nullptr) {
         CTextFile input(Utf8ToWide(in), CTextFile::Mode::kRead);
         EXPECT_TRUE(input.IsOpen());
@@ -70,7 +70,7 @@ class StreamRunTest : public ::testing::Test {
     test::ScratchDir m_scratch{"quorvane-stream"};
     TempDatabase m_db{dbwriter::MakeSyntheticRanges(3000, 21)};
     // No such file: IPv6 rows stay empty and are counted.
-    CDatabase6Source m_database6{m_scratch.Wide("no-region6.db")};
+    CDatabaseSource m_database6{m_scratch.Wide("no-region6.db"), QUORVANE_DB_IPV6};
     int m_outputsOpened = 0;
 };
 
@@ -190,7 +190,7 @@ TEST_F(StreamRunTest, Ipv6RowsThroughTheSharedTable) {
         Expected(list, OpenDatabaseFile(Utf8ToWide(db6), QUORVANE_DB_IPV6).database);
     EXPECT_NE(expected.find("240e:999::1,中国,广东省,深圳市,电信\r\n"), std::string::npos);
     for (unsigned threads : {1u, 4u}) {
-        CDatabase6Source database6(Utf8ToWide(db6));
+        CDatabaseSource database6(Utf8ToWide(db6), QUORVANE_DB_IPV6);
         const std::string out = m_scratch.Path("out6.txt").string();
         const StreamOutcome outcome = Run(in, out, threads, &database6);
         EXPECT_EQ(outcome.kind, StreamOutcome::Kind::kDone);
