@@ -135,6 +135,23 @@ static int LoadIpv6(DatabaseFile* file, uint64_t size, quorvane_db** db) {
     return QUORVANE_DB_OK;
 }
 
+/* Reads the IPv4 database in file (size bytes) whole into a block with kExtraBytes behind it. */
+static int ReadIpv4(DatabaseFile* file, uint64_t size, unsigned char** image) {
+    unsigned char* block = AllocateImage((size_t)size + kExtraBytes);
+    if (block == NULL) {
+        return QUORVANE_DB_NO_MEMORY;
+    }
+    /* A byte past the size is asked for too: a file that grew while it was read is no file that
+     * was checked, and is refused rather than cut. */
+    unsigned char past;
+    if (!ReadDatabaseAt(file, 0, block, (size_t)size) || ReadDatabaseAt(file, size, &past, 1)) {
+        free(block);
+        return QUORVANE_DB_READ_FAILED;
+    }
+    *image = block;
+    return QUORVANE_DB_OK;
+}
+
 int quorvane_db_open(const char* path, quorvane_db** db) {
     if (db == NULL) {
         return QUORVANE_DB_BAD_ARGUMENT;
@@ -155,13 +172,12 @@ int quorvane_db_open(const char* path, quorvane_db** db) {
                ReadDatabaseAt(file, 0, magic, sizeof magic) && Region6HasMagic(magic, sizeof magic);
     if (ipv6) {
         status = LoadIpv6(file, size, db);
-    }
-    CloseDatabaseFile(file);
-    if (ipv6) {
+        CloseDatabaseFile(file);
         return status;
     }
     unsigned char* image;
-    status = ReadDatabaseFile(path, kExtraBytes, &image, &size);
+    status = ReadIpv4(file, size, &image);
+    CloseDatabaseFile(file);
     return status == QUORVANE_DB_OK ? Adopt(image, size, db) : status;
 }
 

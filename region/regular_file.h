@@ -15,20 +15,13 @@
  * a directory or a device has no size that an image could be made of. */
 FILE* OpenRegularFile(const char* path);
 
-/* Reads the regular file at path (UTF-8) whole into a new block (AllocateImage) of its size plus
- * extra bytes, and stores the block in *image and the file's size in *size. Opens it as
- * OpenRegularFile does (never waiting on a pipe, refusing what is no regular file or larger than
- * QUORVANE_DB_MAX_BYTES, the largest of any family). Returns QUORVANE_DB_OK, or the status that
- * says why not (then *image is NULL). */
-int ReadDatabaseFile(const char* path, size_t extra, unsigned char** image, uint64_t* size);
-
 /* A database file open for reads at offsets (OpenDatabaseFile). */
 typedef struct DatabaseFile DatabaseFile;
 
-/* Opens the regular file at path (UTF-8) as ReadDatabaseFile does (never waiting on a pipe,
- * refusing what is no regular file or larger than QUORVANE_DB_MAX_BYTES) for ReadDatabaseAt, and
- * stores it in *file and its size in *size. Returns QUORVANE_DB_OK, or the status that says why
- * not (then *file is NULL). */
+/* Opens the regular file at path (UTF-8) for ReadDatabaseAt, never waiting on a pipe (as
+ * OpenRegularFile), refusing what is no regular file or larger than QUORVANE_DB_MAX_BYTES (the
+ * largest of any family), and stores it in *file and its size in *size. Returns QUORVANE_DB_OK,
+ * or the status that says why not (then *file is NULL). */
 int OpenDatabaseFile(const char* path, DatabaseFile** file, uint64_t* size);
 
 /* Reads bytes bytes at offset of file (a DatabaseFile) into to: 1, or 0 when they cannot all be

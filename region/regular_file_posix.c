@@ -64,41 +64,6 @@ FILE* OpenRegularFile(const char* path) {
     return file;
 }
 
-int ReadDatabaseFile(const char* path, size_t extra, unsigned char** image, uint64_t* size) {
-    *image = NULL;
-    int status;
-    int fd = OpenChecked(path, QUORVANE_DB_MAX_BYTES, &status, size);
-    if (fd < 0) {
-        return status;
-    }
-    unsigned char* block = AllocateImage((size_t)*size + extra);
-    if (block == NULL) {
-        close(fd);
-        return QUORVANE_DB_NO_MEMORY;
-    }
-    /* One byte more than the size is asked for: a file that grew while it was read is no file
-     * that was checked, and is refused rather than cut. */
-    uint64_t got = 0;
-    for (;;) {
-        size_t want = (size_t)(*size - got) + (extra > 0 ? 1 : 0);
-        ssize_t n = want == 0 ? 0 : pread(fd, block + got, want, (off_t)got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
-        got += (uint64_t)n;
-    }
-    close(fd);
-    if (got != *size) {
-        free(block);
-        return QUORVANE_DB_READ_FAILED;
-    }
-    *image = block;
-    return QUORVANE_DB_OK;
-}
-
 struct DatabaseFile {
     int fd;
 };

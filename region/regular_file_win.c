@@ -55,20 +55,6 @@ static int StatusOfError(DWORD error) {
     }
 }
 
-/* Reads the open file whole into block; its writers and renamers share it with this reader. */
-static int ReadWhole(HANDLE file, unsigned char* block, uint64_t size) {
-    uint64_t got = 0;
-    while (got < size) {
-        DWORD want = size - got > 0x40000000u ? 0x40000000u : (DWORD)(size - got);
-        DWORD n = 0;
-        if (!ReadFile(file, block + got, want, &n, NULL) || n == 0) {
-            return 0;
-        }
-        got += n;
-    }
-    return 1;
-}
-
 /* Opens path for reading, shared with its writers and renamers, when it is a regular file of at
  * most QUORVANE_DB_MAX_BYTES; stores the handle in *file and the size in *size. */
 static int OpenShared(const char* path, HANDLE* file, uint64_t* size) {
@@ -100,25 +86,6 @@ static int OpenShared(const char* path, HANDLE* file, uint64_t* size) {
         return QUORVANE_DB_OK;
     }
     CloseHandle(*file);
-    return status;
-}
-
-int ReadDatabaseFile(const char* path, size_t extra, unsigned char** image, uint64_t* size) {
-    *image = NULL;
-    HANDLE file;
-    int status = OpenShared(path, &file, size);
-    if (status != QUORVANE_DB_OK) {
-        return status;
-    }
-    *image = AllocateImage((size_t)*size + extra);
-    if (*image == NULL) {
-        status = QUORVANE_DB_NO_MEMORY;
-    } else if (!ReadWhole(file, *image, *size)) {
-        free(*image);
-        *image = NULL;
-        status = QUORVANE_DB_READ_FAILED;
-    }
-    CloseHandle(file);
     return status;
 }
 
