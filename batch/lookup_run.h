@@ -1,4 +1,5 @@
-// The worker loop of a lookup run, shared by the desktop tool and the batch command.
+// The desktop tool's lookup run over its address table: the workers' loop and its start. The
+// batch command streams instead (stream_run.h) and shares the lookup session with it.
 #ifndef QUORVANE_BATCH_LOOKUP_RUN_H_
 #define QUORVANE_BATCH_LOOKUP_RUN_H_
 
@@ -13,13 +14,11 @@ namespace quorvane {
 
 // The callable each worker thread runs: one CLookupSession over database and database6 (IPv4 and
 // IPv6, shared by every worker: the run searches the files its start opened and checked; a null
-// database6 leaves the IPv6 rows empty), then
-// blocks of rows from table.TakeRowBlock() until none is left or the stop flag is set, which is
-// tested before each row is published: the rows of a block that a stop overtakes keep what they
-// held. Each row
-// resolved gets its record with SetResults; each block, once done, counts in GetRowsResolved. A
-// worker that cannot allocate stops the whole run with table.StopOutOfMemory() and ends; the
-// row it was at keeps what it held.
+// database6 leaves the IPv6 rows empty), then blocks of rows from table.TakeRowBlock() until none
+// is left or the stop flag is set, which is tested before each row is published: the rows of a
+// block that a stop overtakes keep what they held. Each row resolved gets its record with
+// SetResults; each block, once done, counts in GetRowsResolved. A worker that cannot allocate
+// stops the whole run with table.StopOutOfMemory() and ends; the row it was at keeps what it held.
 // REQUIRES: table outlives every thread running the callable; database is not null.
 std::function<void()> MakeLookupWork(CAddressTable& table, SharedDatabase database,
                                      SharedDatabase database6 = nullptr);
